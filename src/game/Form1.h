@@ -1,0 +1,120 @@
+// The game object: all state of a run and every operation of the game.
+// Tables are indexed from 1; element 0 never stands for a zone, link, player
+// or history entry. Everything the game needs from the platform goes through
+// the Host it is given.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "host/Host.h"
+
+namespace sonarch {
+
+constexpr int maxZones = 100;
+constexpr int maxLinks = 10;
+constexpr int maxPlayerSlots = 10;
+constexpr int historySize = 50;
+constexpr int maxArmy = 8;
+constexpr int maxHeldPoints = 20;
+
+// The pause timer: enabled exactly while a pause runs; the interval in
+// milliseconds until its one tick, set back to 0 by the tick.
+struct PauseTimer {
+    bool Enabled = false;
+    int Interval = 0;
+};
+
+template <typename T>
+using ZoneTable = std::array<T, maxZones + 1>;
+template <typename T>
+using PlayerTable = std::array<T, maxPlayerSlots + 1>;
+
+class Form1 {
+public:
+    explicit Form1(Host& host);
+
+    // ---- game state, in the order of the record ----
+    int zoneCount = 0;
+    ZoneTable<int> linkCount{};
+    ZoneTable<std::array<int, maxLinks + 1>> links{};
+    ZoneTable<std::string> zoneName{};
+    int cursorZone = 0;
+    int linkCursor = 0;
+    int menuState = 0;
+    int lastKey = 0;
+    int menuCursor = 0;
+    int choosingStart = 0;
+    int placingPoints = 0;
+    PlayerTable<int> hasStarted{};
+    std::string mapName;
+    int playerCount = 0;
+    int maxPlayers = 0;
+    PlayerTable<int> isComputer{};
+    ZoneTable<int> zoneOwner{};
+    PlayerTable<std::string> playerName{};
+    PlayerTable<int> points{};
+    PlayerTable<int> chain{};
+    ZoneTable<int> zoneArmy{};
+    int humanPlayer = 0;
+    int turnPlayer = 0;
+    int attackFrom = 0;
+    int ctrlHeld = 0;
+    bool sapiOn = false;
+    int setupStep = 0;
+    std::unique_ptr<Voice> voice;
+    std::string mapPath;
+    int mapFileCount = 0;
+    int saveFileCount = 0;
+    int messageCount = 0;
+    std::array<std::string, historySize + 1> messages{};
+    int messageCursor = 0;
+
+    // The window's pause timer.
+    PauseTimer Holder;
+
+    // ---- operations ----
+    void loadMap();
+    void loadGame(const std::string& saveName);
+    void saveGame(const std::string& saveName);
+    void startUsOut();
+    void endTurn();
+    void runAI();
+    void attackRoll(const int& temp1, const int& temp2, int& roll1, int& roll2);
+    void drawscreen();
+    void calcChain(const int& index);
+    void sayIt(const std::string& tempm);
+    void addMessage(const std::string& tempm);
+    void hold(const double& seconds);
+    void checkPlayer(const int& index);
+    std::string pickName();
+    void moveLink(const int& index);
+
+    // ---- events from the host ----
+    void Form_Load();
+    void Form_KeyDown(short& keyCode, const short& shift);
+    void Form_KeyUp(short& keyCode, const short& shift);
+    void Holder_Timer();
+
+    Host& host() { return host_; }
+
+    // The two folders beside the program.
+    std::string mapsFolder();
+    std::string savesFolder();
+
+private:
+    Host& host_;
+
+    void putOut(const std::string& text, bool recorded);
+
+    // Stages of the key handler.
+    void menuKeys(short& keyCode, const short& shift);
+    void mainMenuKeys(short& keyCode);
+    void mapListKeys(short& keyCode);
+    void savedGameListKeys(short& keyCode);
+    void gameKeys(short& keyCode, const short& shift);
+    void placementKeys(short& keyCode, const short& shift);
+};
+
+}  // namespace sonarch

@@ -1,0 +1,9 @@
+// Placeholder until this part of the game is built.
+#include "game/Form1.h"
+#include "game/notBuilt.h"
+
+namespace sonarch {
+
+void Form1::endTurn() { throw NotBuilt("endTurn"); }
+
+}  // namespace sonarch

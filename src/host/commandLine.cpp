@@ -1,0 +1,77 @@
+#include "host/commandLine.h"
+
+#include <charconv>
+#include <fstream>
+#include <stdexcept>
+
+namespace sonarch {
+
+const char* const usageText =
+    "usage: sonarch [--text] [--speech auto|speechd|espeak|none] [--data-dir DIR]\n"
+    "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log] < SCRIPT\n";
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine result;
+    auto value = [&](std::size_t& i) -> const std::string& {
+        if (i + 1 >= args.size()) throw std::invalid_argument(args[i] + " needs a value");
+        return args[++i];
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--headless") {
+            result.mode = CommandLine::Mode::Headless;
+        } else if (arg == "--text") {
+            if (result.mode != CommandLine::Mode::Headless) result.mode = CommandLine::Mode::Text;
+        } else if (arg == "--help" || arg == "-h") {
+            result.mode = CommandLine::Mode::Help;
+            return result;
+        } else if (arg == "--data-dir") {
+            result.headless.dataDir = value(i);
+        } else if (arg == "--seed") {
+            const std::string& text = value(i);
+            std::uint64_t seed = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+            if (error != std::errc() || end != text.data() + text.size())
+                throw std::invalid_argument("--seed needs a whole number, not '" + text + "'");
+            result.headless.seed = seed;
+        } else if (arg == "--random") {
+            result.randomFile = value(i);
+        } else if (arg == "--draw-log") {
+            result.headless.drawLog = true;
+        } else if (arg == "--speech") {
+            result.speech = value(i);
+            if (result.speech != "auto" && result.speech != "speechd" && result.speech != "espeak" &&
+                result.speech != "none")
+                throw std::invalid_argument("--speech takes auto, speechd, espeak or none");
+        } else {
+            throw std::invalid_argument("unknown option '" + arg + "'");
+        }
+    }
+    if (!result.randomFile.empty()) result.headless.fixedRandom = readRandomFile(result.randomFile);
+    return result;
+}
+
+std::vector<double> readRandomFile(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) throw std::invalid_argument("cannot read the random file '" + path + "'");
+    std::vector<double> numbers;
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        const auto start = line.find_first_not_of(' ');
+        if (start == std::string::npos) continue;
+        double u = -1;
+        const char* first = line.data() + start;
+        const char* last = line.data() + line.size();
+        const auto [end, error] = std::from_chars(first, last, u);
+        if (error != std::errc() || end != last || !(u >= 0.0 && u < 1.0))
+            throw std::invalid_argument(path + " line " + std::to_string(lineNumber) +
+                                        ": need a number u with 0 <= u < 1");
+        numbers.push_back(u);
+    }
+    return numbers;
+}
+
+}  // namespace sonarch

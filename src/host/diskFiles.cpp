@@ -1,0 +1,124 @@
+#include "host/diskFiles.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace sonarch::disk {
+
+namespace fs = std::filesystem;
+
+std::optional<std::vector<std::string>> listFiles(const std::string& folder) {
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    if (error) return std::nullopt;
+    std::vector<std::string> names;
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        if (error) return std::nullopt;
+        const std::string name = it->path().filename().string();
+        // Hidden files (and a save still being written) are not the player's.
+        if (name.empty() || name[0] == '.') continue;
+        std::error_code statError;
+        if (it->is_regular_file(statError)) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool makeFolder(const std::string& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return !error;
+}
+
+std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
+        whyNot = fs::exists(path, error) ? "it is not a file" : "it does not exist";
+        return std::nullopt;
+    }
+    const auto size = fs::file_size(path, error);
+    if (error) {
+        whyNot = "it cannot be read";
+        return std::nullopt;
+    }
+    if (size > largestTextFile) {
+        whyNot = "it is far too large";
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        whyNot = "it cannot be opened";
+        return std::nullopt;
+    }
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad()) {
+        whyNot = "it cannot be read";
+        return std::nullopt;
+    }
+    return contents.str();
+}
+
+namespace {
+bool writeAll(int fd, const std::string& contents) {
+    const char* data = contents.data();
+    std::size_t left = contents.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+}  // namespace
+
+bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    // Written beside the target under a hidden name, then renamed over it, so
+    // a failure at any point leaves the earlier file whole.
+    const fs::path target(path);
+    const fs::path temporary =
+        target.parent_path() / ("." + target.filename().string() + ".writing");
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        whyNot = std::strerror(errno);
+        return false;
+    }
+    bool good = writeAll(fd, contents);
+    if (good && ::fsync(fd) != 0) good = false;
+    const int savedErrno = errno;
+    if (::close(fd) != 0) good = false;
+    if (good && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    whyNot = std::strerror(good ? errno : (savedErrno ? savedErrno : EIO));
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+std::string programFolder() {
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (error) return ".";
+    return self.parent_path().string();
+}
+
+double secondsSinceMidnight() {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t t = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const auto fraction =
+        std::chrono::duration<double>(now.time_since_epoch()).count() - static_cast<double>(t);
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+}
+
+}  // namespace sonarch::disk

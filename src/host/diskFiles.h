@@ -1,0 +1,23 @@
+// The disk services every real host shares: listing a folder, reading a
+// text file whole, and replacing a file whole or not at all.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sonarch::disk {
+
+// Larger files are no map or saved game of this game; refusing them early
+// keeps a stray file from filling memory.
+constexpr std::size_t largestTextFile = 4 * 1024 * 1024;
+
+std::optional<std::vector<std::string>> listFiles(const std::string& folder);
+bool makeFolder(const std::string& folder);
+std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot);
+bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
+// The folder that holds the running program.
+std::string programFolder();
+double secondsSinceMidnight();
+
+}  // namespace sonarch::disk

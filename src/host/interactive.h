@@ -1,0 +1,11 @@
+// Play for a person: the window, or the terminal when asked for or when no
+// display can be opened.
+#pragma once
+
+#include "host/commandLine.h"
+
+namespace sonarch {
+
+int runInteractive(const CommandLine& options);
+
+}  // namespace sonarch

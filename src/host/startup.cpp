@@ -1,0 +1,52 @@
+// Start-up: the random source, the two folders, the voice, the first menu
+// and the welcome. Runs once, before the first key.
+#include <string>
+
+#include "game/Form1.h"
+
+namespace sonarch {
+
+Form1::Form1(Host& host) : host_(host) {}
+
+std::string Form1::mapsFolder() { return host_.programFolder() + "/Maps"; }
+std::string Form1::savesFolder() { return host_.programFolder() + "/Saves"; }
+
+void Form1::Form_Load() {
+    host_.seedRandom(host_.secondsSinceMidnight());
+    mapFileCount = 0;
+    menuState = 1;
+
+    std::string trouble;
+    const auto maps = host_.listFiles(mapsFolder());
+    if (maps) {
+        mapFileCount = static_cast<int>(maps->size());
+    } else {
+        trouble += " The Maps folder beside the program is missing, so there are no maps to choose.";
+    }
+    // A fresh installation may lack the saves folder; saving needs it.
+    if (!host_.listFiles(savesFolder())) host_.makeFolder(savesFolder());
+    const auto saves = host_.listFiles(savesFolder());
+    saveFileCount = saves ? static_cast<int>(saves->size()) : 0;
+
+    std::string whyNoVoice;
+    voice = host_.createVoice(whyNoVoice);
+    if (voice) {
+        voice->setRate(3);
+        voice->setVolume(100);
+    } else {
+        trouble += " Speech is unavailable (" + whyNoVoice +
+                   "), so sentences are shown as the window title.";
+    }
+
+    ctrlHeld = 0;
+    humanPlayer = 0;
+    sapiOn = true;
+    messageCount = 0;
+    messages[0] = "";
+    host_.setCaption("");
+    setupStep = 0;
+    // One sentence, so that a start-up problem does not cut the welcome off.
+    sayIt("Welcome to Sonarch Alpha 1.4 by Korvel." + trouble);
+}
+
+}  // namespace sonarch

@@ -1,0 +1,63 @@
+// The one entry for key presses. Keys that work everywhere come first (the
+// history, the speech switch, Ctrl); then a running pause refuses the rest;
+// then Escape moves between play and the main menu; then the menu in force
+// or the game keys get the press.
+#include <string>
+
+#include "game/Form1.h"
+#include "input/keyCodes.h"
+
+namespace sonarch {
+
+namespace {
+bool moveHistoryCursor(Form1& f, short keyCode, short shift) {
+    if (keyCode == key::Period && shift == 0) {
+        if (++f.messageCursor > f.messageCount) f.messageCursor = f.messageCount;
+    } else if (keyCode == key::Period && shift == key::ShiftMask) {
+        f.messageCursor = f.messageCount;
+    } else if (keyCode == key::Comma && shift == 0) {
+        if (--f.messageCursor <= 0) f.messageCursor = 1;
+    } else if (keyCode == key::Comma && shift == key::ShiftMask) {
+        f.messageCursor = 1;
+    } else {
+        return false;
+    }
+    return true;
+}
+}  // namespace
+
+void Form1::Form_KeyDown(short& keyCode, const short& shift) {
+    if (messageCount > 0 && moveHistoryCursor(*this, keyCode, shift)) {
+        // Read back without entering the history again.
+        sayIt(std::to_string(messageCursor) + ". " + messages[messageCursor]);
+        return;
+    }
+    if (keyCode == key::F12) {
+        sapiOn = !sapiOn;
+        sayIt(sapiOn ? "Sapi is now On." : "Sapi is now Off.");
+        return;
+    }
+    if (keyCode == key::Ctrl) {
+        sayIt("");
+        ctrlHeld = 1;
+    }
+    if (Holder.Enabled) return;
+    if (keyCode == key::Shift || keyCode == key::Ctrl || keyCode == key::Alt) return;
+    if (keyCode == key::Escape && menuState == 0) {
+        menuState = 1;
+        sayIt("Main Menu");
+        return;
+    }
+    if (keyCode == key::Escape && humanPlayer != 0) {
+        menuState = 0;
+        sayIt("Menu Closed");
+        return;
+    }
+    if (menuState == 0) {
+        gameKeys(keyCode, shift);
+    } else {
+        menuKeys(keyCode, shift);
+    }
+}
+
+}  // namespace sonarch

@@ -1,0 +1,31 @@
+// Every sentence leaves the game here: spoken by the voice while speech is
+// on, shown as the window title while it is off, and the recorded ones kept
+// in the history of the last fifty, newest first.
+#include "game/Form1.h"
+
+namespace sonarch {
+
+void Form1::putOut(const std::string& text, bool recorded) {
+    // Without a voice the game behaves as if speech were off.
+    const bool spoken = sapiOn && voice != nullptr;
+    if (spoken) {
+        voice->speak(text);
+    } else {
+        host_.setCaption(text);
+    }
+    host_.sentenceOut(text, recorded, spoken);
+    drawscreen();
+}
+
+void Form1::sayIt(const std::string& tempm) { putOut(tempm, false); }
+
+void Form1::addMessage(const std::string& tempm) {
+    if (messageCount < historySize) ++messageCount;
+    // A plain shift by one place keeps entry 1 the newest, which the
+    // history keys rely on.
+    for (int i = messageCount; i >= 2; --i) messages[i] = messages[i - 1];
+    messages[1] = tempm;
+    putOut(tempm, true);
+}
+
+}  // namespace sonarch

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and runs the whole test suite.
+# With --sanitize the build and the tests run under AddressSanitizer and
+# UndefinedBehaviorSanitizer, in a folder of their own.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+folder=build sanitize=OFF type=RelWithDebInfo
+if [ "${1:-}" = "--sanitize" ]; then folder=build-sanitize sanitize=ON type=Debug; fi
+cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE=$type -DSONARCH_SANITIZE=$sanitize >/dev/null
+cmake --build "$folder" -j"$(nproc)"
+cd "$folder" && ctest --output-on-failure -j"$(nproc)"

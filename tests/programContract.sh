@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The headless options, script lines, output lines and exit statuses, checked
+# on the real program as outside tests drive it.
+set -u
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/Maps" "$work/Saves"
+failures=0
+
+expect() {  # name, expected output, actual output
+    if [ "$2" != "$3" ]; then
+        echo "FAIL $1"; echo "--- expected"; echo "$2"; echo "--- got"; echo "$3"
+        failures=$((failures + 1))
+    fi
+}
+
+got=$(printf 'F12\nF12\n' | "$program" --headless --data-dir "$work")
+expect "speech switch" "say: Welcome to Sonarch Alpha 1.4 by Korvel.
+caption: Sapi is now Off.
+say: Sapi is now On." "$got"
+
+printf 'F12\nNoSuchKey\n' | "$program" --headless --data-dir "$work" >"$work/out" 2>"$work/err"
+status=$?
+expect "bad line status" 2 "$status"
+expect "bad line plays nothing" "" "$(cat "$work/out")"
+grep -q "line 2" "$work/err" || { echo "FAIL bad line message: $(cat "$work/err")"; failures=$((failures + 1)); }
+
+printf '0.5\n1.5\n' >"$work/random"
+"$program" --headless --data-dir "$work" --random "$work/random" </dev/null >/dev/null 2>&1
+expect "bad random file status" 2 "$?"
+
+"$program" --headless --no-such-option </dev/null >/dev/null 2>&1
+expect "unknown option status" 2 "$?"
+
+got=$(printf '# a comment\n\nF12\n' | "$program" --headless --data-dir "$work" --seed 7)
+expect "comments and seed" "say: Welcome to Sonarch Alpha 1.4 by Korvel.
+caption: Sapi is now Off." "$got"
+
+[ "$failures" -eq 0 ] && echo "all program contract checks passed"
+exit "$failures"

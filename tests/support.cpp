@@ -1,0 +1,81 @@
+#include "support.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace sonarch::testing {
+
+namespace fs = std::filesystem;
+
+fs::path sourceDir() { return SONARCH_SOURCE_DIR; }
+
+DataDir::DataDir() {
+    std::random_device entropy;
+    path_ = fs::temp_directory_path() / ("sonarch-test-" + std::to_string(entropy()) + "-" +
+                                         std::to_string(entropy()));
+    fs::create_directories(path_ / "Maps");
+    fs::create_directories(path_ / "Saves");
+}
+
+DataDir::~DataDir() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+void DataDir::addMap(const std::string& fileName) {
+    fs::path from = sourceDir() / "tests" / "maps" / fileName;
+    if (!fs::exists(from)) from = sourceDir() / "Maps" / fileName;
+    fs::copy_file(from, maps() / fileName, fs::copy_options::overwrite_existing);
+}
+
+namespace {
+void writeFile(const fs::path& path, const std::string& contents) {
+    std::ofstream out(path, std::ios::binary);
+    out << contents;
+}
+}  // namespace
+
+void DataDir::writeMap(const std::string& fileName, const std::string& contents) {
+    writeFile(maps() / fileName, contents);
+}
+
+void DataDir::writeSave(const std::string& fileName, const std::string& contents) {
+    writeFile(saves() / fileName, contents);
+}
+
+std::string DataDir::readSave(const std::string& fileName) const {
+    std::ifstream in(saves() / fileName, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+std::vector<std::string> PlayResult::lines() const {
+    std::vector<std::string> result;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+PlayResult play(const DataDir& data, const std::string& script, HeadlessOptions options) {
+    options.dataDir = data.path().string();
+    if (!options.seed) options.seed = 1;
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    PlayResult result;
+    result.status = runHeadless(options, in, out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+PlayResult play(const DataDir& data, const std::string& script, std::vector<double> fixedRandom,
+                std::uint64_t seed) {
+    HeadlessOptions options;
+    options.seed = seed;
+    options.fixedRandom = std::move(fixedRandom);
+    return play(data, script, options);
+}
+
+}  // namespace sonarch::testing

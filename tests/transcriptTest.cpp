@@ -1,0 +1,98 @@
+// Golden transcripts: each tests/transcripts/*.case file holds a key script
+// and the exact transcript it must produce. Set SONARCH_REGEN=1 to rewrite
+// the expected part of every case from what the game now says.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "host/commandLine.h"
+#include "support.h"
+
+namespace sonarch::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Case {
+    std::string header;  // everything before "--- expect"
+    std::vector<std::string> args, maps, saves;
+    std::vector<double> random;
+    std::string script, expect;
+    int status = 0;
+};
+
+std::vector<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> result;
+    for (std::string word; in >> word;) result.push_back(word);
+    return result;
+}
+
+Case readCase(const fs::path& path) {
+    std::ifstream in(path);
+    Case c;
+    std::string line, section;
+    while (std::getline(in, line)) {
+        if (line.rfind("--- ", 0) == 0) {
+            section = line.substr(4);
+            if (section.rfind("status ", 0) == 0) c.status = std::stoi(section.substr(7));
+            if (section != "expect") c.header += line + "\n";
+            continue;
+        }
+        if (section.empty()) {
+            c.header += line + "\n";
+            if (line.rfind("args:", 0) == 0) c.args = words(line.substr(5));
+            if (line.rfind("maps:", 0) == 0) c.maps = words(line.substr(5));
+            if (line.rfind("saves:", 0) == 0) c.saves = words(line.substr(6));
+            if (line.rfind("random:", 0) == 0)
+                for (const auto& w : words(line.substr(7))) c.random.push_back(std::stod(w));
+        } else if (section == "script") {
+            c.header += line + "\n";
+            c.script += line + "\n";
+        } else if (section == "expect") {
+            c.expect += line + "\n";
+        }
+    }
+    return c;
+}
+
+std::vector<fs::path> caseFiles() {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(sourceDir() / "tests" / "transcripts"))
+        if (entry.path().extension() == ".case") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class Transcript : public ::testing::TestWithParam<fs::path> {};
+
+TEST_P(Transcript, MatchesExactly) {
+    const Case c = readCase(GetParam());
+    DataDir data;
+    for (const auto& map : c.maps) data.addMap(map);
+    for (const auto& save : c.saves) {
+        fs::copy_file(sourceDir() / "tests" / "saves" / save, data.saves() / save);
+    }
+    HeadlessOptions options = parseCommandLine(c.args).headless;
+    options.fixedRandom = c.random;
+    const PlayResult result = play(data, c.script, options);
+    if (std::getenv("SONARCH_REGEN")) {
+        std::ofstream out(GetParam());
+        out << c.header << "--- expect\n" << result.out;
+        return;
+    }
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(result.out, c.expect);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Transcript, ::testing::ValuesIn(caseFiles()),
+                         [](const auto& info) {
+                             std::string name = info.param.stem().string();
+                             for (char& ch : name)
+                                 if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace sonarch::testing
