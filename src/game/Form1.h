@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/Host.h"
 
@@ -18,6 +19,13 @@ constexpr int maxPlayerSlots = 10;
 constexpr int historySize = 50;
 constexpr int maxArmy = 8;
 constexpr int maxHeldPoints = 20;
+
+// The file list: the ordinary files of one folder, sorted by name, as read
+// when a menu opened on it.
+struct FileList {
+    std::string folder;
+    std::vector<std::string> entries;
+};
 
 // The pause timer: enabled exactly while a pause runs; the interval in
 // milliseconds until its one tick, set back to 0 by the tick.
@@ -71,8 +79,12 @@ public:
     std::array<std::string, historySize + 1> messages{};
     int messageCursor = 0;
 
-    // The window's pause timer.
+    // The window's pause timer and file list.
     PauseTimer Holder;
+    FileList File1;
+    // Set by loadMap, loadGame and saveGame: the file was refused (and the
+    // refusal said), so the menu stays where it is.
+    bool fileRefused = false;
 
     // ---- operations ----
     void loadMap();
@@ -113,8 +125,17 @@ private:
     void mainMenuKeys(short& keyCode);
     void mapListKeys(short& keyCode);
     void savedGameListKeys(short& keyCode);
+    void openFileList(const std::string& folder);
     void gameKeys(short& keyCode, const short& shift);
+    bool linkKeys(short keyCode);
+    void browseLinks(short keyCode);
+    void sayCursorZoneReport();
     void placementKeys(short& keyCode, const short& shift);
+    void endPhaseKey();
+    void claimStartingZone();
+    void placePoint();
+    void attackKey();
+    void addIncome();
 };
 
 }  // namespace sonarch
