@@ -2,6 +2,7 @@
 // above 1 looks along its own links and decides, target by target, whether
 // to attack: always a weaker zone, sometimes an equal or slightly stronger
 // one, by a percentage drawn from the game's random source.
+#include <algorithm>
 #include <string>
 
 #include "game/computerPlayer.h"
@@ -19,13 +20,12 @@ bool decidesToAttack(Host& host, int attackers, int target) {
     return drawn > 20 * (target - attackers) + 50;
 }
 
-std::string armyText(int army) { return std::to_string(army); }
-
 // Attacks target from zone and tells the outcome. False when the game ended.
 bool attack(Form1& game, int player, int zone, int target, bool& conquered) {
     const int formerOwner = game.zoneOwner[target];
     // Taken before the dice: a defeat inside the attack empties the name.
-    const std::string defender = game.playerName[formerOwner];
+    const bool ownerKnown = formerOwner >= 0 && formerOwner <= maxPlayerSlots;
+    const std::string defender = ownerKnown ? game.playerName[formerOwner] : std::string();
     int roll1 = 0;
     int roll2 = 0;
     game.attackRoll(zone, target, roll1, roll2);
@@ -36,7 +36,7 @@ bool attack(Form1& game, int player, int zone, int target, bool& conquered) {
     const std::string& to = game.zoneName[target];
     const std::string rolls = " with a roll of " + std::to_string(roll1) + " to " +
                               std::to_string(roll2) + ". " + to + " has " +
-                              armyText(game.zoneArmy[target]) + " army remaining.";
+                              std::to_string(game.zoneArmy[target]) + " army remaining.";
     if (game.zoneOwner[target] == formerOwner) {
         game.addMessage(name + " of " + from + " attacked " + defender + " in " + to +
                         " and was defeated" + rolls);
@@ -46,7 +46,7 @@ bool attack(Form1& game, int player, int zone, int target, bool& conquered) {
         conquered = true;
     } else {
         game.addMessage(name + " has taken control of " + to + ". " + to + " now has an army of " +
-                        armyText(game.zoneArmy[target]) + ".");
+                        std::to_string(game.zoneArmy[target]) + ".");
         conquered = true;
     }
     game.hold(5);

@@ -1,6 +1,7 @@
 // The placing phase of a computer player's turn: as many points as its
 // chain, but no more than its zones have room for, each on a random own zone
 // below the maximum army.
+#include <algorithm>
 #include <string>
 
 #include "game/computerPlayer.h"

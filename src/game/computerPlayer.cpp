@@ -3,6 +3,7 @@
 // told in a sentence followed by a pause, so that it can be heard.
 #include "game/computerPlayer.h"
 
+#include <algorithm>
 #include <string>
 
 #include "game/draws.h"
