@@ -32,6 +32,17 @@ TEST(StartingClaim, TakesARandomUnclaimedZoneAndDoesNothingElse) {
     EXPECT_EQ(s->host.nextRandom(), 0.123);
 }
 
+TEST(StartingClaim, IsMadeEvenByAPlayerWhoAlreadyHoldsZones) {
+    // After a loaded game nobody counts as started.
+    auto s = gameOn({"Jacob"}, {{"Home", {}, 1, 1}, {"North", {3}, 2, 8}, {"East", {}, 0, 0}},
+                    {drawOf(3, 3)});
+    s->form.hasStarted[2] = 0;
+    EXPECT_EQ(jacobsTurn(*s),
+              (Lines{"msg: Jacob has taken control of East. The army of East is now 2.", "pause: 5"}));
+    EXPECT_EQ(s->form.zoneArmy[2], 8);
+    EXPECT_EQ(s->form.chain[2], 1);
+}
+
 TEST(StartingClaim, WithNoZoneLeftToClaimThePlayerPlaysOnWhatItHolds) {
     // A loaded game forgets who has started; every zone is owned.
     auto s = gameOn({"Jacob", "Ethan"},
@@ -152,6 +163,33 @@ TEST(ComputerAttack, DrawsAPercentageEvenForATargetItCanNeverAttack) {
     EXPECT_EQ(said[0], "msg: Jacob of North attacked Ethan in South and was successful with a roll "
                        "of 12 to 2. South has 1 army remaining.");
     EXPECT_EQ(s->form.zoneArmy[2], 5);
+}
+
+TEST(ComputerAttack, AFailedAttackStartsNoNewSweep) {
+    // North says no to its equal with a 40; East (3) loses to Dale (1). A
+    // second sweep would draw again for North.
+    auto s = gameOn({"Jacob", "Ethan"},
+                    {{"North", {3}, 2, 3}, {"East", {4}, 2, 3}, {"West", {}, 3, 3}, {"Dale", {}, 3, 1},
+                     {"Home", {}, 1, 1}},
+                    then(then({percentageOf(40)}, then(diceTotalling(3, 3), diceTotalling(1, 6))),
+                         {0.123}));
+    const Lines said = jacobsTurn(*s);
+    EXPECT_EQ(said, (Lines{"msg: Jacob of East attacked Ethan in Dale and was defeated with a roll of "
+                           "3 to 6. Dale has 1 army remaining.",
+                           "pause: 5",
+                           "msg: Jacob stores their points because all armies are at maximum size.",
+                           "pause: 5"}));
+    EXPECT_EQ(s->host.nextRandom(), 0.123);
+}
+
+TEST(ComputerAttack, FollowsOnlyItsOwnZonesLinks) {
+    // West lists North, but North does not list West: no attack.
+    auto s = gameOn({"Jacob", "Ethan"},
+                    {{"North", {}, 2, 8}, {"West", {1}, 3, 1}, {"Home", {}, 1, 1}}, {0.123});
+    const Lines said = jacobsTurn(*s);
+    EXPECT_EQ(said, (Lines{"msg: Jacob stores their points because all armies are at maximum size.",
+                           "pause: 5"}));
+    EXPECT_EQ(s->host.nextRandom(), 0.123);
 }
 
 // The share of attacks on a target of army `target` from a zone of 3, over
