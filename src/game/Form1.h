@@ -132,7 +132,7 @@ private:
     void sayCursorZoneReport();
     void placementKeys(short& keyCode, const short& shift);
     void endPhaseKey();
-    void claimStartingZone();
+    void claimHumanStart();
     void placePoint();
     void attackKey();
     void addIncome();

@@ -15,7 +15,7 @@ void Form1::placementKeys(short& keyCode, const short& shift) {
     }
     if (keyCode != key::Space || shift != 0 || turnPlayer != humanPlayer) return;
     if (choosingStart != 0) {
-        claimStartingZone();
+        claimHumanStart();
     } else if (placingPoints == 1) {
         placePoint();
     } else if (placingPoints == 0) {
@@ -40,7 +40,7 @@ void Form1::endPhaseKey() {
     }
 }
 
-void Form1::claimStartingZone() {
+void Form1::claimHumanStart() {
     const int h = humanPlayer;
     if (zoneOwner[cursorZone] != 0) {
         addMessage("You must choose land that is unoccupied.");
