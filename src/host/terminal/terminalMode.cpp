@@ -4,7 +4,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace sonarch::terminal {
 
@@ -14,13 +16,15 @@ namespace {
 // "disambiguate" (1) and "report all keys" (8), which also reports Ctrl
 // pressed alone. A terminal that knows neither ignores both requests.
 constexpr char protocolsOn[] = "\x1b[>4;2m\x1b[>9u";
-// Pops the kitty flags pushed above and sets modifyOtherKeys back to off.
-constexpr char protocolsOff[] = "\x1b[<u\x1b[>4;0m";
+// Pops the kitty flags pushed above and sets modifyOtherKeys back to the
+// terminal's own setting.
+constexpr char protocolsOff[] = "\x1b[<u\x1b[>4m";
 
 // What a signal handler needs to put the terminal back. Only plain data and
 // async-signal-safe calls are used there.
 struct Saved {
     termios original{};
+    bool askProtocols = true;
     int fd = -1;
     int controlFd = -1;  // where the protocol requests are written
     volatile sig_atomic_t inKeyMode = 0;
@@ -39,7 +43,7 @@ void writeAll(int fd, const char* text, std::size_t length) {
 
 void putBack() {
     if (!saved.taken) return;
-    if (saved.inKeyMode) writeAll(saved.controlFd, protocolsOff, sizeof protocolsOff - 1);
+    if (saved.inKeyMode && saved.askProtocols) writeAll(saved.controlFd, protocolsOff, sizeof protocolsOff - 1);
     saved.inKeyMode = 0;
     // Keys typed but not read are dropped, so that no half of an escape
     // sequence lands in the shell.
@@ -61,7 +65,7 @@ termios keyModeOf(const termios& original) {
 void enterKeyMode() {
     const termios raw = keyModeOf(saved.original);
     ::tcsetattr(saved.fd, TCSANOW, &raw);
-    writeAll(saved.controlFd, protocolsOn, sizeof protocolsOn - 1);
+    if (saved.askProtocols) writeAll(saved.controlFd, protocolsOn, sizeof protocolsOn - 1);
     saved.inKeyMode = 1;
 }
 
@@ -82,6 +86,15 @@ void onSuspend(int) {
     ::raise(SIGTSTP);
     ::signal(SIGTSTP, onSuspend);
     if (saved.taken && wasKeyMode) enterKeyMode();
+}
+
+// The Linux console, where many braille displays are read, knows neither
+// protocol, and an old one would print part of the request as text.
+bool protocolsUnderstood() {
+    const char* term = std::getenv("TERM");
+    if (term == nullptr) return true;
+    const std::string_view name(term);
+    return name != "dumb" && name.substr(0, 5) != "linux" && name.substr(0, 2) != "vt";
 }
 
 constexpr int fatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL};
@@ -107,6 +120,7 @@ TerminalMode::TerminalMode(int fd) {
     if (!::isatty(fd) || ::tcgetattr(fd, &saved.original) != 0) return;
     saved.fd = fd;
     saved.controlFd = ::isatty(STDOUT_FILENO) ? STDOUT_FILENO : fd;
+    saved.askProtocols = protocolsUnderstood();
     saved.taken = 1;
     active_ = true;
     installHandlers();
@@ -128,7 +142,7 @@ void TerminalMode::line() {
     // The terminal stays byte by byte without echo: the line editor echoes
     // what is typed itself, so that Escape can cancel at once.
     if (!active_ || !saved.inKeyMode) return;
-    writeAll(saved.controlFd, protocolsOff, sizeof protocolsOff - 1);
+    if (saved.askProtocols) writeAll(saved.controlFd, protocolsOff, sizeof protocolsOff - 1);
     saved.inKeyMode = 0;
 }
 
