@@ -185,6 +185,8 @@ TEST_F(TerminalPlay, TheCtrlStandInEndsAPauseAndIsReleased) {
     type("\x1b[24~\x7f");
     form.hold(60);
     EXPECT_FALSE(form.Holder.Enabled);
+    // Ended by Ctrl, not by its tick, which would have set the interval to 0.
+    EXPECT_EQ(form.Holder.Interval, 60000);
     EXPECT_EQ(form.ctrlHeld, 0);
     EXPECT_EQ(printed(), Lines{"Sapi is now Off."});
     // The release still on its way comes next; then a press outside a pause

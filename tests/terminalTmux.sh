@@ -40,13 +40,13 @@ start() {
         "cd '$work' && stty -g >stty-before; '$program' --text --speech none --data-dir '$work' $*; echo \"exit status \$?\"; stty -g >stty-after; sleep 600"
 }
 
-# Waits up to $2 seconds (default 10) until the screen holds the text $1
-# the number of times $3 (default 1).
+# Waits up to $2 seconds (default 10) until the screen holds the line $1,
+# whole, the number of times $3 (default 1).
 waitFor() {
     local text=$1 seconds=${2:-10} times=${3:-1} tries
     for ((tries = seconds * 20; tries > 0; tries--)); do
         local count
-        count=$(screen | grep -cF -- "$text")
+        count=$(screen | grep -cxF -- "$text")
         [ "$count" -ge "$times" ] && return 0
         if screen | grep -q "is not built yet"; then
             echo "SKIP ($scenario): $(screen | grep "is not built yet" | head -1)"
@@ -91,7 +91,7 @@ basics() {
     keys F12
     waitFor "Sapi is now On."
     keys '?'
-    waitFor "Terminal keys: Backspace does what Ctrl does"
+    waitFor "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving."
     # The stand-in for Ctrl only silences: no line at all.
     keys BSpace
     keys F12
@@ -145,7 +145,7 @@ writeMap() {
 untilYourTurn() {
     local n=$1 tries
     for ((tries = 200; tries > 0; tries--)); do
-        [ "$(screen | grep -cF "It is your turn.")" -ge "$n" ] && return 0
+        [ "$(screen | grep -cxF "It is your turn.")" -ge "$n" ] && return 0
         screen | grep -q "is not built yet" && waitFor "It is your turn." 1 "$n"
         keys BSpace
         sleep 0.1
@@ -182,12 +182,12 @@ game() {
     keys Space
     waitFor "North is now under your control. Choose where to place your points."
     keys Space
-    waitFor "The army of North was increased to 2."
+    waitFor "The army of North was increased to 2. You have 0 points remaining."
     # The last point ends the turn; the computer player's turn follows.
     untilYourTurn 1
     # Shift+Enter arrives as itself where the terminal has extended keys.
     keys S-Enter
-    waitFor "Choose where to place your points."  10 2
+    waitFor "Choose where to place your points."
     # The stand-in for Shift+Enter ends the turn.
     keys '='
     untilYourTurn 2

@@ -259,7 +259,7 @@ int runTerminal(const CommandLine& options) {
     settings.speechOff = options.speech == "none";
     settings.seed = options.headless.seed;
     settings.fixedRandom = options.headless.fixedRandom;
-    // The voices are chosen by --speech; none is built into this program yet.
+    // The voice that --speech chooses; none is built into this program yet.
     terminal::VoiceMaker voiceMaker = [](std::string& whyNot) -> std::unique_ptr<Voice> {
         whyNot = "speech is not available in this build";
         return nullptr;
