@@ -1,5 +1,6 @@
 #include "host/terminal/TerminalHost.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -25,6 +26,31 @@ public:
     void setRate(int) override {}
     void setVolume(int) override {}
     void speak(const std::string&) override {}
+};
+// Speech and sound libraries that find no service or no sound device say so
+// on standard error; on the player's screen those lines would be read out
+// among the game's sentences. The reason comes back to the game anyway and
+// is told in the welcome.
+class QuietStandardError {
+public:
+    QuietStandardError() {
+        if (!::isatty(STDERR_FILENO)) return;
+        const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nothing < 0) return;
+        kept_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (kept_ >= 0) ::dup2(nothing, STDERR_FILENO);
+        ::close(nothing);
+    }
+    ~QuietStandardError() {
+        if (kept_ < 0) return;
+        ::dup2(kept_, STDERR_FILENO);
+        ::close(kept_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int kept_ = -1;
 };
 }  // namespace
 
@@ -65,6 +91,7 @@ void TerminalHost::print(const std::string& text) {
 
 std::unique_ptr<Voice> TerminalHost::createVoice(std::string& whyNot) {
     if (settings_.speechOff) return std::make_unique<QuietVoice>();
+    const QuietStandardError quiet;
     return voiceMaker_(whyNot);
 }
 
