@@ -15,6 +15,7 @@ export TERM=${TERM:-xterm-256color}
 mux() { tmux -L "$socket" -f "$work/tmux.conf" "$@"; }
 cleanup() { mux kill-server >/dev/null 2>&1; rm -rf "$work"; }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 # The terminal hands a lone Escape on at once. With extended keys on, a
 # program that asks for them gets Shift+Enter and the like as themselves.
@@ -37,7 +38,7 @@ start() {
     rm -f "$work/stty-before" "$work/stty-after"
     mux kill-session -t game >/dev/null 2>&1
     mux new-session -d -s game -x 220 -y 50 \
-        "cd '$work' && stty -g >stty-before; '$program' --text --speech none --data-dir '$work' $*; echo \"exit status \$?\"; stty -g >stty-after; sleep 600"
+        "cd '$work' && stty -g >stty-before; '$program' --text --speech none --data-dir '$work' $*; echo \"exit status \$?\"; stty -g >stty-after; sleep 60"
 }
 
 # Waits up to $2 seconds (default 10) until the screen holds the line $1,

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <exception>
 
 #include "game/Form1.h"
 #include "host/diskFiles.h"
@@ -277,32 +276,3 @@ void TerminalHost::seedRandom(double seed) {
 double TerminalHost::nextRandom() { return random_.next(); }
 
 }  // namespace sonarch::terminal
-
-namespace sonarch {
-
-int runTerminal(const CommandLine& options) {
-    terminal::TerminalSettings settings;
-    settings.dataDir = options.headless.dataDir;
-    settings.speechOff = options.speech == "none";
-    settings.seed = options.headless.seed;
-    settings.fixedRandom = options.headless.fixedRandom;
-    // The voice that --speech chooses; none is built into this program yet.
-    terminal::VoiceMaker voiceMaker = [](std::string& whyNot) -> std::unique_ptr<Voice> {
-        whyNot = "speech is not available in this build";
-        return nullptr;
-    };
-    terminal::TerminalMode mode(STDIN_FILENO);
-    terminal::TerminalHost host(std::move(voiceMaker), std::move(settings), STDIN_FILENO,
-                                STDOUT_FILENO, &mode);
-    Form1 form(host);
-    try {
-        return host.run(form);
-    } catch (const std::exception& error) {
-        mode.restore();
-        const std::string message = std::string("sonarch: ") + error.what() + "\n";
-        if (::write(STDERR_FILENO, message.data(), message.size()) < 0) return 1;
-        return 1;
-    }
-}
-
-}  // namespace sonarch
