@@ -44,16 +44,16 @@ start() {
 # Waits up to $2 seconds (default 10) until the screen holds the line $1,
 # whole, the number of times $3 (default 1).
 waitFor() {
-    local text=$1 seconds=${2:-10} times=${3:-1} tries
+    local text=$1 seconds=${2:-10} times=${3:-1} tries shown
     for ((tries = seconds * 20; tries > 0; tries--)); do
-        local count
-        count=$(screen | grep -cxF -- "$text")
-        [ "$count" -ge "$times" ] && return 0
-        if screen | grep -q "is not built yet"; then
-            echo "SKIP ($scenario): $(screen | grep "is not built yet" | head -1)"
+        # One look at the screen for all three questions, so that they agree.
+        shown=$(screen)
+        [ "$(grep -cxF -- "$text" <<<"$shown")" -ge "$times" ] && return 0
+        if grep -q "is not built yet" <<<"$shown"; then
+            echo "SKIP ($scenario): $(grep "is not built yet" <<<"$shown" | head -1)"
             exit 77
         fi
-        screen | grep -q "^exit status" && fail "the game ended before '$text'"
+        grep -q "^exit status" <<<"$shown" && fail "the game ended before '$text'"
         sleep 0.05
     done
     fail "waited ${seconds}s for '$text' (${times} times)"
