@@ -13,7 +13,13 @@ export TERM=${TERM:-xterm-256color}
 [ "$TERM" = dumb ] && export TERM=xterm-256color
 
 mux() { tmux -L "$socket" -f "$work/tmux.conf" "$@"; }
-cleanup() { mux kill-server >/dev/null 2>&1; rm -rf "$work"; }
+cleanup() {
+    local path
+    path=$(mux display-message -p '#{socket_path}' 2>/dev/null)
+    mux kill-server >/dev/null 2>&1
+    [ -n "$path" ] && rm -f "$path"
+    rm -rf "$work"
+}
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
