@@ -1,12 +1,15 @@
-// Placeholder until the window and terminal hosts are built.
+// Placeholder until the window host is built; --text plays in the terminal.
 #include "host/interactive.h"
 
 #include <iostream>
 
+#include "host/terminal/TerminalHost.h"
+
 namespace sonarch {
 
-int runInteractive(const CommandLine&) {
-    std::cerr << "sonarch: the window and the terminal are not built yet; use --headless\n";
+int runInteractive(const CommandLine& options) {
+    if (options.mode == CommandLine::Mode::Text) return runTerminal(options);
+    std::cerr << "sonarch: the window is not built yet; use --text or --headless\n";
     return 1;
 }
 
