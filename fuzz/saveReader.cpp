@@ -15,8 +15,7 @@ namespace {
 bool fitsTheTables(const SaveRecord& r) {
     const int zones = r.map.zoneCount, players = r.playerCount;
     if (zones < 1 || zones > maxZones || players < 2 || players > maxPlayerSlots) return false;
-    if (r.turnPlayer < 1 || r.turnPlayer > players || r.humanPlayer < 1 ||
-        r.humanPlayer > players)
+    if (r.turnPlayer < 1 || r.turnPlayer > players || r.humanPlayer < 1 || r.humanPlayer > players)
         return false;
     for (int z = 1; z <= zones; ++z) {
         if (r.zoneOwner[z] < 0 || r.zoneOwner[z] > players || r.zoneArmy[z] < 0) return false;

@@ -94,12 +94,12 @@ TEST(BundledMaps, TheSimpleWorldHasItsSixZonesWhereThePictureDrawsThem) {
     Session s;
     const MapRecord map = loadBundled(s, "Simple World.map");
     const std::vector<std::string> names{"",
-                                         "Northwest Peaks",   // top left
+                                         "Northwest Peaks",    // top left
                                          "Southwest Marshes",  // bottom left
-                                         "Northern Plains",   // top middle
-                                         "Eastern Coast",     // right
+                                         "Northern Plains",    // top middle
+                                         "Eastern Coast",      // right
                                          "Central Heartland",  // middle
-                                         "Southeast Isles"};  // bottom right
+                                         "Southeast Isles"};   // bottom right
     for (int z = 1; z <= 6; ++z) EXPECT_EQ(map.zoneName[z], names[z]);
 }
 

@@ -77,8 +77,9 @@ TEST_F(MapLoading, LoneLineFeedsAndCarriageReturnsEndLinesToo) {
 }
 
 TEST_F(MapLoading, QuotesKeepCommasAndBlanksAroundItemsGo) {
-    load("\"Towns, Old and New\"\r\n2\r\n   \"Harbour, East Side\"\r\n 1 \r\n 1\r\n"
-         "   Castle Hill   \r\n1,0\r\n");
+    load(
+        "\"Towns, Old and New\"\r\n2\r\n   \"Harbour, East Side\"\r\n 1 \r\n 1\r\n"
+        "   Castle Hill   \r\n1,0\r\n");
     EXPECT_EQ(pending().mapName, "Towns, Old and New");
     EXPECT_EQ(pending().zoneName[1], "Harbour, East Side");
     EXPECT_EQ(pending().zoneName[2], "Castle Hill");
@@ -98,8 +99,9 @@ TEST_F(MapLoading, AZoneWithoutLinksIsFollowedByTheNextName) {
 TEST_F(MapLoading, BlankLinesAndWhateverFollowsTheLastZoneAreSkipped) {
     load(threeValleys, "plain.map");
     const MapRecord plain = pending();
-    load("Three Valleys\r\n\r\n3\r\nNorth Valley\r\n  \r\n1\r\n1\r\nMiddle Valley\r\n2\r\n0\r\n"
-         "2\r\nSouth Valley\r\n1\r\n1\r\nThis line is not read,\r\nnor this one\r\n");
+    load(
+        "Three Valleys\r\n\r\n3\r\nNorth Valley\r\n  \r\n1\r\n1\r\nMiddle Valley\r\n2\r\n0\r\n"
+        "2\r\nSouth Valley\r\n1\r\n1\r\nThis line is not read,\r\nnor this one\r\n");
     EXPECT_EQ(pending(), plain);
 }
 
@@ -116,9 +118,8 @@ std::string mapOfZones(int zones) {
 }
 
 TEST_F(MapLoading, PlayersAllowedAreHalfTheZonesAtMostEight) {
-    const std::vector<std::pair<int, int>> expected{{1, 0},  {2, 1},  {3, 1}, {4, 2},
-                                                    {10, 5}, {11, 5}, {16, 8}, {17, 8},
-                                                    {100, 8}};
+    const std::vector<std::pair<int, int>> expected{{1, 0},  {2, 1},  {3, 1},  {4, 2},  {10, 5},
+                                                    {11, 5}, {16, 8}, {17, 8}, {100, 8}};
     for (const auto& [zones, players] : expected) {
         load(mapOfZones(zones));
         EXPECT_FALSE(s.form.mapLoadFailed) << zones;
@@ -198,8 +199,10 @@ const std::vector<BadMap> badMaps{
      "the number of links of zone 1 on line 4 is not a number"},
     {"fraction", "Lost\r\n2.5\r\n", "the number of zones on line 2 is not a number"},
     {"too many digits", "Lost\r\n99999999999\r\n", "the number of zones on line 2 is not a number"},
-    {"101 zones", "Lost\r\n101\r\n", "the number of zones on line 2 is 101, but a map has 1 to 100 zones"},
-    {"no zones", "Lost\r\n0\r\n", "the number of zones on line 2 is 0, but a map has 1 to 100 zones"},
+    {"101 zones", "Lost\r\n101\r\n",
+     "the number of zones on line 2 is 101, but a map has 1 to 100 zones"},
+    {"no zones", "Lost\r\n0\r\n",
+     "the number of zones on line 2 is 0, but a map has 1 to 100 zones"},
     {"negative zones", "Lost\r\n-4\r\n",
      "the number of zones on line 2 is -4, but a map has 1 to 100 zones"},
     {"11 links", "Lost\r\n2\r\nA\r\n11\r\n" + repeated("1\r\n", 11) + "B,0\r\n",
@@ -211,7 +214,11 @@ const std::vector<BadMap> badMaps{
     {"open quote", "Lost\r\n2\r\n\"A, the first\r\n0\r\nB,0\r\n",
      "the name of zone 1 on line 3 opens a double quote that is not closed on that line"},
     {"empty zone name", "Lost\r\n2\r\n,0\r\nB,0\r\n", "the name of zone 1 on line 3 is empty"},
-    {"binary", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10), "it is not a text file"},
+    {"binary",
+     std::string("\x7f"
+                 "ELF\x02\x01\x01\0\0\0",
+                 10),
+     "it is not a text file"},
     {"nul inside", std::string("Lost\r\n1\r\nA\0,0\r\n", 14), "it is not a text file"},
 };
 

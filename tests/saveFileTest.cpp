@@ -93,7 +93,8 @@ TEST_F(SavedGames, ANegativeNumberTakesTheMinusInPlaceOfTheFirstBlank) {
     r.map.zoneName[1] = "Z";
     r.playerCount = -3;
     r.turnPlayer = 12;
-    EXPECT_EQ(saveText(r), "M\r\n 1 \r\n-3 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\nZ\r\n 0 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(saveText(r),
+              "M\r\n 1 \r\n-3 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\nZ\r\n 0 \r\n 0 \r\n 0 \r\n");
 }
 
 TEST_F(SavedGames, LoadingTheThreeValleysSetsTheCursorAndWhoHasStarted) {
@@ -121,7 +122,8 @@ TEST_F(SavedGames, TheReaderTakesLoneLineFeedsAndNumbersWithoutBlanks) {
     for (const char c : threeValleysSave)
         if (c != '\r' && c != ' ') plain += c;
     // The blanks inside names were taken too; put them back.
-    for (const std::string name : {"Three Valleys", "North Valley", "Middle Valley", "South Valley"}) {
+    for (const std::string name :
+         {"Three Valleys", "North Valley", "Middle Valley", "South Valley"}) {
         std::string squeezed = name;
         squeezed.erase(squeezed.find(' '), 1);
         plain.replace(plain.find(squeezed), squeezed.size(), name);
@@ -248,25 +250,39 @@ std::string firstLines(int count) {
 
 const std::vector<BadSave> badSaves{
     {"empty", "", "the file ends before the map name, which belongs on line 1"},
-    {"cut in a zone", firstLines(14), "the file ends before the number of links of zone 2, which belongs on line 15"},
-    {"cut before a player", firstLines(26), "the file ends before the name of player 2, which belongs on line 27"},
+    {"cut in a zone", firstLines(14),
+     "the file ends before the number of links of zone 2, which belongs on line 15"},
+    {"cut before a player", firstLines(26),
+     "the file ends before the name of player 2, which belongs on line 27"},
     {"count in words", withLine(2, "three"), "the number of zones on line 2 is not a number"},
     {"empty number line", withLine(3, ""), "the number of players on line 3 is not a number"},
     {"number and words", withLine(11, " 1 army"), "the army of zone 1 on line 11 is not a number"},
-    {"101 zones", withLine(2, " 101 "), "the number of zones on line 2 is 101, but a map has 1 to 100 zones"},
-    {"no zones", withLine(2, " 0 "), "the number of zones on line 2 is 0, but a map has 1 to 100 zones"},
-    {"11 players", withLine(3, " 11 "), "the number of players on line 3 is 11, but a game has 2 to 10 players"},
-    {"one player", withLine(3, " 1 "), "the number of players on line 3 is 1, but a game has 2 to 10 players"},
-    {"turn outside", withLine(4, " 3 "), "the player whose turn it is on line 4 is 3, but the players are 1 to 2"},
+    {"101 zones", withLine(2, " 101 "),
+     "the number of zones on line 2 is 101, but a map has 1 to 100 zones"},
+    {"no zones", withLine(2, " 0 "),
+     "the number of zones on line 2 is 0, but a map has 1 to 100 zones"},
+    {"11 players", withLine(3, " 11 "),
+     "the number of players on line 3 is 11, but a game has 2 to 10 players"},
+    {"one player", withLine(3, " 1 "),
+     "the number of players on line 3 is 1, but a game has 2 to 10 players"},
+    {"turn outside", withLine(4, " 3 "),
+     "the player whose turn it is on line 4 is 3, but the players are 1 to 2"},
     {"no human", withLine(5, " 0 "), "the human player on line 5 is 0, but the players are 1 to 2"},
     {"flag 2", withLine(7, " 2 "), "the placing flag on line 7 is 2, but it must be 0 or 1"},
-    {"owner outside", withLine(9, " 3 "), "the owner of zone 1 on line 9 is 3, but an owner is 0 for none or a player from 1 to 2"},
-    {"11 links", withLine(10, " 11 "), "the number of links of zone 1 on line 10 is 11, but a zone has 0 to 10 links"},
-    {"negative army", withLine(11, "-1 "), "the army of zone 1 on line 11 is -1, but an army is 0 to 999"},
-    {"link outside", withLine(12, " 4 "), "link 1 of zone 1 on line 12 is 4, but the zones of this game are 1 to 3"},
-    {"link zero", withLine(17, " 0 "), "link 1 of zone 2 on line 17 is 0, but the zones of this game are 1 to 3"},
-    {"open quote", withLine(27, "\"Jacob"), "the name of player 2 on line 27 opens a double quote that is not closed"},
-    {"computer flag", withLine(28, " 7 "), "the computer flag of player 2 on line 28 is 7, but it must be 0 or 1"},
+    {"owner outside", withLine(9, " 3 "),
+     "the owner of zone 1 on line 9 is 3, but an owner is 0 for none or a player from 1 to 2"},
+    {"11 links", withLine(10, " 11 "),
+     "the number of links of zone 1 on line 10 is 11, but a zone has 0 to 10 links"},
+    {"negative army", withLine(11, "-1 "),
+     "the army of zone 1 on line 11 is -1, but an army is 0 to 999"},
+    {"link outside", withLine(12, " 4 "),
+     "link 1 of zone 1 on line 12 is 4, but the zones of this game are 1 to 3"},
+    {"link zero", withLine(17, " 0 "),
+     "link 1 of zone 2 on line 17 is 0, but the zones of this game are 1 to 3"},
+    {"open quote", withLine(27, "\"Jacob"),
+     "the name of player 2 on line 27 opens a double quote that is not closed"},
+    {"computer flag", withLine(28, " 7 "),
+     "the computer flag of player 2 on line 28 is 7, but it must be 0 or 1"},
     {"binary", std::string("PK\x03\x04\0\0", 6), "it is not a text file"},
 };
 
@@ -291,14 +307,19 @@ TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
 TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {
     setUpThreeValleys(s.form);
     const std::string before = snapshot(s.form);
-    EXPECT_EQ(load("gone.snr"), Lines{"say: The saved game gone.snr cannot be loaded: it does not exist."});
+    EXPECT_EQ(load("gone.snr"),
+              Lines{"say: The saved game gone.snr cannot be loaded: it does not exist."});
     s.data.writeSave("huge.snr", threeValleysSave + std::string(5 * 1024 * 1024, '1'));
-    EXPECT_EQ(load("huge.snr"), Lines{"say: The saved game huge.snr cannot be loaded: it is far too large."});
+    EXPECT_EQ(load("huge.snr"),
+              Lines{"say: The saved game huge.snr cannot be loaded: it is far too large."});
     s.data.writeMap("elsewhere.snr", threeValleysSave);
-    EXPECT_EQ(load("../Maps/elsewhere.snr"),
-              Lines{"say: The saved game ../Maps/elsewhere.snr cannot be loaded: it is not a file of "
-                    "the Saves folder."});
-    EXPECT_EQ(load(".."), Lines{"say: The saved game .. cannot be loaded: it is not a file of the Saves folder."});
+    EXPECT_EQ(
+        load("../Maps/elsewhere.snr"),
+        Lines{"say: The saved game ../Maps/elsewhere.snr cannot be loaded: it is not a file of "
+              "the Saves folder."});
+    EXPECT_EQ(
+        load(".."),
+        Lines{"say: The saved game .. cannot be loaded: it is not a file of the Saves folder."});
     EXPECT_TRUE(s.form.gameLoadFailed);
     EXPECT_EQ(snapshot(s.form), before);
 }

@@ -29,15 +29,15 @@ inline std::string snapshot(const Form1& f) {
     describeMap(out, live);
     out << "pending " << f.pendingMap.has_value() << "\n";
     if (f.pendingMap) describeMap(out, *f.pendingMap);
-    out << "maxPlayers " << f.maxPlayers << " players " << f.playerCount << " turn "
-        << f.turnPlayer << " human " << f.humanPlayer << " choosing " << f.choosingStart
-        << " placing " << f.placingPoints << " cursor " << f.cursorZone << "/" << f.linkCursor
-        << " from " << f.attackFrom << "\n";
+    out << "maxPlayers " << f.maxPlayers << " players " << f.playerCount << " turn " << f.turnPlayer
+        << " human " << f.humanPlayer << " choosing " << f.choosingStart << " placing "
+        << f.placingPoints << " cursor " << f.cursorZone << "/" << f.linkCursor << " from "
+        << f.attackFrom << "\n";
     for (int z = 0; z <= maxZones; ++z) out << f.zoneOwner[z] << "/" << f.zoneArmy[z] << " ";
     out << "\n";
     for (int p = 0; p <= maxPlayerSlots; ++p)
-        out << f.playerName[p] << "/" << f.isComputer[p] << "/" << f.points[p] << "/"
-            << f.chain[p] << "/" << f.hasStarted[p] << " ";
+        out << f.playerName[p] << "/" << f.isComputer[p] << "/" << f.points[p] << "/" << f.chain[p]
+            << "/" << f.hasStarted[p] << " ";
     out << "\n";
     return out.str();
 }

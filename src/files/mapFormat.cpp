@@ -16,7 +16,8 @@ public:
 
     bool text(const std::string& what, std::string& value) {
         switch (reader_.next(value)) {
-            case ItemReader::Outcome::item: return true;
+            case ItemReader::Outcome::item:
+                return true;
             case ItemReader::Outcome::endOfText:
                 whyNot_ = "the file ends before " + what;
                 return false;
@@ -79,13 +80,13 @@ bool parseMap(std::string_view text, MapRecord& record, std::string& whyNot) {
     for (int z = 1; z <= zones; ++z) {
         const std::string zone = "zone " + std::to_string(z);
         if (!items.name("the name of " + zone, record.zoneName[z])) return false;
-        if (!items.number("the number of links of " + zone, 0, maxLinks,
-                          "a zone has 0 to 10 links", record.linkCount[z]))
+        if (!items.number("the number of links of " + zone, 0, maxLinks, "a zone has 0 to 10 links",
+                          record.linkCount[z]))
             return false;
         for (int k = 1; k <= record.linkCount[z]; ++k) {
             int written = 0;
-            if (!items.number("link " + std::to_string(k) + " of " + zone, 0, zones - 1,
-                              linkRule, written))
+            if (!items.number("link " + std::to_string(k) + " of " + zone, 0, zones - 1, linkRule,
+                              written))
                 return false;
             record.links[z][k] = written + 1;
         }

@@ -86,8 +86,7 @@ const std::string flagRule = "it must be 0 or 1";
 
 bool readHead(SaveLines& in, SaveRecord& r) {
     if (!in.text("the map name", r.map.mapName)) return false;
-    if (!in.number("the number of zones", 1, maxZones, "a map has 1 to 100 zones",
-                   r.map.zoneCount))
+    if (!in.number("the number of zones", 1, maxZones, "a map has 1 to 100 zones", r.map.zoneCount))
         return false;
     if (!in.number("the number of players", 2, maxPlayerSlots, "a game has 2 to 10 players",
                    r.playerCount))
@@ -109,12 +108,11 @@ bool readZone(SaveLines& in, SaveRecord& r, int z) {
         !in.number("the owner of " + zone, 0, r.playerCount, ownerRule, r.zoneOwner[z]) ||
         !in.number("the number of links of " + zone, 0, maxLinks, "a zone has 0 to 10 links",
                    r.map.linkCount[z]) ||
-        !in.number("the army of " + zone, 0, largestArmy, "an army is 0 to 999",
-                   r.zoneArmy[z]))
+        !in.number("the army of " + zone, 0, largestArmy, "an army is 0 to 999", r.zoneArmy[z]))
         return false;
     for (int k = 1; k <= r.map.linkCount[z]; ++k) {
-        if (!in.number("link " + std::to_string(k) + " of " + zone, 1, r.map.zoneCount,
-                       linkRule, r.map.links[z][k]))
+        if (!in.number("link " + std::to_string(k) + " of " + zone, 1, r.map.zoneCount, linkRule,
+                       r.map.links[z][k]))
             return false;
     }
     return true;

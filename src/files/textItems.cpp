@@ -111,9 +111,12 @@ std::optional<std::string> firstItem(std::string_view line) {
     ItemReader reader(line);
     std::string item;
     switch (reader.next(item)) {
-        case ItemReader::Outcome::item: return item;
-        case ItemReader::Outcome::endOfText: return std::string();
-        case ItemReader::Outcome::openQuote: break;
+        case ItemReader::Outcome::item:
+            return item;
+        case ItemReader::Outcome::endOfText:
+            return std::string();
+        case ItemReader::Outcome::openQuote:
+            break;
     }
     return std::nullopt;
 }
