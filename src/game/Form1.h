@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,18 @@ template <typename T>
 using ZoneTable = std::array<T, maxZones + 1>;
 template <typename T>
 using PlayerTable = std::array<T, maxPlayerSlots + 1>;
+
+// A map as read from its file, zones 1..zoneCount, kept apart from the game
+// until a new game takes it over.
+struct MapRecord {
+    std::string mapName;
+    int zoneCount = 0;
+    ZoneTable<std::string> zoneName{};
+    ZoneTable<int> linkCount{};
+    ZoneTable<std::array<int, maxLinks + 1>> links{};  // 1-based zone numbers
+
+    bool operator==(const MapRecord&) const = default;
+};
 
 class Form1 {
 public:
@@ -82,9 +95,21 @@ public:
     // The window's pause timer and file list.
     PauseTimer Holder;
     FileList File1;
-    // Set by loadMap, loadGame and saveGame: the file was refused (and the
-    // refusal said), so the menu stays where it is.
-    bool fileRefused = false;
+
+    // ---- map and saved-game files ----
+    // The map chosen in the map list. loadMap reads into it and sets
+    // maxPlayers; startUsOut takes it over into mapName, zoneCount, zoneName,
+    // linkCount and links when the new game starts, so a map chosen while a
+    // game runs leaves that game untouched. Empty when no map is waiting.
+    std::optional<MapRecord> pendingMap;
+    // Set by every loadMap: true when the file was refused. The reason has
+    // then been said and nothing else changed, so the map list should stay
+    // open instead of asking for the number of computer players.
+    bool mapLoadFailed = false;
+    // Set by every loadGame: true when the file was refused. The reason has
+    // then been said and the game state is as it was, so the saved-game list
+    // should stay open instead of resuming play.
+    bool gameLoadFailed = false;
 
     // ---- operations ----
     void loadMap();

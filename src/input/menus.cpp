@@ -72,7 +72,7 @@ void Form1::mainMenuKeys(short& keyCode) {
             break;
         }
         if (humanPlayer == 0) {
-            sayIt("There is no game to save.");
+            sayIt("There is no game in progress to save.");
             break;
         }
         const std::string prompt = "Name your save and hit enter.";
@@ -113,7 +113,7 @@ void Form1::mapListKeys(short& keyCode) {
                 mapPath = host_.programFolder() + "/Maps/" + fileName;
                 loadMap();
                 // A refused map has said why; the list stays open on it.
-                if (!fileRefused) {
+                if (!mapLoadFailed) {
                     sayIt("How many computer players would you like? The max is " +
                           std::to_string(maxPlayers - 1) + ".");
                     setupStep = 1;
@@ -165,7 +165,7 @@ void Form1::savedGameListKeys(short& keyCode) {
         sayIt(fileName);
         if (keyCode == key::Enter) {
             loadGame(fileName);
-            if (!fileRefused) menuState = 0;
+            if (!gameLoadFailed) menuState = 0;
         }
         return;
     }
