@@ -22,7 +22,7 @@ namespace {
 
 constexpr long keyLimit = 100000;
 // A game that cannot be won is given this many keys to be lost.
-constexpr long outOfReachLimit = 5000;
+constexpr long outOfReachLimit = 2000;
 
 enum class Ending { Won, Lost, Stalemate, Unfinished };
 
