@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets of the map and saved-game readers with clang and
-# runs each for SECONDS (default 30). A finding fails the script; the input
-# that caused it is kept in build-fuzz/findings/ and the fuzzer's log in
-# build-fuzz/READER.log.
+# Builds the fuzz targets with clang and runs each for SECONDS (default 30):
+# the map and saved-game readers, and key streams played on the whole game.
+# A finding fails the script; the input that caused it is kept in
+# build-fuzz/findings/ and the fuzzer's log in build-fuzz/TARGET.log.
 set -euo pipefail
 seconds=${1:-30}
 cd "$(dirname "$0")/.."
@@ -11,19 +11,24 @@ cmake -S . -B build-fuzz -DSONARCH_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 mkdir -p build-fuzz/findings
-# Seeds: the bundled maps for the map reader, a saved game for the other.
-declare -A seeds=([map]=Maps [save]=fuzz/seeds/saves)
+# Seeds: the bundled maps for the map reader, a saved game for the other;
+# key streams start from nothing.
+declare -A seeds=([map_reader]=Maps [save_reader]=fuzz/seeds/saves [key_stream]=)
+# Key streams are long from the start (1024 bytes, some five hundred
+# presses), since a game needs many presses before it gets anywhere.
+declare -A options=([map_reader]="-max_len=16384" [save_reader]="-max_len=16384"
+    [key_stream]="-max_len=1024 -len_control=0")
 passed=0 failed=0
-for reader in map save; do
-    corpus=build-fuzz/corpus/$reader
+for target in map_reader save_reader key_stream; do
+    corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus"
-    log=build-fuzz/$reader.log
-    if build-fuzz/fuzz/fuzz_${reader}_reader -max_total_time="$seconds" -max_len=16384 \
-        -artifact_prefix="build-fuzz/findings/$reader-" "$corpus" "${seeds[$reader]}" >"$log" 2>&1; then
-        echo "fuzz: $reader reader ran clean: $(grep -E '^Done ' "$log" | tail -1)"
+    log=build-fuzz/$target.log
+    if build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" ${options[$target]} \
+        -artifact_prefix="build-fuzz/findings/$target-" "$corpus" ${seeds[$target]} >"$log" 2>&1; then
+        echo "fuzz: ${target/_/ } ran clean: $(grep -E '^Done ' "$log" | tail -1)"
         passed=$((passed + 1))
     else
-        echo "fuzz: $reader reader FAILED; the end of $log:"
+        echo "fuzz: ${target/_/ } FAILED; the end of $log:"
         tail -40 "$log"
         failed=$((failed + 1))
     fi

@@ -144,11 +144,13 @@ TEST_F(SavedGames, ASaveAndLoadKeepsEveryFieldTheFileHolds) {
     s.form.playerCount = 4;
     s.form.menuState = 0;
     s.form.startUsOut();
+    // Player 4 is out and so holds nothing; the turn is the human's, as it
+    // always is when the menu saves.
     for (int z = 1; z <= s.form.zoneCount; ++z) {
-        s.form.zoneOwner[z] = z % 5;
+        s.form.zoneOwner[z] = z % 4;
         s.form.zoneArmy[z] = z % 9;
     }
-    s.form.turnPlayer = 3;
+    s.form.turnPlayer = 1;
     s.form.choosingStart = 0;
     s.form.placingPoints = 1;
     s.form.points[1] = 17;
@@ -167,7 +169,7 @@ TEST_F(SavedGames, ASaveAndLoadKeepsEveryFieldTheFileHolds) {
     // owners, and the question's limit.
     for (int p = 1; p <= 4; ++p) {
         other.form.chain[p] = s.form.chain[p];
-        EXPECT_EQ(other.form.hasStarted[p], 1) << "player " << p << " owns a zone";
+        EXPECT_EQ(other.form.hasStarted[p], p == 4 ? 0 : 1) << "player " << p;
     }
     s.form.hasStarted = other.form.hasStarted;
     other.form.maxPlayers = s.form.maxPlayers;
@@ -241,6 +243,10 @@ std::string withLine(int n, const std::string& text) {
     return result;
 }
 
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
 std::string firstLines(int count) {
     std::string result;
     std::size_t at = 0;
@@ -284,6 +290,17 @@ const std::vector<BadSave> badSaves{
     {"computer flag", withLine(28, " 7 "),
      "the computer flag of player 2 on line 28 is 7, but it must be 0 or 1"},
     {"binary", std::string("PK\x03\x04\0\0", 6), "it is not a text file"},
+    // Seats that no game in play has: each would leave the game with no way
+    // on (the human seat played by the computer turns without end, or a
+    // turn that never comes back to the human).
+    {"human seat a computer", withLine(25, " 1 "), "the human player is marked as a computer player"},
+    {"computer seat a person", withLine(28, " 0 "),
+     "player 2 is neither the human nor a computer player"},
+    {"computer's turn", withLine(4, " 2 "),
+     "it is the turn of player 2, but a game is saved only in the human player's turn"},
+    {"nameless human", withLine(24, ""), "the human player has no name"},
+    {"out but holding", replaced(withLine(27, ""), "South Valley\r\n 0 ", "South Valley\r\n 2 "),
+     "player 2 is out of the game but holds zone 3"},
 };
 
 TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
@@ -302,6 +319,23 @@ TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
         EXPECT_TRUE(s.form.gameLoadFailed) << bad.what;
         EXPECT_EQ(snapshot(s.form), before) << bad.what;
     }
+}
+
+// The human may sit in any seat of a saved game; claiming the starting zone
+// marks that seat as started, so that its defeat can be told.
+TEST_F(SavedGames, TheHumanInASeatOtherThanTheFirstStartsThere) {
+    s.data.writeSave("second seat.snr",
+                     "Three Valleys\r\n 2 \r\n 2 \r\n 2 \r\n 2 \r\n 1 \r\n 0 \r\n"
+                     "North Valley\r\n 0 \r\n 1 \r\n 0 \r\n 2 \r\n"
+                     "South Valley\r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n"
+                     "Jacob\r\n 1 \r\n 0 \r\nYou\r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(load("second seat.snr"), Lines{"say: Game Loaded!"});
+    s.form.menuState = 0;
+    s.press("Space");
+    EXPECT_EQ(s.said().front(),
+              "msg: North Valley is now under your control. Choose where to place your points.");
+    EXPECT_EQ(s.form.hasStarted[2], 1);
+    EXPECT_EQ(s.form.hasStarted[1], 0) << "Jacob has still to choose his starting zone";
 }
 
 TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {

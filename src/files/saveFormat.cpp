@@ -1,6 +1,6 @@
 // A saved game is refused whole when a line is missing, a number line holds
-// no number, or a value lies outside the tables, the players or the zones of
-// the game it describes.
+// no number, a value lies outside the tables, the players or the zones of
+// the game it describes, or its seats are not those of a game in play.
 #include "files/saveFormat.h"
 
 #include <vector>
@@ -137,6 +137,41 @@ void addText(std::string& out, const std::string& value) {
     out += "\r\n";
 }
 
+// The seats must be those of a game the program itself plays and saves: a
+// game is saved only between key presses, in the human's turn, with the
+// human in the game and every other seat a computer player. A file that
+// breaks this would leave the game without a way on: the human seat played
+// by the computer turns without end, or a turn that never comes back.
+bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
+    const int human = r.humanPlayer;
+    if (r.playerName[human].empty()) {
+        whyNot = "the human player has no name";
+        return false;
+    }
+    if (r.turnPlayer != human) {
+        whyNot = "it is the turn of player " + std::to_string(r.turnPlayer) +
+                 ", but a game is saved only in the human player's turn";
+        return false;
+    }
+    for (int p = 1; p <= r.playerCount; ++p) {
+        if (r.isComputer[p] != (p == human ? 0 : 1)) {
+            whyNot = p == human ? "the human player is marked as a computer player"
+                                : "player " + std::to_string(p) +
+                                      " is neither the human nor a computer player";
+            return false;
+        }
+    }
+    for (int z = 1; z <= r.map.zoneCount; ++z) {
+        const int owner = r.zoneOwner[z];
+        if (owner != 0 && r.playerName[owner].empty()) {
+            whyNot = "player " + std::to_string(owner) + " is out of the game but holds zone " +
+                     std::to_string(z);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool parseSave(std::string_view text, SaveRecord& record, std::string& whyNot) {
@@ -153,7 +188,7 @@ bool parseSave(std::string_view text, SaveRecord& record, std::string& whyNot) {
     for (int p = 1; p <= record.playerCount; ++p) {
         if (!readPlayer(in, record, p)) return false;
     }
-    return true;
+    return seatsAgree(record, whyNot);
 }
 
 std::string saveText(const SaveRecord& r) {

@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <chrono>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "host/systemCalls.h"
 
 namespace sonarch::disk {
 
@@ -69,38 +72,60 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& wh
 }
 
 namespace {
-bool writeAll(int fd, const std::string& contents) {
+SystemCalls calls{
+    [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+    ::write, ::fsync, ::close, ::rename, ::unlink,
+};
+
+// The reason of the call that just failed; a call that failed without
+// saying why is taken as an input or output error.
+int lastError() { return errno != 0 ? errno : EIO; }
+
+// 0 when every byte was written, otherwise the reason.
+int writeAll(int fd, const std::string& contents) {
     const char* data = contents.data();
     std::size_t left = contents.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
+        errno = 0;
+        const ssize_t written = calls.write(fd, data, left);
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        // Nothing written with room asked for: the disk is full.
+        if (written == 0) return ENOSPC;
+        if (written < 0) return lastError();
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    return true;
+    return 0;
 }
 }  // namespace
 
+SystemCalls& systemCalls() { return calls; }
+
 bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
-    // Written beside the target under a hidden name, then renamed over it, so
-    // a failure at any point leaves the earlier file whole.
+    // Written beside the target under a hidden name, flushed to the disk and
+    // then renamed over it, so a failure at any point leaves the earlier
+    // file whole and no half-written one under the player's name.
     const fs::path target(path);
     const fs::path temporary =
         target.parent_path() / ("." + target.filename().string() + ".writing");
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    errno = 0;
+    const int fd = calls.open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
-        whyNot = std::strerror(errno);
+        whyNot = std::strerror(lastError());
         return false;
     }
-    bool good = writeAll(fd, contents);
-    if (good && ::fsync(fd) != 0) good = false;
-    const int savedErrno = errno;
-    if (::close(fd) != 0) good = false;
-    if (good && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
-    whyNot = std::strerror(good ? errno : (savedErrno ? savedErrno : EIO));
-    ::unlink(temporary.c_str());
+    int failure = writeAll(fd, contents);
+    errno = 0;
+    if (failure == 0 && calls.fsync(fd) != 0) failure = lastError();
+    errno = 0;
+    // The descriptor is closed whatever happened before; a failed close can
+    // still mean that the written data did not reach the disk.
+    if (calls.close(fd) != 0 && failure == 0) failure = lastError();
+    errno = 0;
+    if (failure == 0 && calls.rename(temporary.c_str(), target.c_str()) != 0) failure = lastError();
+    if (failure == 0) return true;
+    whyNot = std::strerror(failure);
+    calls.unlink(temporary.c_str());
     return false;
 }
 

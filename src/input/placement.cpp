@@ -52,7 +52,7 @@ void Form1::claimHumanStart() {
     placingPoints = 1;
     choosingStart = 0;
     addIncome();
-    hasStarted[1] = 1;
+    hasStarted[h] = 1;
 }
 
 void Form1::placePoint() {

@@ -34,9 +34,24 @@ std::vector<std::string> brokenInvariants(const Form1& f) {
         for (int k = 1; k <= f.linkCount[z] && k <= maxLinks; ++k)
             check(f.links[z][k] >= 1 && f.links[z][k] <= f.zoneCount, "link off the map");
     }
-    for (int p = 1; p <= f.playerCount; ++p)
-        check(!f.playerName[p].empty() || zonesOf[p] == 0,
-              "player " + std::to_string(p) + " is out but owns a zone");
+    for (int p = 1; p <= f.playerCount; ++p) {
+        const std::string player = "player " + std::to_string(p);
+        check(!f.playerName[p].empty() || zonesOf[p] == 0, player + " is out but owns a zone");
+        check(f.hasStarted[p] != 0 || zonesOf[p] == 0, player + " owns a zone before its start");
+        check(f.isComputer[p] == (p == f.humanPlayer ? 0 : 1), player + " in the wrong seat");
+        for (int q = p + 1; q <= f.playerCount; ++q)
+            check(f.playerName[p].empty() || f.playerName[p] != f.playerName[q],
+                  player + " shares a name");
+    }
+    // Every computer turn runs inside the press that ended the human's, so
+    // between presses the turn is always the human's.
+    check(f.turnPlayer == f.humanPlayer, "the turn left with a computer player");
+    check(f.choosingStart == 0 || zonesOf[f.humanPlayer] == 0, "a second starting zone to choose");
+    // The attacking zone is the human's own: chosen so, or taken by an
+    // attack, and no zone changes hands in the human's turn otherwise.
+    check(f.attackFrom == 0 || (f.attackFrom >= 1 && f.attackFrom <= f.zoneCount &&
+                                f.zoneOwner[f.attackFrom] == f.humanPlayer),
+          "the attacking zone is not the human's");
     return broken;
 }
 

@@ -37,9 +37,11 @@ KeyStreamOutcome playKeyStream(const std::string& dataDir, const std::uint8_t* b
     host.attach(form);
     auto press = [&](short code, short shift, int kind) {
         short down = code, up = code;
+        const bool inGame = form.humanPlayer != 0;
         if (kind != 2) form.Form_KeyDown(down, shift);
         if (kind != 1) form.Form_KeyUp(up, shift);
         ++outcome.presses;
+        if (inGame && form.humanPlayer == 0) ++outcome.gamesOver;
         for (const auto& what : brokenInvariants(form))
             outcome.broken.push_back(what + " after key " + std::to_string(code) + " mask " +
                                      std::to_string(shift));
@@ -65,6 +67,9 @@ KeyStreamOutcome playKeyStream(const std::string& dataDir, const std::uint8_t* b
     } catch (const ScriptError&) {
         // More save prompts than answers: the stream ends there.
     }
+    std::istringstream said(transcript.str());
+    for (std::string line; std::getline(said, line);)
+        if (line.ends_with("'s turn.")) ++outcome.computerTurns;
     return outcome;
 }
 

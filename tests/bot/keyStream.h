@@ -14,6 +14,8 @@ struct KeyStreamOutcome {
     std::vector<std::string> broken;  // invariants broken, with the press that broke them
     int presses = 0;
     bool gamesStarted = false;
+    int computerTurns = 0;  // turns announced for computer players
+    int gamesOver = 0;      // games ended by victory or defeat
 };
 
 // dataDir holds Maps/ and Saves/. The first byte picks whether the stream
