@@ -1,13 +1,21 @@
-// Placeholder until the window and terminal hosts are built.
+// Play for a person: the window, or the terminal when asked for with --text
+// or when no display can be opened.
 #include "host/interactive.h"
 
 #include <iostream>
 
+#include "host/terminal/TerminalHost.h"
+#include "host/window/runWindow.h"
+
 namespace sonarch {
 
-int runInteractive(const CommandLine&) {
-    std::cerr << "sonarch: the window and the terminal are not built yet; use --headless\n";
-    return 1;
+int runInteractive(const CommandLine& options) {
+    if (options.mode == CommandLine::Mode::Text) return runTerminal(options);
+    std::string whyNoWindow;
+    if (const auto status = window::runWindow(options, whyNoWindow)) return *status;
+    std::cerr << "sonarch: no window could be opened (" << whyNoWindow
+              << "), so the game plays in the terminal\n";
+    return runTerminal(options);
 }
 
 }  // namespace sonarch

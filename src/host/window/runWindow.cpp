@@ -1,0 +1,58 @@
+#include "host/window/runWindow.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+
+#include "game/Form1.h"
+#include "host/window/WindowHost.h"
+
+namespace sonarch::window {
+
+namespace {
+// Without a display SDL quietly falls back to drawing nowhere; the game
+// counts that as no window unless it was asked for.
+bool drawsNowhere() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver) return true;
+    const bool invisible = std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+    const char* wanted = std::getenv("SDL_VIDEODRIVER");
+    return invisible && !(wanted && std::strcmp(wanted, driver) == 0);
+}
+
+struct SdlSession {
+    ~SdlSession() { SDL_Quit(); }
+};
+}  // namespace
+
+std::optional<int> runWindow(const CommandLine& options, std::string& whyNoWindow) {
+    // An idle game must not keep the screen awake.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        whyNoWindow = SDL_GetError();
+        return std::nullopt;
+    }
+    SdlSession session;
+    if (drawsNowhere()) {
+        whyNoWindow = "no display";
+        return std::nullopt;
+    }
+    try {
+        WindowHost host(options);
+        Form1 form(host);
+        host.attach(form);
+        try {
+            form.Form_Load();
+            while (!host.ended()) host.processEvents();
+        } catch (const WindowClosed&) {
+        }
+    } catch (const std::runtime_error& error) {
+        whyNoWindow = error.what();
+        return std::nullopt;
+    }
+    return 0;
+}
+
+}  // namespace sonarch::window
