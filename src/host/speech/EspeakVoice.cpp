@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <iostream>
 
 #include "host/speech/speechScale.h"
 
@@ -12,6 +13,9 @@ namespace sonarch::speech {
 
 namespace {
 std::atomic<bool> engineInUse{false};
+// espeak-ng 1.51 can hang in espeak_Terminate, so the engine, once started,
+// stays up for the rest of the run and is taken up again by the next voice.
+int engineSampleRate = 0;
 
 // Short chunks keep the first samples of a sentence close to the call.
 constexpr int chunkMilliseconds = 60;
@@ -25,7 +29,6 @@ public:
 
     ~EspeakVoice() override {
         SDL_CloseAudioDevice(device_);
-        espeak_Terminate();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         engineInUse = false;
     }
@@ -60,29 +63,30 @@ std::unique_ptr<Voice> openEspeakVoice(std::string& whyNot) {
         whyNot = "the built-in voice is already speaking for another window";
         return nullptr;
     }
-    const int sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, chunkMilliseconds, nullptr, 0);
-    if (sampleRate <= 0) {
-        engineInUse = false;
-        whyNot = "the built-in voice found no voice data";
-        return nullptr;
+    if (engineSampleRate <= 0) {
+        engineSampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, chunkMilliseconds, nullptr, 0);
+        if (engineSampleRate <= 0) {
+            engineInUse = false;
+            whyNot = "the built-in voice found no voice data";
+            return nullptr;
+        }
+        espeak_SetSynthCallback(&EspeakVoice::onSamples);
     }
     if (espeak_SetVoiceByName("en") != EE_OK) {
-        espeak_Terminate();
         engineInUse = false;
         whyNot = "the built-in voice has no English voice";
         return nullptr;
     }
-    espeak_SetSynthCallback(&EspeakVoice::onSamples);
 
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        whyNot = std::string("the built-in voice found no sound output: ") + SDL_GetError();
-        espeak_Terminate();
+        whyNot = "the built-in voice found no sound output";
+        std::cerr << "sonarch: " << SDL_GetError() << '\n';
         engineInUse = false;
         return nullptr;
     }
     SDL_AudioSpec wanted;
     std::memset(&wanted, 0, sizeof wanted);
-    wanted.freq = sampleRate;
+    wanted.freq = engineSampleRate;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 1;
     wanted.samples = deviceBufferFrames;
@@ -90,9 +94,9 @@ std::unique_ptr<Voice> openEspeakVoice(std::string& whyNot) {
     // the sound card wants.
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (device == 0) {
-        whyNot = std::string("the built-in voice found no sound device: ") + SDL_GetError();
+        whyNot = "the built-in voice found no sound device";
+        std::cerr << "sonarch: " << SDL_GetError() << '\n';
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        espeak_Terminate();
         engineInUse = false;
         return nullptr;
     }
