@@ -18,7 +18,7 @@ DiskAudio::DiskAudio() : file_(folder_.path() / "played.raw") {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", file_.c_str(), 1);
     // Milliseconds per device buffer of about 23 ms of sound.
-    setenv("SDL_DISKAUDIODELAY", "2", 1);
+    setenv("SDL_DISKAUDIODELAY", "5", 1);
 }
 
 std::vector<std::int16_t> DiskAudio::samples() const {
@@ -46,9 +46,9 @@ bool DiskAudio::waitUntil(double wanted) const {
     return true;
 }
 
-bool DiskAudio::waitForSound() const {
+bool DiskAudio::waitForSound(double fromSeconds) const {
     const auto giveUp = std::chrono::steady_clock::now() + longestWait;
-    while (!measure().heard) {
+    while (!measure(fromSeconds).heard) {
         if (std::chrono::steady_clock::now() > giveUp) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }

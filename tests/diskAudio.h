@@ -1,5 +1,5 @@
 // SDL's disk audio driver for tests: everything a voice plays lands in a
-// file, as 16-bit mono samples at espeak-ng's rate, written about ten times
+// file, as 16-bit mono samples at espeak-ng's rate, written about four times
 // faster than real time so that tests of whole sentences stay short.
 #pragma once
 
@@ -33,8 +33,9 @@ public:
     // Waits until the file holds at least this many seconds; false when it
     // does not within a generous bound.
     bool waitUntil(double seconds) const;
-    // Waits until something loud has been written; false when nothing comes.
-    bool waitForSound() const;
+    // Waits until something loud has been written after the time given;
+    // false when nothing comes.
+    bool waitForSound(double fromSeconds = 0) const;
     SoundSpan measure(double fromSeconds = 0) const;
 
 private:
