@@ -30,6 +30,10 @@ struct SdlSession {
 std::optional<int> runWindow(const CommandLine& options, std::string& whyNoWindow) {
     // An idle game must not keep the screen awake.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // The picture is small and drawn by the game itself: a plain framebuffer
+    // opens in milliseconds, where a graphics card context takes a good part
+    // of a second before the welcome could be said.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
         whyNoWindow = SDL_GetError();
         return std::nullopt;
