@@ -5,10 +5,10 @@
 namespace sonarch::testing {
 
 namespace {
-HeadlessOptions optionsFor(const DataDir& data, std::vector<double> fixedRandom) {
+HeadlessOptions optionsFor(const DataDir& data, std::vector<double> fixedRandom, std::uint64_t seed) {
     HeadlessOptions options;
     options.dataDir = data.path().string();
-    options.seed = 1;
+    options.seed = seed;
     options.fixedRandom = std::move(fixedRandom);
     return options;
 }
@@ -25,8 +25,8 @@ KeyStroke strokeOf(const std::string& keyName) {
 }
 }  // namespace
 
-Session::Session(const std::string& pauseScript, std::vector<double> fixedRandom)
-    : host(optionsFor(data, std::move(fixedRandom)), scriptOf(pauseScript), out), form(host) {
+Session::Session(const std::string& pauseScript, std::vector<double> fixedRandom, std::uint64_t seed)
+    : host(optionsFor(data, std::move(fixedRandom), seed), scriptOf(pauseScript), out), form(host) {
     host.attach(form);
 }
 

@@ -15,7 +15,8 @@ namespace sonarch::testing {
 class Session {
 public:
     // pauseScript: lines that pauses and prompts may consume (during-pause, type, cancel).
-    explicit Session(const std::string& pauseScript = "", std::vector<double> fixedRandom = {});
+    explicit Session(const std::string& pauseScript = "", std::vector<double> fixedRandom = {},
+                     std::uint64_t seed = 1);
 
     void start() { form.Form_Load(); }
     // Presses and releases a key by its script name ("Shift+Enter").

@@ -17,7 +17,7 @@ fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 
 newData() {  # folder
     mkdir -p "$1/Maps" "$1/Saves"
-    cp "$source/tests/maps/simpleWorldWindow.txt" "$1/Maps/"
+    cp "$source/Maps/Simple World.map" "$1/Maps/"
 }
 
 # Starts the program in the background; sets pid and window.
@@ -95,7 +95,7 @@ fi
 
 # --- Without any voice the welcome says why, in the title.
 if SDL_AUDIODRIVER=no-such-sound start "$program" --data-dir "$data" --speech auto; then
-    titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (Speech Dispatcher is not running and the built-in voice found no sound output), so sentences are shown as the window title."
+    titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (Speech Dispatcher is not running and the built-in voice found no sound output), so sentences are shown as text only."
     closeWindow
 fi
 
@@ -103,47 +103,67 @@ fi
 env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$program" --data-dir "$data" </dev/null >/dev/null 2>"$work/nodisplay"
 grep -q "no window could be opened" "$work/nodisplay" || fail "no display: $(cat "$work/nodisplay")"
 
-# --- A game on "Simple World Map", started by keys; the picture after the claim.
-# The same keys are played headless first: its transcript gives the title to
-# wait for after each key and the picture the window must show.
-keys=(Down Enter Enter Enter 1 Space)
+# --- A game on "Simple World Map" started by keys, the picture after the
+# starting claim, then the game saved under a name typed by ear.
+# The same steps are played headless first: its transcript gives the title to
+# wait for after each step and the picture the window must show.
+steps=(Down Enter Enter Enter 1 Space @picture Escape Down Down Enter "type my game" Escape)
+scriptOf() {  # the headless script of the first n steps
+    local step
+    for step in "${steps[@]:0:$1}"; do
+        [ "$step" = @picture ] || echo "$step"
+    done
+}
 headless=$work/headless
 newData "$headless"
-printf '%s\n' "${keys[@]}" | "$program" --headless --data-dir "$headless" --seed 5 --draw-log \
+scriptOf ${#steps[@]} | "$program" --headless --data-dir "$headless" --seed 5 --draw-log \
     >"$work/full.txt" 2>"$work/full.err"
 if [ $? -ne 0 ] || ! grep -q "^draw: circle" "$work/full.txt"; then
     echo "SKIP game in the window: this build cannot yet play these keys headless"
     sed -n 1,3p "$work/full.err"
 else
-    xdotoolKey() {
-        case "$1" in
-        Enter) echo Return ;; Space) echo space ;; *) echo "$1" ;;
-        esac
-    }
+    # The last picture before the main menu opens: each circle's centre and tint.
+    sed '/^say: Main Menu$/,$d' "$work/full.txt" |
+        awk '/^draw: clear/{n=0; delete c} /^draw: colour/{colour=$3" "$4" "$5} /^draw: circle/{c[++n]=$3" "$4" "colour} END{for(i=1;i<=n;i++) print c[i]}' \
+            >"$work/zones"
+    grep -q " 200 255 255$" "$work/zones" || fail "the headless game shows no zone of the player"
+    grep -q " 255 255 255$" "$work/zones" || fail "the headless game shows no unclaimed zone"
     game=$work/game
     newData "$game"
     if SDL_AUDIODRIVER=no-such-sound start "$program" --data-dir "$game" --seed 5 --speech none; then
-        for i in "${!keys[@]}"; do
-            printf '%s\n' "${keys[@]:0:$((i + 1))}" |
-                "$program" --headless --data-dir "$headless" --seed 5 >"$work/prefix.txt"
+        for i in "${!steps[@]}"; do
+            step=${steps[$i]}
+            if [ "$step" = @picture ]; then
+                import -window "$window" "$work/shot.png"
+                while read -r x y red green blue; do
+                    want=$(printf '#%02X%02X%02X' "$red" "$green" "$blue")
+                    got=$(convert "$work/shot.png" -crop "1x1+$x+$y" +repage -depth 8 txt:- |
+                        grep -o '#[0-9A-F]\{6\}' | head -1)
+                    [ "$got" = "$want" ] || fail "the zone at $x,$y is $got in the window, $want headless"
+                done <"$work/zones"
+                continue
+            fi
+            # A step that opens the save prompt ends the headless run there,
+            # after the prompt's question.
+            scriptOf $((i + 1)) | "$program" --headless --data-dir "$headless" --seed 5 \
+                >"$work/prefix.txt" 2>/dev/null
             last=$(grep -E '^(say|msg|caption|caption-msg): ' "$work/prefix.txt" | tail -1 | sed -E 's/^[a-z-]+: //')
             # Pauses after the last sentence still run when it shows.
             pauses=$(awk '/^(say|msg|caption|caption-msg): /{total=0} /^pause: /{total+=$2} END{print total+0}' "$work/prefix.txt")
-            xdotool key "$(xdotoolKey "${keys[$i]}")"
+            case "$step" in
+            "type "*)
+                xdotool type --delay 30 "${step#type }"
+                titleBecomes "Name your save and hit enter. ${step#type }"
+                xdotool key Return ;;
+            Enter) xdotool key Return ;;
+            Space) xdotool key space ;;
+            *) xdotool key "$step" ;;
+            esac
             titleBecomes "$last" || break
             sleep "$(awk -v p="$pauses" 'BEGIN{print p + 0.3}')"
         done
-        sleep 0.3
-        import -window "$window" "$work/shot.png"
-        # The last picture of the headless game: each circle's centre and tint.
-        awk '/^draw: clear/{n=0; delete c} /^draw: colour/{colour=$3" "$4" "$5} /^draw: circle/{c[++n]=$3" "$4" "colour} END{for(i=1;i<=n;i++) print c[i]}' \
-            "$work/full.txt" >"$work/zones"
-        grep -q " 200 255 255$" "$work/zones" || fail "the headless game shows no zone of the player"
-        while read -r x y red green blue; do
-            want=$(printf '#%02X%02X%02X' "$red" "$green" "$blue")
-            got=$(convert "$work/shot.png" -crop "1x1+$x+$y" +repage -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1)
-            [ "$got" = "$want" ] || fail "the zone at $x,$y is $got in the window, $want headless"
-        done <"$work/zones"
+        cmp -s "$headless/Saves/my game.snr" "$game/Saves/my game.snr" ||
+            fail "the game saved in the window differs from the one saved headless"
         closeWindow
     fi
 fi

@@ -1,9 +1,33 @@
-// Placeholder until this part of the game is built.
+// Loading the map chosen in the map list. The map waits in pendingMap until
+// the new game starts, so choosing one while a game runs leaves that game's
+// map as it is, and a refused file changes nothing at all.
+#include <utility>
+
+#include "files/mapFormat.h"
 #include "game/Form1.h"
-#include "game/notBuilt.h"
 
 namespace sonarch {
 
-void Form1::loadMap() { throw NotBuilt("loadMap"); }
+namespace {
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+}  // namespace
+
+void Form1::loadMap() {
+    mapLoadFailed = true;
+    std::string whyNot;
+    const auto text = host_.readTextFile(mapPath, whyNot);
+    MapRecord record;
+    if (!text || !parseMap(*text, record, whyNot)) {
+        sayIt("The map " + fileNameOf(mapPath) + " cannot be loaded: " + whyNot + ".");
+        return;
+    }
+    maxPlayers = playersAllowed(record.zoneCount);
+    pendingMap = std::move(record);
+    mapLoadFailed = false;
+    sayIt("Game Loaded!");
+}
 
 }  // namespace sonarch

@@ -1,10 +1,142 @@
-// Placeholder until this part of the game is built.
+// Saving and loading a game. A save is written whole or not at all, under a
+// name that stays inside the Saves folder; a load takes the file over only
+// when all of it was good, so a refused file leaves the game as it was.
+#include <string>
+
+#include "files/saveFormat.h"
 #include "game/Form1.h"
-#include "game/notBuilt.h"
 
 namespace sonarch {
 
-void Form1::loadGame(const std::string&) { throw NotBuilt("loadGame"); }
-void Form1::saveGame(const std::string&) { throw NotBuilt("saveGame"); }
+namespace {
+
+constexpr std::size_t longestSaveName = 100;
+
+// Why a typed name cannot name a save, or the empty text when it can. A name
+// beginning with a full stop would be a hidden file that the saved-game list
+// never shows, and it is also how ".." would leave the folder.
+std::string saveNameProblem(const std::string& name) {
+    if (name.find_first_not_of(" \t") == std::string::npos) return "A saved game needs a name.";
+    if (name.find_first_of("/\\") != std::string::npos)
+        return "A save name cannot hold a slash or a backslash.";
+    if (name.front() == '.') return "A save name cannot begin with a full stop.";
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) return "A save name cannot hold control characters.";
+    }
+    if (name.size() > longestSaveName) return "A save name can have at most 100 characters.";
+    return "";
+}
+
+// A name from the saved-game list is a bare file name of the Saves folder.
+bool namesAFileInSaves(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string::npos;
+}
+
+std::string lowerFirst(std::string text) {
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
+SaveRecord recordOf(const Form1& game) {
+    SaveRecord r;
+    r.map.mapName = game.mapName;
+    r.map.zoneCount = game.zoneCount;
+    r.playerCount = game.playerCount;
+    r.turnPlayer = game.turnPlayer;
+    r.humanPlayer = game.humanPlayer;
+    r.choosingStart = game.choosingStart;
+    r.placingPoints = game.placingPoints;
+    for (int z = 1; z <= game.zoneCount && z <= maxZones; ++z) {
+        r.map.zoneName[z] = game.zoneName[z];
+        r.map.linkCount[z] = game.linkCount[z];
+        r.map.links[z] = game.links[z];
+        r.zoneOwner[z] = game.zoneOwner[z];
+        r.zoneArmy[z] = game.zoneArmy[z];
+    }
+    for (int p = 1; p <= game.playerCount && p <= maxPlayerSlots; ++p) {
+        r.playerName[p] = game.playerName[p];
+        r.isComputer[p] = game.isComputer[p];
+        r.points[p] = game.points[p];
+    }
+    return r;
+}
+
+// Zones above zoneCount and players above playerCount keep what they held.
+void takeOver(Form1& game, const SaveRecord& r) {
+    game.mapName = r.map.mapName;
+    game.zoneCount = r.map.zoneCount;
+    game.playerCount = r.playerCount;
+    game.turnPlayer = r.turnPlayer;
+    game.humanPlayer = r.humanPlayer;
+    game.choosingStart = r.choosingStart;
+    game.placingPoints = r.placingPoints;
+    for (int z = 1; z <= r.map.zoneCount; ++z) {
+        game.zoneName[z] = r.map.zoneName[z];
+        game.linkCount[z] = r.map.linkCount[z];
+        game.links[z] = r.map.links[z];
+        game.zoneOwner[z] = r.zoneOwner[z];
+        game.zoneArmy[z] = r.zoneArmy[z];
+    }
+    for (int p = 1; p <= r.playerCount; ++p) {
+        game.playerName[p] = r.playerName[p];
+        game.isComputer[p] = r.isComputer[p];
+        game.points[p] = r.points[p];
+        // The file does not say who has started. Whoever owns a zone has;
+        // whoever owns none has yet to choose a starting zone (or is out),
+        // whatever an earlier game in this run left in the flag.
+        game.hasStarted[p] = 0;
+    }
+    for (int z = 1; z <= r.map.zoneCount; ++z) {
+        if (r.zoneOwner[z] != 0) game.hasStarted[r.zoneOwner[z]] = 1;
+    }
+    game.cursorZone = 1;
+    game.linkCursor = 1;
+    game.attackFrom = 0;
+}
+
+}  // namespace
+
+void Form1::saveGame(const std::string& saveName) {
+    if (humanPlayer == 0) {
+        sayIt("There is no game in progress to save.");
+        return;
+    }
+    const std::string problem = saveNameProblem(saveName);
+    if (!problem.empty()) {
+        sayIt(problem + " Nothing was saved.");
+        return;
+    }
+    // The folder may have gone since start-up; making it again costs nothing.
+    host_.makeFolder(savesFolder());
+    std::string whyNot;
+    if (!host_.writeTextFile(savesFolder() + "/" + saveName + ".snr", saveText(recordOf(*this)),
+                             whyNot)) {
+        sayIt("The game could not be saved as " + saveName + ": " + lowerFirst(whyNot) + ".");
+        return;
+    }
+    sayIt("Game Saved!");
+}
+
+void Form1::loadGame(const std::string& saveName) {
+    gameLoadFailed = true;
+    const std::string refused = "The saved game " + saveName + " cannot be loaded: ";
+    if (!namesAFileInSaves(saveName)) {
+        sayIt(refused + "it is not a file of the Saves folder.");
+        return;
+    }
+    std::string whyNot;
+    const auto text = host_.readTextFile(savesFolder() + "/" + saveName, whyNot);
+    SaveRecord record;
+    if (!text || !parseSave(*text, record, whyNot)) {
+        sayIt(refused + whyNot + ".");
+        return;
+    }
+    takeOver(*this, record);
+    gameLoadFailed = false;
+    sayIt("Game Loaded!");
+}
 
 }  // namespace sonarch

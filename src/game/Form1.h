@@ -6,7 +6,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "host/Host.h"
 
@@ -19,6 +21,13 @@ constexpr int historySize = 50;
 constexpr int maxArmy = 8;
 constexpr int maxHeldPoints = 20;
 
+// The file list: the ordinary files of one folder, sorted by name, as read
+// when a menu opened on it.
+struct FileList {
+    std::string folder;
+    std::vector<std::string> entries;
+};
+
 // The pause timer: enabled exactly while a pause runs; the interval in
 // milliseconds until its one tick, set back to 0 by the tick.
 struct PauseTimer {
@@ -30,6 +39,18 @@ template <typename T>
 using ZoneTable = std::array<T, maxZones + 1>;
 template <typename T>
 using PlayerTable = std::array<T, maxPlayerSlots + 1>;
+
+// A map as read from its file, zones 1..zoneCount, kept apart from the game
+// until a new game takes it over.
+struct MapRecord {
+    std::string mapName;
+    int zoneCount = 0;
+    ZoneTable<std::string> zoneName{};
+    ZoneTable<int> linkCount{};
+    ZoneTable<std::array<int, maxLinks + 1>> links{};  // 1-based zone numbers
+
+    bool operator==(const MapRecord&) const = default;
+};
 
 class Form1 {
 public:
@@ -71,8 +92,24 @@ public:
     std::array<std::string, historySize + 1> messages{};
     int messageCursor = 0;
 
-    // The window's pause timer.
+    // The window's pause timer and file list.
     PauseTimer Holder;
+    FileList File1;
+
+    // ---- map and saved-game files ----
+    // The map chosen in the map list. loadMap reads into it and sets
+    // maxPlayers; startUsOut takes it over into mapName, zoneCount, zoneName,
+    // linkCount and links when the new game starts, so a map chosen while a
+    // game runs leaves that game untouched. Empty when no map is waiting.
+    std::optional<MapRecord> pendingMap;
+    // Set by every loadMap: true when the file was refused. The reason has
+    // then been said and nothing else changed, so the map list should stay
+    // open instead of asking for the number of computer players.
+    bool mapLoadFailed = false;
+    // Set by every loadGame: true when the file was refused. The reason has
+    // then been said and the game state is as it was, so the saved-game list
+    // should stay open instead of resuming play.
+    bool gameLoadFailed = false;
 
     // ---- operations ----
     void loadMap();
@@ -113,8 +150,17 @@ private:
     void mainMenuKeys(short& keyCode);
     void mapListKeys(short& keyCode);
     void savedGameListKeys(short& keyCode);
+    void openFileList(const std::string& folder);
     void gameKeys(short& keyCode, const short& shift);
+    bool linkKeys(short keyCode);
+    void browseLinks(short keyCode);
+    void sayCursorZoneReport();
     void placementKeys(short& keyCode, const short& shift);
+    void endPhaseKey();
+    void claimHumanStart();
+    void placePoint();
+    void attackKey();
+    void addIncome();
 };
 
 }  // namespace sonarch

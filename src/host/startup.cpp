@@ -35,7 +35,7 @@ void Form1::Form_Load() {
         voice->setVolume(100);
     } else {
         trouble += " Speech is unavailable (" + whyNoVoice +
-                   "), so sentences are shown as the window title.";
+                   "), so sentences are shown as text only.";
     }
 
     ctrlHeld = 0;

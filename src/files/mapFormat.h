@@ -1,0 +1,20 @@
+// Reading a map file: the map name, the number of zones, then for each zone
+// its name, its number of links and the links, written counted from 0.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "game/Form1.h"
+
+namespace sonarch {
+
+// Reads a whole map file into record (links made 1-based). False, with a
+// reason that finishes the sentence "The map X cannot be loaded: ...", when
+// the file is not a good map; record is then not to be used.
+bool parseMap(std::string_view text, MapRecord& record, std::string& whyNot);
+
+// The largest number of players, the human included, that a map allows.
+int playersAllowed(int zoneCount);
+
+}  // namespace sonarch

@@ -1,0 +1,54 @@
+// The reading rules that map files and saved games share: items that end at
+// a comma or a line end, double quotes that keep commas, whole numbers with
+// blanks around them, and line ends written as CR LF, LF or CR.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sonarch {
+
+// A file of this game holds printable text only: no byte below a blank
+// except tab, carriage return and line feed, and no DEL.
+bool looksLikeText(std::string_view text);
+
+// The text without a leading UTF-8 byte order mark, which some editors add.
+std::string_view withoutByteOrderMark(std::string_view text);
+
+// A whole number with blanks around it allowed; nothing when the text holds
+// anything else or more digits than a game value can have.
+std::optional<int> wholeNumber(std::string_view text);
+
+// The lines of a text; a line end after the last line adds no empty line.
+std::vector<std::string_view> splitLines(std::string_view text);
+
+// Items one after another. Blank lines between items are skipped; an item in
+// double quotes runs to the closing quote, which must be on the same line;
+// an item without quotes loses the blanks at both ends.
+class ItemReader {
+public:
+    enum class Outcome { item, endOfText, openQuote };
+
+    explicit ItemReader(std::string_view text) : text_(text) {}
+    Outcome next(std::string& item);
+    // The line, counted from 1, on which the last item began.
+    int line() const { return itemLine_; }
+
+private:
+    bool atLineEnd() const;
+    void skipLineEnd();
+    void skipToNextItem();
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+    int line_ = 1;
+    int itemLine_ = 1;
+};
+
+// The first item of one line, by the same rules; nothing when its double
+// quote is not closed.
+std::optional<std::string> firstItem(std::string_view line);
+
+}  // namespace sonarch

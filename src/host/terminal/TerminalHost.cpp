@@ -1,0 +1,278 @@
+#include "host/terminal/TerminalHost.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "game/Form1.h"
+#include "host/diskFiles.h"
+#include "host/terminal/lineEditor.h"
+#include "host/terminal/terminalKeys.h"
+#include "host/terminal/terminalMode.h"
+
+namespace sonarch::terminal {
+
+namespace {
+// How long the rest of an escape sequence may take to follow its first
+// byte. A lone Escape waits this long; people do not type this fast.
+constexpr auto escapeWait = std::chrono::milliseconds(50);
+
+// With --speech none the printed lines are the whole output.
+class QuietVoice final : public Voice {
+public:
+    void setRate(int) override {}
+    void setVolume(int) override {}
+    void speak(const std::string&) override {}
+};
+// Speech and sound libraries that find no service or no sound device say so
+// on standard error; on the player's screen those lines would be read out
+// among the game's sentences. The reason comes back to the game anyway and
+// is told in the welcome.
+class QuietStandardError {
+public:
+    QuietStandardError() {
+        if (!::isatty(STDERR_FILENO)) return;
+        const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nothing < 0) return;
+        kept_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (kept_ >= 0) ::dup2(nothing, STDERR_FILENO);
+        ::close(nothing);
+    }
+    ~QuietStandardError() {
+        if (kept_ < 0) return;
+        ::dup2(kept_, STDERR_FILENO);
+        ::close(kept_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int kept_ = -1;
+};
+}  // namespace
+
+TerminalHost::TerminalHost(VoiceMaker voiceMaker, TerminalSettings settings, int inputFd,
+                           int outputFd, TerminalMode* mode)
+    : voiceMaker_(std::move(voiceMaker)), settings_(std::move(settings)), inputFd_(inputFd),
+      outputFd_(outputFd), mode_(mode) {
+    for (double u : settings_.fixedRandom) random_.queueFixed(u);
+}
+
+int TerminalHost::run(Form1& form) {
+    form_ = &form;
+    print(std::string(startHint) + "\n");
+    form.Form_Load();
+    return play();
+}
+
+int TerminalHost::play() {
+    try {
+        while (!ended_) processEvents();
+    } catch (const Leave& leave) {
+        return leave.status;
+    }
+    return 0;
+}
+
+void TerminalHost::print(const std::string& text) {
+    const char* data = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t n = ::write(outputFd_, data, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return;  // the terminal is gone; the input's end will follow
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+}
+
+std::unique_ptr<Voice> TerminalHost::createVoice(std::string& whyNot) {
+    if (settings_.speechOff) return std::make_unique<QuietVoice>();
+    const QuietStandardError quiet;
+    return voiceMaker_(whyNot);
+}
+
+// The printed line stands in for the caption, so there is nothing more to show.
+void TerminalHost::setCaption(const std::string&) {}
+
+void TerminalHost::sentenceOut(const std::string& text, bool, bool) {
+    // The empty sentence only silences the voice; an empty line would be noise.
+    if (!text.empty()) print(text + "\n");
+}
+
+void TerminalHost::startTimer(int milliseconds) {
+    if (milliseconds > 0) tickAt_ = Clock::now() + std::chrono::milliseconds(milliseconds);
+    else tickAt_.reset();
+}
+
+void TerminalHost::stopTimer() { tickAt_.reset(); }
+
+void TerminalHost::processEvents() {
+    if (ended_) return;
+    // One event a call, as in the window: a pause looks at ctrlHeld between
+    // the press of Ctrl and its release.
+    if (!pending_.empty()) {
+        deliverNext();
+        return;
+    }
+    for (;;) {
+        if (tickAt_ && Clock::now() >= *tickAt_) {
+            tickAt_.reset();
+            form_->Holder_Timer();
+            return;
+        }
+        const auto input = nextInput(tickAt_);
+        if (!input || input->kind != DecodedKey::Kind::Key) continue;
+        pressed(input->stroke);
+        if (!pending_.empty()) deliverNext();
+        return;
+    }
+}
+
+void TerminalHost::deliverNext() {
+    const KeyEvent event = pending_.front();
+    pending_.pop_front();
+    short code = event.stroke.code;
+    if (event.down) {
+        form_->Form_KeyDown(code, event.stroke.shift);
+    } else {
+        form_->Form_KeyUp(code, event.stroke.shift);
+    }
+}
+
+void TerminalHost::pressed(const KeyStroke& stroke) {
+    const KeyMeaning meaning = meaningOf(stroke);
+    switch (meaning.action) {
+    case KeyMeaning::Action::Leave: throw Leave{130};
+    case KeyMeaning::Action::Help: form_->sayIt(helpSentence); return;
+    case KeyMeaning::Action::Press:
+        // A terminal tells of no key release: the key goes up right after it went down.
+        pending_.push_back({true, meaning.stroke});
+        pending_.push_back({false, meaning.stroke});
+        return;
+    }
+}
+
+std::optional<DecodedKey> TerminalHost::nextInput(std::optional<Clock::time_point> deadline) {
+    for (;;) {
+        if (!typed_.empty()) {
+            DecodedKey decoded = decodeKey(typed_, !inputEnded_);
+            if (decoded.kind != DecodedKey::Kind::Incomplete) {
+                typed_.erase(0, decoded.length > 0 ? decoded.length : 1);
+                return decoded;
+            }
+            // The start of a sequence: its rest follows at once, or it was
+            // a key of its own (Escape).
+            const auto restBy = Clock::now() + escapeWait;
+            const bool deadlineFirst = deadline && *deadline < restBy;
+            if (readMore(deadlineFirst ? deadline : restBy)) continue;
+            if (deadlineFirst) return std::nullopt;
+            decoded = decodeKey(typed_, false);
+            typed_.erase(0, decoded.length > 0 ? decoded.length : 1);
+            return decoded;
+        }
+        if (inputEnded_) throw Leave{0};
+        if (!readMore(deadline)) return std::nullopt;
+    }
+}
+
+bool TerminalHost::readMore(std::optional<Clock::time_point> deadline) {
+    for (;;) {
+        int timeout = -1;
+        if (deadline) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
+            timeout = left.count() > 0 ? static_cast<int>(left.count()) : 0;
+        }
+        pollfd watched{inputFd_, POLLIN, 0};
+        const int ready = ::poll(&watched, 1, timeout);
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready == 0) return false;
+        char buffer[256];
+        const ssize_t n = ready < 0 ? -1 : ::read(inputFd_, buffer, sizeof buffer);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (n <= 0) {
+            inputEnded_ = true;
+        } else {
+            typed_.append(buffer, static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+}
+
+std::optional<std::string> TerminalHost::promptText(const std::string&) {
+    // The sentence just said asked for the name; the line below it is typed on.
+    if (mode_) mode_->line();
+    LineEditor editor;
+    try {
+        while (editor.state() == LineEditor::State::Editing) {
+            const auto input = nextInput(std::nullopt);
+            if (!input) continue;
+            const std::string before = editor.text();
+            const std::size_t cursorBefore = editor.cursor();
+            if (editor.apply(*input) == LineEditor::State::Editing) echo(before, cursorBefore, editor);
+        }
+    } catch (...) {
+        if (mode_) mode_->keys();
+        throw;
+    }
+    print("\n");
+    if (mode_) mode_->keys();
+    if (editor.state() == LineEditor::State::Cancelled) return std::nullopt;
+    return editor.text();
+}
+
+void TerminalHost::echo(const std::string& before, std::size_t cursorBefore, const LineEditor& editor) {
+    const std::string& now = editor.text();
+    const bool wasAtEnd = cursorBefore == before.size();
+    const bool isAtEnd = editor.cursor() == now.size();
+    if (now == before && cursorBefore == editor.cursor()) return;
+    // Typing and rubbing out at the end of the line echo as a terminal does.
+    if (wasAtEnd && isAtEnd && now.size() > before.size() && now.compare(0, before.size(), before) == 0) {
+        print(now.substr(before.size()));
+        return;
+    }
+    if (wasAtEnd && isAtEnd && now.size() < before.size() && before.compare(0, now.size(), now) == 0) {
+        std::string rubOut;
+        for (std::size_t i = now.size(); i < before.size(); ++i)
+            if ((static_cast<unsigned char>(before[i]) & 0xC0) != 0x80) rubOut += "\b \b";
+        print(rubOut);
+        return;
+    }
+    std::string redraw = "\r" + now + "\x1b[K";
+    const std::size_t back = editor.charactersAfterCursor();
+    if (back > 0) redraw += "\x1b[" + std::to_string(back) + "D";
+    print(redraw);
+}
+
+void TerminalHost::endProgram() { ended_ = true; }
+
+std::string TerminalHost::programFolder() {
+    return settings_.dataDir.empty() ? disk::programFolder() : settings_.dataDir;
+}
+
+std::optional<std::vector<std::string>> TerminalHost::listFiles(const std::string& folder) {
+    return disk::listFiles(folder);
+}
+
+bool TerminalHost::makeFolder(const std::string& folder) { return disk::makeFolder(folder); }
+
+std::optional<std::string> TerminalHost::readTextFile(const std::string& path, std::string& whyNot) {
+    return disk::readTextFile(path, whyNot);
+}
+
+bool TerminalHost::writeTextFile(const std::string& path, const std::string& contents,
+                                 std::string& whyNot) {
+    return disk::writeTextFile(path, contents, whyNot);
+}
+
+double TerminalHost::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }
+
+void TerminalHost::seedRandom(double seed) {
+    random_.seed(settings_.seed ? *settings_.seed : static_cast<std::uint64_t>(seed * 1000.0));
+}
+
+double TerminalHost::nextRandom() { return random_.next(); }
+
+}  // namespace sonarch::terminal

@@ -1,0 +1,29 @@
+// What a key read from the terminal means to the host: a press for the game,
+// the terminal's help, or leaving at once. Keys that not every terminal can
+// send (Shift+Enter, Ctrl alone) have stand-ins that every terminal can.
+#pragma once
+
+#include "host/keyNames.h"
+
+namespace sonarch::terminal {
+
+namespace standIn {
+constexpr short ctrl = 8;        // Backspace does what Ctrl does
+constexpr short endPhase = 187;  // the equals key does what Shift+Enter does
+constexpr short help = 191;      // question mark: Shift and the slash key
+}  // namespace standIn
+
+struct KeyMeaning {
+    enum class Action { Press, Help, Leave };
+    Action action = Action::Press;
+    KeyStroke stroke;  // the key the game is given, for Press
+};
+
+KeyMeaning meaningOf(const KeyStroke& typed);
+
+// Spoken by the help key; the README names the same keys.
+extern const char* const helpSentence;
+// Printed once before the welcome.
+extern const char* const startHint;
+
+}  // namespace sonarch::terminal

@@ -1,0 +1,73 @@
+#include "board.h"
+
+#include <stdexcept>
+
+namespace sonarch::testing {
+
+void layOutGame(Form1& game, const std::vector<std::string>& computerNames,
+                const std::vector<BoardZone>& zones) {
+    if (zones.size() > maxZones || computerNames.size() + 1 > 8) {
+        throw std::invalid_argument("board too large");
+    }
+    game.zoneCount = static_cast<int>(zones.size());
+    for (int zone = 1; zone <= game.zoneCount; ++zone) {
+        const BoardZone& laid = zones[zone - 1];
+        if (laid.links.size() > maxLinks) throw std::invalid_argument("too many links");
+        game.zoneName[zone] = laid.name;
+        game.linkCount[zone] = static_cast<int>(laid.links.size());
+        game.links[zone] = {};
+        for (std::size_t k = 0; k < laid.links.size(); ++k) game.links[zone][k + 1] = laid.links[k];
+        game.zoneOwner[zone] = laid.owner;
+        game.zoneArmy[zone] = laid.army;
+    }
+    game.mapName = "Test Board";
+    game.playerCount = static_cast<int>(computerNames.size()) + 1;
+    for (int player = 1; player <= game.playerCount; ++player) {
+        game.playerName[player] = player == 1 ? "You" : computerNames[player - 2];
+        game.isComputer[player] = player == 1 ? 0 : 1;
+        game.hasStarted[player] = 1;
+        game.chain[player] = 0;
+        game.points[player] = 0;
+    }
+    game.humanPlayer = 1;
+    game.turnPlayer = 1;
+    game.menuState = 0;
+    game.menuCursor = 0;
+    game.choosingStart = 0;
+    game.placingPoints = 0;
+    game.attackFrom = 0;
+    game.cursorZone = 1;
+    game.linkCursor = 1;
+}
+
+std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames,
+                                const std::vector<BoardZone>& zones,
+                                std::vector<double> fixedRandom) {
+    auto session = std::make_unique<Session>("", std::move(fixedRandom));
+    session->start();
+    layOutGame(session->form, computerNames, zones);
+    session->said();
+    return session;
+}
+
+double drawOf(int value, int count) {
+    if (value < 1 || value > count) throw std::invalid_argument("no such draw");
+    return (value - 0.5) / count;
+}
+
+std::vector<double> diceTotalling(int count, int total) {
+    if (total < count || total > 6 * count) throw std::invalid_argument("no such roll");
+    std::vector<double> dice;
+    for (int die = 0; die < count; ++die) {
+        const int face = total / count + (die < total % count ? 1 : 0);
+        dice.push_back(dieShowing(face));
+    }
+    return dice;
+}
+
+std::vector<double> then(std::vector<double> first, const std::vector<double>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+}  // namespace sonarch::testing

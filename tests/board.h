@@ -1,0 +1,46 @@
+// Boards for rules tests: lays out a game in progress on a game object, as a
+// new game stands once the players hold their zones, and gives the fixed
+// random numbers that make dice, zone draws and percentages come out as a
+// test needs them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/Form1.h"
+#include "session.h"
+
+namespace sonarch::testing {
+
+struct BoardZone {
+    std::string name;
+    std::vector<int> links;  // zone numbers reached, one way, in map order
+    int owner = 0;           // 0: unclaimed
+    int army = 0;
+};
+
+// Player 1 is the human "You", the computer players follow in the order
+// given; every player counts as started. The human's turn, attack phase,
+// nothing chosen, with every chain at 0 until computed.
+void layOutGame(Form1& game, const std::vector<std::string>& computerNames,
+                const std::vector<BoardZone>& zones);
+
+// A session past its welcome with the game laid out; its random source gives
+// fixedRandom first, then the generator seeded with 1.
+std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames,
+                                const std::vector<BoardZone>& zones,
+                                std::vector<double> fixedRandom = {});
+
+// The number u that draws value out of 1..count as floor(u x count) + 1.
+double drawOf(int value, int count);
+inline double dieShowing(int face) { return drawOf(face, 6); }
+inline double percentageOf(int value) { return drawOf(value, 100); }
+
+// count dice adding up to total (count <= total <= 6 x count), as even as can be.
+std::vector<double> diceTotalling(int count, int total);
+
+// Joins lists of fixed numbers in order.
+std::vector<double> then(std::vector<double> first, const std::vector<double>& second);
+
+}  // namespace sonarch::testing

@@ -1,0 +1,150 @@
+#include "bot/TestBot.h"
+
+#include <array>
+#include <deque>
+
+namespace sonarch::testing {
+
+namespace {
+constexpr std::array<const char*, maxLinks + 1> linkKeyNames{"", "Q", "W", "E", "R", "T",
+                                                             "Y", "U", "I", "O", "P"};
+}  // namespace
+
+TestBot::TestBot(Form1& form, Press press, Style style)
+    : f_(form), press_(std::move(press)), style_(style) {}
+
+std::vector<std::string> TestBot::newGameKeys(int mapIndex, int computerPlayers) {
+    std::vector<std::string> keys{"Enter", "Enter"};
+    for (int i = 0; i <= mapIndex; ++i) keys.push_back("Down");
+    keys.push_back("Enter");
+    keys.push_back(std::to_string(computerPlayers));
+    return keys;
+}
+
+bool TestBot::ownedBy(int zone, int player) const { return f_.zoneOwner[zone] == player; }
+
+// Links in the order a search finds them: the cursor can only walk along the
+// links of the zone it stands on.
+std::vector<int> TestBot::pathTo(int zone) const {
+    std::array<int, maxZones + 1> cameBy{};
+    std::array<int, maxZones + 1> previous{};
+    std::array<bool, maxZones + 1> seen{};
+    std::deque<int> queue{f_.cursorZone};
+    seen[f_.cursorZone] = true;
+    while (!queue.empty()) {
+        const int z = queue.front();
+        queue.pop_front();
+        if (z == zone) break;
+        for (int k = 1; k <= f_.linkCount[z]; ++k) {
+            const int n = f_.links[z][k];
+            if (n < 1 || n > f_.zoneCount || seen[n]) continue;
+            seen[n] = true;
+            previous[n] = z;
+            cameBy[n] = k;
+            queue.push_back(n);
+        }
+    }
+    std::vector<int> path;
+    if (!seen[zone]) return path;
+    for (int z = zone; z != f_.cursorZone; z = previous[z]) path.insert(path.begin(), cameBy[z]);
+    return path;
+}
+
+bool TestBot::reachable(int zone) const { return zone == f_.cursorZone || !pathTo(zone).empty(); }
+
+void TestBot::goTo(int zone) {
+    for (int link : pathTo(zone)) {
+        const std::string keyName = linkKeyNames[link];
+        // A link key names the neighbour first and moves on the second press,
+        // unless it was the last key pressed.
+        if (f_.lastKey != keyName[0]) press_(keyName);
+        press_(keyName);
+    }
+}
+
+bool TestBot::isFrontier(int zone) const {
+    const int me = f_.humanPlayer;
+    for (int k = 1; k <= f_.linkCount[zone]; ++k)
+        if (!ownedBy(f_.links[zone][k], me)) return true;
+    for (int z = 1; z <= f_.zoneCount; ++z) {
+        if (ownedBy(z, me)) continue;
+        for (int k = 1; k <= f_.linkCount[z]; ++k)
+            if (f_.links[z][k] == zone) return true;
+    }
+    return false;
+}
+
+int TestBot::chooseStart() const {
+    int best = 0;
+    for (int z = 1; z <= f_.zoneCount; ++z) {
+        if (f_.zoneOwner[z] != 0 || !reachable(z)) continue;
+        if (best == 0 || f_.linkCount[z] > f_.linkCount[best]) best = z;
+    }
+    return best;
+}
+
+int TestBot::choosePlacement() const {
+    int best = 0;
+    for (int z = 1; z <= f_.zoneCount; ++z) {
+        if (!ownedBy(z, f_.humanPlayer) || f_.zoneArmy[z] >= maxArmy || !reachable(z)) continue;
+        const bool better = best == 0 || (isFrontier(z) && !isFrontier(best)) ||
+                            (isFrontier(z) == isFrontier(best) && f_.zoneArmy[z] > f_.zoneArmy[best]);
+        if (better) best = z;
+    }
+    return best;
+}
+
+TestBot::Attack TestBot::chooseAttack() const {
+    Attack best;
+    int bestMargin = 0;
+    for (int to = 1; to <= f_.zoneCount; ++to) {
+        if (ownedBy(to, f_.humanPlayer)) continue;
+        // The target's own links must lead back to the attacking zone.
+        for (int k = 1; k <= f_.linkCount[to]; ++k) {
+            const int from = f_.links[to][k];
+            if (!ownedBy(from, f_.humanPlayer) || f_.zoneArmy[from] < 2) continue;
+            const int margin = f_.zoneArmy[from] - f_.zoneArmy[to];
+            if (margin > bestMargin && reachable(from)) {
+                best = {from, to};
+                bestMargin = margin;
+            }
+        }
+    }
+    return best;
+}
+
+bool TestBot::step() {
+    if (f_.humanPlayer == 0 || f_.menuState != 0) return false;
+    const int me = f_.humanPlayer;
+    if (f_.choosingStart != 0) {
+        const int start = chooseStart();
+        if (start == 0) return false;  // no unclaimed zone can be reached
+        goTo(start);
+        press_("Space");
+    } else if (f_.placingPoints == 1) {
+        const int zone = style_ == Style::Idler || f_.points[me] <= 0 ? 0 : choosePlacement();
+        if (zone == 0) {
+            press_("Shift+Enter");
+        } else {
+            goTo(zone);
+            press_("Space");
+        }
+    } else {
+        const Attack attack = style_ == Style::Idler ? Attack{} : chooseAttack();
+        if (attack.from == 0) {
+            press_("Shift+Enter");
+            return true;
+        }
+        if (f_.attackFrom != attack.from) {
+            goTo(attack.from);
+            press_("Space");
+        }
+        goTo(attack.to);
+        // The walk to the target may have passed through nothing that
+        // changes the game, so the choice still holds.
+        press_("Space");
+    }
+    return f_.humanPlayer != 0;
+}
+
+}  // namespace sonarch::testing

@@ -1,0 +1,255 @@
+// Loading map files: the item rules, the number of players a map allows,
+// the map waiting apart from a running game, and refused files.
+#include <gtest/gtest.h>
+
+#include "session.h"
+#include "snapshot.h"
+
+namespace sonarch::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string threeValleys =
+    "Three Valleys\r\n3\r\nNorth Valley\r\n1\r\n1\r\nMiddle Valley\r\n2\r\n0\r\n2\r\n"
+    "South Valley\r\n1\r\n1\r\n";
+
+class MapLoading : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.start();
+        s.said();
+    }
+    // Loads the text as a map file of that name and returns what was said.
+    Lines load(const std::string& contents, const std::string& fileName = "test.map") {
+        s.data.writeMap(fileName, contents);
+        return loadFile(fileName);
+    }
+    Lines loadFile(const std::string& fileName) {
+        s.form.mapPath = (s.data.maps() / fileName).string();
+        s.form.loadMap();
+        return s.said();
+    }
+    const MapRecord& pending() { return s.form.pendingMap.value(); }
+
+    Session s;
+};
+
+TEST_F(MapLoading, TheThreeValleysLoadWithLinksOneHigherThanWritten) {
+    EXPECT_EQ(load(threeValleys), Lines{"say: Game Loaded!"});
+    EXPECT_FALSE(s.form.mapLoadFailed);
+    const MapRecord& map = pending();
+    EXPECT_EQ(map.mapName, "Three Valleys");
+    EXPECT_EQ(map.zoneCount, 3);
+    EXPECT_EQ(map.zoneName[1], "North Valley");
+    EXPECT_EQ(map.zoneName[2], "Middle Valley");
+    EXPECT_EQ(map.zoneName[3], "South Valley");
+    EXPECT_EQ(map.linkCount[1], 1);
+    EXPECT_EQ(map.links[1][1], 2);
+    EXPECT_EQ(map.linkCount[2], 2);
+    EXPECT_EQ(map.links[2][1], 1);
+    EXPECT_EQ(map.links[2][2], 3);
+    EXPECT_EQ(map.linkCount[3], 1);
+    EXPECT_EQ(map.links[3][1], 2);
+    EXPECT_EQ(s.form.maxPlayers, 1);
+    EXPECT_EQ(s.form.messageCount, 0) << "Game Loaded! is only said";
+}
+
+TEST_F(MapLoading, ItemsOnOneLineLoadTheSameAsOneALine) {
+    load(threeValleys);
+    const MapRecord oneALine = pending();
+    load("Three Valleys,3\r\nNorth Valley,1,1\r\nMiddle Valley,2,0,2\r\nSouth Valley,1,1\r\n");
+    EXPECT_EQ(pending(), oneALine);
+}
+
+TEST_F(MapLoading, LoneLineFeedsAndCarriageReturnsEndLinesToo) {
+    load(threeValleys);
+    const MapRecord crlf = pending();
+    std::string lf, cr;
+    for (const char c : threeValleys) {
+        if (c != '\r') lf += c;
+        if (c != '\n') cr += c;
+    }
+    load(lf);
+    EXPECT_EQ(pending(), crlf);
+    load(cr);
+    EXPECT_EQ(pending(), crlf);
+}
+
+TEST_F(MapLoading, QuotesKeepCommasAndBlanksAroundItemsGo) {
+    load(
+        "\"Towns, Old and New\"\r\n2\r\n   \"Harbour, East Side\"\r\n 1 \r\n 1\r\n"
+        "   Castle Hill   \r\n1,0\r\n");
+    EXPECT_EQ(pending().mapName, "Towns, Old and New");
+    EXPECT_EQ(pending().zoneName[1], "Harbour, East Side");
+    EXPECT_EQ(pending().zoneName[2], "Castle Hill");
+    EXPECT_EQ(pending().links[1][1], 2);
+    EXPECT_EQ(pending().links[2][1], 1);
+}
+
+TEST_F(MapLoading, AZoneWithoutLinksIsFollowedByTheNextName) {
+    load("Islands\r\n4\r\nLone Rock\r\n0\r\nA\r\n1\r\n2\r\nB\r\n1\r\n1\r\nC\r\n0\r\n");
+    EXPECT_EQ(pending().linkCount[1], 0);
+    EXPECT_EQ(pending().zoneName[2], "A");
+    EXPECT_EQ(pending().links[2][1], 3);
+    EXPECT_EQ(pending().zoneName[4], "C");
+    EXPECT_EQ(s.form.maxPlayers, 2);
+}
+
+TEST_F(MapLoading, BlankLinesAndWhateverFollowsTheLastZoneAreSkipped) {
+    load(threeValleys, "plain.map");
+    const MapRecord plain = pending();
+    load(
+        "Three Valleys\r\n\r\n3\r\nNorth Valley\r\n  \r\n1\r\n1\r\nMiddle Valley\r\n2\r\n0\r\n"
+        "2\r\nSouth Valley\r\n1\r\n1\r\nThis line is not read,\r\nnor this one\r\n");
+    EXPECT_EQ(pending(), plain);
+}
+
+TEST_F(MapLoading, TheFirstAndLastZoneAreWrittenZeroAndOneLess) {
+    load("Ring\r\n5\r\nA,1,4\r\nB,1,0\r\nC,0\r\nD,0\r\nE,1,0\r\n");
+    EXPECT_EQ(pending().links[1][1], 5);
+    EXPECT_EQ(pending().links[2][1], 1);
+}
+
+std::string mapOfZones(int zones) {
+    std::string text = "Row\r\n" + std::to_string(zones) + "\r\n";
+    for (int z = 1; z <= zones; ++z) text += "Zone " + std::to_string(z) + ",0\r\n";
+    return text;
+}
+
+TEST_F(MapLoading, PlayersAllowedAreHalfTheZonesAtMostEight) {
+    const std::vector<std::pair<int, int>> expected{{1, 0},  {2, 1},  {3, 1},  {4, 2},  {10, 5},
+                                                    {11, 5}, {16, 8}, {17, 8}, {100, 8}};
+    for (const auto& [zones, players] : expected) {
+        load(mapOfZones(zones));
+        EXPECT_FALSE(s.form.mapLoadFailed) << zones;
+        EXPECT_EQ(s.form.maxPlayers, players) << zones << " zones";
+    }
+}
+
+// A game on the three valleys, with the human in North Valley.
+void playThreeValleys(Session& s) {
+    s.form.playerCount = 2;
+    s.form.menuState = 0;
+    s.form.startUsOut();
+    s.form.zoneOwner[1] = 1;
+    s.form.zoneArmy[1] = 3;
+    s.form.choosingStart = 0;
+    s.said();
+}
+
+TEST_F(MapLoading, AMapChosenDuringAGameWaitsUntilTheNewGameStarts) {
+    load(threeValleys);
+    playThreeValleys(s);
+    const std::string running = snapshot(s.form);
+
+    EXPECT_EQ(load(mapOfZones(12), "twelve.map"), Lines{"say: Game Loaded!"});
+    EXPECT_EQ(s.form.maxPlayers, 6);
+    EXPECT_EQ(s.form.mapName, "Three Valleys");
+    EXPECT_EQ(s.form.zoneCount, 3);
+    EXPECT_EQ(s.form.zoneName[2], "Middle Valley");
+    EXPECT_EQ(s.form.zoneOwner[1], 1);
+    // Only the waiting map and the question's limit differ from the game.
+    s.form.pendingMap.reset();
+    s.form.maxPlayers = 1;
+    EXPECT_EQ(snapshot(s.form), running);
+}
+
+TEST_F(MapLoading, TheNewGameTakesTheWaitingMapOverAndOldZonesStayAbove) {
+    load(mapOfZones(12));
+    s.form.playerCount = 2;
+    s.form.startUsOut();
+    EXPECT_EQ(s.form.zoneCount, 12);
+    EXPECT_EQ(s.form.zoneName[12], "Zone 12");
+    EXPECT_FALSE(s.form.pendingMap.has_value());
+
+    load(threeValleys);
+    s.form.startUsOut();
+    EXPECT_EQ(s.form.mapName, "Three Valleys");
+    EXPECT_EQ(s.form.zoneCount, 3);
+    EXPECT_EQ(s.form.zoneName[3], "South Valley");
+    EXPECT_EQ(s.form.links[2][2], 3);
+    EXPECT_EQ(s.form.zoneName[4], "Zone 4") << "entries above the new map are left alone";
+}
+
+// ---- refused maps ----
+
+struct BadMap {
+    std::string what, contents, reason;
+};
+
+std::string repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+const std::vector<BadMap> badMaps{
+    {"empty", "", "the file ends before the map name"},
+    {"only blanks", " \r\n\r\n  \r\n", "the file ends before the map name"},
+    {"no zone count", "Lost\r\n", "the file ends before the number of zones"},
+    {"missing zone", "Three Valleys\r\n3\r\nNorth Valley\r\n1\r\n1\r\n",
+     "the file ends before the name of zone 2"},
+    {"missing link", "Three Valleys\r\n3\r\nNorth Valley\r\n2\r\n1\r\n",
+     "the file ends before link 2 of zone 1"},
+    {"count in words", "Lost\r\nthree\r\n", "the number of zones on line 2 is not a number"},
+    {"link in words", "Lost\r\n2\r\nA\r\n1\r\nzone two\r\nB,0\r\n",
+     "link 1 of zone 1 on line 5 is not a number"},
+    {"link count with letters", "Lost\r\n2\r\nA\r\n1x\r\n1\r\nB,0\r\n",
+     "the number of links of zone 1 on line 4 is not a number"},
+    {"fraction", "Lost\r\n2.5\r\n", "the number of zones on line 2 is not a number"},
+    {"too many digits", "Lost\r\n99999999999\r\n", "the number of zones on line 2 is not a number"},
+    {"101 zones", "Lost\r\n101\r\n",
+     "the number of zones on line 2 is 101, but a map has 1 to 100 zones"},
+    {"no zones", "Lost\r\n0\r\n",
+     "the number of zones on line 2 is 0, but a map has 1 to 100 zones"},
+    {"negative zones", "Lost\r\n-4\r\n",
+     "the number of zones on line 2 is -4, but a map has 1 to 100 zones"},
+    {"11 links", "Lost\r\n2\r\nA\r\n11\r\n" + repeated("1\r\n", 11) + "B,0\r\n",
+     "the number of links of zone 1 on line 4 is 11, but a zone has 0 to 10 links"},
+    {"link past the map", "Lost\r\n2\r\nA\r\n1\r\n2\r\nB,0\r\n",
+     "link 1 of zone 1 on line 5 is 2, but the zones of this map are written 0 to 1"},
+    {"negative link", "Lost\r\n2\r\nA,0\r\nB,1,-1\r\n",
+     "link 1 of zone 2 on line 4 is -1, but the zones of this map are written 0 to 1"},
+    {"open quote", "Lost\r\n2\r\n\"A, the first\r\n0\r\nB,0\r\n",
+     "the name of zone 1 on line 3 opens a double quote that is not closed on that line"},
+    {"empty zone name", "Lost\r\n2\r\n,0\r\nB,0\r\n", "the name of zone 1 on line 3 is empty"},
+    {"binary",
+     std::string("\x7f"
+                 "ELF\x02\x01\x01\0\0\0",
+                 10),
+     "it is not a text file"},
+    {"nul inside", std::string("Lost\r\n1\r\nA\0,0\r\n", 14), "it is not a text file"},
+};
+
+TEST_F(MapLoading, EveryBadMapIsRefusedWithOneSentenceAndNothingChanges) {
+    load(threeValleys, "good.map");
+    playThreeValleys(s);
+    load(mapOfZones(12), "waiting.map");
+    const std::string before = snapshot(s.form);
+    for (const BadMap& bad : badMaps) {
+        s.form.mapLoadFailed = false;
+        EXPECT_EQ(load(bad.contents, "bad.map"),
+                  Lines{"say: The map bad.map cannot be loaded: " + bad.reason + "."})
+            << bad.what;
+        EXPECT_TRUE(s.form.mapLoadFailed) << bad.what;
+        EXPECT_EQ(snapshot(s.form), before) << bad.what;
+    }
+}
+
+TEST_F(MapLoading, AMissingOrHugeFileIsRefusedByName) {
+    load(threeValleys);
+    const std::string before = snapshot(s.form);
+    EXPECT_EQ(loadFile("Gone Away.map"),
+              Lines{"say: The map Gone Away.map cannot be loaded: it does not exist."});
+    EXPECT_TRUE(s.form.mapLoadFailed);
+    s.data.writeMap("huge.map", threeValleys + std::string(5 * 1024 * 1024, 'x'));
+    EXPECT_EQ(loadFile("huge.map"),
+              Lines{"say: The map huge.map cannot be loaded: it is far too large."});
+    EXPECT_EQ(snapshot(s.form), before);
+    EXPECT_EQ(load(threeValleys), Lines{"say: Game Loaded!"});
+    EXPECT_FALSE(s.form.mapLoadFailed);
+}
+
+}  // namespace
+}  // namespace sonarch::testing

@@ -1,0 +1,328 @@
+// Saved games: the file written byte for byte, a save and load that keeps
+// every field the file holds, refused names and refused files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "files/saveFormat.h"
+#include "session.h"
+#include "snapshot.h"
+
+namespace sonarch::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+// The three valleys with one computer player named Jacob, saved while the
+// human, having claimed North Valley, places points.
+const std::string threeValleysSave =
+    "Three Valleys\r\n 3 \r\n 2 \r\n 1 \r\n 1 \r\n 0 \r\n 1 \r\n"
+    "North Valley\r\n 1 \r\n 1 \r\n 1 \r\n 2 \r\n"
+    "Middle Valley\r\n 0 \r\n 2 \r\n 0 \r\n 1 \r\n 3 \r\n"
+    "South Valley\r\n 0 \r\n 1 \r\n 0 \r\n 2 \r\n"
+    "You\r\n 0 \r\n 1 \r\n"
+    "Jacob\r\n 1 \r\n 0 \r\n";
+
+void setUpThreeValleys(Form1& f) {
+    f.mapName = "Three Valleys";
+    f.zoneCount = 3;
+    f.zoneName[1] = "North Valley";
+    f.zoneName[2] = "Middle Valley";
+    f.zoneName[3] = "South Valley";
+    f.linkCount[1] = 1;
+    f.links[1][1] = 2;
+    f.linkCount[2] = 2;
+    f.links[2][1] = 1;
+    f.links[2][2] = 3;
+    f.linkCount[3] = 1;
+    f.links[3][1] = 2;
+    f.playerCount = 2;
+    f.turnPlayer = 1;
+    f.humanPlayer = 1;
+    f.choosingStart = 0;
+    f.placingPoints = 1;
+    f.zoneOwner = {};
+    f.zoneArmy = {};
+    f.zoneOwner[1] = 1;
+    f.zoneArmy[1] = 1;
+    f.playerName[1] = "You";
+    f.isComputer[1] = 0;
+    f.points[1] = 1;
+    f.playerName[2] = "Jacob";
+    f.isComputer[2] = 1;
+    f.points[2] = 0;
+    f.menuState = 0;
+}
+
+class SavedGames : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.start();
+        s.said();
+    }
+    Lines save(const std::string& name) {
+        s.form.saveGame(name);
+        return s.said();
+    }
+    Lines load(const std::string& name) {
+        s.form.loadGame(name);
+        return s.said();
+    }
+    std::vector<std::string> savedFiles() {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(s.data.saves()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    Session s;
+};
+
+TEST_F(SavedGames, TheThreeValleysAreWrittenByteForByte) {
+    setUpThreeValleys(s.form);
+    EXPECT_EQ(save("valleys"), Lines{"say: Game Saved!"});
+    EXPECT_EQ(s.data.readSave("valleys.snr"), threeValleysSave);
+    EXPECT_EQ(s.form.messageCount, 0) << "Game Saved! is only said";
+}
+
+TEST_F(SavedGames, ANegativeNumberTakesTheMinusInPlaceOfTheFirstBlank) {
+    SaveRecord r;
+    r.map.mapName = "M";
+    r.map.zoneCount = 1;
+    r.map.zoneName[1] = "Z";
+    r.playerCount = -3;
+    r.turnPlayer = 12;
+    EXPECT_EQ(saveText(r),
+              "M\r\n 1 \r\n-3 \r\n 12 \r\n 0 \r\n 0 \r\n 0 \r\nZ\r\n 0 \r\n 0 \r\n 0 \r\n");
+}
+
+TEST_F(SavedGames, LoadingTheThreeValleysSetsTheCursorAndWhoHasStarted) {
+    s.data.writeSave("valleys.snr", threeValleysSave);
+    s.form.cursorZone = 3;
+    s.form.linkCursor = 2;
+    s.form.attackFrom = 2;
+    s.form.hasStarted[2] = 1;  // from an earlier game in this run
+    EXPECT_EQ(load("valleys.snr"), Lines{"say: Game Loaded!"});
+    EXPECT_FALSE(s.form.gameLoadFailed);
+    Session expected;
+    setUpThreeValleys(expected.form);
+    expected.form.cursorZone = 1;
+    expected.form.linkCursor = 1;
+    expected.form.attackFrom = 0;
+    expected.form.hasStarted[1] = 1;
+    expected.form.hasStarted[2] = 0;
+    expected.form.menuState = 1;
+    expected.form.maxPlayers = s.form.maxPlayers;
+    EXPECT_EQ(snapshot(s.form), snapshot(expected.form));
+}
+
+TEST_F(SavedGames, TheReaderTakesLoneLineFeedsAndNumbersWithoutBlanks) {
+    std::string plain;
+    for (const char c : threeValleysSave)
+        if (c != '\r' && c != ' ') plain += c;
+    // The blanks inside names were taken too; put them back.
+    for (const std::string name :
+         {"Three Valleys", "North Valley", "Middle Valley", "South Valley"}) {
+        std::string squeezed = name;
+        squeezed.erase(squeezed.find(' '), 1);
+        plain.replace(plain.find(squeezed), squeezed.size(), name);
+    }
+    s.data.writeSave("plain.snr", plain);
+    s.data.writeSave("valleys.snr", threeValleysSave);
+    EXPECT_EQ(load("valleys.snr"), Lines{"say: Game Loaded!"});
+    const std::string fromProgram = snapshot(s.form);
+    s.form.zoneOwner[1] = 0;
+    EXPECT_EQ(load("plain.snr"), Lines{"say: Game Loaded!"});
+    EXPECT_EQ(snapshot(s.form), fromProgram);
+}
+
+TEST_F(SavedGames, ASaveAndLoadKeepsEveryFieldTheFileHolds) {
+    s.data.addMap("Old Towns.map");
+    s.form.mapPath = (s.data.maps() / "Old Towns.map").string();
+    s.form.loadMap();
+    s.form.playerCount = 4;
+    s.form.menuState = 0;
+    s.form.startUsOut();
+    for (int z = 1; z <= s.form.zoneCount; ++z) {
+        s.form.zoneOwner[z] = z % 5;
+        s.form.zoneArmy[z] = z % 9;
+    }
+    s.form.turnPlayer = 3;
+    s.form.choosingStart = 0;
+    s.form.placingPoints = 1;
+    s.form.points[1] = 17;
+    s.form.playerName[4] = "";  // out of the game
+    s.said();
+    EXPECT_EQ(save("Towns in play"), Lines{"say: Game Saved!"});
+
+    Session other;
+    fs::copy_file(s.data.saves() / "Towns in play.snr", other.data.saves() / "Towns in play.snr");
+    other.start();
+    other.form.loadGame("Towns in play.snr");
+    EXPECT_EQ(other.said().back(), "say: Game Loaded!");
+    EXPECT_EQ(other.form.zoneName[1], "Harbour, East Side");
+    EXPECT_EQ(other.form.mapName, "Towns, Old and New");
+    // What the file does not hold: the chains, the flags worked out from the
+    // owners, and the question's limit.
+    for (int p = 1; p <= 4; ++p) {
+        other.form.chain[p] = s.form.chain[p];
+        EXPECT_EQ(other.form.hasStarted[p], 1) << "player " << p << " owns a zone";
+    }
+    s.form.hasStarted = other.form.hasStarted;
+    other.form.maxPlayers = s.form.maxPlayers;
+    other.form.pendingMap = s.form.pendingMap;
+    other.form.menuState = s.form.menuState;
+    EXPECT_EQ(snapshot(other.form), snapshot(s.form));
+}
+
+TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
+    setUpThreeValleys(s.form);
+    const std::vector<std::pair<std::string, std::string>> refused{
+        {"", "A saved game needs a name."},
+        {"   ", "A saved game needs a name."},
+        {"../escaped", "A save name cannot hold a slash or a backslash."},
+        {"..", "A save name cannot begin with a full stop."},
+        {"Maps/inside", "A save name cannot hold a slash or a backslash."},
+        {"..\\escaped", "A save name cannot hold a slash or a backslash."},
+        {"/tmp/anywhere", "A save name cannot hold a slash or a backslash."},
+        {".hidden", "A save name cannot begin with a full stop."},
+        {"tab\there", "A save name cannot hold control characters."},
+        {"line\nend", "A save name cannot hold control characters."},
+        {std::string(101, 'a'), "A save name can have at most 100 characters."},
+    };
+    for (const auto& [name, sentence] : refused)
+        EXPECT_EQ(save(name), Lines{"say: " + sentence + " Nothing was saved."}) << name;
+    EXPECT_TRUE(savedFiles().empty());
+    EXPECT_FALSE(fs::exists(s.data.path() / "escaped.snr"));
+    EXPECT_FALSE(fs::exists(s.data.maps() / "inside.snr"));
+    EXPECT_EQ(save(std::string(100, 'a')), Lines{"say: Game Saved!"});
+    EXPECT_EQ(save("Dots.in..the middle"), Lines{"say: Game Saved!"});
+}
+
+TEST_F(SavedGames, AFailedSaveSaysSoAndLeavesWhatWasThere) {
+    setUpThreeValleys(s.form);
+    fs::create_directory(s.data.saves() / "taken.snr");
+    s.data.writeSave("taken.snr/inside", "kept");
+    EXPECT_EQ(save("taken"), Lines{"say: The game could not be saved as taken: is a directory."});
+    EXPECT_EQ(s.data.readSave("taken.snr/inside"), "kept");
+    EXPECT_EQ(savedFiles(), Lines{"taken.snr"}) << "no temporary file is left behind";
+}
+
+TEST_F(SavedGames, ASaveOverAnEarlierOneReplacesIt) {
+    setUpThreeValleys(s.form);
+    s.data.writeSave("valleys.snr", "an older game");
+    EXPECT_EQ(save("valleys"), Lines{"say: Game Saved!"});
+    EXPECT_EQ(s.data.readSave("valleys.snr"), threeValleysSave);
+}
+
+TEST_F(SavedGames, WithoutAGameThereIsNothingToSave) {
+    EXPECT_EQ(save("nothing"), Lines{"say: There is no game in progress to save."});
+    EXPECT_TRUE(savedFiles().empty());
+}
+
+// ---- refused saved games ----
+
+struct BadSave {
+    std::string what, contents, reason;
+};
+
+// The three valleys with line n (from 1) replaced.
+std::string withLine(int n, const std::string& text) {
+    std::string result;
+    int line = 1;
+    std::size_t start = 0;
+    while (start < threeValleysSave.size()) {
+        const std::size_t end = threeValleysSave.find("\r\n", start);
+        result += (line == n ? text : threeValleysSave.substr(start, end - start)) + "\r\n";
+        start = end + 2;
+        ++line;
+    }
+    return result;
+}
+
+std::string firstLines(int count) {
+    std::string result;
+    std::size_t at = 0;
+    for (int i = 0; i < count; ++i) at = threeValleysSave.find("\r\n", at) + 2;
+    return threeValleysSave.substr(0, at);
+}
+
+const std::vector<BadSave> badSaves{
+    {"empty", "", "the file ends before the map name, which belongs on line 1"},
+    {"cut in a zone", firstLines(14),
+     "the file ends before the number of links of zone 2, which belongs on line 15"},
+    {"cut before a player", firstLines(26),
+     "the file ends before the name of player 2, which belongs on line 27"},
+    {"count in words", withLine(2, "three"), "the number of zones on line 2 is not a number"},
+    {"empty number line", withLine(3, ""), "the number of players on line 3 is not a number"},
+    {"number and words", withLine(11, " 1 army"), "the army of zone 1 on line 11 is not a number"},
+    {"101 zones", withLine(2, " 101 "),
+     "the number of zones on line 2 is 101, but a map has 1 to 100 zones"},
+    {"no zones", withLine(2, " 0 "),
+     "the number of zones on line 2 is 0, but a map has 1 to 100 zones"},
+    {"11 players", withLine(3, " 11 "),
+     "the number of players on line 3 is 11, but a game has 2 to 10 players"},
+    {"one player", withLine(3, " 1 "),
+     "the number of players on line 3 is 1, but a game has 2 to 10 players"},
+    {"turn outside", withLine(4, " 3 "),
+     "the player whose turn it is on line 4 is 3, but the players are 1 to 2"},
+    {"no human", withLine(5, " 0 "), "the human player on line 5 is 0, but the players are 1 to 2"},
+    {"flag 2", withLine(7, " 2 "), "the placing flag on line 7 is 2, but it must be 0 or 1"},
+    {"owner outside", withLine(9, " 3 "),
+     "the owner of zone 1 on line 9 is 3, but an owner is 0 for none or a player from 1 to 2"},
+    {"11 links", withLine(10, " 11 "),
+     "the number of links of zone 1 on line 10 is 11, but a zone has 0 to 10 links"},
+    {"negative army", withLine(11, "-1 "),
+     "the army of zone 1 on line 11 is -1, but an army is 0 to 999"},
+    {"link outside", withLine(12, " 4 "),
+     "link 1 of zone 1 on line 12 is 4, but the zones of this game are 1 to 3"},
+    {"link zero", withLine(17, " 0 "),
+     "link 1 of zone 2 on line 17 is 0, but the zones of this game are 1 to 3"},
+    {"open quote", withLine(27, "\"Jacob"),
+     "the name of player 2 on line 27 opens a double quote that is not closed"},
+    {"computer flag", withLine(28, " 7 "),
+     "the computer flag of player 2 on line 28 is 7, but it must be 0 or 1"},
+    {"binary", std::string("PK\x03\x04\0\0", 6), "it is not a text file"},
+};
+
+TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
+    setUpThreeValleys(s.form);
+    s.form.zoneOwner[3] = 2;
+    s.form.hasStarted[2] = 1;
+    s.form.chain[2] = 1;
+    s.form.cursorZone = 3;
+    const std::string before = snapshot(s.form);
+    for (const BadSave& bad : badSaves) {
+        s.data.writeSave("bad.snr", bad.contents);
+        s.form.gameLoadFailed = false;
+        EXPECT_EQ(load("bad.snr"),
+                  Lines{"say: The saved game bad.snr cannot be loaded: " + bad.reason + "."})
+            << bad.what;
+        EXPECT_TRUE(s.form.gameLoadFailed) << bad.what;
+        EXPECT_EQ(snapshot(s.form), before) << bad.what;
+    }
+}
+
+TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {
+    setUpThreeValleys(s.form);
+    const std::string before = snapshot(s.form);
+    EXPECT_EQ(load("gone.snr"),
+              Lines{"say: The saved game gone.snr cannot be loaded: it does not exist."});
+    s.data.writeSave("huge.snr", threeValleysSave + std::string(5 * 1024 * 1024, '1'));
+    EXPECT_EQ(load("huge.snr"),
+              Lines{"say: The saved game huge.snr cannot be loaded: it is far too large."});
+    s.data.writeMap("elsewhere.snr", threeValleysSave);
+    EXPECT_EQ(
+        load("../Maps/elsewhere.snr"),
+        Lines{"say: The saved game ../Maps/elsewhere.snr cannot be loaded: it is not a file of "
+              "the Saves folder."});
+    EXPECT_EQ(
+        load(".."),
+        Lines{"say: The saved game .. cannot be loaded: it is not a file of the Saves folder."});
+    EXPECT_TRUE(s.form.gameLoadFailed);
+    EXPECT_EQ(snapshot(s.form), before);
+}
+
+}  // namespace
+}  // namespace sonarch::testing

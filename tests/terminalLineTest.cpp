@@ -1,0 +1,94 @@
+// The save prompt's line editing in the terminal, and the stand-in keys.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "host/terminal/keyDecoder.h"
+#include "host/terminal/lineEditor.h"
+#include "host/terminal/terminalKeys.h"
+
+namespace sonarch::terminal {
+namespace {
+
+using State = LineEditor::State;
+
+// Feeds bytes as the terminal sends them; a lone Escape counts as typed.
+State typeInto(LineEditor& editor, std::string bytes) {
+    while (!bytes.empty()) {
+        const DecodedKey input = decodeKey(bytes, false);
+        bytes.erase(0, input.length);
+        editor.apply(input);
+    }
+    return editor.state();
+}
+
+TEST(SavePrompt, EnterAcceptsTheTypedName) {
+    LineEditor editor;
+    EXPECT_EQ(typeInto(editor, "My Game 2\r"), State::Accepted);
+    EXPECT_EQ(editor.text(), "My Game 2");
+}
+
+TEST(SavePrompt, BackspaceArrowsHomeAndEndEdit) {
+    LineEditor editor;
+    EXPECT_EQ(typeInto(editor, "svae\x7f\x7f"), State::Editing);
+    EXPECT_EQ(editor.text(), "sv");
+    typeInto(editor, "\x1b[Da\x1b[Ce");
+    EXPECT_EQ(editor.text(), "save");
+    typeInto(editor, "\x1b[H\x1b[3~S\x01\x1b[F1");  // Home, Delete, S, Ctrl+A, End, 1
+    EXPECT_EQ(editor.text(), "Save1");
+    typeInto(editor, "\x1b[D\x1b[D\x0b");  // Ctrl+K cuts to the end
+    EXPECT_EQ(editor.text(), "Sav");
+    EXPECT_EQ(editor.charactersAfterCursor(), 0u);
+    typeInto(editor, "\x1b[D\x15");  // Ctrl+U cuts to the start
+    EXPECT_EQ(editor.text(), "v");
+    EXPECT_EQ(typeInto(editor, "\r"), State::Accepted);
+}
+
+TEST(SavePrompt, EscapeCtrlCAndCtrlDOnAnEmptyLineCancel) {
+    LineEditor escaped;
+    EXPECT_EQ(typeInto(escaped, "half\x1b"), State::Cancelled);
+    LineEditor interrupted;
+    EXPECT_EQ(typeInto(interrupted, "x\x03"), State::Cancelled);
+    LineEditor ended;
+    EXPECT_EQ(typeInto(ended, "\x04"), State::Cancelled);
+    // On a line with text Ctrl+D deletes under the cursor, as in a shell.
+    LineEditor deleting;
+    EXPECT_EQ(typeInto(deleting, "ab\x1b[D\x04"), State::Editing);
+    EXPECT_EQ(deleting.text(), "a");
+}
+
+TEST(SavePrompt, CharactersOfOtherAlphabetsAreWholeCharacters) {
+    LineEditor editor;
+    typeInto(editor, "caf\xc3\xa9s\x1b[D");
+    EXPECT_EQ(editor.charactersAfterCursor(), 1u);
+    typeInto(editor, "\x7f");
+    EXPECT_EQ(editor.text(), "cafs");
+    // Tab and function keys type nothing into a file name.
+    EXPECT_EQ(typeInto(editor, "\t\x1b[24~\r"), State::Accepted);
+    EXPECT_EQ(editor.text(), "cafs");
+}
+
+TEST(StandInKeys, EveryTerminalCanSendCtrlAndShiftEnterAndTheHelp) {
+    using Action = KeyMeaning::Action;
+    const KeyMeaning backspace = meaningOf(decodeKey("\x7f", false).stroke);
+    EXPECT_EQ(backspace.action, Action::Press);
+    EXPECT_EQ(backspace.stroke.code, 17);
+    EXPECT_EQ(backspace.stroke.shift, 2);
+    const KeyMeaning equals = meaningOf(decodeKey("=", false).stroke);
+    EXPECT_EQ(equals.stroke.code, 13);
+    EXPECT_EQ(equals.stroke.shift, 1);
+    EXPECT_EQ(meaningOf(decodeKey("?", false).stroke).action, Action::Help);
+    EXPECT_EQ(meaningOf(decodeKey("\x1b[47;2u", false).stroke).action, Action::Help);
+    EXPECT_EQ(meaningOf(decodeKey("\x03", false).stroke).action, Action::Leave);
+    EXPECT_EQ(meaningOf(decodeKey("\x1b[99;5u", false).stroke).action, Action::Leave);
+    // Everything else reaches the game as it was typed.
+    const KeyMeaning plus = meaningOf(decodeKey("+", false).stroke);
+    EXPECT_EQ(plus.stroke.code, 187);
+    EXPECT_EQ(plus.stroke.shift, 1);
+    const KeyMeaning shiftEnter = meaningOf(decodeKey("\x1b[13;2u", false).stroke);
+    EXPECT_EQ(shiftEnter.stroke.code, 13);
+    EXPECT_EQ(shiftEnter.stroke.shift, 1);
+}
+
+}  // namespace
+}  // namespace sonarch::terminal
