@@ -2,6 +2,7 @@
 // shift mask of the key handler, and the save prompt names what is typed.
 #include <gtest/gtest.h>
 
+#include "host/window/heldCtrl.h"
 #include "host/window/keyMapping.h"
 #include "host/window/spokenCharacter.h"
 
@@ -117,6 +118,43 @@ TEST(SavePromptWords, ErasingTakesAWholeCharacter) {
     EXPECT_EQ(erased, "\xC3\xA9");
     EXPECT_EQ(withoutLastCharacter("", erased), "");
     EXPECT_EQ(erased, "");
+}
+
+}  // namespace
+}  // namespace sonarch::window
+
+namespace sonarch::window {
+namespace {
+
+TEST(HeldCtrlRepeats, AHeldCtrlRepeatsAfterTheTypematicDelay) {
+    HeldCtrl ctrl;
+    EXPECT_FALSE(ctrl.untilNextRepeat(1000).has_value());
+    ctrl.pressed(1000, false);
+    EXPECT_EQ(ctrl.untilNextRepeat(1000), 500u);
+    EXPECT_FALSE(ctrl.takeRepeat(1499));
+    EXPECT_TRUE(ctrl.takeRepeat(1500));
+    EXPECT_EQ(ctrl.untilNextRepeat(1500), 33u);
+    EXPECT_FALSE(ctrl.takeRepeat(1520));
+    EXPECT_TRUE(ctrl.takeRepeat(1533));
+}
+
+TEST(HeldCtrlRepeats, ReleasingStopsTheRepeats) {
+    HeldCtrl ctrl;
+    ctrl.pressed(0, false);
+    ctrl.released();
+    EXPECT_FALSE(ctrl.untilNextRepeat(600).has_value());
+    EXPECT_FALSE(ctrl.takeRepeat(600));
+}
+
+TEST(HeldCtrlRepeats, AKeyboardThatRepeatsCtrlItselfIsLeftToIt) {
+    HeldCtrl ctrl;
+    ctrl.pressed(0, false);
+    ctrl.pressed(500, true);
+    EXPECT_FALSE(ctrl.untilNextRepeat(600).has_value());
+    EXPECT_FALSE(ctrl.takeRepeat(600));
+    ctrl.released();
+    ctrl.pressed(1000, false);
+    EXPECT_FALSE(ctrl.takeRepeat(2000));
 }
 
 }  // namespace

@@ -107,11 +107,17 @@ grep -q "no window could be opened" "$work/nodisplay" || fail "no display: $(cat
 # starting claim, then the game saved under a name typed by ear.
 # The same steps are played headless first: its transcript gives the title to
 # wait for after each step and the picture the window must show.
-steps=(Down Enter Enter Enter 1 Space @picture Escape Down Down Enter "type my game" Escape)
+# "@ctrl Space": Space, then Ctrl held through the turn of the computer
+# player, whose pauses it must cut short: the next key is refused otherwise.
+steps=(Down Enter Enter Enter 1 Space @picture "@ctrl Space" Escape Down Down Enter "type my game" Escape)
 scriptOf() {  # the headless script of the first n steps
     local step
     for step in "${steps[@]:0:$1}"; do
-        [ "$step" = @picture ] || echo "$step"
+        case "$step" in
+        @picture) ;;
+        "@ctrl "*) echo "${step#@ctrl }" ;;
+        *) echo "$step" ;;
+        esac
     done
 }
 headless=$work/headless
@@ -122,12 +128,14 @@ if [ $? -ne 0 ] || ! grep -q "^draw: circle" "$work/full.txt"; then
     echo "SKIP game in the window: this build cannot yet play these keys headless"
     sed -n 1,3p "$work/full.err"
 else
-    # The last picture before the main menu opens: each circle's centre and tint.
-    sed '/^say: Main Menu$/,$d' "$work/full.txt" |
+    # The picture when the window's screenshot is taken: each circle's centre and tint.
+    for i in "${!steps[@]}"; do [ "${steps[$i]}" = @picture ] && break; done
+    scriptOf "$i" | "$program" --headless --data-dir "$headless" --seed 5 --draw-log |
         awk '/^draw: clear/{n=0; delete c} /^draw: colour/{colour=$3" "$4" "$5} /^draw: circle/{c[++n]=$3" "$4" "colour} END{for(i=1;i<=n;i++) print c[i]}' \
             >"$work/zones"
     grep -q " 200 255 255$" "$work/zones" || fail "the headless game shows no zone of the player"
     grep -q " 255 255 255$" "$work/zones" || fail "the headless game shows no unclaimed zone"
+    grep -q "^pause: 5" "$work/full.txt" || fail "the headless game has no computer player's pause"
     game=$work/game
     newData "$game"
     if SDL_AUDIODRIVER=no-such-sound start "$program" --data-dir "$game" --seed 5 --speech none; then
@@ -151,6 +159,11 @@ else
             # Pauses after the last sentence still run when it shows.
             pauses=$(awk '/^(say|msg|caption|caption-msg): /{total=0} /^pause: /{total+=$2} END{print total+0}' "$work/prefix.txt")
             case "$step" in
+            "@ctrl "*)
+                xdotool key space keydown ctrl
+                sleep 1.5
+                xdotool keyup ctrl
+                continue ;;
             "type "*)
                 xdotool type --delay 30 "${step#type }"
                 titleBecomes "Name your save and hit enter. ${step#type }"

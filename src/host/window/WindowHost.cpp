@@ -1,5 +1,6 @@
 #include "host/window/WindowHost.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "game/Form1.h"
@@ -75,8 +76,14 @@ void WindowHost::stopTimer() {
 void WindowHost::processEvents() {
     // The game waits now: whatever it drew since the last wait is shown.
     picture_.present(window_);
+    int wait = longestWaitMilliseconds;
+    if (const auto untilRepeat = heldCtrl_.untilNextRepeat(SDL_GetTicks64()))
+        wait = static_cast<int>(std::min<std::uint64_t>(*untilRepeat, wait));
     SDL_Event event;
-    if (!SDL_WaitEventTimeout(&event, longestWaitMilliseconds)) return;
+    if (!SDL_WaitEventTimeout(&event, wait)) {
+        repeatHeldCtrl();
+        return;
+    }
     handle(event);
     while (!ended_ && SDL_PollEvent(&event)) handle(event);
 }
@@ -117,12 +124,25 @@ void WindowHost::deliverKey(const SDL_KeyboardEvent& key) {
     if (!code) return;
     short keyCode = *code;
     const short shift = shiftMask(key.keysym.mod);
+    if (keyCode == 17) {
+        if (key.type == SDL_KEYDOWN) {
+            heldCtrl_.pressed(SDL_GetTicks64(), key.repeat != 0);
+        } else {
+            heldCtrl_.released();
+        }
+    }
     // A held key repeats as further presses, as the game expects.
     if (key.type == SDL_KEYDOWN) {
         form_->Form_KeyDown(keyCode, shift);
     } else {
         form_->Form_KeyUp(keyCode, shift);
     }
+}
+
+void WindowHost::repeatHeldCtrl() {
+    if (!heldCtrl_.takeRepeat(SDL_GetTicks64())) return;
+    short keyCode = 17;
+    form_->Form_KeyDown(keyCode, shiftMask(SDL_GetModState()));
 }
 
 std::string WindowHost::programFolder() {

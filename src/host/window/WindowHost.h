@@ -13,6 +13,7 @@
 #include "host/RandomSource.h"
 #include "host/commandLine.h"
 #include "host/window/WindowPicture.h"
+#include "host/window/heldCtrl.h"
 
 namespace sonarch {
 class Form1;
@@ -56,6 +57,7 @@ public:
 private:
     void handle(const SDL_Event& event);
     void deliverKey(const SDL_KeyboardEvent& key);
+    void repeatHeldCtrl();
     bool handleWindowEvent(const SDL_Event& event);
     // The prompt's words go out by voice while speech is on, else in the title.
     void promptSays(const std::string& text);
@@ -66,6 +68,7 @@ private:
     Form1* form_ = nullptr;
     std::shared_ptr<Voice> voice_;
     RandomSource random_;
+    HeldCtrl heldCtrl_;
     SDL_TimerID timer_ = 0;
     // Tells a tick of a stopped timer, still in the queue, from the current one.
     int timerRound_ = 0;
