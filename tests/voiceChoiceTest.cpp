@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "diskAudio.h"
+#include "host/speech/speechScale.h"
 #include "host/speech/voiceFactory.h"
 #include "speechService.h"
 
@@ -68,6 +69,25 @@ TEST(VoiceChoice, TheBuiltInVoiceAskedForByNameSaysWhyItCannot) {
     std::string whyNot;
     EXPECT_EQ(createSpeechVoice("espeak", whyNot), nullptr);
     EXPECT_EQ(whyNot, "the built-in voice found no sound output");
+}
+
+TEST(VoiceScale, EachStepOfRateIsTheTenthRootOfThree) {
+    EXPECT_DOUBLE_EQ(speech::speedFactor(0), 1.0);
+    EXPECT_NEAR(speech::speedFactor(10), 3.0, 1e-12);
+    EXPECT_NEAR(speech::speedFactor(-10), 1.0 / 3.0, 1e-12);
+    EXPECT_NEAR(speech::speedFactor(3), 1.3904, 1e-4);
+}
+
+TEST(VoiceScale, TheGamesRateAndVolumeOnEachEngine) {
+    EXPECT_EQ(speech::espeakWordsPerMinute(0), 175);
+    EXPECT_EQ(speech::espeakWordsPerMinute(3), 243);
+    EXPECT_EQ(speech::espeakWordsPerMinute(10), 450);  // 525 is past espeak-ng's fastest
+    EXPECT_EQ(speech::espeakWordsPerMinute(-10), 80);  // 58 is below its slowest
+    EXPECT_EQ(speech::espeakVolume(100), 100);
+    EXPECT_EQ(speech::speechdRate(3), 30);
+    EXPECT_EQ(speech::speechdRate(-10), -100);
+    EXPECT_EQ(speech::speechdVolume(100), 100);
+    EXPECT_EQ(speech::speechdVolume(0), -100);
 }
 
 }  // namespace

@@ -58,7 +58,8 @@ void work(std::shared_ptr<Link> link, bool autospawn, bool observed) {
     if (connection == nullptr) {
         std::unique_lock guard(link->lock);
         link->failure = connectionTrouble(error);
-        if (error) std::cerr << "sonarch: " << error << '\n';
+        // After the wait at start-up gave up, nobody is listening any more.
+        if (error && link->state == Link::State::Connecting) std::cerr << "sonarch: " << error << '\n';
         std::free(error);
         link->state = Link::State::Failed;
         link->changed.notify_all();
@@ -145,7 +146,7 @@ public:
     }
 
     void speak(const std::string& text) override {
-        if (!fallback_ && wedged()) takeOverWithFallback(text);
+        if (!fallback_ && !gaveUp_ && wedged()) takeOverWithFallback(text);
         if (fallback_) return fallback_->speak(text);
         std::lock_guard guard(link_->lock);
         link_->nextSentence = text;  // a sentence not yet handed over is dropped
@@ -159,7 +160,12 @@ private:
     }
 
     void takeOverWithFallback(const std::string&) {
-        if (!settings_.fallback) return;
+        // Tried once: a voice that cannot be had now will not be had later.
+        gaveUp_ = true;
+        if (!settings_.fallback) {
+            std::cerr << "sonarch: Speech Dispatcher stopped answering\n";
+            return;
+        }
         std::string whyNot;
         fallback_ = settings_.fallback(whyNot);
         if (!fallback_) {
@@ -175,6 +181,7 @@ private:
     std::thread worker_;
     SpeechdSettings settings_;
     std::unique_ptr<Voice> fallback_;
+    bool gaveUp_ = false;
     int rate_ = 0;
     int volume_ = 100;
 };
