@@ -1,6 +1,8 @@
 // Every sentence leaves the game here: spoken by the voice while speech is
 // on, shown as the window title while it is off, and the recorded ones kept
 // in the history of the last fifty, newest first.
+#include <utility>
+
 #include "game/Form1.h"
 
 namespace sonarch {
@@ -23,7 +25,7 @@ void Form1::addMessage(const std::string& tempm) {
     if (messageCount < historySize) ++messageCount;
     // A plain shift by one place keeps entry 1 the newest, which the
     // history keys rely on.
-    for (int i = messageCount; i >= 2; --i) messages[i] = messages[i - 1];
+    for (int i = messageCount; i >= 2; --i) messages[i] = std::move(messages[i - 1]);
     messages[1] = tempm;
     putOut(tempm, true);
 }

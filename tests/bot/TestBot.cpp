@@ -50,7 +50,33 @@ std::vector<int> TestBot::pathTo(int zone) const {
     return path;
 }
 
-bool TestBot::reachable(int zone) const { return zone == f_.cursorZone || !pathTo(zone).empty(); }
+TestBot::View TestBot::look() const {
+    View view;
+    std::array<int, maxZones> queue;
+    int queued = 0;
+    queue[queued++] = f_.cursorZone;
+    view.reachable[f_.cursorZone] = true;
+    for (int next = 0; next < queued; ++next) {
+        const int z = queue[next];
+        for (int k = 1; k <= f_.linkCount[z]; ++k) {
+            const int n = f_.links[z][k];
+            if (n >= 1 && n <= f_.zoneCount && !view.reachable[n]) {
+                view.reachable[n] = true;
+                queue[queued++] = n;
+            }
+        }
+    }
+    if (f_.placingPoints != 1) return view;  // only placing looks for the front
+    const int me = f_.humanPlayer;
+    for (int z = 1; z <= f_.zoneCount; ++z) {
+        for (int k = 1; k <= f_.linkCount[z]; ++k) {
+            const int n = f_.links[z][k];
+            if (n < 1 || n > f_.zoneCount || ownedBy(z, me) == ownedBy(n, me)) continue;
+            view.frontier[ownedBy(z, me) ? z : n] = true;
+        }
+    }
+    return view;
+}
 
 void TestBot::goTo(int zone) {
     for (int link : pathTo(zone)) {
@@ -62,49 +88,37 @@ void TestBot::goTo(int zone) {
     }
 }
 
-bool TestBot::isFrontier(int zone) const {
-    const int me = f_.humanPlayer;
-    for (int k = 1; k <= f_.linkCount[zone]; ++k)
-        if (!ownedBy(f_.links[zone][k], me)) return true;
-    for (int z = 1; z <= f_.zoneCount; ++z) {
-        if (ownedBy(z, me)) continue;
-        for (int k = 1; k <= f_.linkCount[z]; ++k)
-            if (f_.links[z][k] == zone) return true;
-    }
-    return false;
-}
-
-int TestBot::chooseStart() const {
+int TestBot::chooseStart(const View& view) const {
     int best = 0;
     for (int z = 1; z <= f_.zoneCount; ++z) {
-        if (f_.zoneOwner[z] != 0 || !reachable(z)) continue;
+        if (f_.zoneOwner[z] != 0 || !view.reachable[z]) continue;
         if (best == 0 || f_.linkCount[z] > f_.linkCount[best]) best = z;
     }
     return best;
 }
 
-int TestBot::choosePlacement() const {
+int TestBot::choosePlacement(const View& view) const {
     int best = 0;
     for (int z = 1; z <= f_.zoneCount; ++z) {
-        if (!ownedBy(z, f_.humanPlayer) || f_.zoneArmy[z] >= maxArmy || !reachable(z)) continue;
-        const bool better = best == 0 || (isFrontier(z) && !isFrontier(best)) ||
-                            (isFrontier(z) == isFrontier(best) && f_.zoneArmy[z] > f_.zoneArmy[best]);
+        if (!ownedBy(z, f_.humanPlayer) || f_.zoneArmy[z] >= maxArmy || !view.reachable[z]) continue;
+        const bool better = best == 0 || (view.frontier[z] && !view.frontier[best]) ||
+                            (view.frontier[z] == view.frontier[best] && f_.zoneArmy[z] > f_.zoneArmy[best]);
         if (better) best = z;
     }
     return best;
 }
 
-TestBot::Attack TestBot::chooseAttack() const {
+TestBot::Attack TestBot::chooseAttack(const View& view) const {
     Attack best;
     int bestMargin = 0;
     for (int to = 1; to <= f_.zoneCount; ++to) {
-        if (ownedBy(to, f_.humanPlayer)) continue;
+        if (ownedBy(to, f_.humanPlayer) || !view.reachable[to]) continue;
         // The target's own links must lead back to the attacking zone.
         for (int k = 1; k <= f_.linkCount[to]; ++k) {
             const int from = f_.links[to][k];
-            if (!ownedBy(from, f_.humanPlayer) || f_.zoneArmy[from] < 2) continue;
+            if (!ownedBy(from, f_.humanPlayer) || f_.zoneArmy[from] < 2 || !view.reachable[from]) continue;
             const int margin = f_.zoneArmy[from] - f_.zoneArmy[to];
-            if (margin > bestMargin && reachable(from)) {
+            if (margin > bestMargin) {
                 best = {from, to};
                 bestMargin = margin;
             }
@@ -116,13 +130,14 @@ TestBot::Attack TestBot::chooseAttack() const {
 bool TestBot::step() {
     if (f_.humanPlayer == 0 || f_.menuState != 0) return false;
     const int me = f_.humanPlayer;
+    const View view = look();
     if (f_.choosingStart != 0) {
-        const int start = chooseStart();
+        const int start = chooseStart(view);
         if (start == 0) return false;  // no unclaimed zone can be reached
         goTo(start);
         press_("Space");
     } else if (f_.placingPoints == 1) {
-        const int zone = style_ == Style::Idler || f_.points[me] <= 0 ? 0 : choosePlacement();
+        const int zone = style_ == Style::Idler || f_.points[me] <= 0 ? 0 : choosePlacement(view);
         if (zone == 0) {
             press_("Shift+Enter");
         } else {
@@ -130,7 +145,7 @@ bool TestBot::step() {
             press_("Space");
         }
     } else {
-        const Attack attack = style_ == Style::Idler ? Attack{} : chooseAttack();
+        const Attack attack = style_ == Style::Idler ? Attack{} : chooseAttack(view);
         if (attack.from == 0) {
             press_("Shift+Enter");
             return true;
@@ -139,9 +154,13 @@ bool TestBot::step() {
             goTo(attack.from);
             press_("Space");
         }
+        // With one-way links the target may be out of the cursor's way from
+        // the attacking zone: then the attacks of this turn are over.
+        if (attack.to != f_.cursorZone && pathTo(attack.to).empty()) {
+            press_("Shift+Enter");
+            return true;
+        }
         goTo(attack.to);
-        // The walk to the target may have passed through nothing that
-        // changes the game, so the choice still holds.
         press_("Space");
     }
     return f_.humanPlayer != 0;

@@ -4,6 +4,7 @@
 // game object only to decide, never to change it.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,14 +36,19 @@ private:
         int from = 0, to = 0;
     };
 
+    // What the bot knows of the board at one decision, worked out once.
+    struct View {
+        std::array<bool, maxZones + 1> reachable{};  // the cursor can walk there
+        std::array<bool, maxZones + 1> frontier{};   // an own zone touching another
+    };
+
+    View look() const;
     void goTo(int zone);
     std::vector<int> pathTo(int zone) const;
-    bool reachable(int zone) const;
     bool ownedBy(int zone, int player) const;
-    bool isFrontier(int zone) const;
-    int chooseStart() const;
-    int choosePlacement() const;
-    Attack chooseAttack() const;
+    int chooseStart(const View& view) const;
+    int choosePlacement(const View& view) const;
+    Attack chooseAttack(const View& view) const;
 
     Form1& f_;
     Press press_;

@@ -74,11 +74,8 @@ std::unique_ptr<Voice> HeadlessHost::createVoice(std::string&) {
 void HeadlessHost::setCaption(const std::string&) {}
 
 void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spoken) {
-    if (spoken) {
-        line((recorded ? "msg: " : "say: ") + text);
-    } else {
-        line((recorded ? "caption-msg: " : "caption: ") + text);
-    }
+    const char* prefix = spoken ? (recorded ? "msg: " : "say: ") : (recorded ? "caption-msg: " : "caption: ");
+    out_ << prefix << text << '\n';
 }
 
 void HeadlessHost::startTimer(int milliseconds) {
