@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 
 #include "game/Form1.h"
@@ -43,18 +44,19 @@ std::optional<int> runWindow(const CommandLine& options, std::string& whyNoWindo
         whyNoWindow = "no display";
         return std::nullopt;
     }
+    std::unique_ptr<WindowHost> host;
     try {
-        WindowHost host(options);
-        Form1 form(host);
-        host.attach(form);
-        try {
-            form.Form_Load();
-            while (!host.ended()) host.processEvents();
-        } catch (const WindowClosed&) {
-        }
+        host = std::make_unique<WindowHost>(options);
     } catch (const std::runtime_error& error) {
         whyNoWindow = error.what();
         return std::nullopt;
+    }
+    Form1 form(*host);
+    host->attach(form);
+    try {
+        form.Form_Load();
+        while (!host->ended()) host->processEvents();
+    } catch (const WindowClosed&) {
     }
     return 0;
 }
