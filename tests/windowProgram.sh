@@ -179,6 +179,20 @@ else
             fail "the game saved in the window differs from the one saved headless"
         closeWindow
     fi
+
+    # Closing the window inside a pause ends the program at once, not after
+    # the seven seconds of pauses that follow the last point placed.
+    printf '%s\n' Down Enter Enter Enter 1 Space Space |
+        "$program" --headless --data-dir "$headless" --seed 5 >"$work/placed.txt"
+    placed=$(grep -E '^msg: ' "$work/placed.txt" | grep -m1 "points remaining" | sed 's/^msg: //')
+    grep -A1 "points remaining" "$work/placed.txt" | grep -q "^pause: 2" ||
+        fail "no pause follows the last point placed"
+    newData "$work/closed"
+    if SDL_AUDIODRIVER=no-such-sound start "$program" --data-dir "$work/closed" --seed 5 --speech none; then
+        xdotool key --delay 150 Down Return Return Return 1 space space
+        titleBecomes "$placed"
+        closeWindow
+    fi
 fi
 
 [ "$failures" -eq 0 ] && echo "all window checks passed"
