@@ -1,12 +1,20 @@
-// Placeholder until the window host is built; --text plays in the terminal.
+// Play for a person: the window, or the terminal when asked for with --text
+// or when no display can be opened.
 #include "host/interactive.h"
 
+#include <iostream>
+
 #include "host/terminal/TerminalHost.h"
+#include "host/window/runWindow.h"
 
 namespace sonarch {
 
 int runInteractive(const CommandLine& options) {
-    // Until the window is built, every person plays in the terminal.
+    if (options.mode == CommandLine::Mode::Text) return runTerminal(options);
+    std::string whyNoWindow;
+    if (const auto status = window::runWindow(options, whyNoWindow)) return *status;
+    std::cerr << "sonarch: no window could be opened (" << whyNoWindow
+              << "), so the game plays in the terminal\n";
     return runTerminal(options);
 }
 

@@ -9,6 +9,7 @@
 
 #include "game/Form1.h"
 #include "host/terminal/TerminalHost.h"
+#include "host/speech/voiceFactory.h"
 #include "host/terminal/terminalMode.h"
 
 namespace sonarch {
@@ -19,10 +20,9 @@ int runTerminal(const CommandLine& options) {
     settings.speechOff = options.speech == "none";
     settings.seed = options.headless.seed;
     settings.fixedRandom = options.headless.fixedRandom;
-    // The voice that --speech chooses; none is built into this program yet.
-    terminal::VoiceMaker voiceMaker = [](std::string& whyNot) -> std::unique_ptr<Voice> {
-        whyNot = "speech is not available in this build";
-        return nullptr;
+    // The voice that --speech chooses, as in the window.
+    terminal::VoiceMaker voiceMaker = [choice = options.speech](std::string& whyNot) {
+        return createSpeechVoice(choice, whyNot);
     };
     terminal::TerminalMode mode(STDIN_FILENO);
     terminal::TerminalHost host(std::move(voiceMaker), std::move(settings), STDIN_FILENO,

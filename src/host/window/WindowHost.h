@@ -1,0 +1,78 @@
+// The desktop window: SDL turns the keyboard into the game's key events, the
+// pause timer ticks through the window's event queue, the title is the
+// caption, and the picture and the save prompt live in the window.
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "host/Host.h"
+#include "host/RandomSource.h"
+#include "host/commandLine.h"
+#include "host/window/WindowPicture.h"
+#include "host/window/heldCtrl.h"
+
+namespace sonarch {
+class Form1;
+}
+
+namespace sonarch::window {
+
+// Thrown out of whatever the game is doing when the player closes the window.
+struct WindowClosed {};
+
+class WindowHost final : public Host {
+public:
+    // SDL's video must be up. Throws std::runtime_error when no window can be made.
+    explicit WindowHost(const CommandLine& options);
+    ~WindowHost() override;
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+
+    void attach(Form1& form) { form_ = &form; }
+    bool ended() const { return ended_; }
+
+    std::unique_ptr<Voice> createVoice(std::string& whyNot) override;
+    void setCaption(const std::string& text) override;
+    void sentenceOut(const std::string&, bool, bool) override {}
+    Canvas& canvas() override { return picture_; }
+    void startTimer(int milliseconds) override;
+    void stopTimer() override;
+    void processEvents() override;
+    std::string programFolder() override;
+    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
+    bool makeFolder(const std::string& folder) override;
+    std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;
+    bool writeTextFile(const std::string& path, const std::string& contents,
+                       std::string& whyNot) override;
+    std::optional<std::string> promptText(const std::string& prompt) override;
+    void endProgram() override { ended_ = true; }
+    double secondsSinceMidnight() override;
+    void seedRandom(double seed) override;
+    double nextRandom() override;
+
+private:
+    void handle(const SDL_Event& event);
+    void deliverKey(const SDL_KeyboardEvent& key);
+    void repeatHeldCtrl();
+    bool handleWindowEvent(const SDL_Event& event);
+    // The prompt's words go out by voice while speech is on, else in the title.
+    void promptSays(const std::string& text);
+
+    CommandLine options_;
+    SDL_Window* window_ = nullptr;
+    WindowPicture picture_;
+    Form1* form_ = nullptr;
+    std::shared_ptr<Voice> voice_;
+    RandomSource random_;
+    HeldCtrl heldCtrl_;
+    SDL_TimerID timer_ = 0;
+    // Tells a tick of a stopped timer, still in the queue, from the current one.
+    int timerRound_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace sonarch::window
