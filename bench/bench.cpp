@@ -154,7 +154,7 @@ void gameFigures(int zones, int players, int games, bool headline) {
 int main(int argc, char** argv) {
     using namespace sonarch::bench;
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
-    chainFigures(quick ? 2000 : 200000);
+    chainFigures(quick ? 2000 : 20000);
     gameFigures(100, 8, quick ? 20 : 2000, true);
     std::printf("cost growth (time per game and per round of turns):\n");
     for (int zones : {10, 25, 50, 100})
