@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "game/Form1.h"
-#include "host/diskFiles.h"
 
 namespace sonarch {
 
@@ -25,9 +24,10 @@ std::string formatSeconds(int milliseconds) {
 
 HeadlessHost::HeadlessHost(const HeadlessOptions& options, std::vector<ScriptLine> script,
                            std::ostream& out)
-    : options_(options), script_(std::move(script)), out_(out) {
-    for (double u : options_.fixedRandom) random_.queueFixed(u);
-}
+    : LocalHost(options.dataDir, options.seed, options.fixedRandom),
+      options_(options),
+      script_(std::move(script)),
+      out_(out) {}
 
 void HeadlessHost::run(Form1& form) {
     form_ = &form;
@@ -109,24 +109,6 @@ void HeadlessHost::processEvents() {
     }
 }
 
-std::string HeadlessHost::programFolder() {
-    return options_.dataDir.empty() ? disk::programFolder() : options_.dataDir;
-}
-
-std::optional<std::vector<std::string>> HeadlessHost::listFiles(const std::string& folder) {
-    return disk::listFiles(folder);
-}
-
-bool HeadlessHost::makeFolder(const std::string& folder) { return disk::makeFolder(folder); }
-
-std::optional<std::string> HeadlessHost::readTextFile(const std::string& path, std::string& whyNot) {
-    return disk::readTextFile(path, whyNot);
-}
-
-bool HeadlessHost::writeTextFile(const std::string& path, const std::string& contents,
-                                 std::string& whyNot) {
-    return disk::writeTextFile(path, contents, whyNot);
-}
 
 std::optional<std::string> HeadlessHost::promptText(const std::string&) {
     if (nextLine_ < script_.size()) {
@@ -150,14 +132,6 @@ void HeadlessHost::endProgram() {
     ended_ = true;
     line("exit");
 }
-
-double HeadlessHost::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }
-
-void HeadlessHost::seedRandom(double seed) {
-    random_.seed(options_.seed ? *options_.seed : static_cast<std::uint64_t>(seed * 1000.0));
-}
-
-double HeadlessHost::nextRandom() { return random_.next(); }
 
 void HeadlessHost::clear() {
     if (options_.drawLog) line("draw: clear");

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host/Host.h"
-#include "host/RandomSource.h"
+#include "host/LocalHost.h"
 #include "host/headless/Script.h"
 
 namespace sonarch {
@@ -24,7 +24,7 @@ struct HeadlessOptions {
     bool drawLog = false;                // print every drawing call
 };
 
-class HeadlessHost final : public Host, private Canvas {
+class HeadlessHost final : public LocalHost, private Canvas {
 public:
     HeadlessHost(const HeadlessOptions& options, std::vector<ScriptLine> script, std::ostream& out);
 
@@ -41,17 +41,8 @@ public:
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
-    std::string programFolder() override;
-    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
-    bool makeFolder(const std::string& folder) override;
-    std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;
-    bool writeTextFile(const std::string& path, const std::string& contents,
-                       std::string& whyNot) override;
     std::optional<std::string> promptText(const std::string& prompt) override;
     void endProgram() override;
-    double secondsSinceMidnight() override;
-    void seedRandom(double seed) override;
-    double nextRandom() override;
 
     bool ended() const { return ended_; }
     // Milliseconds on the virtual clock since the start.
@@ -79,7 +70,6 @@ private:
     std::deque<KeyEvent> pending_;
     std::ostream& out_;
     Form1* form_ = nullptr;
-    RandomSource random_;
     long long clock_ = 0;
     std::optional<long long> tickAt_;
     bool ended_ = false;

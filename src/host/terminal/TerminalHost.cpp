@@ -7,7 +7,6 @@
 #include <cerrno>
 
 #include "game/Form1.h"
-#include "host/diskFiles.h"
 #include "host/terminal/lineEditor.h"
 #include "host/terminal/terminalKeys.h"
 #include "host/terminal/terminalMode.h"
@@ -55,10 +54,12 @@ private:
 
 TerminalHost::TerminalHost(VoiceMaker voiceMaker, TerminalSettings settings, int inputFd,
                            int outputFd, TerminalMode* mode)
-    : voiceMaker_(std::move(voiceMaker)), settings_(std::move(settings)), inputFd_(inputFd),
-      outputFd_(outputFd), mode_(mode) {
-    for (double u : settings_.fixedRandom) random_.queueFixed(u);
-}
+    : LocalHost(settings.dataDir, settings.seed, settings.fixedRandom),
+      voiceMaker_(std::move(voiceMaker)),
+      settings_(std::move(settings)),
+      inputFd_(inputFd),
+      outputFd_(outputFd),
+      mode_(mode) {}
 
 int TerminalHost::run(Form1& form) {
     form_ = &form;
@@ -248,31 +249,5 @@ void TerminalHost::echo(const std::string& before, std::size_t cursorBefore, con
 
 void TerminalHost::endProgram() { ended_ = true; }
 
-std::string TerminalHost::programFolder() {
-    return settings_.dataDir.empty() ? disk::programFolder() : settings_.dataDir;
-}
-
-std::optional<std::vector<std::string>> TerminalHost::listFiles(const std::string& folder) {
-    return disk::listFiles(folder);
-}
-
-bool TerminalHost::makeFolder(const std::string& folder) { return disk::makeFolder(folder); }
-
-std::optional<std::string> TerminalHost::readTextFile(const std::string& path, std::string& whyNot) {
-    return disk::readTextFile(path, whyNot);
-}
-
-bool TerminalHost::writeTextFile(const std::string& path, const std::string& contents,
-                                 std::string& whyNot) {
-    return disk::writeTextFile(path, contents, whyNot);
-}
-
-double TerminalHost::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }
-
-void TerminalHost::seedRandom(double seed) {
-    random_.seed(settings_.seed ? *settings_.seed : static_cast<std::uint64_t>(seed * 1000.0));
-}
-
-double TerminalHost::nextRandom() { return random_.next(); }
 
 }  // namespace sonarch::terminal

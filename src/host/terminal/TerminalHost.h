@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "host/Host.h"
-#include "host/RandomSource.h"
+#include "host/LocalHost.h"
 #include "host/commandLine.h"
 #include "host/keyNames.h"
 #include "host/terminal/keyDecoder.h"
@@ -40,7 +40,7 @@ struct TerminalSettings {
     std::vector<double> fixedRandom;    // returned first by the random source
 };
 
-class TerminalHost final : public Host, private Canvas {
+class TerminalHost final : public LocalHost, private Canvas {
 public:
     // Keys are read from inputFd and lines written to outputFd; mode, when
     // given, is switched for the save prompt.
@@ -62,17 +62,8 @@ public:
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
-    std::string programFolder() override;
-    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
-    bool makeFolder(const std::string& folder) override;
-    std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;
-    bool writeTextFile(const std::string& path, const std::string& contents,
-                       std::string& whyNot) override;
     std::optional<std::string> promptText(const std::string& prompt) override;
     void endProgram() override;
-    double secondsSinceMidnight() override;
-    void seedRandom(double seed) override;
-    double nextRandom() override;
 
     bool ended() const { return ended_; }
 
@@ -110,7 +101,6 @@ private:
     int outputFd_;
     TerminalMode* mode_;
     Form1* form_ = nullptr;
-    RandomSource random_;
     std::string typed_;  // bytes read but not yet decoded
     bool inputEnded_ = false;
     std::deque<KeyEvent> pending_;

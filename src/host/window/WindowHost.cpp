@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "game/Form1.h"
-#include "host/diskFiles.h"
 #include "host/speech/voiceFactory.h"
 #include "host/window/keyMapping.h"
 
@@ -35,8 +34,9 @@ Uint32 pushTick(Uint32, void* round) {
 constexpr int longestWaitMilliseconds = 1000;
 }  // namespace
 
-WindowHost::WindowHost(const CommandLine& options) : options_(options) {
-    for (double u : options_.headless.fixedRandom) random_.queueFixed(u);
+WindowHost::WindowHost(const CommandLine& options)
+    : LocalHost(options.headless.dataDir, options.headless.seed, options.headless.fixedRandom),
+      options_(options) {
     window_ = SDL_CreateWindow("Sonarch", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                WindowPicture::width, WindowPicture::height, SDL_WINDOW_SHOWN);
     if (!window_) throw std::runtime_error(SDL_GetError());
@@ -145,32 +145,5 @@ void WindowHost::repeatHeldCtrl() {
     form_->Form_KeyDown(keyCode, shiftMask(SDL_GetModState()));
 }
 
-std::string WindowHost::programFolder() {
-    return options_.headless.dataDir.empty() ? disk::programFolder() : options_.headless.dataDir;
-}
-
-std::optional<std::vector<std::string>> WindowHost::listFiles(const std::string& folder) {
-    return disk::listFiles(folder);
-}
-
-bool WindowHost::makeFolder(const std::string& folder) { return disk::makeFolder(folder); }
-
-std::optional<std::string> WindowHost::readTextFile(const std::string& path, std::string& whyNot) {
-    return disk::readTextFile(path, whyNot);
-}
-
-bool WindowHost::writeTextFile(const std::string& path, const std::string& contents,
-                               std::string& whyNot) {
-    return disk::writeTextFile(path, contents, whyNot);
-}
-
-double WindowHost::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }
-
-void WindowHost::seedRandom(double seed) {
-    random_.seed(options_.headless.seed ? *options_.headless.seed
-                                        : static_cast<std::uint64_t>(seed * 1000.0));
-}
-
-double WindowHost::nextRandom() { return random_.next(); }
 
 }  // namespace sonarch::window

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "host/Host.h"
-#include "host/RandomSource.h"
+#include "host/LocalHost.h"
 #include "host/commandLine.h"
 #include "host/window/WindowPicture.h"
 #include "host/window/heldCtrl.h"
@@ -24,7 +24,7 @@ namespace sonarch::window {
 // Thrown out of whatever the game is doing when the player closes the window.
 struct WindowClosed {};
 
-class WindowHost final : public Host {
+class WindowHost final : public LocalHost {
 public:
     // SDL's video must be up. Throws std::runtime_error when no window can be made.
     explicit WindowHost(const CommandLine& options);
@@ -42,17 +42,8 @@ public:
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
-    std::string programFolder() override;
-    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
-    bool makeFolder(const std::string& folder) override;
-    std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;
-    bool writeTextFile(const std::string& path, const std::string& contents,
-                       std::string& whyNot) override;
     std::optional<std::string> promptText(const std::string& prompt) override;
     void endProgram() override { ended_ = true; }
-    double secondsSinceMidnight() override;
-    void seedRandom(double seed) override;
-    double nextRandom() override;
 
 private:
     void handle(const SDL_Event& event);
@@ -67,7 +58,6 @@ private:
     WindowPicture picture_;
     Form1* form_ = nullptr;
     std::shared_ptr<Voice> voice_;
-    RandomSource random_;
     HeldCtrl heldCtrl_;
     SDL_TimerID timer_ = 0;
     // Tells a tick of a stopped timer, still in the queue, from the current one.
