@@ -150,7 +150,7 @@ private:
     void mainMenuKeys(short& keyCode);
     void mapListKeys(short& keyCode);
     void savedGameListKeys(short& keyCode);
-    void openFileList(const std::string& folder);
+    void openFileList(const std::string& announcement, const std::string& folder, int& length, int list);
     void gameKeys(short& keyCode, const short& shift);
     bool linkKeys(short keyCode);
     void browseLinks(short keyCode);

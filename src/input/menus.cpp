@@ -24,11 +24,15 @@ void Form1::menuKeys(short& keyCode, const short& /*shift*/) {
     }
 }
 
-void Form1::openFileList(const std::string& folder) {
+void Form1::openFileList(const std::string& announcement, const std::string& folder, int& length, int list) {
+    sayIt(announcement);
     // Read afresh each time a list opens, so a game saved a moment ago is
     // there; one reading serves both the length of the list and its names.
     File1.folder = folder;
     File1.entries = host_.listFiles(folder).value_or(std::vector<std::string>{});
+    length = static_cast<int>(File1.entries.size());
+    menuState = list;
+    menuCursor = 0;
 }
 
 void Form1::mainMenuKeys(short& keyCode) {
@@ -49,22 +53,14 @@ void Form1::mainMenuKeys(short& keyCode) {
             sayIt("NewGame");
             break;
         }
-        sayIt("Select Map");
-        openFileList(mapsFolder());
-        mapFileCount = static_cast<int>(File1.entries.size());
-        menuState = 2;
-        menuCursor = 0;
+        openFileList("Select Map", mapsFolder(), mapFileCount, 2);
         break;
     case 2:
         if (!enter) {
             sayIt("Load Game");
             break;
         }
-        sayIt("Select Game to Load");
-        openFileList(savesFolder());
-        saveFileCount = static_cast<int>(File1.entries.size());
-        menuCursor = 0;
-        menuState = 3;
+        openFileList("Select Game to Load", savesFolder(), saveFileCount, 3);
         break;
     case 3: {
         if (!enter) {
