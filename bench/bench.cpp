@@ -4,6 +4,7 @@
 // Pauses run on the virtual clock; every sentence is built and recorded.
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -154,6 +155,11 @@ void gameFigures(int zones, int players, int games, bool headline) {
 int main(int argc, char** argv) {
     using namespace sonarch::bench;
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    // --games N: only the whole games on the 100-zone map, for a profiler.
+    if (argc > 2 && std::strcmp(argv[1], "--games") == 0) {
+        gameFigures(100, 8, std::atoi(argv[2]), true);
+        return 0;
+    }
     chainFigures(quick ? 2000 : 20000);
     gameFigures(100, 8, quick ? 20 : 2000, true);
     std::printf("cost growth (time per game and per round of turns):\n");
