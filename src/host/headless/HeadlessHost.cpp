@@ -101,12 +101,11 @@ void HeadlessHost::processEvents() {
         deliver(event);
         return;
     }
-    if (tickAt_) {
-        // Nothing else will happen before the tick: the virtual clock jumps to it.
-        clock_ = *tickAt_;
-        tickAt_.reset();
-        form_->Holder_Timer();
-    }
+    // Nothing else will happen before the tick: the virtual clock jumps to
+    // it. A pause with no tick armed could never end; it ends at once.
+    if (tickAt_) clock_ = *tickAt_;
+    tickAt_.reset();
+    form_->Holder_Timer();
 }
 
 
