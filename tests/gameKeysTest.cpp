@@ -2,7 +2,7 @@
 // the cursor rules, and every refusal of placement and attack.
 #include <gtest/gtest.h>
 
-#include "session.h"
+#include "board.h"
 
 namespace sonarch::testing {
 namespace {
@@ -16,29 +16,9 @@ class Board : public ::testing::Test {
 protected:
     void SetUp() override {
         s.start();
-        Form1& f = s.form;
-        const std::vector<std::pair<std::string, std::vector<int>>> zones = {
-            {"North", {2, 4}}, {"Middle", {1, 3, 4}}, {"South", {2}}, {"East", {1}}, {"Island", {}}};
-        f.zoneCount = static_cast<int>(zones.size());
-        for (int z = 1; z <= f.zoneCount; ++z) {
-            f.zoneName[z] = zones[z - 1].first;
-            f.linkCount[z] = static_cast<int>(zones[z - 1].second.size());
-            for (int k = 1; k <= f.linkCount[z]; ++k) f.links[z][k] = zones[z - 1].second[k - 1];
-        }
-        f.mapName = "Test Board";
-        f.playerCount = 3;
-        f.playerName[1] = "You";
-        f.playerName[2] = "Jacob";
-        f.playerName[3] = "Emma";
-        f.isComputer = {0, 0, 1, 1};
-        f.hasStarted = {0, 1, 1, 1};
-        f.zoneOwner = {0, 1, 1, 0, 2, 0};
-        f.zoneArmy = {0, 3, 1, 0, 2, 0};
-        f.humanPlayer = 1;
-        f.turnPlayer = 1;
-        f.menuState = 0;
-        f.cursorZone = 1;
-        f.linkCursor = 1;
+        layOutGame(s.form, {"Jacob", "Emma"},
+                   {{"North", {2, 4}, 1, 3}, {"Middle", {1, 3, 4}, 1, 1}, {"South", {2}, 0, 0},
+                    {"East", {1}, 2, 2}, {"Island", {}, 0, 0}});
         s.said();
     }
     Session s;

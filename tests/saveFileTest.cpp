@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "files/saveFormat.h"
-#include "session.h"
+#include "board.h"
 #include "snapshot.h"
 
 namespace sonarch::testing {
@@ -25,34 +25,11 @@ const std::string threeValleysSave =
     "Jacob\r\n 1 \r\n 0 \r\n";
 
 void setUpThreeValleys(Form1& f) {
+    layOutGame(f, {"Jacob"}, {{"North Valley", {2}, 1, 1}, {"Middle Valley", {1, 3}, 0, 0},
+                              {"South Valley", {2}, 0, 0}});
     f.mapName = "Three Valleys";
-    f.zoneCount = 3;
-    f.zoneName[1] = "North Valley";
-    f.zoneName[2] = "Middle Valley";
-    f.zoneName[3] = "South Valley";
-    f.linkCount[1] = 1;
-    f.links[1][1] = 2;
-    f.linkCount[2] = 2;
-    f.links[2][1] = 1;
-    f.links[2][2] = 3;
-    f.linkCount[3] = 1;
-    f.links[3][1] = 2;
-    f.playerCount = 2;
-    f.turnPlayer = 1;
-    f.humanPlayer = 1;
-    f.choosingStart = 0;
     f.placingPoints = 1;
-    f.zoneOwner = {};
-    f.zoneArmy = {};
-    f.zoneOwner[1] = 1;
-    f.zoneArmy[1] = 1;
-    f.playerName[1] = "You";
-    f.isComputer[1] = 0;
     f.points[1] = 1;
-    f.playerName[2] = "Jacob";
-    f.isComputer[2] = 1;
-    f.points[2] = 0;
-    f.menuState = 0;
 }
 
 class SavedGames : public ::testing::Test {
