@@ -157,14 +157,9 @@ TEST_F(SaveUnderFaults, EveryFailingCallLeavesTheEarlierSaveAndTheGame) {
     expectNothingLost({Fault::Call::Fsync, EIO}, "flush");
     expectNothingLost({Fault::Call::Close, EDQUOT}, "close");
     expectNothingLost({Fault::Call::Rename, EXDEV}, "rename");
-}
-
-TEST_F(SaveUnderFaults, AWriteCutShortAnywhereLeavesTheEarlierSave) {
     for (std::size_t at : {std::size_t{1}, std::size_t{17}, earlier.size() / 2, earlier.size() - 1})
         expectNothingLost({Fault::Call::Write, EFBIG, at}, "a write cut after " + std::to_string(at));
-}
-
-TEST_F(SaveUnderFaults, AWriteThatWritesNothingIsAFullDisk) {
+    // A write that writes nothing is a full disk.
     expectNothingLost({Fault::Call::Write, ENOSPC, 5, true}, "a write of nothing");
 }
 

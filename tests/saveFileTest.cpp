@@ -56,8 +56,9 @@ protected:
     Session s;
 };
 
-TEST_F(SavedGames, TheThreeValleysAreWrittenByteForByte) {
+TEST_F(SavedGames, TheThreeValleysAreWrittenByteForByteOverAnEarlierSave) {
     setUpThreeValleys(s.form);
+    s.data.writeSave("valleys.snr", "an older game");
     EXPECT_EQ(save("valleys"), Lines{"say: Game Saved!"});
     EXPECT_EQ(s.data.readSave("valleys.snr"), threeValleysSave);
     EXPECT_EQ(s.form.messageCount, 0) << "Game Saved! is only said";
@@ -186,13 +187,6 @@ TEST_F(SavedGames, AFailedSaveSaysSoAndLeavesWhatWasThere) {
     EXPECT_EQ(save("taken"), Lines{"say: The game could not be saved as taken: is a directory."});
     EXPECT_EQ(s.data.readSave("taken.snr/inside"), "kept");
     EXPECT_EQ(savedFiles(), Lines{"taken.snr"}) << "no temporary file is left behind";
-}
-
-TEST_F(SavedGames, ASaveOverAnEarlierOneReplacesIt) {
-    setUpThreeValleys(s.form);
-    s.data.writeSave("valleys.snr", "an older game");
-    EXPECT_EQ(save("valleys"), Lines{"say: Game Saved!"});
-    EXPECT_EQ(s.data.readSave("valleys.snr"), threeValleysSave);
 }
 
 TEST_F(SavedGames, WithoutAGameThereIsNothingToSave) {
