@@ -6,8 +6,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 int chainOf(const std::vector<BoardZone>& zones, int player = 1) {
     auto s = gameOn({"Jacob"}, zones);
     s->form.calcChain(player);

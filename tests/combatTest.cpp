@@ -9,8 +9,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // The human's Home attacks Jacob's Field; Jacob keeps Hill, so no battle
 // here ends his game.
 struct Attack {

@@ -10,8 +10,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // Plays Jacob's (player 2's) turn.
 Lines jacobsTurn(Session& s) {
     s.form.turnPlayer = 2;

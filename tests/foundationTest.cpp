@@ -6,8 +6,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 TEST(StartUp, WelcomesAndOpensTheMainMenuWithNothingRecorded) {
     Session s;
     s.data.writeMap("one.map", "Anything\r\n");

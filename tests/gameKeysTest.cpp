@@ -7,8 +7,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // Five zones: North links to Middle and East; Middle to North, South, East;
 // South to Middle; East to North only; Island has no links. You own North
 // (army 3) and Middle (army 1); Jacob owns East (army 2); South is unclaimed.

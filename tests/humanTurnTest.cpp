@@ -7,8 +7,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // Home (yours, army 5) and Field (Jacob's, army 3) link both ways; Waste is
 // unclaimed and links to Field; Far is Jacob's second zone.
 std::vector<BoardZone> twoFronts(int fieldOwner = 2) {

@@ -8,8 +8,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 const std::string threeValleys =
     "Three Valleys\r\n3\r\nNorth Valley\r\n1\r\n1\r\nMiddle Valley\r\n2\r\n0\r\n2\r\n"
     "South Valley\r\n1\r\n1\r\n";

@@ -12,7 +12,6 @@ namespace sonarch::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 // The three valleys with one computer player named Jacob, saved while the
 // human, having claimed North Valley, places points.
@@ -45,12 +44,6 @@ protected:
     Lines load(const std::string& name) {
         s.form.loadGame(name);
         return s.said();
-    }
-    std::vector<std::string> savedFiles() {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(s.data.saves()))
-            names.push_back(entry.path().filename().string());
-        return names;
     }
 
     Session s;
@@ -173,7 +166,7 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
     };
     for (const auto& [name, sentence] : refused)
         EXPECT_EQ(save(name), Lines{"say: " + sentence + " Nothing was saved."}) << name;
-    EXPECT_TRUE(savedFiles().empty());
+    EXPECT_TRUE(s.data.saveFiles().empty());
     EXPECT_FALSE(fs::exists(s.data.path() / "escaped.snr"));
     EXPECT_FALSE(fs::exists(s.data.maps() / "inside.snr"));
     EXPECT_EQ(save(std::string(100, 'a')), Lines{"say: Game Saved!"});
@@ -186,12 +179,12 @@ TEST_F(SavedGames, AFailedSaveSaysSoAndLeavesWhatWasThere) {
     s.data.writeSave("taken.snr/inside", "kept");
     EXPECT_EQ(save("taken"), Lines{"say: The game could not be saved as taken: is a directory."});
     EXPECT_EQ(s.data.readSave("taken.snr/inside"), "kept");
-    EXPECT_EQ(savedFiles(), Lines{"taken.snr"}) << "no temporary file is left behind";
+    EXPECT_EQ(s.data.saveFiles(), Lines{"taken.snr"}) << "no temporary file is left behind";
 }
 
 TEST_F(SavedGames, WithoutAGameThereIsNothingToSave) {
     EXPECT_EQ(save("nothing"), Lines{"say: There is no game in progress to save."});
-    EXPECT_TRUE(savedFiles().empty());
+    EXPECT_TRUE(s.data.saveFiles().empty());
 }
 
 // ---- refused saved games ----

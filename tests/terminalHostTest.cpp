@@ -18,7 +18,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
 using terminal::TerminalHost;
 
 const std::string welcome = "Welcome to Sonarch Alpha 1.4 by Korvel.";

@@ -11,8 +11,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // Each computer player holds one full zone with no links, so its turn is
 // the one "stores their points" sentence and its pause.
 std::vector<BoardZone> quietBoard() {
