@@ -88,17 +88,6 @@ TEST(Defeat, TheLastComputerPlayerOutIsTheHumansVictory) {
     EXPECT_EQ(s->form.zoneArmy[2], 7);
 }
 
-TEST(Defeat, TheHumanOutEndsTheGame) {
-    auto s = gameOn({"Jacob"}, {{"Home", {}, 2, 3}, {"Field", {}, 2, 1}});
-    s->form.menuCursor = 2;
-    s->form.calcChain(1);
-    EXPECT_EQ(s->said(), Lines{"msg: You have been defeated! Game over. Main Menu."});
-    EXPECT_EQ(s->form.menuState, 1);
-    EXPECT_EQ(s->form.humanPlayer, 0);
-    EXPECT_EQ(s->form.menuCursor, 0);
-    EXPECT_EQ(s->form.playerName[1], "You");
-}
-
 class Report : public ::testing::Test {
 protected:
     // The human holds two groups, A-B and C-D-E; Jacob holds F.

@@ -134,30 +134,5 @@ TEST(Pause, GateRefusesGameKeysButKeepsHistoryAndSpeechSwitch) {
     EXPECT_EQ(s.form.Holder.Interval, 0);
 }
 
-TEST(KeyDispatch, EscapeDuringPlayOpensTheMenuAndClosesItAgain) {
-    Session s;
-    s.start();
-    s.form.humanPlayer = 1;
-    s.form.menuState = 0;
-    s.form.menuCursor = 3;
-    s.said();
-    s.press("Escape");
-    s.press("Escape");
-    EXPECT_EQ(s.said(), (Lines{"say: Main Menu", "say: Menu Closed"}));
-    EXPECT_EQ(s.form.menuState, 0);
-    EXPECT_EQ(s.form.menuCursor, 3);
-}
-
-TEST(KeyDispatch, ModifierKeysAloneDoNothingMore) {
-    Session s;
-    s.start();
-    s.form.humanPlayer = 1;
-    s.form.menuState = 0;
-    s.said();
-    s.press("Shift");
-    s.press("Alt");
-    EXPECT_TRUE(s.said().empty());
-}
-
 }  // namespace
 }  // namespace sonarch::testing

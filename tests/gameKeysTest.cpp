@@ -157,6 +157,8 @@ TEST_F(Board, TheStartingZoneMustBeUnclaimed) {
 }
 
 TEST_F(Board, NothingHappensOnAnotherPlayersTurnOrWithAModifier) {
+    s.press("Shift");
+    s.press("Alt");
     s.press("Ctrl+Space");
     s.form.turnPlayer = 2;
     s.press("Space");
@@ -165,6 +167,7 @@ TEST_F(Board, NothingHappensOnAnotherPlayersTurnOrWithAModifier) {
 }
 
 TEST_F(Board, EscapeInTheMiddleOfAnAttackKeepsEveryField) {
+    s.form.menuCursor = 3;
     s.press("Space");
     s.said();
     s.press("Escape");
@@ -172,6 +175,7 @@ TEST_F(Board, EscapeInTheMiddleOfAnAttackKeepsEveryField) {
     EXPECT_EQ(s.said(), (Lines{"say: Main Menu", "say: Menu Closed"}));
     EXPECT_EQ(s.form.attackFrom, 1);
     EXPECT_EQ(s.form.menuState, 0);
+    EXPECT_EQ(s.form.menuCursor, 3);
 }
 
 }  // namespace

@@ -98,6 +98,7 @@ TEST(TurnCycle, TheHumansDefeatEndsEverythingAtOnce) {
     EXPECT_EQ(s->form.menuState, 1);
     EXPECT_EQ(s->form.humanPlayer, 0);
     EXPECT_EQ(s->form.menuCursor, 0);
+    EXPECT_EQ(s->form.playerName[1], "You");
     EXPECT_EQ(s->form.turnPlayer, 2);
     EXPECT_EQ(s->form.zoneOwner[1], 2);
     EXPECT_EQ(s->form.zoneArmy[1], 7);
