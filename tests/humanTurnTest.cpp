@@ -44,22 +44,6 @@ TEST(HumanAttack, AFailureKeepsTheAttackingZoneChosen) {
     EXPECT_EQ(s->form.zoneArmy[1], 1);
 }
 
-TEST(HumanAttack, TakingTheLastZoneEndsTheGameWithOnlyTheVictory) {
-    auto zones = twoFronts();
-    zones[3].owner = 0;
-    zones[3].army = 0;
-    auto s = gameOn({"Jacob"}, zones, then(diceTotalling(5, 20), diceTotalling(3, 9)));
-    s->press("Space");
-    s->form.cursorZone = 2;
-    s->press("Space");
-    EXPECT_EQ(s->said(), (Lines{"say: Strength 5 army of Home selected. Select a connected zone to attack.",
-                                "msg: Jacob has been defeated! Congratulations, you have won! Main Menu."}));
-    EXPECT_EQ(s->form.menuState, 1);
-    EXPECT_EQ(s->form.humanPlayer, 0);
-    s->press("Down");
-    EXPECT_EQ(s->said(), Lines{"say: NewGame"});
-}
-
 TEST(HumanTurn, ShiftEnterOpensThePlacingPhaseWithTheChainAsIncome) {
     auto s = gameOn({"Jacob"}, twoFronts());
     s->form.points[1] = 19;
