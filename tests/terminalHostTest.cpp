@@ -116,14 +116,6 @@ protected:
     TerminalSpeech() : TerminalPlay(false) {}
 };
 
-TEST_F(TerminalPlay, PrintsTheHintTheWelcomeAndEverySentenceAsOneLine) {
-    type("\x1b[24~\x1b[24~?");
-    endInput();
-    EXPECT_EQ(host().run(form), 0);
-    EXPECT_EQ(printed(), (Lines{terminal::startHint, welcome, "Sapi is now Off.", "Sapi is now On.",
-                                terminal::helpSentence}));
-}
-
 TEST_F(TerminalSpeech, EverySentenceIsSpokenAndPrintedAndTheLineStaysWhenSpeechIsOff) {
     type("\x1b[24~");  // F12: speech off
     type("\x1b[24~");  // and on again
