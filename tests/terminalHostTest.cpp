@@ -138,18 +138,6 @@ TEST_F(TerminalSpeech, WithoutAVoiceTheLinesAreStillPrinted) {
     EXPECT_EQ(lines[2], "Sapi is now Off.");
 }
 
-TEST_F(TerminalPlay, HistoryKeysReadBackIncludingShiftedComma) {
-    form.Form_Load();
-    form.addMessage("First.");
-    form.addMessage("Second.");
-    printed();
-    type("..,>");
-    type("<");
-    endInput();
-    EXPECT_EQ(host().play(), 0);
-    EXPECT_EQ(printed(), (Lines{"1. Second.", "2. First.", "1. Second.", "2. First.", "1. Second."}));
-}
-
 TEST_F(TerminalPlay, ALoneEscapeArrivesAfterAMomentAndASequenceIsNoEscape) {
     form.Form_Load();
     form.menuState = 0;  // in play
