@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 
 #include "board.h"
 
@@ -29,50 +28,44 @@ Lines joined(std::initializer_list<Lines> parts) {
     return all;
 }
 
-TEST(TurnCycle, EndingTheHumansTurnPlaysTheOthersInOrder) {
-    struct Cycle {
-        std::string what;
-        std::vector<std::string> computers;
-        std::vector<BoardZone> zones;
-        std::function<void(Form1&)> before;
-        Lines said;
-        int turnPlayer;
-    };
-    const std::vector<Cycle> cycles{
-        {"two players take one computer turn and come back", {"Jacob"},
-         {{"Home", {}, 1, 1}, {"North", {}, 2, 8}}, [](Form1&) {},
-         joined({quietTurn("Jacob"), {"msg: It is your turn."}}), 1},
-        {"players who are out are skipped without a sentence", {"Jacob", "Ethan", "Mason"},
-         quietBoard(),
-         [](Form1& f) {
-             f.playerName[2] = "";
-             f.zoneOwner[2] = 0;
-         },
-         joined({quietTurn("Ethan"), quietTurn("Mason"), {"msg: It is your turn."}}), 1},
-        // As if Ethan's turn had just ended.
-        {"the last player wraps round to the first", {"Jacob", "Ethan", "Mason"}, quietBoard(),
-         [](Form1& f) {
-             f.playerName[4] = "";
-             f.turnPlayer = 3;
-         },
-         {"msg: It is your turn."}, 1},
-        // A player who is no computer gets the turn announced and keeps it.
-        {"another human seat waits for keys", {"Jacob", "Ethan"}, quietBoard(),
-         [](Form1& f) { f.isComputer[3] = 0; },
-         joined({quietTurn("Jacob"), {"msg: Ethan's turn."}}), 3},
-    };
-    for (const Cycle& c : cycles) {
-        SCOPED_TRACE(c.what);
-        auto s = gameOn(c.computers, c.zones);
-        s->form.placingPoints = 1;
-        s->form.attackFrom = 1;
-        c.before(s->form);
-        s->form.endTurn();
-        EXPECT_EQ(s->said(), c.said);
-        EXPECT_EQ(s->form.turnPlayer, c.turnPlayer);
-        EXPECT_EQ(s->form.placingPoints, 0);
-        EXPECT_EQ(s->form.attackFrom, 0);
-    }
+TEST(TurnCycle, TwoPlayersTakeOneComputerTurnAndComeBack) {
+    auto s = gameOn({"Jacob"}, {{"Home", {}, 1, 1}, {"North", {}, 2, 8}});
+    s->form.placingPoints = 1;
+    s->form.attackFrom = 1;
+    s->form.endTurn();
+    EXPECT_EQ(s->said(), joined({quietTurn("Jacob"), {"msg: It is your turn."}}));
+    EXPECT_EQ(s->form.turnPlayer, 1);
+    EXPECT_EQ(s->form.placingPoints, 0);
+    EXPECT_EQ(s->form.attackFrom, 0);
+}
+
+TEST(TurnCycle, PlayersWhoAreOutAreSkippedWithoutASentence) {
+    auto s = gameOn({"Jacob", "Ethan", "Mason"}, quietBoard());
+    s->form.playerName[2] = "";
+    s->form.zoneOwner[2] = 0;
+    s->form.endTurn();
+    EXPECT_EQ(s->said(), joined({quietTurn("Ethan"), quietTurn("Mason"), {"msg: It is your turn."}}));
+    EXPECT_EQ(s->form.turnPlayer, 1);
+}
+
+TEST(TurnCycle, WrapsFromTheLastPlayerToTheFirst) {
+    auto s = gameOn({"Jacob", "Ethan", "Mason"}, quietBoard());
+    s->form.playerName[4] = "";
+    s->form.turnPlayer = 3;  // as if Ethan's turn had just ended
+    s->form.endTurn();
+    EXPECT_EQ(s->said(), Lines{"msg: It is your turn."});
+    EXPECT_EQ(s->form.turnPlayer, 1);
+}
+
+TEST(TurnCycle, AnotherHumanSeatWaitsForKeys) {
+    // A player who is no computer gets the turn announced and keeps it.
+    auto s = gameOn({"Jacob", "Ethan"}, quietBoard());
+    s->form.isComputer[3] = 0;
+    s->form.placingPoints = 1;
+    s->form.endTurn();
+    EXPECT_EQ(s->said(), joined({quietTurn("Jacob"), {"msg: Ethan's turn."}}));
+    EXPECT_EQ(s->form.turnPlayer, 3);
+    EXPECT_EQ(s->form.placingPoints, 0);
 }
 
 TEST(TurnCycle, DoesNothingOutsideAGame) {
