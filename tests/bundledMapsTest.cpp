@@ -118,14 +118,5 @@ TEST(BundledMaps, TumblingWatersHasLinksThatRunOneWay) {
     EXPECT_EQ(oneWay, 14);
 }
 
-TEST(BundledMaps, OldTownsKeepsTheCommasOfItsNames) {
-    Session s;
-    const MapRecord map = loadBundled(s, "Old Towns.map");
-    EXPECT_EQ(map.zoneName[1], "Harbour, East Side");
-    EXPECT_EQ(map.zoneName[6], "Mill, by the River");
-    EXPECT_EQ(map.zoneName[8], "Fort, North Gate");
-    EXPECT_EQ(map.linkCount[6], 3);
-}
-
 }  // namespace
 }  // namespace sonarch::testing

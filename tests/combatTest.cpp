@@ -9,8 +9,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // The human's Home attacks Jacob's Field; Jacob keeps Hill, so no battle
 // here ends his game.
 struct Attack {
@@ -47,66 +45,37 @@ std::vector<double> battleDice(int attackers, int attackRoll, int defenders, int
     return then(diceTotalling(attackers, attackRoll), diceTotalling(defenders, defenceRoll));
 }
 
-TEST(Combat, AWonBattleMovesAllButOneInAfterItsLosses) {
-    const Outcome o = fight({5, 3, 2, battleDice(5, 20, 3, 9)});
-    EXPECT_EQ(o.roll1, 20);
-    EXPECT_EQ(o.roll2, 9);
-    EXPECT_EQ(o.homeArmy, 1);
-    EXPECT_EQ(o.fieldArmy, 3);  // losses floor(5 x 0.45) = 2
-    EXPECT_EQ(o.fieldOwner, 1);
-    EXPECT_TRUE(o.said.empty());
-    EXPECT_EQ(o.nextDraw, unused);  // exactly eight dice thrown
-}
-
-TEST(Combat, LossesAreAtLeastOne) {
-    const Outcome o = fight({8, 1, 2, battleDice(8, 40, 1, 3)});
-    EXPECT_EQ(o.fieldArmy, 7);
-    EXPECT_EQ(o.homeArmy, 1);
-    EXPECT_EQ(o.fieldOwner, 1);
-}
-
-TEST(Combat, AWinFromTwoLeavesOneInEachZone) {
-    const Outcome o = fight({2, 2, 2, battleDice(2, 7, 2, 6)});
-    EXPECT_EQ(o.fieldOwner, 1);
-    EXPECT_EQ(o.fieldArmy, 1);  // losses floor(1.714...) = 1
-    EXPECT_EQ(o.homeArmy, 1);
-}
-
-TEST(Combat, ATieGoesToTheDefenderWithOneLeft) {
-    const Outcome o = fight({4, 4, 2, battleDice(4, 14, 4, 14)});
-    EXPECT_EQ(o.roll1, 14);
-    EXPECT_EQ(o.roll2, 14);
-    EXPECT_EQ(o.fieldOwner, 2);
-    EXPECT_EQ(o.fieldArmy, 1);
-    EXPECT_EQ(o.homeArmy, 1);
-}
-
-TEST(Combat, ALostBattleCostsTheDefenderItsShare) {
-    const Outcome o = fight({3, 5, 2, battleDice(3, 12, 5, 20)});
-    EXPECT_EQ(o.roll1, 12);
-    EXPECT_EQ(o.roll2, 20);
-    EXPECT_EQ(o.fieldOwner, 2);
-    EXPECT_EQ(o.fieldArmy, 2);  // 5 - floor(5 x 0.6)
-    EXPECT_EQ(o.homeArmy, 1);
-    EXPECT_EQ(o.nextDraw, unused);
-}
-
-TEST(Combat, TheAttackersDiceComeFirst) {
-    // Two sixes then two ones: the attacker wins only if it threw first.
-    const Outcome o = fight({2, 2, 2, {dieShowing(6), dieShowing(6), dieShowing(1), dieShowing(1)}});
-    EXPECT_EQ(o.roll1, 12);
-    EXPECT_EQ(o.roll2, 2);
-    EXPECT_EQ(o.fieldOwner, 1);
-}
-
-TEST(Combat, AnUnclaimedZoneIsTakenWithoutDice) {
-    const Outcome o = fight({6, 0, 0, {}});
-    EXPECT_EQ(o.roll1, 0);
-    EXPECT_EQ(o.roll2, 0);
-    EXPECT_EQ(o.fieldOwner, 1);
-    EXPECT_EQ(o.fieldArmy, 5);
-    EXPECT_EQ(o.homeArmy, 1);
-    EXPECT_EQ(o.nextDraw, unused);
+TEST(Combat, WorkedBattlesWithFixedDice) {
+    struct Case {
+        std::string what;
+        Attack attack;
+        int roll1, roll2, homeArmy, fieldArmy, fieldOwner;
+    };
+    const std::vector<Case> cases{
+        // losses floor(5 x 0.45) = 2; exactly eight dice thrown
+        {"won: all but one move in after the losses", {5, 3, 2, battleDice(5, 20, 3, 9)}, 20, 9, 1, 3, 1},
+        {"losses are at least one", {8, 1, 2, battleDice(8, 40, 1, 3)}, 40, 3, 1, 7, 1},
+        // losses floor(1.714...) = 1
+        {"a win from two leaves one in each zone", {2, 2, 2, battleDice(2, 7, 2, 6)}, 7, 6, 1, 1, 1},
+        {"a tie goes to the defender with one left", {4, 4, 2, battleDice(4, 14, 4, 14)}, 14, 14, 1, 1, 2},
+        // 5 - floor(5 x 0.6)
+        {"a loss costs the defender its share", {3, 5, 2, battleDice(3, 12, 5, 20)}, 12, 20, 1, 2, 2},
+        // two sixes then two ones: the attacker wins only if it threw first
+        {"the attacker's dice come first",
+         {2, 2, 2, {dieShowing(6), dieShowing(6), dieShowing(1), dieShowing(1)}}, 12, 2, 1, 1, 1},
+        {"an unclaimed zone is taken without dice", {6, 0, 0, {}}, 0, 0, 1, 5, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Outcome o = fight(c.attack);
+        EXPECT_EQ(o.roll1, c.roll1);
+        EXPECT_EQ(o.roll2, c.roll2);
+        EXPECT_EQ(o.homeArmy, c.homeArmy);
+        EXPECT_EQ(o.fieldArmy, c.fieldArmy);
+        EXPECT_EQ(o.fieldOwner, c.fieldOwner);
+        EXPECT_TRUE(o.said.empty());
+        EXPECT_EQ(o.nextDraw, unused);
+    }
 }
 
 TEST(Combat, AClaimRecomputesTheAttackersChain) {

@@ -6,8 +6,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 TEST(StartUp, WelcomesAndOpensTheMainMenuWithNothingRecorded) {
     Session s;
     s.data.writeMap("one.map", "Anything\r\n");
@@ -54,12 +52,6 @@ protected:
     Session s;
 };
 
-TEST_F(History, KeepsTheLastFiftyNewestFirst) {
-    EXPECT_EQ(s.form.messageCount, 50);
-    EXPECT_EQ(s.form.messages[1], "Sentence 51.");
-    EXPECT_EQ(s.form.messages[50], "Sentence 2.");
-}
-
 TEST_F(History, KeysStopAtBothEndsAndNeverRecord) {
     s.press("Period");
     s.press("Period");
@@ -86,17 +78,6 @@ TEST(SpeechSwitch, OffGoesToTheCaptionAndOnIsSpoken) {
     s.form.addMessage("Recorded aloud.");
     EXPECT_EQ(s.said(), (Lines{"caption: Sapi is now Off.", "caption-msg: Recorded while silent.",
                                "say: Sapi is now On.", "msg: Recorded aloud."}));
-}
-
-TEST(Pause, RunsItsTimeOnTheVirtualClock) {
-    Session s;
-    s.start();
-    s.said();
-    s.form.hold(5);
-    EXPECT_EQ(s.said(), Lines{"pause: 5"});
-    EXPECT_EQ(s.host.virtualMilliseconds(), 5000);
-    EXPECT_FALSE(s.form.Holder.Enabled);
-    EXPECT_EQ(s.form.Holder.Interval, 0);
 }
 
 TEST(Pause, ZeroSecondsProcessesNothing) {
@@ -138,6 +119,8 @@ TEST(Pause, CtrlStillHeldEndsTheNextPauseAtItsFirstPass) {
     EXPECT_EQ(s.form.ctrlHeld, 0);
 }
 
+// The pause runs its whole time on the virtual clock, refusing the keys of
+// play on the way.
 TEST(Pause, GateRefusesGameKeysButKeepsHistoryAndSpeechSwitch) {
     Session s("during-pause Escape Z Period F12");
     s.start();
@@ -147,31 +130,8 @@ TEST(Pause, GateRefusesGameKeysButKeepsHistoryAndSpeechSwitch) {
     EXPECT_EQ(s.said(), (Lines{"pause: 5", "say: 1. Jacob's turn.", "caption: Sapi is now Off."}));
     EXPECT_EQ(s.form.menuState, 1);
     EXPECT_EQ(s.host.virtualMilliseconds(), 5000);
-}
-
-TEST(KeyDispatch, EscapeDuringPlayOpensTheMenuAndClosesItAgain) {
-    Session s;
-    s.start();
-    s.form.humanPlayer = 1;
-    s.form.menuState = 0;
-    s.form.menuCursor = 3;
-    s.said();
-    s.press("Escape");
-    s.press("Escape");
-    EXPECT_EQ(s.said(), (Lines{"say: Main Menu", "say: Menu Closed"}));
-    EXPECT_EQ(s.form.menuState, 0);
-    EXPECT_EQ(s.form.menuCursor, 3);
-}
-
-TEST(KeyDispatch, ModifierKeysAloneDoNothingMore) {
-    Session s;
-    s.start();
-    s.form.humanPlayer = 1;
-    s.form.menuState = 0;
-    s.said();
-    s.press("Shift");
-    s.press("Alt");
-    EXPECT_TRUE(s.said().empty());
+    EXPECT_FALSE(s.form.Holder.Enabled);
+    EXPECT_EQ(s.form.Holder.Interval, 0);
 }
 
 }  // namespace

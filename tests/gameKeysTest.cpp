@@ -2,12 +2,10 @@
 // the cursor rules, and every refusal of placement and attack.
 #include <gtest/gtest.h>
 
-#include "session.h"
+#include "board.h"
 
 namespace sonarch::testing {
 namespace {
-
-using Lines = std::vector<std::string>;
 
 // Five zones: North links to Middle and East; Middle to North, South, East;
 // South to Middle; East to North only; Island has no links. You own North
@@ -16,29 +14,9 @@ class Board : public ::testing::Test {
 protected:
     void SetUp() override {
         s.start();
-        Form1& f = s.form;
-        const std::vector<std::pair<std::string, std::vector<int>>> zones = {
-            {"North", {2, 4}}, {"Middle", {1, 3, 4}}, {"South", {2}}, {"East", {1}}, {"Island", {}}};
-        f.zoneCount = static_cast<int>(zones.size());
-        for (int z = 1; z <= f.zoneCount; ++z) {
-            f.zoneName[z] = zones[z - 1].first;
-            f.linkCount[z] = static_cast<int>(zones[z - 1].second.size());
-            for (int k = 1; k <= f.linkCount[z]; ++k) f.links[z][k] = zones[z - 1].second[k - 1];
-        }
-        f.mapName = "Test Board";
-        f.playerCount = 3;
-        f.playerName[1] = "You";
-        f.playerName[2] = "Jacob";
-        f.playerName[3] = "Emma";
-        f.isComputer = {0, 0, 1, 1};
-        f.hasStarted = {0, 1, 1, 1};
-        f.zoneOwner = {0, 1, 1, 0, 2, 0};
-        f.zoneArmy = {0, 3, 1, 0, 2, 0};
-        f.humanPlayer = 1;
-        f.turnPlayer = 1;
-        f.menuState = 0;
-        f.cursorZone = 1;
-        f.linkCursor = 1;
+        layOutGame(s.form, {"Jacob", "Emma"},
+                   {{"North", {2, 4}, 1, 3}, {"Middle", {1, 3, 4}, 1, 1}, {"South", {2}, 0, 0},
+                    {"East", {1}, 2, 2}, {"Island", {}, 0, 0}});
         s.said();
     }
     Session s;
@@ -179,6 +157,8 @@ TEST_F(Board, TheStartingZoneMustBeUnclaimed) {
 }
 
 TEST_F(Board, NothingHappensOnAnotherPlayersTurnOrWithAModifier) {
+    s.press("Shift");
+    s.press("Alt");
     s.press("Ctrl+Space");
     s.form.turnPlayer = 2;
     s.press("Space");
@@ -187,6 +167,7 @@ TEST_F(Board, NothingHappensOnAnotherPlayersTurnOrWithAModifier) {
 }
 
 TEST_F(Board, EscapeInTheMiddleOfAnAttackKeepsEveryField) {
+    s.form.menuCursor = 3;
     s.press("Space");
     s.said();
     s.press("Escape");
@@ -194,6 +175,7 @@ TEST_F(Board, EscapeInTheMiddleOfAnAttackKeepsEveryField) {
     EXPECT_EQ(s.said(), (Lines{"say: Main Menu", "say: Menu Closed"}));
     EXPECT_EQ(s.form.attackFrom, 1);
     EXPECT_EQ(s.form.menuState, 0);
+    EXPECT_EQ(s.form.menuCursor, 3);
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
 // The human's turn by keys on laid-out boards with fixed dice: attacks and
-// their sentences, the placing phase and the end of the turn.
+// their sentences, and the opening of the placing phase.
 #include <gtest/gtest.h>
 
 #include "board.h"
 
 namespace sonarch::testing {
 namespace {
-
-using Lines = std::vector<std::string>;
 
 // Home (yours, army 5) and Field (Jacob's, army 3) link both ways; Waste is
 // unclaimed and links to Field; Far is Jacob's second zone.
@@ -46,22 +44,6 @@ TEST(HumanAttack, AFailureKeepsTheAttackingZoneChosen) {
     EXPECT_EQ(s->form.zoneArmy[1], 1);
 }
 
-TEST(HumanAttack, TakingTheLastZoneEndsTheGameWithOnlyTheVictory) {
-    auto zones = twoFronts();
-    zones[3].owner = 0;
-    zones[3].army = 0;
-    auto s = gameOn({"Jacob"}, zones, then(diceTotalling(5, 20), diceTotalling(3, 9)));
-    s->press("Space");
-    s->form.cursorZone = 2;
-    s->press("Space");
-    EXPECT_EQ(s->said(), (Lines{"say: Strength 5 army of Home selected. Select a connected zone to attack.",
-                                "msg: Jacob has been defeated! Congratulations, you have won! Main Menu."}));
-    EXPECT_EQ(s->form.menuState, 1);
-    EXPECT_EQ(s->form.humanPlayer, 0);
-    s->press("Down");
-    EXPECT_EQ(s->said(), Lines{"say: NewGame"});
-}
-
 TEST(HumanTurn, ShiftEnterOpensThePlacingPhaseWithTheChainAsIncome) {
     auto s = gameOn({"Jacob"}, twoFronts());
     s->form.points[1] = 19;
@@ -69,39 +51,6 @@ TEST(HumanTurn, ShiftEnterOpensThePlacingPhaseWithTheChainAsIncome) {
     EXPECT_EQ(s->said(), Lines{"msg: Choose where to place your points."});
     EXPECT_EQ(s->form.points[1], 20);  // 19 + chain 1, capped at 20
     EXPECT_EQ(s->form.placingPoints, 1);
-}
-
-TEST(HumanTurn, TheLastPointEndsTheTurnAfterTwoSeconds) {
-    // In Jacob's turn Home is stronger than Field by 3: a percentage is drawn
-    // and no attack made; then his one point goes to Field.
-    auto zones = twoFronts();
-    zones[1].links = {1};
-    auto s = gameOn({"Jacob"}, zones, {percentageOf(100), drawOf(2, 4)});
-    s->form.placingPoints = 1;
-    s->form.points[1] = 1;
-    s->form.chain[2] = 1;
-    s->press("Space");
-    EXPECT_EQ(s->said(), (Lines{"msg: The army of Home was increased to 6. You have 0 points remaining.",
-                                "pause: 2", "msg: Jacob's turn.",
-                                "msg: Jacob has increased the army of Field to 4.", "pause: 5",
-                                "msg: It is your turn."}));
-    EXPECT_EQ(s->form.turnPlayer, 1);
-    EXPECT_EQ(s->form.placingPoints, 0);
-}
-
-TEST(HumanTurn, ClaimingTheStartOpensThePlacingPhase) {
-    auto zones = twoFronts();
-    zones[0].owner = 0;
-    zones[0].army = 0;
-    auto s = gameOn({"Jacob"}, zones);
-    s->form.choosingStart = 1;
-    s->form.hasStarted[1] = 0;
-    s->press("Space");
-    EXPECT_EQ(s->said(), Lines{"msg: Home is now under your control. Choose where to place your points."});
-    EXPECT_EQ(s->form.points[1], 1);
-    EXPECT_EQ(s->form.hasStarted[1], 1);
-    EXPECT_EQ(s->form.placingPoints, 1);
-    EXPECT_EQ(s->form.choosingStart, 0);
 }
 
 }  // namespace

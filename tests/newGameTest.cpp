@@ -12,8 +12,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 const double justBelowHalf = std::nextafter(0.5, 0.0);
 const double justBelowOne = std::nextafter(1.0, 0.0);
 

@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 
 #include "bot/TestBot.h"
 #include "host/systemCalls.h"
@@ -21,9 +20,6 @@
 
 namespace sonarch::testing {
 namespace {
-
-namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 // Where a save is made to fail, and how.
 struct Fault {
@@ -126,13 +122,6 @@ protected:
         return s.said();
     }
 
-    std::vector<std::string> filesInSaves() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(s.data.saves()))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
-
     void expectNothingLost(const Fault& fault, const std::string& what) {
         const std::string before = snapshot(s.form);
         Lines said;
@@ -142,7 +131,7 @@ protected:
         }
         EXPECT_EQ(said, (Lines{"say: Name your save and hit enter.", heard(fault.error)})) << what;
         EXPECT_EQ(s.data.readSave("Corners.snr"), earlier) << what;
-        EXPECT_EQ(filesInSaves(), Lines{"Corners.snr"}) << what << ": a temporary file is left";
+        EXPECT_EQ(s.data.saveFiles(), Lines{"Corners.snr"}) << what << ": a temporary file is left";
         EXPECT_EQ(snapshot(s.form), before) << what;
         EXPECT_EQ(s.form.menuState, 1) << what;
     }
@@ -157,14 +146,9 @@ TEST_F(SaveUnderFaults, EveryFailingCallLeavesTheEarlierSaveAndTheGame) {
     expectNothingLost({Fault::Call::Fsync, EIO}, "flush");
     expectNothingLost({Fault::Call::Close, EDQUOT}, "close");
     expectNothingLost({Fault::Call::Rename, EXDEV}, "rename");
-}
-
-TEST_F(SaveUnderFaults, AWriteCutShortAnywhereLeavesTheEarlierSave) {
     for (std::size_t at : {std::size_t{1}, std::size_t{17}, earlier.size() / 2, earlier.size() - 1})
         expectNothingLost({Fault::Call::Write, EFBIG, at}, "a write cut after " + std::to_string(at));
-}
-
-TEST_F(SaveUnderFaults, AWriteThatWritesNothingIsAFullDisk) {
+    // A write that writes nothing is a full disk.
     expectNothingLost({Fault::Call::Write, ENOSPC, 5, true}, "a write of nothing");
 }
 
@@ -172,7 +156,7 @@ TEST_F(SaveUnderFaults, OnceTheFaultIsGoneTheSameSaveSucceeds) {
     expectNothingLost({Fault::Call::Rename, EXDEV}, "rename");
     EXPECT_EQ(saveByMenu(), (Lines{"say: Name your save and hit enter.", "say: Game Saved!"}));
     EXPECT_NE(s.data.readSave("Corners.snr"), earlier) << "the game had moved on";
-    EXPECT_EQ(filesInSaves(), Lines{"Corners.snr"});
+    EXPECT_EQ(s.data.saveFiles(), Lines{"Corners.snr"});
 }
 
 }  // namespace

@@ -5,14 +5,13 @@
 #include <filesystem>
 
 #include "files/saveFormat.h"
-#include "session.h"
+#include "board.h"
 #include "snapshot.h"
 
 namespace sonarch::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 // The three valleys with one computer player named Jacob, saved while the
 // human, having claimed North Valley, places points.
@@ -25,34 +24,11 @@ const std::string threeValleysSave =
     "Jacob\r\n 1 \r\n 0 \r\n";
 
 void setUpThreeValleys(Form1& f) {
+    layOutGame(f, {"Jacob"}, {{"North Valley", {2}, 1, 1}, {"Middle Valley", {1, 3}, 0, 0},
+                              {"South Valley", {2}, 0, 0}});
     f.mapName = "Three Valleys";
-    f.zoneCount = 3;
-    f.zoneName[1] = "North Valley";
-    f.zoneName[2] = "Middle Valley";
-    f.zoneName[3] = "South Valley";
-    f.linkCount[1] = 1;
-    f.links[1][1] = 2;
-    f.linkCount[2] = 2;
-    f.links[2][1] = 1;
-    f.links[2][2] = 3;
-    f.linkCount[3] = 1;
-    f.links[3][1] = 2;
-    f.playerCount = 2;
-    f.turnPlayer = 1;
-    f.humanPlayer = 1;
-    f.choosingStart = 0;
     f.placingPoints = 1;
-    f.zoneOwner = {};
-    f.zoneArmy = {};
-    f.zoneOwner[1] = 1;
-    f.zoneArmy[1] = 1;
-    f.playerName[1] = "You";
-    f.isComputer[1] = 0;
     f.points[1] = 1;
-    f.playerName[2] = "Jacob";
-    f.isComputer[2] = 1;
-    f.points[2] = 0;
-    f.menuState = 0;
 }
 
 class SavedGames : public ::testing::Test {
@@ -69,18 +45,13 @@ protected:
         s.form.loadGame(name);
         return s.said();
     }
-    std::vector<std::string> savedFiles() {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(s.data.saves()))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
 
     Session s;
 };
 
-TEST_F(SavedGames, TheThreeValleysAreWrittenByteForByte) {
+TEST_F(SavedGames, TheThreeValleysAreWrittenByteForByteOverAnEarlierSave) {
     setUpThreeValleys(s.form);
+    s.data.writeSave("valleys.snr", "an older game");
     EXPECT_EQ(save("valleys"), Lines{"say: Game Saved!"});
     EXPECT_EQ(s.data.readSave("valleys.snr"), threeValleysSave);
     EXPECT_EQ(s.form.messageCount, 0) << "Game Saved! is only said";
@@ -195,7 +166,7 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
     };
     for (const auto& [name, sentence] : refused)
         EXPECT_EQ(save(name), Lines{"say: " + sentence + " Nothing was saved."}) << name;
-    EXPECT_TRUE(savedFiles().empty());
+    EXPECT_TRUE(s.data.saveFiles().empty());
     EXPECT_FALSE(fs::exists(s.data.path() / "escaped.snr"));
     EXPECT_FALSE(fs::exists(s.data.maps() / "inside.snr"));
     EXPECT_EQ(save(std::string(100, 'a')), Lines{"say: Game Saved!"});
@@ -208,19 +179,12 @@ TEST_F(SavedGames, AFailedSaveSaysSoAndLeavesWhatWasThere) {
     s.data.writeSave("taken.snr/inside", "kept");
     EXPECT_EQ(save("taken"), Lines{"say: The game could not be saved as taken: is a directory."});
     EXPECT_EQ(s.data.readSave("taken.snr/inside"), "kept");
-    EXPECT_EQ(savedFiles(), Lines{"taken.snr"}) << "no temporary file is left behind";
-}
-
-TEST_F(SavedGames, ASaveOverAnEarlierOneReplacesIt) {
-    setUpThreeValleys(s.form);
-    s.data.writeSave("valleys.snr", "an older game");
-    EXPECT_EQ(save("valleys"), Lines{"say: Game Saved!"});
-    EXPECT_EQ(s.data.readSave("valleys.snr"), threeValleysSave);
+    EXPECT_EQ(s.data.saveFiles(), Lines{"taken.snr"}) << "no temporary file is left behind";
 }
 
 TEST_F(SavedGames, WithoutAGameThereIsNothingToSave) {
     EXPECT_EQ(save("nothing"), Lines{"say: There is no game in progress to save."});
-    EXPECT_TRUE(savedFiles().empty());
+    EXPECT_TRUE(s.data.saveFiles().empty());
 }
 
 // ---- refused saved games ----

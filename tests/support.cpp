@@ -51,6 +51,12 @@ std::string DataDir::readSave(const std::string& fileName) const {
     return contents.str();
 }
 
+std::vector<std::string> DataDir::saveFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(saves())) names.push_back(entry.path().filename().string());
+    return names;
+}
+
 std::vector<std::string> PlayResult::lines() const {
     std::vector<std::string> result;
     std::istringstream in(out);

@@ -12,6 +12,9 @@ namespace sonarch::testing {
 
 std::filesystem::path sourceDir();
 
+// Transcript lines, one sentence or pause an entry.
+using Lines = std::vector<std::string>;
+
 // A temporary folder with Maps/ and Saves/, removed when it goes.
 class DataDir {
 public:
@@ -27,6 +30,8 @@ public:
     void writeMap(const std::string& fileName, const std::string& contents);
     void writeSave(const std::string& fileName, const std::string& contents);
     std::string readSave(const std::string& fileName) const;
+    // The names of everything in Saves/.
+    std::vector<std::string> saveFiles() const;
 
 private:
     std::filesystem::path path_;

@@ -18,7 +18,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
 using terminal::TerminalHost;
 
 const std::string welcome = "Welcome to Sonarch Alpha 1.4 by Korvel.";
@@ -117,14 +116,6 @@ protected:
     TerminalSpeech() : TerminalPlay(false) {}
 };
 
-TEST_F(TerminalPlay, PrintsTheHintTheWelcomeAndEverySentenceAsOneLine) {
-    type("\x1b[24~\x1b[24~?");
-    endInput();
-    EXPECT_EQ(host().run(form), 0);
-    EXPECT_EQ(printed(), (Lines{terminal::startHint, welcome, "Sapi is now Off.", "Sapi is now On.",
-                                terminal::helpSentence}));
-}
-
 TEST_F(TerminalSpeech, EverySentenceIsSpokenAndPrintedAndTheLineStaysWhenSpeechIsOff) {
     type("\x1b[24~");  // F12: speech off
     type("\x1b[24~");  // and on again
@@ -145,18 +136,6 @@ TEST_F(TerminalSpeech, WithoutAVoiceTheLinesAreStillPrinted) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].rfind(welcome + " Speech is unavailable (no voice here)", 0), 0u) << lines[1];
     EXPECT_EQ(lines[2], "Sapi is now Off.");
-}
-
-TEST_F(TerminalPlay, HistoryKeysReadBackIncludingShiftedComma) {
-    form.Form_Load();
-    form.addMessage("First.");
-    form.addMessage("Second.");
-    printed();
-    type("..,>");
-    type("<");
-    endInput();
-    EXPECT_EQ(host().play(), 0);
-    EXPECT_EQ(printed(), (Lines{"1. Second.", "2. First.", "1. Second.", "2. First.", "1. Second."}));
 }
 
 TEST_F(TerminalPlay, ALoneEscapeArrivesAfterAMomentAndASequenceIsNoEscape) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/keyNames.h"
 #include "host/terminal/keyDecoder.h"
@@ -12,19 +14,8 @@ namespace {
 
 using Kind = DecodedKey::Kind;
 
-// The whole input must be one key, named as key scripts name it.
-void expectKey(const std::string& bytes, const std::string& name) {
-    SCOPED_TRACE("bytes for " + name);
-    const DecodedKey decoded = decodeKey(bytes, true);
-    ASSERT_EQ(decoded.kind, Kind::Key);
-    EXPECT_EQ(decoded.length, bytes.size());
-    const auto expected = parseKeyName(name);
-    ASSERT_TRUE(expected.has_value()) << name;
-    EXPECT_EQ(decoded.stroke.code, expected->code);
-    EXPECT_EQ(decoded.stroke.shift, expected->shift);
-}
-
 void expectCode(const std::string& bytes, short code, short shift) {
+    SCOPED_TRACE("bytes of length " + std::to_string(bytes.size()) + " for code " + std::to_string(code));
     const DecodedKey decoded = decodeKey(bytes, true);
     ASSERT_EQ(decoded.kind, Kind::Key);
     EXPECT_EQ(decoded.length, bytes.size());
@@ -32,49 +23,56 @@ void expectCode(const std::string& bytes, short code, short shift) {
     EXPECT_EQ(decoded.stroke.shift, shift);
 }
 
-TEST(TerminalKeys, LettersDigitsAndTheKeysBetween) {
-    expectKey("q", "Q");
-    expectKey("z", "Z");
-    expectKey("Q", "Shift+Q");
-    expectKey("0", "0");
-    expectKey("9", "9");
-    expectKey("!", "Shift+1");
-    expectKey(" ", "Space");
-    expectKey("\r", "Enter");
-    expectKey("\n", "Enter");
-    expectKey("\t", "Tab");
-    expectKey(",", "Comma");
-    expectKey(".", "Period");
-    expectKey("`", "Grave");
-    expectKey("<", "Shift+Comma");
-    expectKey(">", "Shift+Period");
-    expectKey("~", "Shift+Grave");
+// Every input below must be one key, named as key scripts name it.
+TEST(TerminalKeys, EveryKeyInEveryProtocol) {
+    const std::vector<std::pair<std::string, std::string>> keys{
+        // Letters, digits and the keys between, as every terminal sends them.
+        {"q", "Q"}, {"z", "Z"}, {"Q", "Shift+Q"}, {"0", "0"}, {"9", "9"}, {"!", "Shift+1"},
+        {" ", "Space"}, {"\r", "Enter"}, {"\n", "Enter"}, {"\t", "Tab"}, {",", "Comma"},
+        {".", "Period"}, {"`", "Grave"}, {"<", "Shift+Comma"}, {">", "Shift+Period"},
+        {"~", "Shift+Grave"},
+        // Arrows in both cursor modes and with modifiers.
+        {"\x1b[A", "Up"}, {"\x1b[B", "Down"}, {"\x1b[C", "Right"}, {"\x1b[D", "Left"},
+        {"\x1bOA", "Up"}, {"\x1bOD", "Left"}, {"\x1b[1;2A", "Shift+Up"},
+        {"\x1b[1;5C", "Ctrl+Right"}, {"\x1b[1;3B", "Alt+Down"}, {"\x1b[1;6D", "Ctrl+Shift+Left"},
+        // Function keys of every kind of terminal: the kitty protocol's, the
+        // Linux console's.
+        {"\x1b[11~", "F1"}, {"\x1b[12~", "F2"}, {"\x1b[13~", "F3"}, {"\x1b[14~", "F4"},
+        {"\x1b[15~", "F5"}, {"\x1b[17~", "F6"}, {"\x1b[18~", "F7"}, {"\x1b[19~", "F8"},
+        {"\x1b[20~", "F9"}, {"\x1b[21~", "F10"}, {"\x1b[23~", "F11"}, {"\x1b[24~", "F12"},
+        {"\x1bOP", "F1"}, {"\x1bOS", "F4"}, {"\x1b[P", "F1"}, {"\x1b[1;2Q", "Shift+F2"},
+        {"\x1b[[A", "F1"}, {"\x1b[[E", "F5"}, {"\x1b[24;5~", "Ctrl+F12"},
+        // Alt and Ctrl with a key in plain terminals.
+        {"\x1bx", "Alt+X"}, {"\x1b.", "Alt+Period"}, {"\x01", "Ctrl+A"}, {"\x03", "Ctrl+C"},
+        {"\x04", "Ctrl+D"}, {"\x1b[Z", "Shift+Tab"},
+        // xterm's modifyOtherKeys.
+        {"\x1b[27;2;13~", "Shift+Enter"}, {"\x1b[27;5;99~", "Ctrl+C"},
+        {"\x1b[27;5;46~", "Ctrl+Period"}, {"\x1b[27;6;44~", "Ctrl+Shift+Comma"},
+        {"\x1b[27;3;9~", "Alt+Tab"},
+        // The kitty keyboard protocol, once with the shifted key reported too.
+        {"\x1b[13;2u", "Shift+Enter"}, {"\x1b[13u", "Enter"}, {"\x1b[27u", "Escape"},
+        {"\x1b[9u", "Tab"}, {"\x1b[32u", "Space"}, {"\x1b[97u", "A"}, {"\x1b[97;2u", "Shift+A"},
+        {"\x1b[97:65;2u", "Shift+A"}, {"\x1b[44;2u", "Shift+Comma"}, {"\x1b[46u", "Period"},
+        {"\x1b[96u", "Grave"}, {"\x1b[99;5u", "Ctrl+C"}, {"\x1b[57399u", "KP0"},
+        {"\x1b[57408u", "KP9"},
+        // Ctrl and Shift pressed alone, as the window sends them.
+        {"\x1b[57442u", "Ctrl"}, {"\x1b[57442;5u", "Ctrl"}, {"\x1b[57448u", "Ctrl"},
+        {"\x1b[57441;2u", "Shift"},
+        // Lock keys do not count as modifiers.
+        {"\x1b[97;65u", "A"},
+    };
+    for (const auto& [bytes, name] : keys) {
+        SCOPED_TRACE(name);
+        const auto expected = parseKeyName(name);
+        ASSERT_TRUE(expected.has_value()) << name;
+        expectCode(bytes, expected->code, expected->shift);
+    }
     EXPECT_EQ(decodeKey("x", true).text, "x");
-}
-
-TEST(TerminalKeys, ArrowsInBothCursorModesAndWithModifiers) {
-    expectKey("\x1b[A", "Up");
-    expectKey("\x1b[B", "Down");
-    expectKey("\x1b[C", "Right");
-    expectKey("\x1b[D", "Left");
-    expectKey("\x1bOA", "Up");
-    expectKey("\x1bOD", "Left");
-    expectKey("\x1b[1;2A", "Shift+Up");
-    expectKey("\x1b[1;5C", "Ctrl+Right");
-    expectKey("\x1b[1;3B", "Alt+Down");
-    expectKey("\x1b[1;6D", "Ctrl+Shift+Left");
-}
-
-TEST(TerminalKeys, FunctionKeysOfEveryKindOfTerminal) {
-    const char* const tildes[] = {"11", "12", "13", "14", "15", "17", "18", "19", "20", "21", "23", "24"};
-    for (int n = 1; n <= 12; ++n) expectKey(std::string("\x1b[") + tildes[n - 1] + "~", "F" + std::to_string(n));
-    expectKey("\x1bOP", "F1");
-    expectKey("\x1bOS", "F4");
-    expectKey("\x1b[P", "F1");  // the kitty protocol
-    expectKey("\x1b[1;2Q", "Shift+F2");
-    expectKey("\x1b[[A", "F1");  // the Linux console
-    expectKey("\x1b[[E", "F5");
-    expectKey("\x1b[24;5~", "Ctrl+F12");
+    // Backspace, which has no script name.
+    for (const std::string bytes : {"\x7f", "\x08", "\x1b[127u"}) expectCode(bytes, 8, 0);
+    // A release, should a terminal report one, is no press.
+    EXPECT_EQ(decodeKey("\x1b[97;1:3u", true).kind, Kind::Ignored);
+    EXPECT_EQ(decodeKey("\x1b[97;1:3u", true).length, 9u);
 }
 
 TEST(TerminalKeys, ALoneEscapeIsToldFromTheStartOfASequence) {
@@ -96,53 +94,6 @@ TEST(TerminalKeys, ALoneEscapeIsToldFromTheStartOfASequence) {
     // Cut short for good, a half sequence is no key.
     EXPECT_EQ(decodeKey("\x1b[1;5", false).kind, Kind::Ignored);
     EXPECT_EQ(decodeKey("\x1b[1;5", false).length, 5u);
-}
-
-TEST(TerminalKeys, AltAndCtrlWithAKeyInPlainTerminals) {
-    expectKey("\x1bx", "Alt+X");
-    expectKey("\x1b.", "Alt+Period");
-    expectKey("\x01", "Ctrl+A");
-    expectKey("\x03", "Ctrl+C");
-    expectKey("\x04", "Ctrl+D");
-    expectKey("\x1b[Z", "Shift+Tab");
-    expectCode("\x7f", 8, 0);  // Backspace
-    expectCode("\x08", 8, 0);
-}
-
-TEST(TerminalKeys, XtermModifyOtherKeys) {
-    expectKey("\x1b[27;2;13~", "Shift+Enter");
-    expectKey("\x1b[27;5;99~", "Ctrl+C");
-    expectKey("\x1b[27;5;46~", "Ctrl+Period");
-    expectKey("\x1b[27;6;44~", "Ctrl+Shift+Comma");
-    expectKey("\x1b[27;3;9~", "Alt+Tab");
-}
-
-TEST(TerminalKeys, KittyKeyboardProtocol) {
-    expectKey("\x1b[13;2u", "Shift+Enter");
-    expectKey("\x1b[13u", "Enter");
-    expectKey("\x1b[27u", "Escape");
-    expectKey("\x1b[9u", "Tab");
-    expectKey("\x1b[32u", "Space");
-    expectKey("\x1b[97u", "A");
-    expectKey("\x1b[97;2u", "Shift+A");
-    expectKey("\x1b[97:65;2u", "Shift+A");  // with the shifted key reported too
-    expectKey("\x1b[44;2u", "Shift+Comma");
-    expectKey("\x1b[46u", "Period");
-    expectKey("\x1b[96u", "Grave");
-    expectKey("\x1b[99;5u", "Ctrl+C");
-    expectKey("\x1b[57399u", "KP0");
-    expectKey("\x1b[57408u", "KP9");
-    expectCode("\x1b[127u", 8, 0);
-    // Ctrl and Shift pressed alone, as the window sends them.
-    expectKey("\x1b[57442u", "Ctrl");
-    expectKey("\x1b[57442;5u", "Ctrl");
-    expectKey("\x1b[57448u", "Ctrl");
-    expectKey("\x1b[57441;2u", "Shift");
-    // Lock keys do not count as modifiers.
-    expectKey("\x1b[97;65u", "A");
-    // A release, should a terminal report one, is no press.
-    EXPECT_EQ(decodeKey("\x1b[97;1:3u", true).kind, Kind::Ignored);
-    EXPECT_EQ(decodeKey("\x1b[97;1:3u", true).length, 9u);
 }
 
 TEST(TerminalKeys, RepliesUnknownSequencesAndOtherAlphabets) {

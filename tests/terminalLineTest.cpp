@@ -22,12 +22,6 @@ State typeInto(LineEditor& editor, std::string bytes) {
     return editor.state();
 }
 
-TEST(SavePrompt, EnterAcceptsTheTypedName) {
-    LineEditor editor;
-    EXPECT_EQ(typeInto(editor, "My Game 2\r"), State::Accepted);
-    EXPECT_EQ(editor.text(), "My Game 2");
-}
-
 TEST(SavePrompt, BackspaceArrowsHomeAndEndEdit) {
     LineEditor editor;
     EXPECT_EQ(typeInto(editor, "svae\x7f\x7f"), State::Editing);

@@ -66,6 +66,8 @@ waitFor() {
 }
 
 keys() { mux send-keys -t game "$@"; }
+# Presses a key and waits for the line it must bring.
+step() { keys "$1"; waitFor "$2"; }
 typeText() { mux send-keys -t game -l "$1"; }
 lastLine() { screen | tail -1; }
 
@@ -93,18 +95,14 @@ gamePid() {
 basics() {
     start
     waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
-    keys F12
-    waitFor "Sapi is now Off."
-    keys F12
-    waitFor "Sapi is now On."
-    keys '?'
-    waitFor "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving."
+    step F12 "Sapi is now Off."
+    step F12 "Sapi is now On."
+    step '?' "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving."
     # The stand-in for Ctrl only silences: no line at all.
     keys BSpace
     keys F12
     waitFor "Sapi is now Off." 10 2
-    keys C-c
-    waitFor "exit status 130"
+    step C-c "exit status 130"
     expectRestored
     local expected
     expected="Press question mark for the terminal keys.
@@ -133,10 +131,8 @@ menus() {
     start
     waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
     # The first key but Enter and the arrows speaks the last item.
-    keys Escape
-    waitFor "Exit"
-    keys Enter
-    waitFor "Goodbye!"
+    step Escape "Exit"
+    step Enter "Goodbye!"
     waitFor "exit status 0"
     expectRestored
 }
@@ -176,63 +172,42 @@ game() {
     printf 'set -g extended-keys on\n' >>"$work/tmux.conf"
     start --seed 3
     waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
-    keys Enter
-    waitFor "NewGame"
-    keys Enter
-    waitFor "Select Map"
-    keys Enter
-    waitFor "ring.map"
-    keys Enter
-    waitFor "How many computer players would you like? The max is 1."
-    keys 1
-    waitFor "Choose your starting zone and press Spacebar. You are now in North."
-    keys Space
-    waitFor "North is now under your control. Choose where to place your points."
-    keys Space
-    waitFor "The army of North was increased to 2. You have 0 points remaining."
+    step Enter "NewGame"
+    step Enter "Select Map"
+    step Enter "ring.map"
+    step Enter "How many computer players would you like? The max is 1."
+    step 1 "Choose your starting zone and press Spacebar. You are now in North."
+    step Space "North is now under your control. Choose where to place your points."
+    step Space "The army of North was increased to 2. You have 0 points remaining."
     # The last point ends the turn; the computer player's turn follows.
     untilYourTurn 1
     # Shift+Enter arrives as itself where the terminal has extended keys.
-    keys S-Enter
-    waitFor "Choose where to place your points."
+    step S-Enter "Choose where to place your points."
     # The stand-in for Shift+Enter ends the turn.
     keys '='
     untilYourTurn 2
-    keys .
-    waitFor "1. It is your turn."
-    keys Escape
-    waitFor "Main Menu"
+    step . "1. It is your turn."
+    step Escape "Main Menu"
     keys Down
     menuTo "Save Game"
-    keys Enter
-    waitFor "Name your save and hit enter."
+    step Enter "Name your save and hit enter."
     typeText "ring game"
-    keys Enter
-    waitFor "Game Saved!"
+    step Enter "Game Saved!"
     [ -f "$work/Saves/ring game.snr" ] || fail "no saved game file"
-    keys Down
-    waitFor "Exit"
-    keys Enter
-    waitFor "Goodbye!"
+    step Down "Exit"
+    step Enter "Goodbye!"
     waitFor "exit status 0"
     expectRestored
 
     start
     waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
-    keys Down
-    waitFor "NewGame"
-    keys Down
-    waitFor "Load Game"
-    keys Enter
-    waitFor "Select Game to Load"
-    keys Enter
-    waitFor "ring game.snr"
-    keys Enter
-    waitFor "Game Loaded!"
-    keys z
-    waitFor "North controlled by You."
-    keys C-c
-    waitFor "exit status 130"
+    step Down "NewGame"
+    step Down "Load Game"
+    step Enter "Select Game to Load"
+    step Enter "ring game.snr"
+    step Enter "Game Loaded!"
+    step z "North controlled by You."
+    step C-c "exit status 130"
     expectRestored
 }
 

@@ -10,8 +10,6 @@
 namespace sonarch::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // Each computer player holds one full zone with no links, so its turn is
 // the one "stores their points" sentence and its pause.
 std::vector<BoardZone> quietBoard() {
@@ -93,6 +91,7 @@ TEST(TurnCycle, TheHumansDefeatEndsEverythingAtOnce) {
     EXPECT_EQ(s->form.menuState, 1);
     EXPECT_EQ(s->form.humanPlayer, 0);
     EXPECT_EQ(s->form.menuCursor, 0);
+    EXPECT_EQ(s->form.playerName[1], "You");
     EXPECT_EQ(s->form.turnPlayer, 2);
     EXPECT_EQ(s->form.zoneOwner[1], 2);
     EXPECT_EQ(s->form.zoneArmy[1], 7);

@@ -2,6 +2,9 @@
 // shift mask of the key handler, and the save prompt names what is typed.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 #include "host/window/heldCtrl.h"
 #include "host/window/keyMapping.h"
 #include "host/window/spokenCharacter.h"
@@ -9,80 +12,51 @@
 namespace sonarch::window {
 namespace {
 
-std::optional<short> codeOf(SDL_Scancode scancode, SDL_Keycode symbol = SDLK_UNKNOWN,
-                            bool numLock = true) {
-    return virtualKeyCode(scancode, symbol, numLock);
-}
-
-TEST(WindowKeys, LettersFollowTheLayoutAndFallBackToTheirPlace) {
-    EXPECT_EQ(codeOf(SDL_SCANCODE_A, SDLK_a), 65);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_Z, SDLK_z), 90);
-    // On a French keyboard the key in the place of Q types A.
-    EXPECT_EQ(codeOf(SDL_SCANCODE_Q, SDLK_a), 65);
-    // A layout without Latin letters keeps the letter of the key's place.
-    EXPECT_EQ(codeOf(SDL_SCANCODE_E, 0x0443), 69);
-}
-
-TEST(WindowKeys, DigitRowKeepsItsDigitsWhateverItPrints) {
-    EXPECT_EQ(codeOf(SDL_SCANCODE_0, SDLK_0), 48);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_1, SDLK_1), 49);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_9, SDLK_9), 57);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_1, SDLK_AMPERSAND), 49);
-}
-
-TEST(WindowKeys, KeypadDigitsAreTheirOwnCodesWithNumLock) {
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_0, SDLK_KP_0), 96);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_1, SDLK_KP_1), 97);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_5, SDLK_KP_5), 101);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_9, SDLK_KP_9), 105);
-}
-
-TEST(WindowKeys, KeypadWithoutNumLockIsTheCursorKeysPrintedOnIt) {
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_8, SDLK_KP_8, false), 38);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_2, SDLK_KP_2, false), 40);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_4, SDLK_KP_4, false), 37);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_6, SDLK_KP_6, false), 39);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_0, SDLK_KP_0, false), 45);
-}
-
-TEST(WindowKeys, FunctionKeys) {
-    EXPECT_EQ(codeOf(SDL_SCANCODE_F1), 112);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_F5), 116);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_F12), 123);
-}
-
-TEST(WindowKeys, TheKeysOfTheMenusAndOfPlay) {
-    EXPECT_EQ(codeOf(SDL_SCANCODE_TAB, SDLK_TAB), 9);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_RETURN, SDLK_RETURN), 13);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER), 13);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, false), 13);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE), 27);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_SPACE, SDLK_SPACE), 32);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_LEFT, SDLK_LEFT), 37);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_UP, SDLK_UP), 38);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_RIGHT, SDLK_RIGHT), 39);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_DOWN, SDLK_DOWN), 40);
-}
-
-TEST(WindowKeys, ModifierKeysOnBothSides) {
-    EXPECT_EQ(codeOf(SDL_SCANCODE_LSHIFT, SDLK_LSHIFT), 16);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_RSHIFT, SDLK_RSHIFT), 16);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_LCTRL, SDLK_LCTRL), 17);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_RCTRL, SDLK_RCTRL), 17);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_LALT, SDLK_LALT), 18);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_RALT, SDLK_RALT), 18);
-}
-
-TEST(WindowKeys, HistoryKeysAndTheKeyLeftOfOne) {
-    EXPECT_EQ(codeOf(SDL_SCANCODE_COMMA, SDLK_COMMA), 188);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_PERIOD, SDLK_PERIOD), 190);
-    EXPECT_EQ(codeOf(SDL_SCANCODE_GRAVE, SDLK_BACKQUOTE), 192);
-    // A layout that moves the full stop elsewhere keeps it the history key.
-    EXPECT_EQ(codeOf(SDL_SCANCODE_E, SDLK_PERIOD), 190);
-}
-
-TEST(WindowKeys, UnknownKeysHaveNoCode) {
-    EXPECT_FALSE(codeOf(SDL_SCANCODE_AUDIOPLAY).has_value());
+TEST(WindowKeys, EachKeyBecomesItsVirtualKeyCode) {
+    struct Key {
+        SDL_Scancode scancode;
+        SDL_Keycode symbol;
+        bool numLock;
+        std::optional<short> code;
+    };
+    constexpr SDL_Keycode none = SDLK_UNKNOWN;
+    const std::vector<Key> keys{
+        // Letters follow the layout: on a French keyboard the key in the
+        // place of Q types A; a layout without Latin letters keeps the
+        // letter of the key's place.
+        {SDL_SCANCODE_A, SDLK_a, true, 65}, {SDL_SCANCODE_Z, SDLK_z, true, 90},
+        {SDL_SCANCODE_Q, SDLK_a, true, 65}, {SDL_SCANCODE_E, 0x0443, true, 69},
+        // The digit row keeps its digits whatever it prints.
+        {SDL_SCANCODE_0, SDLK_0, true, 48}, {SDL_SCANCODE_1, SDLK_1, true, 49},
+        {SDL_SCANCODE_9, SDLK_9, true, 57}, {SDL_SCANCODE_1, SDLK_AMPERSAND, true, 49},
+        // Keypad digits with Num Lock, the cursor keys printed on them without.
+        {SDL_SCANCODE_KP_0, SDLK_KP_0, true, 96}, {SDL_SCANCODE_KP_1, SDLK_KP_1, true, 97},
+        {SDL_SCANCODE_KP_5, SDLK_KP_5, true, 101}, {SDL_SCANCODE_KP_9, SDLK_KP_9, true, 105},
+        {SDL_SCANCODE_KP_8, SDLK_KP_8, false, 38}, {SDL_SCANCODE_KP_2, SDLK_KP_2, false, 40},
+        {SDL_SCANCODE_KP_4, SDLK_KP_4, false, 37}, {SDL_SCANCODE_KP_6, SDLK_KP_6, false, 39},
+        {SDL_SCANCODE_KP_0, SDLK_KP_0, false, 45},
+        {SDL_SCANCODE_F1, none, true, 112}, {SDL_SCANCODE_F5, none, true, 116},
+        {SDL_SCANCODE_F12, none, true, 123},
+        // The keys of the menus and of play.
+        {SDL_SCANCODE_TAB, SDLK_TAB, true, 9}, {SDL_SCANCODE_RETURN, SDLK_RETURN, true, 13},
+        {SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, true, 13},
+        {SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, false, 13},
+        {SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, true, 27}, {SDL_SCANCODE_SPACE, SDLK_SPACE, true, 32},
+        {SDL_SCANCODE_LEFT, SDLK_LEFT, true, 37}, {SDL_SCANCODE_UP, SDLK_UP, true, 38},
+        {SDL_SCANCODE_RIGHT, SDLK_RIGHT, true, 39}, {SDL_SCANCODE_DOWN, SDLK_DOWN, true, 40},
+        // Modifiers on both sides.
+        {SDL_SCANCODE_LSHIFT, SDLK_LSHIFT, true, 16}, {SDL_SCANCODE_RSHIFT, SDLK_RSHIFT, true, 16},
+        {SDL_SCANCODE_LCTRL, SDLK_LCTRL, true, 17}, {SDL_SCANCODE_RCTRL, SDLK_RCTRL, true, 17},
+        {SDL_SCANCODE_LALT, SDLK_LALT, true, 18}, {SDL_SCANCODE_RALT, SDLK_RALT, true, 18},
+        // The history keys and the key left of 1; a layout that moves the
+        // full stop elsewhere keeps it the history key.
+        {SDL_SCANCODE_COMMA, SDLK_COMMA, true, 188}, {SDL_SCANCODE_PERIOD, SDLK_PERIOD, true, 190},
+        {SDL_SCANCODE_GRAVE, SDLK_BACKQUOTE, true, 192}, {SDL_SCANCODE_E, SDLK_PERIOD, true, 190},
+        {SDL_SCANCODE_AUDIOPLAY, none, true, std::nullopt},
+    };
+    for (const Key& k : keys)
+        EXPECT_EQ(virtualKeyCode(k.scancode, k.symbol, k.numLock), k.code)
+            << SDL_GetScancodeName(k.scancode) << " symbol " << k.symbol << " num lock " << k.numLock;
 }
 
 TEST(WindowKeys, ShiftMaskHasOneBitForEachModifier) {
@@ -119,12 +93,6 @@ TEST(SavePromptWords, ErasingTakesAWholeCharacter) {
     EXPECT_EQ(withoutLastCharacter("", erased), "");
     EXPECT_EQ(erased, "");
 }
-
-}  // namespace
-}  // namespace sonarch::window
-
-namespace sonarch::window {
-namespace {
 
 TEST(HeldCtrlRepeats, AHeldCtrlRepeatsAfterTheTypematicDelay) {
     HeldCtrl ctrl;
