@@ -120,6 +120,34 @@ TEST(ComputerAttack, TellsEachBattleWithTheArmiesLeft) {
 
 // A zone of 3 attacks a weaker target always, an equal on a percentage over
 // 50, one stronger by 1 over 70, by 2 over 90, and a stronger one never.
+// The share of attacks on a target of army `target` from a zone of 3, over
+// many turns of one seeded game: the rule's chances as a player meets them.
+double attackRate(int target) {
+    constexpr int turns = 2000;
+    Session s;
+    s.start();
+    int attacks = 0;
+    for (int turn = 0; turn < turns; ++turn) {
+        layOutGame(s.form, {"Jacob", "Ethan"},
+                   {{"North", {2}, 2, 3}, {"West", {}, 3, target}, {"Dale", {}, 3, 1}, {"Home", {}, 1, 1}});
+        s.form.turnPlayer = 2;
+        s.form.runAI();
+        // A won attack takes West; a lost one leaves North with 1 and, the
+        // chain being 0, nothing placed on it.
+        if (s.form.zoneOwner[2] == 2 || s.form.zoneArmy[1] == 1) ++attacks;
+    }
+    return static_cast<double>(attacks) / turns;
+}
+
+TEST(DecisionRule, AttacksByTheChancesOfItsTable) {
+    // Four standard deviations of 2000 turns at most, about 0.045.
+    EXPECT_EQ(attackRate(2), 1.0);
+    EXPECT_NEAR(attackRate(3), 0.5, 0.045);
+    EXPECT_NEAR(attackRate(4), 0.3, 0.041);
+    EXPECT_NEAR(attackRate(5), 0.1, 0.027);
+    EXPECT_EQ(attackRate(6), 0.0);
+}
+
 TEST(DecisionRule, TheBordersOfEachChance) {
     struct Border {
         int target, drawn;
