@@ -61,15 +61,4 @@ std::optional<KeyStroke> parseKeyName(const std::string& name) {
     return stroke;
 }
 
-std::string keyName(short code) {
-    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
-        return std::string(1, static_cast<char>(code));
-    if (code >= key::Keypad0 && code <= key::Keypad0 + 9)
-        return "KP" + std::string(1, static_cast<char>('0' + code - key::Keypad0));
-    if (code >= key::F1 && code <= key::F12) return "F" + std::to_string(code - key::F1 + 1);
-    for (const auto& [keyText, keyCode] : namedKeys)
-        if (code == keyCode) return keyText;
-    return "";
-}
-
 }  // namespace sonarch

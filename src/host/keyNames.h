@@ -13,7 +13,5 @@ struct KeyStroke {
 };
 
 std::optional<KeyStroke> parseKeyName(const std::string& name);
-// The plain name of a key code ("Period", "KP5"), or "" for an unknown code.
-std::string keyName(short code);
 
 }  // namespace sonarch
