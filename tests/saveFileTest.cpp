@@ -151,6 +151,10 @@ TEST_F(SavedGames, ASaveAndLoadKeepsEveryFieldTheFileHolds) {
 
 TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
     setUpThreeValleys(s.form);
+    const std::string marks = "A save name cannot hold a colon, a question mark, an asterisk, "
+                              "a quotation mark, a vertical bar or angle brackets.";
+    const std::string devices =
+        "A save name cannot be a name Windows keeps for a device, such as CON, NUL or COM1.";
     const std::vector<std::pair<std::string, std::string>> refused{
         {"", "A saved game needs a name."},
         {"   ", "A saved game needs a name."},
@@ -163,6 +167,11 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
         {"tab\there", "A save name cannot hold control characters."},
         {"line\nend", "A save name cannot hold control characters."},
         {std::string(101, 'a'), "A save name can have at most 100 characters."},
+        {"a:stream", marks}, {"why?", marks}, {"<all>", marks}, {"\"quoted\"", marks},
+        {"trailing.", "A save name cannot end with a full stop or a blank."},
+        {"trailing ", "A save name cannot end with a full stop or a blank."},
+        {"CON", devices}, {"nul", devices}, {"Com1", devices}, {"lpt9.old", devices},
+        {"aux .x", devices},
     };
     for (const auto& [name, sentence] : refused)
         EXPECT_EQ(save(name), Lines{"say: " + sentence + " Nothing was saved."}) << name;
@@ -171,6 +180,9 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
     EXPECT_FALSE(fs::exists(s.data.maps() / "inside.snr"));
     EXPECT_EQ(save(std::string(100, 'a')), Lines{"say: Game Saved!"});
     EXPECT_EQ(save("Dots.in..the middle"), Lines{"say: Game Saved!"});
+    for (const std::string kept : {"CONSOLE", "com10", "nul-and-void", "Ærø Føroyar"})
+        EXPECT_EQ(save(kept), Lines{"say: Game Saved!"}) << kept;
+    EXPECT_TRUE(fs::exists(s.data.saves() / fs::path(u8"Ærø Føroyar.snr")));
 }
 
 TEST_F(SavedGames, AFailedSaveSaysSoAndLeavesWhatWasThere) {

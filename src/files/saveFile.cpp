@@ -3,6 +3,7 @@
 // when all of it was good, so a refused file leaves the game as it was.
 #include <string>
 
+#include "files/portableNames.h"
 #include "files/saveFormat.h"
 #include "game/Form1.h"
 
@@ -25,6 +26,12 @@ std::string saveNameProblem(const std::string& name) {
         if (byte < 0x20 || byte == 0x7f) return "A save name cannot hold control characters.";
     }
     if (name.size() > longestSaveName) return "A save name can have at most 100 characters.";
+    if (holdsReservedMark(name))
+        return "A save name cannot hold a colon, a question mark, an asterisk, a quotation mark, "
+               "a vertical bar or angle brackets.";
+    if (endsInDotOrBlank(name)) return "A save name cannot end with a full stop or a blank.";
+    if (isDeviceName(name))
+        return "A save name cannot be a name Windows keeps for a device, such as CON, NUL or COM1.";
     return "";
 }
 

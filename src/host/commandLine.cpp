@@ -6,9 +6,25 @@
 
 namespace sonarch {
 
+#ifdef _WIN32
+// The Windows voices: the player's screen reader, the Windows speech engine.
+#define SONARCH_VOICES "auto|screenreader|sapi|none"
+#define SONARCH_TEXT_MODE ""
+#else
+#define SONARCH_VOICES "auto|speechd|espeak|none"
+#define SONARCH_TEXT_MODE "[--text] "
+#endif
+
 const char* const usageText =
-    "usage: sonarch [--text] [--speech auto|speechd|espeak|none] [--data-dir DIR]\n"
+    "usage: sonarch " SONARCH_TEXT_MODE "[--speech " SONARCH_VOICES "] [--data-dir DIR]\n"
     "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log] < SCRIPT\n";
+
+namespace {
+bool isVoiceName(const std::string& name) {
+    const std::string names = std::string("|") + SONARCH_VOICES + "|";
+    return name.find('|') == std::string::npos && names.find("|" + name + "|") != std::string::npos;
+}
+}  // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
@@ -40,9 +56,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             result.headless.drawLog = true;
         } else if (arg == "--speech") {
             result.speech = value(i);
-            if (result.speech != "auto" && result.speech != "speechd" && result.speech != "espeak" &&
-                result.speech != "none")
-                throw std::invalid_argument("--speech takes auto, speechd, espeak or none");
+            if (!isVoiceName(result.speech))
+                throw std::invalid_argument(std::string("--speech takes one of ") + SONARCH_VOICES);
         } else {
             throw std::invalid_argument("unknown option '" + arg + "'");
         }

@@ -13,7 +13,7 @@ namespace sonarch {
 struct CommandLine {
     enum class Mode { Window, Text, Headless, Help };
     Mode mode = Mode::Window;
-    std::string speech = "auto";   // auto, speechd, espeak or none
+    std::string speech = "auto";   // a voice of this system, as the usage lists them
     std::string randomFile;        // --random
     HeadlessOptions headless;      // data folder, seed, drawing log
 };

@@ -1,0 +1,19 @@
+// The file names every system the game runs on can hold. A saved game is a
+// file a player may carry from one computer to another, so a name Windows
+// cannot hold is refused everywhere, and everywhere with the same sentence.
+#pragma once
+
+#include <string_view>
+
+namespace sonarch {
+
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, in any case: Windows
+// opens the device instead of a file, also with an extension after them
+// ("nul.snr") and blanks before the extension ("con .snr").
+bool isDeviceName(std::string_view fileName);
+// The marks Windows keeps for paths, wildcards and streams: < > : " | ? *
+bool holdsReservedMark(std::string_view fileName);
+// Windows drops a final full stop or blank, so the file would get another name.
+bool endsInDotOrBlank(std::string_view fileName);
+
+}  // namespace sonarch

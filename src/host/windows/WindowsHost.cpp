@@ -1,0 +1,158 @@
+#include "host/windows/WindowsHost.h"
+
+#include <stdexcept>
+
+#include "game/Form1.h"
+#include "host/windows/keyMapping.h"
+#include "host/windows/wideText.h"
+#include "host/windows/windowsVoices.h"
+
+namespace sonarch::windows {
+
+namespace {
+constexpr const wchar_t* windowClass = L"SonarchWindow";
+constexpr UINT_PTR pauseTimer = 1;
+
+bool isDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
+}  // namespace
+
+WindowsHost::WindowsHost(const CommandLine& options)
+    : LocalHost(options.headless.dataDir, options.headless.seed, options.headless.fixedRandom),
+      options_(options) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW kind{};
+    kind.cbSize = sizeof kind;
+    kind.lpfnWndProc = procedure;
+    kind.hInstance = instance;
+    kind.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    kind.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    kind.lpszClassName = windowClass;
+    RegisterClassExW(&kind);
+    // A fixed size: the picture has one.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT frame{0, 0, GdiPicture::width, GdiPicture::height};
+    AdjustWindowRect(&frame, style, FALSE);
+    window_ = CreateWindowExW(0, windowClass, L"Sonarch", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                              frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                              instance, this);
+    if (!window_) throw std::runtime_error("Windows made no window (error " +
+                                           std::to_string(GetLastError()) + ")");
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetForegroundWindow(window_);
+    UpdateWindow(window_);
+}
+
+WindowsHost::~WindowsHost() {
+    stopTimer();
+    DestroyWindow(window_);
+}
+
+std::unique_ptr<Voice> WindowsHost::createVoice(std::string& whyNot) {
+    return openWindowsVoice(options_.speech, window_, whyNot);
+}
+
+void WindowsHost::setCaption(const std::string& text) { SetWindowTextW(window_, widen(text).c_str()); }
+
+void WindowsHost::startTimer(int milliseconds) {
+    stopTimer();
+    if (milliseconds <= 0) return;
+    timerRunning_ = SetTimer(window_, pauseTimer, static_cast<UINT>(milliseconds), nullptr) != 0;
+}
+
+void WindowsHost::stopTimer() {
+    if (timerRunning_) KillTimer(window_, pauseTimer);
+    timerRunning_ = false;
+    ++timerRound_;
+}
+
+void WindowsHost::processEvents() {
+    // The game waits now: whatever it drew since the last wait is shown.
+    if (picture_.takeChanged()) InvalidateRect(window_, nullptr, FALSE);
+    // Sleeps until a message arrives; the pause's tick is one of them.
+    if (events_.empty()) MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    pumpMessages();
+    if (closed_) throw WindowClosed{};
+    while (!events_.empty() && !ended_ && !closed_) {
+        const Event event = events_.front();
+        events_.pop_front();
+        deliver(event);
+    }
+}
+
+void WindowsHost::pumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+void WindowsHost::deliver(const Event& event) {
+    short code = event.code;
+    switch (event.kind) {
+    // A held key repeats as further presses, as the game expects.
+    case Event::Kind::KeyDown: form_->Form_KeyDown(code, event.shift); break;
+    case Event::Kind::KeyUp: form_->Form_KeyUp(code, event.shift); break;
+    case Event::Kind::Tick:
+        if (event.timerRound == timerRound_) form_->Holder_Timer();
+        break;
+    }
+}
+
+bool WindowsHost::queueKey(UINT message, WPARAM virtualKey) {
+    const auto key = gameKey(message, virtualKey);
+    if (!key) return false;
+    const short shift = shiftMask(isDown(VK_SHIFT), isDown(VK_CONTROL), isDown(VK_MENU));
+    events_.push_back({key->down ? Event::Kind::KeyDown : Event::Kind::KeyUp, key->code, shift, 0});
+    return true;
+}
+
+LRESULT CALLBACK WindowsHost::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(l);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* host = reinterpret_cast<WindowsHost*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!host || host->window_ != window) return DefWindowProcW(window, message, w, l);
+    return host->handle(message, w, l);
+}
+
+LRESULT WindowsHost::handle(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_SYSKEYDOWN:
+        // Alt+F4 closes the window, as everywhere on Windows.
+        if (w == VK_F4 && isDown(VK_MENU)) break;
+        [[fallthrough]];
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        // F10 and Alt are the game's, not the system menu's.
+        queueKey(message, w);
+        return 0;
+    case WM_SYSCHAR:
+    case WM_CHAR: return 0;
+    case WM_SYSCOMMAND:
+        if ((w & 0xFFF0) == SC_KEYMENU) return 0;
+        break;
+    case WM_TIMER:
+        if (w != pauseTimer) break;
+        // One tick a pause.
+        KillTimer(window_, pauseTimer);
+        if (timerRunning_) events_.push_back({Event::Kind::Tick, 0, 0, timerRound_});
+        timerRunning_ = false;
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC target = BeginPaint(window_, &paint);
+        picture_.paint(target);
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_CLOSE:
+        // Ends the program at once: the game leaves whatever it is doing.
+        closed_ = true;
+        ShowWindow(window_, SW_HIDE);
+        return 0;
+    default: break;
+    }
+    return DefWindowProcW(window_, message, w, l);
+}
+
+}  // namespace sonarch::windows

@@ -1,0 +1,202 @@
+// The disk services on Windows: the same promises as on Linux, with UTF-16
+// paths, and a save replaced with MoveFileExW after its data is flushed, so
+// that a failure at any point leaves the earlier file whole.
+#include "host/diskFiles.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "files/portableNames.h"
+#include "host/windows/wideText.h"
+
+namespace sonarch::disk {
+
+namespace {
+using windows::narrow;
+using windows::widen;
+
+// Reasons in the words the Linux build uses for the same failures, so that a
+// player hears the same sentence on either system.
+std::string reasonFor(DWORD error) {
+    constexpr std::array<std::pair<DWORD, const char*>, 12> reasons{{
+        {ERROR_FILE_NOT_FOUND, "No such file or directory"},
+        {ERROR_PATH_NOT_FOUND, "No such file or directory"},
+        {ERROR_ACCESS_DENIED, "Permission denied"},
+        {ERROR_WRITE_PROTECT, "Read-only file system"},
+        {ERROR_DISK_FULL, "No space left on device"},
+        {ERROR_HANDLE_DISK_FULL, "No space left on device"},
+        {ERROR_SHARING_VIOLATION, "The file is in use by another program"},
+        {ERROR_LOCK_VIOLATION, "The file is in use by another program"},
+        {ERROR_INVALID_NAME, "Invalid argument"},
+        {ERROR_FILENAME_EXCED_RANGE, "File name too long"},
+        {ERROR_NOT_READY, "No medium found"},
+        {ERROR_CRC, "Input/output error"},
+    }};
+    for (const auto& [code, reason] : reasons)
+        if (code == error) return reason;
+    return "Windows error " + std::to_string(error);
+}
+
+// The last part of a path, after its last slash or backslash.
+std::string_view lastPart(std::string_view path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// Why Windows would open something else than the file the path names.
+const char* unfitName(std::string_view path) {
+    const std::string_view name = lastPart(path);
+    if (isDeviceName(name)) return "Windows keeps that name for a device";
+    if (holdsReservedMark(name)) return "Windows does not allow that mark in a file name";
+    if (endsInDotOrBlank(name)) return "Windows drops a full stop or blank at the end of a name";
+    return nullptr;
+}
+
+struct Handle {
+    HANDLE h;
+    ~Handle() {
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+};
+}  // namespace
+
+std::optional<std::vector<std::string>> listFiles(const std::string& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileExW(widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
+                                     FindExSearchNameMatch, nullptr, 0);
+    // Even an empty folder lists "." and "..", so finding nothing means no folder.
+    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::vector<std::string> names;
+    do {
+        const std::string name = narrow(found.cFileName);
+        // Hidden files (and a save still being written) are not the player's.
+        if (name.empty() || name[0] == '.') continue;
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) continue;
+        names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    // By the UTF-8 bytes, as on Linux, so both list the same files in the same order.
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool makeFolder(const std::string& folder) {
+    if (CreateDirectoryW(widen(folder).c_str(), nullptr)) return true;
+    const DWORD attributes = GetFileAttributesW(widen(folder).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) {
+    if (const char* unfit = unfitName(path)) {
+        whyNot = unfit;
+        return std::nullopt;
+    }
+    const DWORD attributes = GetFileAttributesW(widen(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        whyNot = "it does not exist";
+        return std::nullopt;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        whyNot = "it is not a file";
+        return std::nullopt;
+    }
+    Handle file{CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (file.h == INVALID_HANDLE_VALUE) {
+        whyNot = "it cannot be opened";
+        return std::nullopt;
+    }
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.h, &size)) {
+        whyNot = "it cannot be read";
+        return std::nullopt;
+    }
+    if (static_cast<unsigned long long>(size.QuadPart) > largestTextFile) {
+        whyNot = "it is far too large";
+        return std::nullopt;
+    }
+    std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        DWORD read = 0;
+        const auto wanted = static_cast<DWORD>(contents.size() - done);
+        if (!ReadFile(file.h, contents.data() + done, wanted, &read, nullptr)) {
+            whyNot = "it cannot be read";
+            return std::nullopt;
+        }
+        if (read == 0) break;  // shortened while being read
+        done += read;
+    }
+    contents.resize(done);
+    return contents;
+}
+
+bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    if (const char* unfit = unfitName(path)) {
+        whyNot = unfit;
+        return false;
+    }
+    const std::wstring target = widen(path);
+    const DWORD existing = GetFileAttributesW(target.c_str());
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY)) {
+        whyNot = "Is a directory";
+        return false;
+    }
+    const std::size_t cut = path.size() - lastPart(path).size();
+    const std::wstring temporary =
+        widen(path.substr(0, cut) + "." + std::string(lastPart(path)) + ".writing");
+    DWORD failure = ERROR_SUCCESS;
+    {
+        Handle file{CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr)};
+        if (file.h == INVALID_HANDLE_VALUE) {
+            whyNot = reasonFor(GetLastError());
+            return false;
+        }
+        std::size_t done = 0;
+        while (failure == ERROR_SUCCESS && done < contents.size()) {
+            DWORD written = 0;
+            const auto left = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1 << 20));
+            if (!WriteFile(file.h, contents.data() + done, left, &written, nullptr)) {
+                failure = GetLastError();
+            } else if (written == 0) {
+                failure = ERROR_DISK_FULL;
+            }
+            done += written;
+        }
+        if (failure == ERROR_SUCCESS && !FlushFileBuffers(file.h)) failure = GetLastError();
+    }
+    if (failure == ERROR_SUCCESS &&
+        !MoveFileExW(temporary.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        failure = GetLastError();
+    if (failure == ERROR_SUCCESS) return true;
+    whyNot = reasonFor(failure);
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
+std::string programFolder() {
+    std::wstring self(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+        if (length == 0) return ".";
+        if (length < self.size()) {
+            self.resize(length);
+            break;
+        }
+        self.resize(self.size() * 2);
+    }
+    return narrow(self.substr(0, self.find_last_of(L"\\/")));
+}
+
+double secondsSinceMidnight() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
+}
+
+}  // namespace sonarch::disk

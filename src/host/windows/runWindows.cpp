@@ -1,0 +1,39 @@
+// Play for a person on Windows: the game in its window.
+#include <windows.h>
+
+#include <iostream>
+#include <stdexcept>
+
+#include "game/Form1.h"
+#include "host/interactive.h"
+#include "host/windows/WindowsHost.h"
+#include "host/windows/wideText.h"
+
+namespace sonarch {
+
+int runInteractive(const CommandLine& options) {
+    if (options.mode == CommandLine::Mode::Text) {
+        std::cerr << "sonarch: the Windows program plays in its window; a screen reader reads it\n";
+        return 2;
+    }
+    // SAPI and UI Automation are COM; the window's thread is their apartment.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int status = 0;
+    try {
+        windows::WindowsHost host(options);
+        Form1 form(host);
+        host.attach(form);
+        try {
+            form.Form_Load();
+            while (!host.ended()) host.processEvents();
+        } catch (const windows::WindowClosed&) {
+        }
+    } catch (const std::runtime_error& error) {
+        MessageBoxW(nullptr, windows::widen(error.what()).c_str(), L"Sonarch", MB_ICONERROR | MB_OK);
+        status = 1;
+    }
+    CoUninitialize();
+    return status;
+}
+
+}  // namespace sonarch

@@ -1,0 +1,42 @@
+// The disk on Windows: UTF-16 names, whole replacement, and the names
+// Windows would turn into something else refused with a reason.
+#include <gtest/gtest.h>
+
+#include "host/diskFiles.h"
+#include "support.h"
+
+namespace sonarch::testing {
+namespace {
+
+TEST(WindowsDisk, KeepsNamesBeyondAsciiAndReplacesFilesWhole) {
+    DataDir data;
+    const std::string saves = data.saves().string();
+    const std::string name = "\xc3\x86r\xc3\xb8 F\xc3\xb8royar.snr";  // Ærø Føroyar
+    std::string whyNot;
+    ASSERT_TRUE(disk::writeTextFile(saves + "\\" + name, "first\r\n", whyNot)) << whyNot;
+    ASSERT_TRUE(disk::writeTextFile(saves + "\\" + name, "second\r\n", whyNot)) << whyNot;
+    EXPECT_EQ(disk::listFiles(saves), Lines{name}) << "no temporary file is left";
+    EXPECT_EQ(disk::readTextFile(saves + "/" + name, whyNot), "second\r\n");
+    const std::string folder = disk::programFolder();
+    EXPECT_NE(folder.back(), '\\');
+    EXPECT_TRUE(disk::listFiles(folder).has_value());
+}
+
+TEST(WindowsDisk, RefusesNamesWindowsWouldOpenAsSomethingElse) {
+    DataDir data;
+    const std::string saves = data.saves().string() + "\\";
+    for (const std::string name : {"CON.snr", "nul", "com3.snr", "a:stream.snr", "dot.", "blank "}) {
+        std::string whyNot;
+        EXPECT_FALSE(disk::writeTextFile(saves + name, "x", whyNot)) << name;
+        EXPECT_FALSE(whyNot.empty()) << name;
+        EXPECT_FALSE(disk::readTextFile(saves + name, whyNot).has_value()) << name;
+    }
+    EXPECT_EQ(disk::listFiles(saves), Lines{});
+    std::filesystem::create_directory(data.saves() / "taken.snr");
+    std::string whyNot;
+    EXPECT_FALSE(disk::writeTextFile(saves + "taken.snr", "x", whyNot));
+    EXPECT_EQ(whyNot, "Is a directory");
+}
+
+}  // namespace
+}  // namespace sonarch::testing
