@@ -51,7 +51,7 @@ std::unique_ptr<Voice> WindowsHost::createVoice(std::string& whyNot) {
     return openWindowsVoice(options_.speech, window_, whyNot);
 }
 
-void WindowsHost::setCaption(const std::string& text) { SetWindowTextW(window_, widen(text).c_str()); }
+void WindowsHost::setCaption(const std::string& text) { fprintf(stderr, "CAPTION %s\n", text.c_str()); SetWindowTextW(window_, widen(text).c_str()); }
 
 void WindowsHost::startTimer(int milliseconds) {
     stopTimer();

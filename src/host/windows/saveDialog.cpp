@@ -91,6 +91,9 @@ std::optional<std::string> WindowsHost::promptText(const std::string& prompt) {
     std::wstring typed;
     const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), form.get(), window_,
                                                    dialogProcedure, reinterpret_cast<LPARAM>(&typed));
+    // The keys are the game's again.
+    SetForegroundWindow(window_);
+    SetFocus(window_);
     // A Ctrl let go in the dialog must not leave a pause ended early.
     if (!(GetKeyState(VK_CONTROL) & 0x8000)) events_.push_back({Event::Kind::KeyUp, VK_CONTROL, 0, 0});
     if (answer != IDOK) return std::nullopt;
