@@ -5,7 +5,6 @@
 #include <chrono>
 
 #include "diskAudio.h"
-#include "host/speech/speechScale.h"
 #include "host/speech/voiceFactory.h"
 #include "speechService.h"
 
@@ -31,16 +30,6 @@ TEST(VoiceChoice, ARunningSpeechDispatcherComesFirst) {
     EXPECT_EQ(audio.seconds(), 0.0);
 }
 
-TEST(VoiceChoice, WithoutSpeechDispatcherTheBuiltInVoiceSpeaks) {
-    DiskAudio audio;
-    DataDir nowhere;
-    useSpeechSocket(nowhere.path() / "no.sock");
-    auto voice = voiceNamed("auto");
-    ASSERT_EQ(voice->whyUnheard(), "");
-    voice->speak("Main Menu");
-    EXPECT_TRUE(audio.waitForSound());
-}
-
 TEST(VoiceChoice, AWedgedSpeechDispatcherDoesNotHoldTheStart) {
     DiskAudio audio;
     WedgedSpeechService service(WedgedSpeechService::Wedge::AtOnce);
@@ -62,19 +51,6 @@ TEST(VoiceChoice, WithNeitherTheReasonNamesBoth) {
 TEST(VoiceChoice, TheBuiltInVoiceAskedForByNameSaysWhyItCannot) {
     setenv("SDL_AUDIODRIVER", "no-such-sound", 1);
     EXPECT_EQ(voiceNamed("espeak")->whyUnheard(), "the built-in voice found no sound output");
-}
-
-// Each step of the game's rate is the tenth root of three: 175 x 3^0.3 is 243.
-TEST(VoiceScale, TheGamesRateAndVolumeOnEachEngine) {
-    EXPECT_EQ(speech::espeakWordsPerMinute(0), 175);
-    EXPECT_EQ(speech::espeakWordsPerMinute(3), 243);
-    EXPECT_EQ(speech::espeakWordsPerMinute(10), 450);  // 525 is past espeak-ng's fastest
-    EXPECT_EQ(speech::espeakWordsPerMinute(-10), 80);  // 58 is below its slowest
-    EXPECT_EQ(speech::espeakVolume(100), 100);
-    EXPECT_EQ(speech::speechdRate(3), 30);
-    EXPECT_EQ(speech::speechdRate(-10), -100);
-    EXPECT_EQ(speech::speechdVolume(100), 100);
-    EXPECT_EQ(speech::speechdVolume(0), -100);
 }
 
 }  // namespace
