@@ -32,15 +32,7 @@ std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames,
                                 const std::vector<BoardZone>& zones,
                                 std::vector<double> fixedRandom = {});
 
-// The number u that draws value out of 1..count as floor(u x count) + 1.
-double drawOf(int value, int count);
-inline double dieShowing(int face) { return drawOf(face, 6); }
-inline double percentageOf(int value) { return drawOf(value, 100); }
-
-// count dice adding up to total (count <= total <= 6 x count), as even as can be.
-std::vector<double> diceTotalling(int count, int total);
-
-// Joins lists of fixed numbers in order.
-std::vector<double> then(std::vector<double> first, const std::vector<double>& second);
+// The number u that draws the percentage value as floor(u x 100) + 1.
+double percentageOf(int value);
 
 }  // namespace sonarch::testing

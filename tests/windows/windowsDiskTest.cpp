@@ -2,10 +2,12 @@
 // Windows would turn into something else refused with a reason.
 #include <gtest/gtest.h>
 
-#include "host/diskFiles.h"
+#include "host/windows/windowsDisk.h"
 #include "support.h"
 
 namespace sonarch::testing {
+
+namespace disk = windows::disk;
 namespace {
 
 TEST(WindowsDisk, KeepsNamesBeyondAsciiAndReplacesFilesWhole) {

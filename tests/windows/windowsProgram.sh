@@ -3,7 +3,8 @@
 # (Xvfb): keys pressed with xdotool, the title read back, the picture checked
 # at the zone centres, the save dialog used by keys, a pause that costs no
 # processor, and closing the window inside a pause. Wine's voice cannot
-# speak, so the voice falls back to the title with its reason.
+# speak and no screen reader runs, so the voice falls back to the title
+# with its reason.
 set -u
 program=$1 source=$2
 wine=$source/scripts/wine-run.sh
@@ -74,7 +75,7 @@ cpuTicks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 data=$work/data
 newData "$data"
 if start --data-dir "$data" --speech auto; then
-    titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (the Windows voice refuses to speak), so sentences are shown as text only."
+    titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (no screen reader is running and the Windows voice refuses to speak), so sentences are shown as text only."
     xdotool key F12
     titleBecomes "Sapi is now Off."
     ticks=$(cpuTicks)

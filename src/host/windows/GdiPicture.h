@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "host/Host.h"
+#include "game/FrontEnd.h"
 
 namespace sonarch::windows {
 

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "game/Form1.h"
 #include "host/windows/keyMapping.h"
 #include "host/windows/wideText.h"
 #include "host/windows/windowsVoices.h"
@@ -16,9 +15,7 @@ constexpr UINT_PTR pauseTimer = 1;
 bool isDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 }  // namespace
 
-WindowsHost::WindowsHost(const CommandLine& options)
-    : LocalHost(options.headless.dataDir, options.headless.seed, options.headless.fixedRandom),
-      options_(options) {
+WindowsHost::WindowsHost(std::string speech) : speech_(std::move(speech)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW kind{};
     kind.cbSize = sizeof kind;
@@ -47,11 +44,9 @@ WindowsHost::~WindowsHost() {
     DestroyWindow(window_);
 }
 
-std::unique_ptr<Voice> WindowsHost::createVoice(std::string& whyNot) {
-    return openWindowsVoice(options_.speech, window_, whyNot);
-}
+std::unique_ptr<Voice> WindowsHost::createVoice() { return openNamedVoice(windowsVoices(window_), speech_); }
 
-void WindowsHost::setCaption(const std::string& text) { fprintf(stderr, "CAPTION %s\n", text.c_str()); SetWindowTextW(window_, widen(text).c_str()); }
+void WindowsHost::setCaption(const std::string& text) { SetWindowTextW(window_, widen(text).c_str()); }
 
 void WindowsHost::startTimer(int milliseconds) {
     stopTimer();
@@ -62,45 +57,47 @@ void WindowsHost::startTimer(int milliseconds) {
 void WindowsHost::stopTimer() {
     if (timerRunning_) KillTimer(window_, pauseTimer);
     timerRunning_ = false;
-    ++timerRound_;
+    tickDue_ = false;
 }
 
 void WindowsHost::processEvents() {
+    if (deliverOne()) return;
     // The game waits now: whatever it drew since the last wait is shown.
     if (picture_.takeChanged()) InvalidateRect(window_, nullptr, FALSE);
     // Sleeps until a message arrives; the pause's tick is one of them.
-    if (events_.empty()) MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     pumpMessages();
     if (closed_) throw WindowClosed{};
-    while (!events_.empty() && !ended_ && !closed_) {
-        const Event event = events_.front();
-        events_.pop_front();
-        deliver(event);
-    }
+    deliverOne();
 }
 
 void WindowsHost::pumpMessages() {
+    // Messages are read up to the first key or tick, so that a tick never
+    // overtakes a key that came before it.
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    while (keys_.empty() && !tickDue_ && !closed_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
 }
 
-void WindowsHost::deliver(const Event& event) {
-    short code = event.code;
-    switch (event.kind) {
+bool WindowsHost::deliverOne() {
+    if (ended_ || closed_) return false;
     // A held key repeats as further presses, as the game expects.
-    case Event::Kind::KeyDown: form_->Form_KeyDown(code, event.shift); break;
-    case Event::Kind::KeyUp: form_->Form_KeyUp(code, event.shift); break;
-    case Event::Kind::Tick:
-        if (event.timerRound == timerRound_) form_->Holder_Timer();
-        break;
-    }
+    if (keys_.deliverOne(*game_)) return true;
+    if (!tickDue_) return false;
+    tickDue_ = false;
+    game_->tick();
+    return true;
 }
 
 bool WindowsHost::queueKey(UINT message, WPARAM virtualKey) {
     const auto key = gameKey(message, virtualKey);
     if (!key) return false;
-    const short shift = shiftMask(isDown(VK_SHIFT), isDown(VK_CONTROL), isDown(VK_MENU));
-    events_.push_back({key->down ? Event::Kind::KeyDown : Event::Kind::KeyUp, key->code, shift, 0});
+    const KeyStroke stroke{key->code, shiftMask(isDown(VK_SHIFT), isDown(VK_CONTROL), isDown(VK_MENU))};
+    if (key->down) {
+        keys_.press(stroke);
+    } else {
+        keys_.release(stroke);
+    }
     return true;
 }
 
@@ -135,7 +132,7 @@ LRESULT WindowsHost::handle(UINT message, WPARAM w, LPARAM l) {
         if (w != pauseTimer) break;
         // One tick a pause.
         KillTimer(window_, pauseTimer);
-        if (timerRunning_) events_.push_back({Event::Kind::Tick, 0, 0, timerRound_});
+        tickDue_ = timerRunning_;
         timerRunning_ = false;
         return 0;
     case WM_PAINT: {

@@ -8,67 +8,56 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "host/LocalHost.h"
-#include "host/commandLine.h"
+#include "game/FrontEnd.h"
+#include "game/GameSession.h"
+#include "host/KeyQueue.h"
 #include "host/windows/GdiPicture.h"
-
-namespace sonarch {
-class Form1;
-}
 
 namespace sonarch::windows {
 
 // Thrown out of whatever the game is doing when the player closes the window.
 struct WindowClosed {};
 
-class WindowsHost final : public LocalHost {
+class WindowsHost final : public FrontEnd {
 public:
+    // speech: the name of the voice to use (--speech).
     // Throws std::runtime_error when no window can be made.
-    explicit WindowsHost(const CommandLine& options);
+    explicit WindowsHost(std::string speech);
     ~WindowsHost() override;
     WindowsHost(const WindowsHost&) = delete;
     WindowsHost& operator=(const WindowsHost&) = delete;
 
-    void attach(Form1& form) { form_ = &form; }
+    void attach(GameSession& game) { game_ = &game; }
     bool ended() const { return ended_; }
 
-    std::unique_ptr<Voice> createVoice(std::string& whyNot) override;
+    std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string&, bool, bool) override {}
     Canvas& canvas() override { return picture_; }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
-    std::optional<std::string> promptText(const std::string& prompt) override;
+    std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
     void endProgram() override { ended_ = true; }
 
 private:
-    struct Event {
-        enum class Kind { KeyDown, KeyUp, Tick } kind;
-        short code = 0;
-        short shift = 0;
-        int timerRound = 0;
-    };
-
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
     bool queueKey(UINT message, WPARAM virtualKey);
     void pumpMessages();
-    void deliver(const Event& event);
+    bool deliverOne();
 
-    CommandLine options_;
+    std::string speech_;
     HWND window_ = nullptr;
     GdiPicture picture_;
-    Form1* form_ = nullptr;
-    std::deque<Event> events_;
+    GameSession* game_ = nullptr;
+    KeyQueue keys_;
     bool timerRunning_ = false;
-    // Tells a tick of a stopped timer, still queued, from the current one.
-    int timerRound_ = 0;
+    bool tickDue_ = false;
     bool closed_ = false;
     bool ended_ = false;
 };

@@ -4,15 +4,16 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "game/Form1.h"
+#include "game/GameSession.h"
 #include "host/interactive.h"
 #include "host/windows/WindowsHost.h"
+#include "host/windows/WindowsPlatform.h"
 #include "host/windows/wideText.h"
 
 namespace sonarch {
 
-int runInteractive(const CommandLine& options) {
-    if (options.mode == CommandLine::Mode::Text) {
+int runInteractive(const RunOptions& options) {
+    if (options.mode == RunOptions::Mode::Text) {
         std::cerr << "sonarch: the Windows program plays in its window; a screen reader reads it\n";
         return 2;
     }
@@ -20,11 +21,12 @@ int runInteractive(const CommandLine& options) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int status = 0;
     try {
-        windows::WindowsHost host(options);
-        Form1 form(host);
-        host.attach(form);
+        WindowsPlatform platform(options.dataDir);
+        windows::WindowsHost host(options.speech);
+        GameSession game(platform, host, options.random);
+        host.attach(game);
         try {
-            form.Form_Load();
+            game.start();
             while (!host.ended()) host.processEvents();
         } catch (const windows::WindowClosed&) {
         }

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "host/Host.h"
+#include "game/FrontEnd.h"
 
 namespace sonarch::windows {
 

@@ -82,7 +82,9 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM w, LPARAM l) 
 }
 }  // namespace
 
-std::optional<std::string> WindowsHost::promptText(const std::string& prompt) {
+// The dialog speaks through the screen reader by itself, so the game's voice
+// is not needed here.
+std::optional<std::string> WindowsHost::promptText(const std::string& prompt, Voice*) {
     DialogTemplate form(L"Save Game", 4, 200, 64);
     form.item(staticClass, 0xFFFF, SS_LEFT, 7, 7, 186, 10, widen(prompt));
     form.item(editClass, editBox, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 20, 186, 14, L"");
@@ -95,7 +97,7 @@ std::optional<std::string> WindowsHost::promptText(const std::string& prompt) {
     SetForegroundWindow(window_);
     SetFocus(window_);
     // A Ctrl let go in the dialog must not leave a pause ended early.
-    if (!(GetKeyState(VK_CONTROL) & 0x8000)) events_.push_back({Event::Kind::KeyUp, VK_CONTROL, 0, 0});
+    if (!(GetKeyState(VK_CONTROL) & 0x8000)) keys_.release({VK_CONTROL, 0});
     if (answer != IDOK) return std::nullopt;
     return narrow(typed);
 }

@@ -5,18 +5,21 @@
 
 namespace sonarch::windows {
 
-std::unique_ptr<Voice> openWindowsVoice(const std::string& choice, HWND window, std::string& whyNot) {
-    if (choice == "none") {
-        whyNot = "switched off with --speech none";
+VoiceTable windowsVoices(HWND window) {
+    const VoiceOpener screenReader = [window](std::string& whyNot) {
+        return openScreenReaderVoice(window, whyNot);
+    };
+    const VoiceOpener runningScreenReader = [window](std::string& whyNot) -> std::unique_ptr<Voice> {
+        if (screenReaderRunning()) return openScreenReaderVoice(window, whyNot);
+        whyNot = "no screen reader is running";
         return nullptr;
-    }
-    std::string readerTrouble;
-    if (choice == "screenreader" || (choice == "auto" && screenReaderRunning())) {
-        if (auto voice = openScreenReaderVoice(window, readerTrouble)) return voice;
-    }
-    if (auto voice = openSapiVoice(whyNot)) return voice;
-    if (!readerTrouble.empty()) whyNot = readerTrouble + " and " + whyNot;
-    return nullptr;
+    };
+    return {
+        {"auto", {runningScreenReader, openSapiVoice}},
+        {"screenreader", {screenReader, openSapiVoice}},
+        {"sapi", {openSapiVoice}},
+        {"none", {}},
+    };
 }
 
 }  // namespace sonarch::windows

@@ -1,18 +1,17 @@
-// The voice chosen at start: --speech auto (a running screen reader, else
-// the Windows voice), screenreader, sapi or none. A voice that is missing or
-// refuses its first call gives way to the next in that order, and at the end
-// of it to the caption, with the reason.
+// The voices of Windows by the names --speech gives them. A voice that is
+// missing or refuses its first call gives way to the next of its entry, and
+// after the last to the caption, with the reasons.
+//   auto: the screen reader when Windows says one is running, else SAPI.
+//   screenreader: the screen reader, else SAPI.  sapi: SAPI only.  none.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
-#include <string>
-
-#include "host/Host.h"
+#include "host/VoiceTable.h"
 
 namespace sonarch::windows {
 
-std::unique_ptr<Voice> openWindowsVoice(const std::string& choice, HWND window, std::string& whyNot);
+// window: the window the screen reader's notifications are raised from.
+VoiceTable windowsVoices(HWND window);
 
 }  // namespace sonarch::windows

@@ -1,7 +1,7 @@
 // The disk services on Windows: the same promises as on Linux, with UTF-16
 // paths, and a save replaced with MoveFileExW after its data is flushed, so
 // that a failure at any point leaves the earlier file whole.
-#include "host/diskFiles.h"
+#include "host/windows/windowsDisk.h"
 
 #include <windows.h>
 
@@ -12,12 +12,9 @@
 #include "files/portableNames.h"
 #include "host/windows/wideText.h"
 
-namespace sonarch::disk {
+namespace sonarch::windows::disk {
 
 namespace {
-using windows::narrow;
-using windows::widen;
-
 // Reasons in the words the Linux build uses for the same failures, so that a
 // player hears the same sentence on either system.
 std::string reasonFor(DWORD error) {
@@ -199,4 +196,4 @@ double secondsSinceMidnight() {
     return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
 }
 
-}  // namespace sonarch::disk
+}  // namespace sonarch::windows::disk

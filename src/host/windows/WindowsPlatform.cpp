@@ -1,0 +1,29 @@
+#include "host/windows/WindowsPlatform.h"
+
+#include "host/windows/windowsDisk.h"
+
+namespace sonarch {
+
+namespace disk = windows::disk;
+
+WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+std::string WindowsPlatform::dataFolder() { return dataDir_.empty() ? disk::programFolder() : dataDir_; }
+
+std::optional<std::vector<std::string>> WindowsPlatform::listFiles(const std::string& folder) {
+    return disk::listFiles(folder);
+}
+
+bool WindowsPlatform::makeFolder(const std::string& folder) { return disk::makeFolder(folder); }
+
+std::optional<std::string> WindowsPlatform::readTextFile(const std::string& path, std::string& whyNot) {
+    return disk::readTextFile(path, whyNot);
+}
+
+bool WindowsPlatform::replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    return disk::writeTextFile(path, contents, whyNot);
+}
+
+double WindowsPlatform::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }
+
+}  // namespace sonarch
