@@ -1,14 +1,11 @@
-// Boards for rules tests: lays out a game in progress on a game object, as a
-// new game stands once the players hold their zones, and gives the fixed
-// random numbers that make dice, zone draws and percentages come out as a
-// test needs them.
+// Boards for rules tests: a game in progress laid out on a game object, as a
+// new game stands once the players hold their zones.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "game/Form1.h"
 #include "session.h"
 
 namespace sonarch::testing {

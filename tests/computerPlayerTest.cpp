@@ -9,12 +9,6 @@
 namespace sonarch::testing {
 namespace {
 
-// Plays Jacob's (player 2's) turn.
-void jacobsTurn(Session& s) {
-    s.form.turnPlayer = 2;
-    s.form.runAI();
-}
-
 TEST(DecisionRule, TheBordersOfEachChance) {
     struct Border {
         int target, drawn;
@@ -27,7 +21,8 @@ TEST(DecisionRule, TheBordersOfEachChance) {
                         {{"North", {2}, 2, 3}, {"West", {}, 3, b.target}, {"Dale", {}, 3, 1},
                          {"Home", {}, 1, 1}},
                         {percentageOf(b.drawn)});
-        jacobsTurn(*s);
+        s->form.turnPlayer = 2;  // Jacob's turn
+        s->form.runAI();
         EXPECT_EQ(s->form.zoneArmy[1] == 1, b.attacks) << "target " << b.target << " drawn " << b.drawn;
     }
 }

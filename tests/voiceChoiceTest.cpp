@@ -2,43 +2,18 @@
 // else the built-in voice, else none with a reason the game can say.
 #include <gtest/gtest.h>
 
-#include <chrono>
 
-#include "diskAudio.h"
 #include "host/speech/voiceFactory.h"
 #include "speechService.h"
 
 namespace sonarch::testing {
 namespace {
 
-using namespace std::chrono_literals;
 
 std::unique_ptr<Voice> voiceNamed(const std::string& name) { return openNamedVoice(speechVoices(), name); }
 
 TEST(VoiceChoice, NoneIsASilentVoiceThatSaysWhy) {
     EXPECT_EQ(voiceNamed("none")->whyUnheard(), "switched off with --speech none");
-}
-
-TEST(VoiceChoice, ARunningSpeechDispatcherComesFirst) {
-    DiskAudio audio;
-    PrivateSpeechDispatcher service;
-    ASSERT_TRUE(service.running()) << service.why();
-    auto voice = voiceNamed("auto");
-    ASSERT_EQ(voice->whyUnheard(), "");
-    voice->speak("Main Menu");
-    // The built-in voice would have opened the sound device, and so the file.
-    EXPECT_EQ(audio.seconds(), 0.0);
-}
-
-TEST(VoiceChoice, AWedgedSpeechDispatcherDoesNotHoldTheStart) {
-    DiskAudio audio;
-    WedgedSpeechService service(WedgedSpeechService::Wedge::AtOnce);
-    const auto started = std::chrono::steady_clock::now();
-    auto voice = voiceNamed("auto");
-    EXPECT_LT(std::chrono::steady_clock::now() - started, 3s);
-    ASSERT_EQ(voice->whyUnheard(), "");
-    voice->speak("Main Menu");
-    EXPECT_TRUE(audio.waitForSound());
 }
 
 TEST(VoiceChoice, WithNeitherTheReasonNamesBoth) {

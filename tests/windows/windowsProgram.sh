@@ -83,7 +83,7 @@ if start --data-dir "$data" --speech auto; then
     used=$(($(cpuTicks) - ticks))
     # A waiting loop would use 200 ticks in these 2 seconds.
     [ "$used" -le 20 ] || fail "the waiting window used $used ticks of processor in 2 seconds"
-    closeWindow 5
+    closeWindow 10
 fi
 
 # --- A game on "Simple World Map" started by keys, the picture after the
@@ -152,18 +152,19 @@ if start --data-dir "$game" --seed 5 --speech none; then
     done
     cmp -s "$work/headless/Saves/my game.snr" "$game/Saves/my game.snr" ||
         fail "the game saved through the dialog differs from the one saved headless"
-    closeWindow 5
+    closeWindow 10
 fi
 
 # --- Closing the window inside the pause after the last point placed ends
-# the program at once, not after the seven seconds of pauses that follow.
+# the program at once, not after the seven seconds of pauses that follow (Wine takes
+# a moment to end a process).
 steps=(Down Enter Enter Enter 1 Space Space)
 placed=$(headless 7 | grep -E '^msg: ' | grep -m1 "points remaining" | sed 's/^msg: //')
 newData "$work/closed"
 if start --data-dir "$work/closed" --seed 5 --speech none; then
     xdotool key --delay 150 Down Return Return Return 1 space space
     titleBecomes "$placed"
-    closeWindow 1
+    closeWindow 4
 fi
 
 [ "$failures" -eq 0 ] && echo "all Windows window checks passed"
