@@ -24,7 +24,8 @@ protected:
         return loadFile(fileName);
     }
     Lines loadFile(const std::string& fileName) {
-        s.form.mapPath = (s.data.maps() / fileName).string();
+        // Joined with a forward slash on every system, as the map list does.
+        s.form.mapPath = s.data.maps().string() + "/" + fileName;
         s.form.loadMap();
         return s.said();
     }
