@@ -8,7 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "game/Cue.h"
+
 namespace sonarch {
+
+// Who sets how fast a voice speaks: the game with its rate keys, the
+// player's own screen reader, or nobody because the voice is silent.
+enum class RateSetBy { Game, Player, Nobody };
 
 // A text-to-speech voice. speak() returns at once: whatever is still being
 // said is dropped and the new text starts; the empty text only silences.
@@ -18,6 +24,8 @@ public:
     virtual void setRate(int rate) = 0;      // 0 is the engine's normal speed, -10..10
     virtual void setVolume(int volume) = 0;  // 0..100
     virtual void speak(const std::string& text) = 0;
+    // The game's rate keys call setRate only for a voice whose rate it sets.
+    virtual RateSetBy rateSetBy() const { return RateSetBy::Game; }
 };
 
 // The window's picture: pixel coordinates, y downwards.
@@ -44,6 +52,9 @@ public:
     // hosts that keep a readable log (terminal, headless transcript) print it.
     virtual void sentenceOut(const std::string& text, bool recorded, bool spoken) = 0;
     virtual Canvas& canvas() = 0;
+    // Plays a short sound for the cue at once, mixed over any speech: it
+    // neither waits for, delays nor cuts off a sentence. May do nothing.
+    virtual void playCue(Cue cue) = 0;
 
     // The pause timer: after startTimer(ms) one tick reaches the game's
     // Holder_Timer through the event queue, unless stopTimer() comes first.

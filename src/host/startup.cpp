@@ -31,7 +31,7 @@ void Form1::Form_Load() {
     std::string whyNoVoice;
     voice = host_.createVoice(whyNoVoice);
     if (voice) {
-        voice->setRate(3);
+        voice->setRate(speechRate);
         voice->setVolume(100);
     } else {
         trouble += " Speech is unavailable (" + whyNoVoice +

@@ -19,6 +19,10 @@ void Form1::putOut(const std::string& text, bool recorded) {
     drawscreen();
 }
 
+void Form1::playCue(Cue cue) {
+    if (soundsOn) host_.playCue(cue);
+}
+
 void Form1::sayIt(const std::string& tempm) { putOut(tempm, false); }
 
 void Form1::addMessage(const std::string& tempm) {

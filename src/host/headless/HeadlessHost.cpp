@@ -78,6 +78,10 @@ void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spok
     out_ << prefix << text << '\n';
 }
 
+void HeadlessHost::playCue(Cue cue) {
+    if (options_.soundLog) line(std::string("sound: ") + cueName(cue));
+}
+
 void HeadlessHost::startTimer(int milliseconds) {
     line("pause: " + formatSeconds(milliseconds));
     if (milliseconds <= 0) return;
@@ -160,6 +164,7 @@ int runHeadless(const HeadlessOptions& options, std::istream& script, std::ostre
     try {
         HeadlessHost host(options, readScript(script), out);
         Form1 form(host);
+        form.speechRate = options.speechRate;
         host.run(form);
     } catch (const ScriptError& error) {
         out.flush();

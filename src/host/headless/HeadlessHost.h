@@ -22,6 +22,8 @@ struct HeadlessOptions {
     std::optional<std::uint64_t> seed;   // empty: seeded from the clock
     std::vector<double> fixedRandom;     // returned first by the random source
     bool drawLog = false;                // print every drawing call
+    bool soundLog = false;               // print every sound cue
+    int speechRate = 3;                  // the voice's rate at start, -10..10
 };
 
 class HeadlessHost final : public LocalHost, private Canvas {
@@ -38,6 +40,7 @@ public:
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string& text, bool recorded, bool spoken) override;
     Canvas& canvas() override { return *this; }
+    void playCue(Cue cue) override;
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;

@@ -24,6 +24,7 @@ public:
     void setRate(int) override {}
     void setVolume(int) override {}
     void speak(const std::string&) override {}
+    RateSetBy rateSetBy() const override { return RateSetBy::Nobody; }
 };
 // Speech and sound libraries that find no service or no sound device say so
 // on standard error; on the player's screen those lines would be read out
@@ -90,9 +91,17 @@ void TerminalHost::print(const std::string& text) {
 }
 
 std::unique_ptr<Voice> TerminalHost::createVoice(std::string& whyNot) {
-    if (settings_.speechOff) return std::make_unique<QuietVoice>();
     const QuietStandardError quiet;
-    return voiceMaker_(whyNot);
+    std::unique_ptr<Voice> voice =
+        settings_.speechOff ? std::make_unique<QuietVoice>() : voiceMaker_(whyNot);
+    // After the voice, so that the built-in one chooses the sound device's rate.
+    std::string noSound;
+    if (settings_.cueSounds) settings_.cueSounds->prepare(noSound);
+    return voice;
+}
+
+void TerminalHost::playCue(Cue cue) {
+    if (settings_.cueSounds) settings_.cueSounds->play(cue);
 }
 
 // The printed line stands in for the caption, so there is nothing more to show.

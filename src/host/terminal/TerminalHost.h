@@ -16,6 +16,7 @@
 #include "host/LocalHost.h"
 #include "host/commandLine.h"
 #include "host/keyNames.h"
+#include "host/speech/CueSounds.h"
 #include "host/terminal/keyDecoder.h"
 
 namespace sonarch {
@@ -38,6 +39,8 @@ struct TerminalSettings {
     bool speechOff = false;             // --speech none: the printed lines are all
     std::optional<std::uint64_t> seed;  // empty: seeded from the clock
     std::vector<double> fixedRandom;    // returned first by the random source
+    // Plays the sound cues; none: the cues are silent.
+    std::shared_ptr<speech::CueSounds> cueSounds;
 };
 
 class TerminalHost final : public LocalHost, private Canvas {
@@ -59,6 +62,7 @@ public:
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string& text, bool recorded, bool spoken) override;
     Canvas& canvas() override { return *this; }
+    void playCue(Cue cue) override;
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;

@@ -20,6 +20,7 @@ int runTerminal(const CommandLine& options) {
     settings.speechOff = options.speech == "none";
     settings.seed = options.headless.seed;
     settings.fixedRandom = options.headless.fixedRandom;
+    settings.cueSounds = std::make_shared<speech::CueSounds>();
     // The voice that --speech chooses, as in the window.
     terminal::VoiceMaker voiceMaker = [choice = options.speech](std::string& whyNot) {
         return createSpeechVoice(choice, whyNot);
@@ -28,6 +29,7 @@ int runTerminal(const CommandLine& options) {
     terminal::TerminalHost host(std::move(voiceMaker), std::move(settings), STDIN_FILENO,
                                 STDOUT_FILENO, &mode);
     Form1 form(host);
+    form.speechRate = options.headless.speechRate;
     try {
         return host.run(form);
     } catch (const std::exception& error) {

@@ -17,6 +17,7 @@ public:
     void setRate(int rate) override { voice_->setRate(rate); }
     void setVolume(int volume) override { voice_->setVolume(volume); }
     void speak(const std::string& text) override { voice_->speak(text); }
+    RateSetBy rateSetBy() const override { return voice_->rateSetBy(); }
 
 private:
     std::shared_ptr<Voice> voice_;
@@ -53,6 +54,10 @@ WindowHost::~WindowHost() {
 
 std::unique_ptr<Voice> WindowHost::createVoice(std::string& whyNot) {
     std::unique_ptr<Voice> voice = createSpeechVoice(options_.speech, whyNot);
+    // After the voice, so that the built-in one chooses the sound device's
+    // rate; a missing device leaves the cues silent and is told by the voice.
+    std::string noSound;
+    cues_.prepare(noSound);
     if (!voice) return nullptr;
     voice_ = std::move(voice);
     return std::make_unique<SharedVoice>(voice_);

@@ -12,6 +12,7 @@
 #include "host/Host.h"
 #include "host/LocalHost.h"
 #include "host/commandLine.h"
+#include "host/speech/CueSounds.h"
 #include "host/window/WindowPicture.h"
 #include "host/window/heldCtrl.h"
 
@@ -39,6 +40,7 @@ public:
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string&, bool, bool) override {}
     Canvas& canvas() override { return picture_; }
+    void playCue(Cue cue) override { cues_.play(cue); }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
@@ -58,6 +60,7 @@ private:
     WindowPicture picture_;
     Form1* form_ = nullptr;
     std::shared_ptr<Voice> voice_;
+    speech::CueSounds cues_;
     HeldCtrl heldCtrl_;
     SDL_TimerID timer_ = 0;
     // Tells a tick of a stopped timer, still in the queue, from the current one.

@@ -52,6 +52,7 @@ std::optional<int> runWindow(const CommandLine& options, std::string& whyNoWindo
         return std::nullopt;
     }
     Form1 form(*host);
+    form.speechRate = options.headless.speechRate;
     host->attach(form);
     try {
         form.Form_Load();
