@@ -69,7 +69,7 @@ void Form1::startUsOut() {
                zoneName[cursorZone] + ".");
     playCue(Cue::YourTurn);
     Holder.Enabled = false;
-    host_.stopTimer();
+    frontEnd_.stopTimer();
 }
 
 }  // namespace sonarch

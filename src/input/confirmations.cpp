@@ -11,7 +11,7 @@ namespace sonarch {
 void Form1::exitProgram() {
     sayIt("Goodbye!");
     hold(1);
-    host_.endProgram();
+    frontEnd_.endProgram();
 }
 
 void Form1::saveOrAskToReplace(const std::string& saveName) {

@@ -7,31 +7,44 @@
 #include <memory>
 #include <string>
 
-#include "game/Form1.h"
-#include "host/terminal/TerminalHost.h"
+#include "host/posix/PosixPlatform.h"
+#include "host/speech/CueSounds.h"
 #include "host/speech/voiceFactory.h"
+#include "host/terminal/TerminalHost.h"
 #include "host/terminal/terminalMode.h"
 
 namespace sonarch {
 
-int runTerminal(const CommandLine& options) {
-    terminal::TerminalSettings settings;
-    settings.dataDir = options.headless.dataDir;
-    settings.speechOff = options.speech == "none";
-    settings.seed = options.headless.seed;
-    settings.fixedRandom = options.headless.fixedRandom;
-    settings.cueSounds = std::make_shared<speech::CueSounds>();
-    // The voice that --speech chooses, as in the window.
-    terminal::VoiceMaker voiceMaker = [choice = options.speech](std::string& whyNot) {
-        return createSpeechVoice(choice, whyNot);
+namespace {
+// With --speech none the printed lines are the whole output, and there is
+// no rate to set.
+class PrintedOnly final : public Voice {
+public:
+    void setRate(int) override {}
+    void setVolume(int) override {}
+    void speak(const std::string&) override {}
+    RateSetBy rateSetBy() const override { return RateSetBy::Nobody; }
+};
+}  // namespace
+
+int runTerminal(const RunOptions& options) {
+    auto cues = std::make_shared<speech::CueSounds>();
+    terminal::VoiceMaker voiceMaker = [choice = options.speech, cues]() -> std::unique_ptr<Voice> {
+        std::unique_ptr<Voice> voice = choice == "none" ? std::make_unique<PrintedOnly>()
+                                                        : openNamedVoice(speechVoices(), choice);
+        // After the voice, so that the built-in one chooses the sound device's rate.
+        std::string noSound;
+        cues->prepare(noSound);
+        return voice;
     };
     terminal::TerminalMode mode(STDIN_FILENO);
-    terminal::TerminalHost host(std::move(voiceMaker), std::move(settings), STDIN_FILENO,
-                                STDOUT_FILENO, &mode);
-    Form1 form(host);
-    form.speechRate = options.headless.speechRate;
+    terminal::TerminalHost host(std::move(voiceMaker), STDIN_FILENO, STDOUT_FILENO, &mode);
+    host.playCuesWith([cues](Cue cue) { cues->play(cue); });
+    PosixPlatform platform(options.dataDir);
+    GameSession game(platform, host, options.random);
+    game.setSpeechRate(options.speechRate);
     try {
-        return host.run(form);
+        return host.run(game);
     } catch (const std::exception& error) {
         mode.restore();
         std::cerr << "sonarch: " << error.what() << '\n';
