@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "diskAudio.h"
+#include "host/speech/CueSounds.h"
 #include "host/speech/EspeakVoice.h"
 #include "host/speech/speechScale.h"
 
@@ -27,6 +28,9 @@ protected:
     SoundSpan speakAlone(const std::string& text) {
         const double from = audio.seconds();
         voice->speak(text);
+        return untilQuiet(from);
+    }
+    SoundSpan untilQuiet(double from) {
         EXPECT_TRUE(audio.waitForSound(from));
         for (;;) {
             const SoundSpan span = audio.measure(from);
@@ -89,6 +93,33 @@ TEST_F(BuiltInVoice, TheEmptySentenceOnlySilences) {
     ASSERT_TRUE(audio.waitUntil(cut + 2.0));
     const SoundSpan span = audio.measure(from);
     EXPECT_LT(span.lastLoud - cut, 0.3);
+}
+
+TEST_F(BuiltInVoice, EachCueIsShortAndHeard) {
+    speech::CueSounds cues;
+    std::string whyNot;
+    ASSERT_TRUE(cues.prepare(whyNot)) << whyNot;
+    for (int cue = 0; cue < cueCount; ++cue) {
+        const double from = audio.seconds();
+        cues.play(static_cast<Cue>(cue));
+        const SoundSpan span = untilQuiet(from);
+        EXPECT_LT(span.lastLoud - span.firstLoud, 1.0) << cueName(static_cast<Cue>(cue));
+        EXPECT_GT(span.peak, 0.15) << cueName(static_cast<Cue>(cue));
+    }
+}
+
+TEST_F(BuiltInVoice, ACueNeitherCutsNorDelaysTheSentence) {
+    speech::CueSounds cues;
+    std::string whyNot;
+    ASSERT_TRUE(cues.prepare(whyNot)) << whyNot;
+    const SoundSpan alone = speakAlone(longSentence);
+    const double from = audio.seconds();
+    voice->speak(longSentence);
+    cues.play(Cue::Defeat);
+    const SoundSpan both = untilQuiet(from);
+    ASSERT_TRUE(both.heard);
+    EXPECT_GE(both.firstLoud, from);
+    EXPECT_NEAR(both.lastLoud - both.firstLoud, alone.lastLoud - alone.firstLoud, 0.3);
 }
 
 }  // namespace

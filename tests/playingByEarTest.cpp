@@ -1,0 +1,90 @@
+// The rate keys with each kind of voice, and the sound cues of whole games.
+#include <gtest/gtest.h>
+
+#include "game/Form1.h"
+#include "session.h"
+
+namespace sonarch::testing {
+namespace {
+
+class KindOfVoice final : public Voice {
+public:
+    KindOfVoice(RateSetBy kind, int& rate) : kind_(kind), rate_(rate) {}
+    void setRate(int rate) override { rate_ = rate; }
+    void setVolume(int) override {}
+    void speak(const std::string&) override {}
+    RateSetBy rateSetBy() const override { return kind_; }
+
+private:
+    RateSetBy kind_;
+    int& rate_;
+};
+
+TEST(RateKeys, OnlyAVoiceWhoseRateTheGameSetsIsChanged) {
+    const struct {
+        RateSetBy kind;
+        std::string heard;
+        int rateAfter;
+    } cases[] = {
+        {RateSetBy::Game, "say: Rate 4.", 4},
+        {RateSetBy::Player, "say: Your screen reader's own rate applies; change it there.", 3},
+        {RateSetBy::Nobody, "say: There is no voice to set the rate of; sentences are shown as text.", 3},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        s.start();
+        int rate = 3;
+        s.form.voice = std::make_unique<KindOfVoice>(c.kind, rate);
+        s.said();
+        s.press("F10");
+        EXPECT_EQ(s.said(), Lines{c.heard});
+        EXPECT_EQ(rate, c.rateAfter);
+    }
+}
+
+// The test player's way through a game on Four Corners: attack along the
+// first link, place, and end the turn; with this seed it wins a battle,
+// loses one and at last its every zone.
+TEST(SoundLog, AWholeGameSoundsEachEventWhereItHappens) {
+    DataDir data;
+    data.addMap("Four Corners.map");
+    std::string script = "Enter\nEnter\nDown\nEnter\n1\nSpace\nSpace\n";
+    for (int turn = 0; turn < 12; ++turn) script += "Space\nQ\nQ\nSpace\nQ\nQ\nShift+Enter\nSpace\nSpace\nShift+Enter\n";
+    RunOptions options;
+    options.random.seed = 13;
+    options.soundLog = true;
+    Lines sounds, before;
+    std::string previous;
+    for (const auto& line : play(data, script, options).lines()) {
+        if (line.rfind("sound: ", 0) == 0 && line != "sound: your-turn") {
+            sounds.push_back(line);
+            before.push_back(previous);
+        }
+        previous = line;
+    }
+    EXPECT_EQ(sounds, (Lines{"sound: claim", "sound: battle-lost", "sound: battle-won", "sound: zone-lost",
+                             "sound: defeat"}));
+    // Each cue comes right after the sentence of its event.
+    EXPECT_EQ(before[0], "msg: Northeast Corner is now under your control. Choose where to place your points.");
+    EXPECT_EQ(before[1].rfind("msg: Your armies failed to capture ", 0), 0u);
+    EXPECT_EQ(before[2].rfind("msg: Your armies captured ", 0), 0u);
+    EXPECT_NE(before[3].find(" attacked You in "), std::string::npos);
+    EXPECT_EQ(before[4], "msg: You have been defeated! Game over. Main Menu.");
+}
+
+TEST(SoundLog, TakingTheLastZoneSoundsTheVictoryAlone) {
+    DataDir data;
+    data.addMap("Four Corners.map");
+    RunOptions options;
+    options.soundLog = true;
+    // Jacob; his start in Southeast Corner; dice 3+4 against 3+3.
+    options.random.fixedNumbers = {0, 0, 0.3, 0.4167, 0.5834, 0.4167, 0.4167};
+    const Lines lines =
+        play(data, "Enter\nEnter\nDown\nEnter\n1\nSpace\nSpace\nSpace\nQ\nQ\nSpace\n", options).lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "msg: Jacob has been defeated! Congratulations, you have won! Main Menu.");
+    EXPECT_EQ(lines.back(), "sound: victory");
+}
+
+}  // namespace
+}  // namespace sonarch::testing
