@@ -101,8 +101,7 @@ TEST_F(BuiltInVoice, EachCueIsShortAndHeard) {
         const double from = audio.seconds();
         cues.play(static_cast<Cue>(cue));
         const SoundSpan span = untilQuiet(from);
-        EXPECT_LT(span.lastLoud - span.firstLoud, 1.0) << cueName(static_cast<Cue>(cue));
-        EXPECT_GT(span.peak, 0.15) << cueName(static_cast<Cue>(cue));
+        EXPECT_TRUE(span.heard && span.lastLoud - span.firstLoud < 1.0) << cueName(static_cast<Cue>(cue));
     }
 }
 

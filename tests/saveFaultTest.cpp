@@ -120,16 +120,12 @@ protected:
         for (int i = 0; i < 6 && lastSaid() != "say: Save Game"; ++i) s.press("Down");
         s.press("Enter");
         Lines said = s.said();
-        if (!said.empty() && said.back() == replaceQuestion) {
-            s.press("Enter");
-            for (const auto& line : s.said()) said.push_back(line);
-        }
+        if (said.back() == replaceQuestion) s.press("Enter");  // Corners is there: replace it
+        for (const auto& line : s.said()) said.push_back(line);
         return said;
     }
 
-    const std::string replaceQuestion =
-        "say: A saved game named Corners already exists. Press Enter to replace it, or any other "
-        "key to keep it.";
+    const std::string replaceQuestion = "say: A saved game named Corners already exists. Press Enter to replace it, or any other key to keep it.";
 
     void expectNothingLost(const Fault& fault, const std::string& what) {
         const std::string before = snapshot(s.form);
