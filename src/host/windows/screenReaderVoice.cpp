@@ -39,6 +39,7 @@ public:
     // The player's screen reader keeps the player's own rate and volume.
     void setRate(int) override {}
     void setVolume(int) override {}
+    RateSetBy rateSetBy() const override { return RateSetBy::Player; }
     void speak(const std::string& text) override {
         // Silencing is the screen reader's own Ctrl, pressed by the same
         // key that asks the game for it.
