@@ -5,6 +5,12 @@
 set -euo pipefail
 export WINEPREFIX=${SONARCH_WINEPREFIX:-${TMPDIR:-/tmp}/sonarch-wine-$(id -u)}
 export WINEDEBUG=-all
+# The test run's own X server, when it has one.
+if [ -f "$WINEPREFIX/.display" ]; then
+    export DISPLAY
+    DISPLAY=$(cat "$WINEPREFIX/.display")
+    unset XAUTHORITY
+fi
 # No .NET and no HTML engine: the game needs neither, and Wine would stop to
 # offer to download them.
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -8,6 +8,10 @@
 set -u
 program=$1 source=$2
 wine=$source/scripts/wine-run.sh
+# The X server of the test run's Wine prefix (tests/windows/winePrefix.sh).
+export DISPLAY
+DISPLAY=$(cat "$SONARCH_WINEPREFIX/.display") || exit 1
+unset XAUTHORITY
 work=$(mktemp -d)
 pid=
 cleanup() {
