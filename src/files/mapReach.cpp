@@ -1,0 +1,152 @@
+// Where links can take the cursor and the attacks. A map is whole when every
+// zone reaches every other: then the cursor, which moves only along links,
+// can go anywhere and never gets stuck, and no player sits out of reach.
+// Otherwise the zones that reach each other are grouped, and each group that
+// nothing outside it reaches, or that leads nowhere outside it, is told.
+#include <algorithm>
+#include <bitset>
+#include <numeric>
+
+#include "files/mapCheckParts.h"
+
+namespace sonarch::mapcheck {
+
+namespace {
+
+using ZoneSet = std::bitset<maxZones + 1>;
+
+class Reach {
+public:
+    explicit Reach(const MapRecord& map) : map_(map), zones_(std::clamp(map.zoneCount, 0, maxZones)) {
+        std::iota(weakRoot_.begin(), weakRoot_.end(), 0);
+        for (int z = 1; z <= zones_; ++z)
+            eachLink(z, [&](int to) { join(z, to); });
+        for (int z = 1; z <= zones_; ++z) reached_[z] = reachedFrom(z);
+    }
+
+    void find(Findings& findings) {
+        std::vector<int> weakGroups;
+        for (int z = 1; z <= zones_; ++z)
+            if (root(z) == z) weakGroups.push_back(z);
+        for (const int group : weakGroups) {
+            if (weakGroups.size() > 1 && group != root(1)) tellCutOff(membersOf(group), findings);
+        }
+        for (int z = 1; z <= zones_; ++z) {
+            if (strongHead(z) != z) continue;
+            std::vector<int> members;
+            for (int y = z; y <= zones_; ++y)
+                if (strongHead(y) == z) members.push_back(y);
+            // A group that is a whole cut-off part has been told above.
+            if (members.size() == membersOf(root(z)).size()) continue;
+            tellDeadEnd(members, findings);
+            tellOutOfReach(members, findings);
+        }
+    }
+
+private:
+    template <typename Step>
+    void eachLink(int zone, Step step) const {
+        const int linksOut = std::clamp(map_.linkCount[zone], 0, maxLinks);
+        for (int k = 1; k <= linksOut; ++k) {
+            const int to = map_.links[zone][k];
+            if (to >= 1 && to <= zones_ && to != zone) step(to);
+        }
+    }
+
+    ZoneSet reachedFrom(int start) const {
+        ZoneSet seen;
+        std::vector<int> todo{start};
+        seen.set(static_cast<std::size_t>(start));
+        while (!todo.empty()) {
+            const int at = todo.back();
+            todo.pop_back();
+            eachLink(at, [&](int to) {
+                if (!seen.test(static_cast<std::size_t>(to))) {
+                    seen.set(static_cast<std::size_t>(to));
+                    todo.push_back(to);
+                }
+            });
+        }
+        return seen;
+    }
+
+    bool reaches(int from, int to) const { return reached_[from].test(static_cast<std::size_t>(to)); }
+
+    // The lowest zone of the group of zones that reach z and that z reaches.
+    int strongHead(int z) const {
+        for (int y = 1; y < z; ++y)
+            if (reaches(z, y) && reaches(y, z)) return y;
+        return z;
+    }
+
+    int root(int z) {
+        while (weakRoot_[z] != z) z = weakRoot_[z] = weakRoot_[weakRoot_[z]];
+        return z;
+    }
+    void join(int a, int b) {
+        const int ra = root(a), rb = root(b);
+        weakRoot_[std::max(ra, rb)] = std::min(ra, rb);
+    }
+    std::vector<int> membersOf(int weakRoot) {
+        std::vector<int> members;
+        for (int z = 1; z <= zones_; ++z)
+            if (root(z) == weakRoot) members.push_back(z);
+        return members;
+    }
+
+    void tellCutOff(const std::vector<int>& members, Findings& findings) const {
+        const std::string sentence =
+            members.size() == 1
+                ? capitalized(zoneLabel(map_, members[0])) + " has no link to or from any other zone."
+                : capitalized(zoneList(map_, members)) +
+                      " form a group that no link joins to the rest of the map.";
+        findings.push_back({MapFinding::Weight::stopsPlay, sentence});
+    }
+
+    void tellDeadEnd(const std::vector<int>& members, Findings& findings) const {
+        bool leadsOut = false;
+        for (const int z : members)
+            eachLink(z, [&](int to) { leadsOut = leadsOut || !isIn(members, to); });
+        if (leadsOut) return;
+        const std::string sentence =
+            members.size() == 1
+                ? capitalized(zoneLabel(map_, members[0])) +
+                      " has no link to another zone: the cursor cannot leave it, and a player there cannot attack."
+                : capitalized(zoneList(map_, members)) +
+                      " link only to one another: the cursor cannot leave them once there.";
+        findings.push_back({MapFinding::Weight::stopsPlay, sentence});
+    }
+
+    void tellOutOfReach(const std::vector<int>& members, Findings& findings) const {
+        for (int z = 1; z <= zones_; ++z) {
+            if (isIn(members, z)) continue;
+            bool entersGroup = false;
+            eachLink(z, [&](int to) { entersGroup = entersGroup || isIn(members, to); });
+            if (entersGroup) return;
+        }
+        const bool holdsStart = isIn(members, 1);
+        const std::string cursor = holdsStart ? "." : ", and the cursor can never go there.";
+        const std::string sentence =
+            members.size() == 1
+                ? "No link from another zone reaches " + zoneLabel(map_, members[0]) +
+                      ": no one can attack it" + cursor
+                : "No link from the other zones reaches " + zoneList(map_, members) +
+                      ": no one outside can attack them" + cursor;
+        findings.push_back({MapFinding::Weight::stopsPlay, sentence});
+    }
+
+    static bool isIn(const std::vector<int>& members, int zone) {
+        return std::find(members.begin(), members.end(), zone) != members.end();
+    }
+
+    const MapRecord& map_;
+    int zones_;
+    std::array<int, maxZones + 1> weakRoot_{};
+    std::array<ZoneSet, maxZones + 1> reached_{};
+};
+
+}  // namespace
+
+void findReachFaults(const MapRecord& map, Findings& findings) { Reach(map).find(findings); }
+
+}  // namespace sonarch::mapcheck

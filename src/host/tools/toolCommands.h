@@ -1,0 +1,26 @@
+// The map maker's commands: --check-map FILE and --simulate N FILE. They
+// run instead of the game and end the program with their own status.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace sonarch {
+
+// The exit status when args ask for a tool, after running it; nothing when
+// they ask for the game.
+std::optional<int> runToolCommand(const std::vector<std::string>& args, std::ostream& out,
+                                  std::ostream& err, bool errIsTerminal);
+
+// Reports every finding on the map at path: 0 when nothing stops play, 1
+// when something does, 2 when the file cannot be read as a map.
+int checkMapFile(const std::string& path, std::ostream& out);
+
+// Whether a progress bar on standard error would reach a person.
+bool standardErrorIsTerminal();
+
+extern const char* const toolUsageText;
+
+}  // namespace sonarch
