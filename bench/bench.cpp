@@ -1,6 +1,7 @@
 // Figures of speed for the machine it runs on: the chain search against the
-// sweeps it replaced, whole games per second with the test player in the
-// human seat, and how the cost of a game grows with zones and players.
+// searches it replaced, whole games per second with the test player in the
+// human seat, simulated games with every seat a computer player, and how the
+// cost of a game grows with zones and players.
 // Pauses run on the virtual clock; every sentence is built and recorded.
 #include <chrono>
 #include <cstdio>
@@ -16,8 +17,11 @@
 #include "bot/TestBot.h"
 #include "bot/mapMaker.h"
 #include "chainSweeps.h"
+#include "files/mapFormat.h"
 #include "game/Form1.h"
+#include "game/chainSearch.h"
 #include "host/headless/HeadlessHost.h"
+#include "host/tools/simulation.h"
 
 namespace sonarch::bench {
 namespace {
@@ -111,20 +115,47 @@ void chainFigures(int calls) {
         for (int z = 1; z <= form.zoneCount; ++z)
             form.zoneOwner[z] = split ? static_cast<int>(random() % 8) + 1 : 1;
         volatile int sink = 0;
-        auto start = Clock::now();
-        for (int i = 0; i < calls; ++i) {
-            const int player = i % 8 + 1;
-            form.calcChain(split ? player : 1);
-            sink = sink + form.chain[split ? player : 1];
-        }
-        const double searchNs = secondsSince(start) * 1e9 / calls;
-        start = Clock::now();
-        for (int i = 0; i < calls; ++i) sink = sink + chainBySweeps(form, split ? i % 8 + 1 : 1);
-        const double sweepNs = secondsSince(start) * 1e9 / calls;
-        std::printf("calcChain, 100 zones, %-28s %9.0f ns/call   sweeps %9.0f ns/call   %5.1fx faster\n",
-                    split ? "split among 8 players:" : "one player owns all:", searchNs, sweepNs,
-                    sweepNs / searchNs);
+        auto timed = [&](auto chainOf) {
+            const auto start = Clock::now();
+            for (int i = 0; i < calls; ++i) sink = sink + chainOf(split ? i % 8 + 1 : 1);
+            return secondsSince(start) * 1e9 / calls;
+        };
+        const double searchNs = timed([&](int player) {
+            form.calcChain(player);
+            return form.chain[player];
+        });
+        const double groupsNs = timed([&](int player) { return largestReachByStrongGroups(form, player); });
+        const double sweepNs = timed([&](int player) { return chainBySweeps(form, player); });
+        std::printf("calcChain, 100 zones, %-24s %6.0f ns/call   strong groups %6.0f ns   sweeps %7.0f ns   "
+                    "%5.1fx faster than the sweeps (strong groups: %5.1fx)\n",
+                    split ? "split among 8 players:" : "one player owns all:", searchNs, groupsNs, sweepNs,
+                    sweepNs / searchNs, sweepNs / groupsNs);
     }
+}
+
+// The simulation on the map of the whole games, on one thread and on two:
+// games a second, and whether both give the same report.
+void simulationFigures(long games) {
+    MapRecord map;
+    std::string whyNot;
+    if (!parseMap(testing::makeMap({100, 4, false, 0}, 1100, "Bench World"), map, whyNot)) return;
+    SimulationOptions options;
+    options.games = games;
+    options.players = 8;
+    options.seed = 1;
+    SimulationTotals totals[2];
+    double perSecond[2];
+    for (int threads = 1; threads <= 2; ++threads) {
+        options.threads = threads;
+        const auto start = Clock::now();
+        totals[threads - 1] = simulate(map, options);
+        perSecond[threads - 1] = games / secondsSince(start);
+    }
+    std::printf("simulated games, 100 zones, 8 players, every seat by the computer player's rules: "
+                "%.0f games/s on one thread, %.0f on two (%ld games, %.1f rounds a game, %ld at the "
+                "round limit, %s report)\n",
+                perSecond[0], perSecond[1], games, double(totals[0].rounds) / games, totals[0].atLimit,
+                totals[0] == totals[1] ? "the same" : "NOT THE SAME");
 }
 
 void gameFigures(int zones, int players, int games, bool headline) {
@@ -160,8 +191,14 @@ int main(int argc, char** argv) {
         gameFigures(100, 8, std::atoi(argv[2]), true);
         return 0;
     }
+    // --simulate N: only the simulated games, for a profiler.
+    if (argc > 2 && std::strcmp(argv[1], "--simulate") == 0) {
+        simulationFigures(std::atol(argv[2]));
+        return 0;
+    }
     chainFigures(quick ? 2000 : 20000);
     gameFigures(100, 8, quick ? 20 : 2000, true);
+    simulationFigures(quick ? 40 : 4000);
     std::printf("cost growth (time per game and per round of turns):\n");
     for (int zones : {10, 25, 50, 100})
         for (int players : {2, 4, 8})
