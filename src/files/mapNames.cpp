@@ -43,7 +43,8 @@ void findNameClashes(const MapRecord& map, Findings& findings) {
             numbers += std::to_string(same[i]);
         }
         findings.push_back({MapFinding::Weight::warning,
-                            "Zones " + numbers + " are all named " + map.zoneName[same[0]] + "."});
+                            "Zones " + numbers + (same.size() == 2 ? " are both named " : " are all named ") +
+                                map.zoneName[same[0]] + "."});
     }
     for (const auto& alike : clashes(map, zones, plainSpelling)) {
         findings.push_back({MapFinding::Weight::warning,

@@ -31,15 +31,34 @@ public:
         for (const int group : weakGroups) {
             if (weakGroups.size() > 1 && group != root(1)) tellCutOff(membersOf(group), findings);
         }
+        // Groups that are a whole cut-off part have been told above.
+        std::vector<std::vector<int>> groups;
         for (int z = 1; z <= zones_; ++z) {
             if (strongHead(z) != z) continue;
             std::vector<int> members;
             for (int y = z; y <= zones_; ++y)
                 if (strongHead(y) == z) members.push_back(y);
-            // A group that is a whole cut-off part has been told above.
-            if (members.size() == membersOf(root(z)).size()) continue;
-            tellDeadEnd(members, findings);
-            tellOutOfReach(members, findings);
+            if (members.size() != membersOf(root(z)).size()) groups.push_back(members);
+        }
+        // One missing link makes a group nothing reaches and a group that
+        // leads nowhere, one on each side. The smaller groups are told
+        // first, and a group that is all the rest of its part is left out:
+        // it is the same fault seen from the other end.
+        std::stable_sort(groups.begin(), groups.end(),
+                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
+        ZoneSet told;
+        for (const auto& members : groups) {
+            const bool deadEnd = !leadsOut(members), outOfReach = !isEntered(members);
+            if (!deadEnd && !outOfReach) continue;
+            ZoneSet rest = told;
+            for (const int z : members) rest.set(static_cast<std::size_t>(z));
+            bool wholePart = true;
+            for (const int z : membersOf(root(members[0])))
+                wholePart = wholePart && rest.test(static_cast<std::size_t>(z));
+            if (wholePart) continue;
+            told = rest;
+            if (deadEnd) tellDeadEnd(members, findings);
+            if (outOfReach) tellOutOfReach(members, findings);
         }
     }
 
@@ -103,11 +122,22 @@ private:
         findings.push_back({MapFinding::Weight::stopsPlay, sentence});
     }
 
-    void tellDeadEnd(const std::vector<int>& members, Findings& findings) const {
-        bool leadsOut = false;
+    bool leadsOut(const std::vector<int>& members) const {
+        bool out = false;
         for (const int z : members)
-            eachLink(z, [&](int to) { leadsOut = leadsOut || !isIn(members, to); });
-        if (leadsOut) return;
+            eachLink(z, [&](int to) { out = out || !isIn(members, to); });
+        return out;
+    }
+
+    bool isEntered(const std::vector<int>& members) const {
+        bool entered = false;
+        for (int z = 1; z <= zones_; ++z) {
+            if (!isIn(members, z)) eachLink(z, [&](int to) { entered = entered || isIn(members, to); });
+        }
+        return entered;
+    }
+
+    void tellDeadEnd(const std::vector<int>& members, Findings& findings) const {
         const std::string sentence =
             members.size() == 1
                 ? capitalized(zoneLabel(map_, members[0])) +
@@ -118,12 +148,6 @@ private:
     }
 
     void tellOutOfReach(const std::vector<int>& members, Findings& findings) const {
-        for (int z = 1; z <= zones_; ++z) {
-            if (isIn(members, z)) continue;
-            bool entersGroup = false;
-            eachLink(z, [&](int to) { entersGroup = entersGroup || isIn(members, to); });
-            if (entersGroup) return;
-        }
         const bool holdsStart = isIn(members, 1);
         const std::string cursor = holdsStart ? "." : ", and the cursor can never go there.";
         const std::string sentence =
