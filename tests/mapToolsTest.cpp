@@ -8,6 +8,7 @@
 #include "files/mapFormat.h"
 #include "files/soundKey.h"
 #include "host/tools/simulation.h"
+#include "host/posix/PosixPlatform.h"
 #include "host/tools/toolCommands.h"
 #include "support.h"
 
@@ -52,10 +53,11 @@ TEST(MapCheck, FindsEachFaultWithItsZones) {
         {"Bad,2,A,11", 2, {}},
     };
     DataDir data;
+    PosixPlatform disk;
     for (const CheckCase& c : cases) {
         data.writeMap("m.map", c.map);
         std::ostringstream out;
-        EXPECT_EQ(checkMapFile((data.maps() / "m.map").string(), out), c.status) << c.map;
+        EXPECT_EQ(checkMapFile(disk, (data.maps() / "m.map").string(), out), c.status) << c.map;
         Lines lines;
         std::istringstream in(out.str());
         for (std::string line; std::getline(in, line);) lines.push_back(line);
@@ -67,9 +69,9 @@ TEST(MapCheck, FindsEachFaultWithItsZones) {
         }
     }
     std::ostringstream out, err;
-    EXPECT_EQ(runToolCommand({"--check-map", (data.maps() / "none.map").string()}, out, err, false), 2);
-    EXPECT_EQ(runToolCommand({"--simulate", "0", "x.map"}, out, err, false), 2);
-    EXPECT_EQ(runToolCommand({"--headless"}, out, err, false), std::nullopt);
+    EXPECT_EQ(runToolCommand({"--check-map", (data.maps() / "none.map").string()}, disk, out, err, false), 2);
+    EXPECT_EQ(runToolCommand({"--simulate", "0", "x.map"}, disk, out, err, false), 2);
+    EXPECT_EQ(runToolCommand({"--headless"}, disk, out, err, false), std::nullopt);
 }
 
 TEST(MapCheck, SoundKeyHearsSpellingsOfOneSoundAsOne) {

@@ -11,7 +11,7 @@ namespace sonarch {
 void Form1::loadMap() {
     mapLoadFailed = true;
     std::string whyNot;
-    const auto text = host_.readTextFile(mapPath, whyNot);
+    const auto text = platform_.readTextFile(mapPath, whyNot);
     MapRecord record;
     if (!text || !parseMap(*text, record, whyNot)) {
         sayIt(mapRefusal(mapPath, whyNot));

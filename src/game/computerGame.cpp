@@ -7,6 +7,44 @@
 
 namespace sonarch {
 
+// No disk, no voice, no picture, and pauses that end as they begin: the
+// pause's tick is the only event there is, and it is due at once.
+class ComputerGames::Silence final : public Platform, public FrontEnd, private Canvas {
+public:
+    Form1* game = nullptr;
+
+    std::string dataFolder() override { return {}; }
+    std::optional<std::vector<std::string>> listFiles(const std::string&) override { return std::nullopt; }
+    bool makeFolder(const std::string&) override { return false; }
+    std::optional<std::string> readTextFile(const std::string&, std::string& whyNot) override {
+        whyNot = "a simulation reads no files";
+        return std::nullopt;
+    }
+    bool replaceFile(const std::string&, const std::string&, std::string& whyNot) override {
+        whyNot = "a simulation writes no files";
+        return false;
+    }
+    double secondsSinceMidnight() override { return 0; }
+
+    std::unique_ptr<Voice> createVoice() override { return std::make_unique<SilentVoice>("simulation"); }
+    void setCaption(const std::string&) override {}
+    void sentenceOut(const std::string&, bool, bool) override {}
+    Canvas& canvas() override { return *this; }
+    void startTimer(int) override {}
+    void stopTimer() override {}
+    void processEvents() override { game->Holder_Timer(); }
+    std::optional<std::string> promptText(const std::string&, Voice*) override { return std::nullopt; }
+    void endProgram() override {}
+
+private:
+    void clear() override {}
+    void setColour(int, int, int) override {}
+    void circle(int, int, int) override {}
+    void textPosition(int, int) override {}
+    void fontSize(int) override {}
+    void write(const std::string&) override {}
+};
+
 namespace {
 void setUp(Form1& game, const MapRecord& map, int players) {
     // Names left from an earlier game would change which names are drawn
@@ -29,7 +67,17 @@ int lastSeatStanding(const Form1& game) {
 }
 }  // namespace
 
-ComputerGameResult playComputerGame(Form1& game, const MapRecord& map, int players, int roundLimit) {
+ComputerGames::ComputerGames() : silence_(std::make_unique<Silence>()) {
+    game_ = std::make_unique<Form1>(*silence_, *silence_);
+    silence_->game = game_.get();
+}
+
+ComputerGames::~ComputerGames() = default;
+
+ComputerGameResult ComputerGames::play(const MapRecord& map, int players, int roundLimit, std::uint64_t seed) {
+    Form1& game = *game_;
+    game.random.pinSeed(seed);
+    game.random.seedFromClock(0);
     ComputerGameResult result;
     players = std::clamp(players, 1, maxPlayerSlots);
     setUp(game, map, players);

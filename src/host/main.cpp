@@ -1,31 +1,40 @@
-// The program's entry: reads the options and starts the host they ask for.
+// The program's entry: reads the options and starts the host they ask for,
+// or the map maker's tools.
+#include <unistd.h>
+
 #include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "host/commandLine.h"
+#include "host/RunOptions.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/interactive.h"
+#include "host/posix/PosixPlatform.h"
 #include "host/tools/toolCommands.h"
 
 int main(int argc, char** argv) {
     using namespace sonarch;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (const auto status = runToolCommand(args, std::cout, std::cerr, standardErrorIsTerminal()))
-        return *status;
-    CommandLine options;
+    {
+        PosixPlatform disk;
+        if (const auto status = runToolCommand(args, disk, std::cout, std::cerr, isatty(2) != 0))
+            return *status;
+    }
+    RunOptions options;
     try {
-        options = parseCommandLine(args);
+        options = parseRunOptions(args);
     } catch (const std::invalid_argument& error) {
         std::cerr << "sonarch: " << error.what() << '\n' << usageText << toolUsageText;
         return 2;
     }
     switch (options.mode) {
-    case CommandLine::Mode::Help: std::cout << usageText << toolUsageText; return 0;
-    case CommandLine::Mode::Headless:
+    case RunOptions::Mode::Help: std::cout << usageText << toolUsageText; return 0;
+    case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);
-        return runHeadless(options.headless, std::cin, std::cout, std::cerr);
+        PosixPlatform platform(options.dataDir);
+        return runHeadless(options, platform, std::cin, std::cout, std::cerr);
+    }
     default: return runInteractive(options);
     }
 }

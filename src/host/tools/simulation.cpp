@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "game/computerGame.h"
-#include "host/tools/SilentHost.h"
 
 namespace sonarch {
 
@@ -36,15 +35,13 @@ void add(SimulationTotals& to, const SimulationTotals& from) {
 // Games first, first + step, first + 2 step... on one game object.
 SimulationTotals playShare(const MapRecord& map, const SimulationOptions& options, long first, long step,
                            std::atomic<long>& done, const std::function<void(long)>* progress) {
-    SilentHost host;
-    Form1 game(host);
-    host.attach(game);
+    ComputerGames games;
     SimulationTotals totals;
     const long every = std::max(1L, options.games / 100);
     long told = 0;
     for (long g = first; g < options.games; g += step) {
-        host.seedGame(gameSeed(options.seed, g));
-        const ComputerGameResult result = playComputerGame(game, map, options.players, options.roundLimit);
+        const ComputerGameResult result =
+            games.play(map, options.players, options.roundLimit, gameSeed(options.seed, g));
         ++totals.games;
         totals.rounds += result.rounds;
         if (result.winner == 0) ++totals.atLimit;

@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 
-#include "game/Form1.h"
+#include "game/computerGame.h"
 
 namespace sonarch {
 

@@ -6,11 +6,8 @@
 #include <chrono>
 #include <stdexcept>
 
-#include <unistd.h>
-
 #include "files/mapCheck.h"
 #include "files/mapFormat.h"
-#include "host/diskFiles.h"
 #include "host/tools/simulation.h"
 
 namespace sonarch {
@@ -32,9 +29,9 @@ Number wholeOption(const std::string& name, const std::string& text, Number lowe
 }
 
 // The map, or the game's own sentence for a file it refuses.
-std::optional<MapRecord> readMap(const std::string& path, std::string& refusal) {
+std::optional<MapRecord> readMap(Platform& disk, const std::string& path, std::string& refusal) {
     std::string whyNot;
-    const auto text = disk::readTextFile(path, whyNot);
+    const auto text = disk.readTextFile(path, whyNot);
     MapRecord map;
     if (!text || !parseMap(*text, map, whyNot)) {
         refusal = mapRefusal(path, whyNot);
@@ -75,10 +72,10 @@ SimulateCommand readSimulateOptions(const std::vector<std::string>& args) {
     return command;
 }
 
-int simulateMapFile(const SimulateCommand& command, std::ostream& out, std::ostream& err,
+int simulateMapFile(Platform& disk, const SimulateCommand& command, std::ostream& out, std::ostream& err,
                     bool errIsTerminal) {
     std::string refusal;
-    const auto map = readMap(command.path, refusal);
+    const auto map = readMap(disk, command.path, refusal);
     if (!map) {
         out << refusal << '\n';
         return 2;
@@ -111,11 +108,9 @@ int simulateMapFile(const SimulateCommand& command, std::ostream& out, std::ostr
 
 }  // namespace
 
-bool standardErrorIsTerminal() { return isatty(2) != 0; }
-
-int checkMapFile(const std::string& path, std::ostream& out) {
+int checkMapFile(Platform& disk, const std::string& path, std::ostream& out) {
     std::string refusal;
-    const auto map = readMap(path, refusal);
+    const auto map = readMap(disk, path, refusal);
     if (!map) {
         out << refusal << '\n';
         return 2;
@@ -134,15 +129,15 @@ int checkMapFile(const std::string& path, std::ostream& out) {
     return stopping == 0 ? 0 : 1;
 }
 
-std::optional<int> runToolCommand(const std::vector<std::string>& args, std::ostream& out,
+std::optional<int> runToolCommand(const std::vector<std::string>& args, Platform& disk, std::ostream& out,
                                   std::ostream& err, bool errIsTerminal) {
     if (args.empty() || (args[0] != "--check-map" && args[0] != "--simulate")) return std::nullopt;
     try {
         if (args[0] == "--check-map") {
             if (args.size() != 2) throw std::invalid_argument("--check-map needs one map file");
-            return checkMapFile(args[1], out);
+            return checkMapFile(disk, args[1], out);
         }
-        return simulateMapFile(readSimulateOptions(args), out, err, errIsTerminal);
+        return simulateMapFile(disk, readSimulateOptions(args), out, err, errIsTerminal);
     } catch (const std::invalid_argument& error) {
         err << "sonarch: " << error.what() << '\n' << toolUsageText;
         return 2;
