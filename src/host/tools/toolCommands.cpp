@@ -94,9 +94,8 @@ int simulateMapFile(Platform& disk, const SimulateCommand& command, std::ostream
     std::function<void(long)> progress;
     if (errIsTerminal) {
         progress = [&](long done) {
-            const int tenths = static_cast<int>(done * 40 / options.games);
-            err << "\r[" << std::string(static_cast<std::size_t>(tenths), '#')
-                << std::string(static_cast<std::size_t>(40 - tenths), '.') << "] " << done << " of "
+            const auto filled = static_cast<std::size_t>(done * 40 / options.games);
+            err << "\r[" << std::string(filled, '#') << std::string(40 - filled, '.') << "] " << done << " of "
                 << options.games << " games" << std::flush;
         };
     }
