@@ -4,15 +4,16 @@
 #include <algorithm>
 #include <string>
 
+#include "game/chain.h"
+
 #include "game/Form1.h"
-#include "game/chainSearch.h"
 
 namespace sonarch {
 
 void Form1::calcChain(const int& index) {
     if (index < 0 || index > maxPlayerSlots) return;
     const int player = index;
-    const int best = largestReach(*this, player);
+    const int best = largestChain(*this, player);
     chain[player] = best;
 
     // A player who never held a starting zone cannot have lost it.
@@ -20,6 +21,7 @@ void Form1::calcChain(const int& index) {
 
     if (player == humanPlayer) {
         addMessage("You have been defeated! Game over. Main Menu.");
+        playCue(Cue::Defeat);
         humanPlayer = 0;
         menuState = 1;
         menuCursor = 0;
@@ -35,6 +37,7 @@ void Form1::calcChain(const int& index) {
     // The human's name is never emptied, so this counts the computer players.
     if (playersOut >= playerCount - 1) {
         addMessage(sentence + " Congratulations, you have won! Main Menu.");
+        playCue(Cue::Victory);
         humanPlayer = 0;
         menuState = 1;
         menuCursor = 0;

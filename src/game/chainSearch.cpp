@@ -5,6 +5,8 @@
 // runs), the strongly connected groups are found once instead.
 #include "game/chainSearch.h"
 
+#include "game/chain.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -208,7 +210,7 @@ int largestReachByStrongGroups(const Form1& game, int player) {
     return StrongGroups(game, player).largest();
 }
 
-int largestReach(const Form1& game, int player) {
+int largestChain(const Form1& game, int player) {
     const int zones = std::clamp(game.zoneCount, 0, maxZones);
     const Zones owned = ownedBy(game, player, zones);
     int total = 0;
