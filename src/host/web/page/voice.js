@@ -1,0 +1,68 @@
+// How the game's sentences are heard: written into a live region, which the
+// player's own screen reader speaks at once, cutting off the sentence before;
+// or spoken by the browser's own voice; or both; or neither. The choice comes
+// from the address (?voice=), else from the last visit, else the screen reader.
+'use strict';
+
+const sonarchVoice = (() => {
+  const CHOICES = ['screen-reader', 'built-in', 'both', 'none'];
+  const REMEMBERED = 'sonarch.voice';
+  const synth = 'speechSynthesis' in window ? window.speechSynthesis : null;
+  let region = null;
+  let choice = 'screen-reader';
+  let rate = 1;
+  let volume = 1;
+
+  function rememberedChoice() {
+    const asked = new URLSearchParams(location.search).get('voice');
+    if (CHOICES.includes(asked)) return asked;
+    try {
+      const kept = localStorage.getItem(REMEMBERED);
+      if (CHOICES.includes(kept)) return kept;
+    } catch (refused) { /* storage off: the default it is */ }
+    return 'screen-reader';
+  }
+
+  // A live region speaks only when its text changes, so the same sentence
+  // twice in a row differs by a trailing no-break space the second time.
+  function announce(text) {
+    if (text !== '' && region.textContent.replace(/\u00a0$/, '') === text) {
+      text = region.textContent.endsWith('\u00a0') ? text : text + '\u00a0';
+    }
+    region.textContent = text;
+  }
+
+  function speakAloud(text) {
+    synth.cancel();
+    if (text === '') return;
+    const utterance = new SpeechSynthesisUtterance(text);
+    utterance.rate = rate;
+    utterance.volume = volume;
+    utterance.lang = 'en';
+    synth.speak(utterance);
+  }
+
+  return {
+    CHOICES,
+    attach(liveRegion, control) {
+      region = liveRegion;
+      choice = rememberedChoice();
+      control.value = choice;
+      control.addEventListener('change', () => {
+        choice = control.value;
+        if (synth && choice !== 'built-in' && choice !== 'both') synth.cancel();
+        try { localStorage.setItem(REMEMBERED, choice); } catch (refused) { /* kept for this visit */ }
+      });
+    },
+    setRate(speedFactor) { rate = speedFactor; },
+    setVolume(level) { volume = level; },
+    speak(text) {
+      const aloud = (choice === 'built-in' || choice === 'both') && synth !== null;
+      // Without a voice in the browser the screen reader is the only way.
+      const toReader = choice === 'screen-reader' || choice === 'both' ||
+        (choice === 'built-in' && synth === null);
+      if (toReader) announce(text);
+      if (aloud) speakAloud(text);
+    },
+  };
+})();
