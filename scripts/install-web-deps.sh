@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what the page and its browser tests need: Debian's emscripten and
+# Installs what the page's browser tests need: Debian's emscripten and
 # Chromium, npm when the machine's Node.js lacks it, and the npm packages
 # pinned in tests/web (puppeteer-core, which is told not to fetch a browser
 # of its own, and axe-core).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/install-deps.sh" "$here/web-packages.txt"
+"$here/install-deps.sh" "$here/browser-test-packages.txt"
 if ! command -v npm >/dev/null; then
     printf 'npm\n' >"${TMPDIR:-/tmp}/sonarch-npm.txt"
     "$here/install-deps.sh" "${TMPDIR:-/tmp}/sonarch-npm.txt"
