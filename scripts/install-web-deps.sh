@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the page's browser tests need: Debian's emscripten and
 # Chromium, npm when the machine's Node.js lacks it, and the npm packages
-# pinned in tests/web (puppeteer-core, which is told not to fetch a browser
+# pinned in package.json for tests/web (puppeteer-core, which is told not to fetch a browser
 # of its own, and axe-core).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,9 +11,9 @@ if ! command -v npm >/dev/null; then
     printf 'npm\n' >"${TMPDIR:-/tmp}/sonarch-npm.txt"
     "$here/install-deps.sh" "${TMPDIR:-/tmp}/sonarch-npm.txt"
 fi
-tests=$here/../tests/web
+top=$here/..
 # npm ci starts afresh each time; skip it while the installed tree matches the lock.
-if ! cmp -s "$tests/package-lock.json" "$tests/node_modules/.sonarch-lock" 2>/dev/null; then
-    (cd "$tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
-    cp "$tests/package-lock.json" "$tests/node_modules/.sonarch-lock"
+if ! cmp -s "$top/package-lock.json" "$top/node_modules/.sonarch-lock" 2>/dev/null; then
+    (cd "$top" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+    cp "$top/package-lock.json" "$top/node_modules/.sonarch-lock"
 fi

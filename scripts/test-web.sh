@@ -9,4 +9,4 @@ scripts/install-web-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target sonarch
 scripts/build-web.sh
-cd tests/web && node --test --test-concurrency=1
+node --test --test-concurrency=1 tests/web/
