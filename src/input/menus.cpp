@@ -29,7 +29,7 @@ void Form1::openFileList(const std::string& announcement, const std::string& fol
     // Read afresh each time a list opens, so a game saved a moment ago is
     // there; one reading serves both the length of the list and its names.
     File1.folder = folder;
-    File1.entries = host_.listFiles(folder).value_or(std::vector<std::string>{});
+    File1.entries = platform_.listFiles(folder).value_or(std::vector<std::string>{});
     length = static_cast<int>(File1.entries.size());
     menuState = list;
     menuCursor = 0;
@@ -73,7 +73,7 @@ void Form1::mainMenuKeys(short& keyCode) {
         }
         const std::string prompt = "Name your save and hit enter.";
         sayIt(prompt);
-        const auto name = host_.promptText(prompt);
+        const auto name = frontEnd_.promptText(prompt, speakingVoice());
         if (name) {
             saveGame(*name);
         } else {
@@ -88,7 +88,7 @@ void Form1::mainMenuKeys(short& keyCode) {
         }
         sayIt("Goodbye!");
         hold(1);
-        host_.endProgram();
+        frontEnd_.endProgram();
         break;
     default: break;
     }
@@ -106,7 +106,7 @@ void Form1::mapListKeys(short& keyCode) {
             const std::string& fileName = File1.entries[menuCursor - 1];
             sayIt(fileName);
             if (keyCode == key::Enter) {
-                mapPath = host_.programFolder() + "/Maps/" + fileName;
+                mapPath = mapsFolder() + "/" + fileName;
                 loadMap();
                 // A refused map has said why; the list stays open on it.
                 if (!mapLoadFailed) {

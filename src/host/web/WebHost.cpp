@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "game/Form1.h"
 #include "host/speech/speechScale.h"
 #include "host/web/pageCalls.h"
 
@@ -22,12 +21,10 @@ public:
 enum EventKind { KeyDown = 1, KeyUp = 2, Tick = 3 };
 int kindOf(int event) { return (event >> 24) & 0xff; }
 short shiftOf(int event) { return static_cast<short>((event >> 16) & 0xff); }
-short codeOf(int event) { return static_cast<short>(event & 0x7fff); }
+short lowBitsOf(int event) { return static_cast<short>(event & 0x7fff); }
 }  // namespace
 
-WebHost::WebHost(std::optional<std::uint64_t> seed) : LocalHost(gameFolder, seed, {}) {}
-
-std::unique_ptr<Voice> WebHost::createVoice(std::string&) { return std::make_unique<PageVoice>(); }
+std::unique_ptr<Voice> WebHost::createVoice() { return std::make_unique<PageVoice>(); }
 
 void WebHost::setCaption(const std::string& text) { pageSetCaption(text.c_str()); }
 
@@ -46,36 +43,33 @@ void WebHost::stopTimer() {
 }
 
 void WebHost::processEvents() {
+    if (keys_.deliverOne(*game_)) return;
     pageWaitForEvent();
-    while (const int event = pageTakeEvent()) {
-        if (ended_) return;
-        deliver(event);
+    // Events are taken up to the first key, so that a tick never overtakes
+    // a key that came before it.
+    while (!ended_ && keys_.empty()) {
+        const int event = pageTakeEvent();
+        if (event == 0) break;
+        take(event);
     }
+    if (!ended_) keys_.deliverOne(*game_);
 }
 
-void WebHost::deliver(int event) {
-    if (!form_) return;
-    short code = codeOf(event);
-    const short shift = shiftOf(event);
+void WebHost::take(int event) {
+    const KeyStroke stroke{lowBitsOf(event), shiftOf(event)};
     switch (kindOf(event)) {
-    case KeyDown: form_->Form_KeyDown(code, shift); break;
-    case KeyUp: form_->Form_KeyUp(code, shift); break;
+    case KeyDown: keys_.press(stroke); break;
+    case KeyUp: keys_.release(stroke); break;
     case Tick:
-        if (code == (timerRound_ & 0x7fff)) form_->Holder_Timer();
+        if (stroke.code == (timerRound_ & 0x7fff)) game_->tick();
         break;
     default: break;
     }
 }
 
-bool WebHost::writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
-    if (!LocalHost::writeTextFile(path, contents, whyNot)) return false;
-    // A save counts only once it lasts beyond the page.
-    if (pageStoreFiles()) return true;
-    whyNot = "the browser would not keep it in its storage";
-    return false;
-}
-
-std::optional<std::string> WebHost::promptText(const std::string& prompt) {
+// The screen reader reads the dialog's field as the player types; the
+// game's voice has said the question already.
+std::optional<std::string> WebHost::promptText(const std::string& prompt, Voice*) {
     char* answer = pageAskText(prompt.c_str());
     if (!answer) return std::nullopt;
     std::string text = answer;
@@ -85,6 +79,7 @@ std::optional<std::string> WebHost::promptText(const std::string& prompt) {
 
 void WebHost::endProgram() {
     ended_ = true;
+    keys_.clear();
     pageEnded();
 }
 

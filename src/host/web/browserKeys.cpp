@@ -10,30 +10,38 @@ namespace sonarch::web {
 namespace {
 // Keys whose code depends on their place on the keyboard, not on the layout.
 constexpr std::array<std::pair<std::string_view, short>, 46> byPlace{{
-    {"Backspace", 8},       {"Tab", key::Tab},          {"Enter", key::Enter},
-    {"NumpadEnter", key::Enter}, {"ShiftLeft", key::Shift}, {"ShiftRight", key::Shift},
-    {"ControlLeft", key::Ctrl}, {"ControlRight", key::Ctrl}, {"AltLeft", key::Alt},
-    {"AltRight", key::Alt}, {"Pause", 19},              {"CapsLock", 20},
-    {"Escape", key::Escape}, {"Space", key::Space},     {"PageUp", 33},
-    {"PageDown", 34},       {"End", 35},                {"Home", 36},
-    {"ArrowLeft", key::Left}, {"ArrowUp", key::Up},     {"ArrowRight", key::Right},
-    {"ArrowDown", key::Down}, {"PrintScreen", 44},      {"Insert", 45},
-    {"Delete", 46},         {"MetaLeft", 91},           {"MetaRight", 92},
-    {"ContextMenu", 93},    {"NumpadMultiply", 106},    {"NumpadAdd", 107},
-    {"NumpadSubtract", 109}, {"NumpadDivide", 111},     {"NumLock", 144},
-    {"ScrollLock", 145},    {"Semicolon", 186},         {"Equal", 187},
-    {"NumpadEqual", 187},   {"Comma", key::Comma},      {"Minus", 189},
-    {"Period", key::Period}, {"Slash", 191},            {"Backquote", key::Grave},
-    {"BracketLeft", 219},   {"Backslash", 220},         {"BracketRight", 221},
-    {"Quote", 222},
+    {"Backspace", key::Backspace},     {"Tab", key::Tab},
+    {"Enter", key::Enter},             {"NumpadEnter", key::Enter},
+    {"ShiftLeft", key::Shift},         {"ShiftRight", key::Shift},
+    {"ControlLeft", key::Ctrl},        {"ControlRight", key::Ctrl},
+    {"AltLeft", key::Alt},             {"AltRight", key::Alt},
+    {"Pause", key::Pause},             {"CapsLock", key::CapsLock},
+    {"Escape", key::Escape},           {"Space", key::Space},
+    {"PageUp", key::PageUp},           {"PageDown", key::PageDown},
+    {"End", key::End},                 {"Home", key::Home},
+    {"ArrowLeft", key::Left},          {"ArrowUp", key::Up},
+    {"ArrowRight", key::Right},        {"ArrowDown", key::Down},
+    {"PrintScreen", key::PrintScreen}, {"Insert", key::Insert},
+    {"Delete", key::Delete},           {"MetaLeft", key::LeftWindows},
+    {"MetaRight", key::RightWindows},  {"ContextMenu", key::Menu},
+    {"NumpadMultiply", key::KeypadMultiply}, {"NumpadAdd", key::KeypadPlus},
+    {"NumpadSubtract", key::KeypadMinus},    {"NumpadDivide", key::KeypadDivide},
+    {"NumLock", key::NumLock},         {"ScrollLock", key::ScrollLock},
+    {"Semicolon", key::Semicolon},     {"Equal", key::Equals},
+    {"NumpadEqual", key::Equals},      {"Comma", key::Comma},
+    {"Minus", key::Minus},             {"Period", key::Period},
+    {"Slash", key::Slash},             {"Backquote", key::Grave},
+    {"BracketLeft", key::LeftBracket}, {"Backslash", key::Backslash},
+    {"BracketRight", key::RightBracket}, {"Quote", key::Apostrophe},
 }};
 
 // The keypad with Num Lock off: what the browser says the key does, by the
 // cursor key printed on it.
 constexpr std::array<std::pair<std::string_view, short>, 11> keypadCursorKeys{{
-    {"Insert", 45}, {"End", 35},   {"ArrowDown", key::Down}, {"PageDown", 34},
-    {"ArrowLeft", key::Left}, {"Clear", 12}, {"ArrowRight", key::Right}, {"Home", 36},
-    {"ArrowUp", key::Up},     {"PageUp", 33}, {"Delete", 46},
+    {"Insert", key::Insert}, {"End", key::End},     {"ArrowDown", key::Down},
+    {"PageDown", key::PageDown}, {"ArrowLeft", key::Left}, {"Clear", key::Clear},
+    {"ArrowRight", key::Right}, {"Home", key::Home}, {"ArrowUp", key::Up},
+    {"PageUp", key::PageUp}, {"Delete", key::Delete},
 }};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -48,7 +56,7 @@ std::optional<short> latinLetter(std::string_view text) {
 
 std::optional<short> keypadKey(std::string_view code, std::string_view key) {
     // With Num Lock on the key types its digit or its decimal sign.
-    if (code == "NumpadDecimal") return key == "Delete" ? 46 : 110;
+    if (code == "NumpadDecimal") return key == "Delete" ? key::Delete : key::KeypadDecimal;
     const std::string_view digit = code.substr(6);
     if (digit.size() != 1 || !isDigit(digit[0])) return std::nullopt;
     if (key.size() == 1 && isDigit(key[0])) return static_cast<short>(key::Keypad0 + (digit[0] - '0'));

@@ -5,24 +5,31 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
-#include "game/Form1.h"
+#include "game/GameSession.h"
+#include "host/web/BrowserStorage.h"
 #include "host/web/WebHost.h"
 #include "host/web/browserKeys.h"
 #include "host/web/pageCalls.h"
+#include "input/keyCodes.h"
 
 extern "C" EMSCRIPTEN_KEEPALIVE int sonarchVirtualKey(const char* code, const char* key) {
+    // Browsers and laptop keyboards often keep F12 for themselves; Backslash
+    // does its work, and the page's help says so.
+    if (std::string_view(code) == "Backslash") return sonarch::key::F12;
     return sonarch::web::virtualKeyCode(code, key).value_or(0);
 }
 
 int main() {
     using namespace sonarch;
-    std::optional<std::uint64_t> seed;
-    if (const double asked = pageSeed(); asked >= 0) seed = static_cast<std::uint64_t>(asked);
-    static web::WebHost host(seed);
-    static Form1 game(host);
-    host.attach(game);
-    game.Form_Load();
-    while (!host.ended()) host.processEvents();
+    RandomSetup random;
+    if (const double asked = pageSeed(); asked >= 0) random.seed = static_cast<std::uint64_t>(asked);
+    static web::BrowserStorage storage;
+    static web::WebHost page;
+    static GameSession game(storage, page, random);
+    page.attach(game);
+    game.start();
+    while (!page.ended()) page.processEvents();
     return 0;
 }

@@ -7,10 +7,6 @@
 const sonarchKeyboard = (() => {
   const MODIFIERS = new Set(['ShiftLeft', 'ShiftRight', 'ControlLeft', 'ControlRight',
     'AltLeft', 'AltRight']);
-  // Browsers and laptop keyboards often keep F12 for themselves; Backslash
-  // does what it does, and the page's help says so.
-  const STAND_INS = { Backslash: 123 };
-
   function shiftMask(event) {
     return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
   }
@@ -18,7 +14,7 @@ const sonarchKeyboard = (() => {
   function gameKey(event, virtualKey) {
     if (event.isComposing || event.metaKey) return 0;
     if ((event.ctrlKey || event.altKey) && !MODIFIERS.has(event.code)) return 0;
-    return STAND_INS[event.code] || virtualKey(event.code, event.key);
+    return virtualKey(event.code, event.key);
   }
 
   return {

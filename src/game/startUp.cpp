@@ -6,44 +6,40 @@
 
 namespace sonarch {
 
-Form1::Form1(Host& host) : host_(host) {}
+Form1::Form1(Platform& platform, FrontEnd& frontEnd) : platform_(platform), frontEnd_(frontEnd) {}
 
-std::string Form1::mapsFolder() { return host_.programFolder() + "/Maps"; }
-std::string Form1::savesFolder() { return host_.programFolder() + "/Saves"; }
+std::string Form1::mapsFolder() { return platform_.dataFolder() + "/Maps"; }
+std::string Form1::savesFolder() { return platform_.dataFolder() + "/Saves"; }
 
 void Form1::Form_Load() {
-    host_.seedRandom(host_.secondsSinceMidnight());
+    random.seedFromClock(platform_.secondsSinceMidnight());
     mapFileCount = 0;
     menuState = 1;
 
     std::string trouble;
-    const auto maps = host_.listFiles(mapsFolder());
+    const auto maps = platform_.listFiles(mapsFolder());
     if (maps) {
         mapFileCount = static_cast<int>(maps->size());
     } else {
         trouble += " The Maps folder beside the program is missing, so there are no maps to choose.";
     }
     // A fresh installation may lack the saves folder; saving needs it.
-    if (!host_.listFiles(savesFolder())) host_.makeFolder(savesFolder());
-    const auto saves = host_.listFiles(savesFolder());
+    if (!platform_.listFiles(savesFolder())) platform_.makeFolder(savesFolder());
+    const auto saves = platform_.listFiles(savesFolder());
     saveFileCount = saves ? static_cast<int>(saves->size()) : 0;
 
-    std::string whyNoVoice;
-    voice = host_.createVoice(whyNoVoice);
-    if (voice) {
-        voice->setRate(3);
-        voice->setVolume(100);
-    } else {
-        trouble += " Speech is unavailable (" + whyNoVoice +
-                   "), so sentences are shown as text only.";
-    }
+    voice = frontEnd_.createVoice();
+    voice->setRate(3);
+    voice->setVolume(100);
+    if (const std::string whyNoVoice = voice->whyUnheard(); !whyNoVoice.empty())
+        trouble += " Speech is unavailable (" + whyNoVoice + "), so sentences are shown as text only.";
 
     ctrlHeld = 0;
     humanPlayer = 0;
     sapiOn = true;
     messageCount = 0;
     messages[0] = "";
-    host_.setCaption("");
+    frontEnd_.setCaption("");
     setupStep = 0;
     // One sentence, so that a start-up problem does not cut the welcome off.
     sayIt("Welcome to Sonarch Alpha 1.4 by Korvel." + trouble);

@@ -1,0 +1,31 @@
+// What every platform gives the game: the folders and files beside the
+// program, and the clock. Each member says what the game relies on.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sonarch {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The folder that holds Maps/ and Saves/, without a trailing separator.
+    virtual std::string dataFolder() = 0;
+    // The ordinary files of a folder, sorted by name, the same at every
+    // reading; nullopt when the folder cannot be read.
+    virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder) = 0;
+    // Creates a folder; false when it is not there afterwards.
+    virtual bool makeFolder(const std::string& folder) = 0;
+    // A whole text file; nullopt with the reason when it cannot be read.
+    virtual std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) = 0;
+    // Replaces a file whole or not at all: a failure at any step leaves the
+    // earlier file as it was. False with the reason on failure.
+    virtual bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) = 0;
+    // Seconds since midnight, with their fraction.
+    virtual double secondsSinceMidnight() = 0;
+};
+
+}  // namespace sonarch

@@ -1,0 +1,27 @@
+// The platform on Linux and other POSIX systems: the disk beside the program
+// (or a data folder given on the command line) and the clock.
+#pragma once
+
+#include <string>
+
+#include "game/Platform.h"
+
+namespace sonarch {
+
+class PosixPlatform final : public Platform {
+public:
+    // dataDir: holds Maps/ and Saves/, empty for the program's own folder.
+    explicit PosixPlatform(std::string dataDir = {});
+
+    std::string dataFolder() override;
+    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
+    bool makeFolder(const std::string& folder) override;
+    std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;
+    bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
+    double secondsSinceMidnight() override;
+
+private:
+    std::string dataDir_;
+};
+
+}  // namespace sonarch
