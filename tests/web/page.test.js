@@ -97,3 +97,13 @@ test('Simple World has its picture, other maps none', async () => {
   assert.equal(tints.filter((tint) => tint === '200,255,255').length, 1, tints.join(' '));
   assert.equal(tints.filter((tint) => tint === '255,255,255').length, 5, tints.join(' '));
 });
+
+test('the voice chosen in the address is kept for the next visit', async () => {
+  let page = await h.openGame(browser, server, '?voice=none');
+  assert.equal(await h.spoken(page), '');
+  assert.equal(await page.$eval('#log li', (entry) => entry.textContent), h.WELCOME);
+  page = await h.openGame(browser, server);
+  assert.equal(await page.$eval('#voice-choice', (control) => control.value), 'none');
+  await page.select('#voice-choice', 'screen-reader');
+  assert.equal(await h.press(page, 'Down'), 'NewGame');
+});

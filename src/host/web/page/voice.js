@@ -46,12 +46,16 @@ const sonarchVoice = (() => {
     CHOICES,
     attach(liveRegion, control) {
       region = liveRegion;
+      const remember = () => {
+        try { localStorage.setItem(REMEMBERED, choice); } catch (refused) { /* kept for this visit */ }
+      };
       choice = rememberedChoice();
       control.value = choice;
+      remember();
       control.addEventListener('change', () => {
         choice = control.value;
         if (synth && choice !== 'built-in' && choice !== 'both') synth.cancel();
-        try { localStorage.setItem(REMEMBERED, choice); } catch (refused) { /* kept for this visit */ }
+        remember();
       });
     },
     setRate(speedFactor) { rate = speedFactor; },
