@@ -107,3 +107,15 @@ test('the voice chosen in the address is kept for the next visit', async () => {
   await page.select('#voice-choice', 'screen-reader');
   assert.equal(await h.press(page, 'Down'), 'NewGame');
 });
+
+test('a map added from disk is in the map list from the next visit', async () => {
+  let page = await h.openGame(browser, server);
+  const file = require('node:path').join(h.newProfile(), 'Zebra Isles.map');
+  require('node:fs').writeFileSync(file, 'Zebra Isles\n2\nNorth Isle\n1\n1\nSouth Isle\n1\n0\n');
+  await (await page.$('#add-map')).uploadFile(file);
+  await page.waitForFunction(() => document.getElementById('page-status').textContent.includes('added'));
+  page = await h.openGame(browser, server);
+  for (const key of ['Enter', 'Enter', 'Up']) await h.press(page, key);
+  assert.equal(await h.press(page, 'Up'), 'Zebra Isles.map');
+  assert.equal(await h.press(page, 'Enter'), 'How many computer players would you like? The max is 0.');
+});
