@@ -1,6 +1,6 @@
 // The page's side of the browser host: each call goes to the page's script
 // (page/*.js), which owns the document, the browser's voice and storage.
-// The two marked as waiting suspend the game, not the page, until the page
+// Those marked as waiting suspend the game, not the page, until the page
 // answers; the page keeps handling its events meanwhile.
 #pragma once
 
