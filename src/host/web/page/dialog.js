@@ -5,10 +5,22 @@
 
 const sonarchDialog = (() => {
   let dialog = null, form = null, label = null, field = null, returnTo = null;
+  const NAMED = { ' ': 'space', '.': 'dot' };
+
+  function spoken(character) {
+    if (NAMED[character]) return NAMED[character];
+    return /^[A-Z]$/.test(character) ? `capital ${character}` : character;
+  }
 
   return {
-    attach(elements) {
+    // echo(text): says a typed or erased character for players without a
+    // screen reader.
+    attach(elements, echo) {
       ({ dialog, form, label, field, returnTo } = elements);
+      field.addEventListener('keydown', (event) => {
+        if (event.key.length === 1) echo(spoken(event.key));
+        if (event.key === 'Backspace') echo(field.value ? `erased ${spoken(field.value.slice(-1))}` : 'empty');
+      });
     },
     // Resolves with the typed text, or null when cancelled.
     ask(prompt) {

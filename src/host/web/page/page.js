@@ -53,7 +53,7 @@
   sonarchVoice.attach($('speech'), $('voice-choice'));
   sonarchBoard.attach($('board'));
   sonarchDialog.attach({ dialog: $('save-dialog'), form: $('save-form'),
-    label: $('save-label'), field: $('save-name'), returnTo: area });
+    label: $('save-label'), field: $('save-name'), returnTo: area }, (text) => sonarchVoice.echo(text));
 
   function readFile(input, take) {
     input.addEventListener('change', async () => {

@@ -60,6 +60,11 @@ const sonarchVoice = (() => {
     },
     setRate(speedFactor) { rate = speedFactor; },
     setVolume(level) { volume = level; },
+    // Typing in the save dialog: a screen reader reads it by itself, so only
+    // the built-in voice alone has to say it.
+    echo(text) {
+      if (choice === 'built-in' && synth !== null) speakAloud(text);
+    },
     speak(text) {
       const aloud = (choice === 'built-in' || choice === 'both') && synth !== null;
       // Without a voice in the browser the screen reader is the only way.
