@@ -31,5 +31,11 @@ TEST(BrowserKeys, MatchTheWindowsCodes) {
         EXPECT_EQ(virtualKeyCode(code, key).value_or(0), expected) << code << " typing " << key;
 }
 
+TEST(BrowserKeys, StandInsForTheFunctionKeysBrowsersKeep) {
+    const BrowserKey table[] = {{"Slash", "/", 112}, {"Minus", "-", 120}, {"Equal", "=", 121},
+                                {"Quote", "'", 122}, {"Backslash", "\\", 123}, {"KeyQ", "q", 'Q'}};
+    for (const auto& [code, key, expected] : table) EXPECT_EQ(pageKeyCode(code, key).value_or(0), expected) << code;
+}
+
 }  // namespace
 }  // namespace sonarch::web

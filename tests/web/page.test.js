@@ -106,6 +106,10 @@ test('the voice chosen in the address is kept for the next visit', async () => {
   assert.equal(await page.$eval('#voice-choice', (control) => control.value), 'none');
   await page.select('#voice-choice', 'screen-reader');
   assert.equal(await h.press(page, 'Down'), 'NewGame');
+  // Minus stands in for F9, the rate key, which leaves a screen reader's rate alone.
+  await page.keyboard.press('Minus');
+  await h.settle(page);
+  assert.equal(await h.spoken(page), "Your screen reader's own rate applies; change it there.");
 });
 
 test('a map added from disk is in the map list from the next visit', async () => {

@@ -15,6 +15,15 @@ public:
     void setRate(int rate) override { pageSetVoiceRate(speech::speedFactor(rate)); }
     void setVolume(int volume) override { pageSetVoiceVolume(volume / 100.0); }
     void speak(const std::string& text) override { pageSpeak(text.c_str()); }
+    // The screen reader keeps the player's own rate; the browser's voice
+    // takes the game's.
+    RateSetBy rateSetBy() const override {
+        switch (pageVoiceRateSetBy()) {
+        case 0: return RateSetBy::Game;
+        case 1: return RateSetBy::Player;
+        default: return RateSetBy::Nobody;
+        }
+    }
 };
 
 // How the page packs an event: kind, shift mask, key code or timer round.

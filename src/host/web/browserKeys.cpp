@@ -44,6 +44,13 @@ constexpr std::array<std::pair<std::string_view, short>, 11> keypadCursorKeys{{
     {"PageUp", key::PageUp}, {"Delete", key::Delete},
 }};
 
+// Keys the game leaves unused, each near the meaning of its function key:
+// the question mark for help, minus and equals (plus) for slower and faster.
+constexpr std::array<std::pair<std::string_view, short>, 5> standIns{{
+    {"Slash", key::F1}, {"Minus", key::F9}, {"Equal", key::F10}, {"Quote", key::F11},
+    {"Backslash", key::F12},
+}};
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<short> latinLetter(std::string_view text) {
@@ -96,6 +103,12 @@ std::optional<short> virtualKeyCode(std::string_view code, std::string_view key)
     for (const auto& [place, vk] : byPlace)
         if (place == code) return vk;
     return std::nullopt;
+}
+
+std::optional<short> pageKeyCode(std::string_view code, std::string_view key) {
+    for (const auto& [place, functionKey] : standIns)
+        if (place == code) return functionKey;
+    return virtualKeyCode(code, key);
 }
 
 }  // namespace sonarch::web

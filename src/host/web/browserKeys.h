@@ -13,4 +13,9 @@ namespace sonarch::web {
 // layout ("q", "ArrowLeft"). Nothing for a key the game has no code for.
 std::optional<short> virtualKeyCode(std::string_view code, std::string_view key);
 
+// What a key does on the page: the same as virtualKeyCode, except for the
+// keys that stand in for the function keys browsers and laptop keyboards
+// keep for themselves (help, fullscreen, developer tools, volume).
+std::optional<short> pageKeyCode(std::string_view code, std::string_view key);
+
 }  // namespace sonarch::web

@@ -7,6 +7,7 @@
 EM_JS(void, pageSpeak, (const char* text), { sonarchPage.speak(UTF8ToString(text)); });
 EM_JS(void, pageSetVoiceRate, (double speedFactor), { sonarchPage.setVoiceRate(speedFactor); });
 EM_JS(void, pageSetVoiceVolume, (double volume), { sonarchPage.setVoiceVolume(volume); });
+EM_JS(int, pageVoiceRateSetBy, (), { return sonarchPage.voiceRateSetBy(); });
 EM_JS(void, pageSetCaption, (const char* text), { sonarchPage.setCaption(UTF8ToString(text)); });
 EM_JS(void, pageSentence, (const char* text, int recorded, int spoken), {
     sonarchPage.sentence(UTF8ToString(text), recorded != 0, spoken != 0);

@@ -9,6 +9,9 @@ extern "C" {
 void pageSpeak(const char* text);
 void pageSetVoiceRate(double speedFactor);
 void pageSetVoiceVolume(double volume);
+// Whose rate the chosen voice speaks at: 0 the game's, 1 the player's own
+// (a screen reader), 2 nobody's (no voice).
+int pageVoiceRateSetBy();
 void pageSetCaption(const char* text);
 void pageSentence(const char* text, int recorded, int spoken);
 

@@ -5,20 +5,15 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 #include "game/GameSession.h"
 #include "host/web/BrowserStorage.h"
 #include "host/web/WebHost.h"
 #include "host/web/browserKeys.h"
 #include "host/web/pageCalls.h"
-#include "input/keyCodes.h"
 
 extern "C" EMSCRIPTEN_KEEPALIVE int sonarchVirtualKey(const char* code, const char* key) {
-    // Browsers and laptop keyboards often keep F12 for themselves; Backslash
-    // does its work, and the page's help says so.
-    if (std::string_view(code) == "Backslash") return sonarch::key::F12;
-    return sonarch::web::virtualKeyCode(code, key).value_or(0);
+    return sonarch::web::pageKeyCode(code, key).value_or(0);
 }
 
 int main() {

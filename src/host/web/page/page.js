@@ -31,6 +31,7 @@
     speak: (text) => sonarchVoice.speak(text),
     setVoiceRate: (factor) => sonarchVoice.setRate(factor),
     setVoiceVolume: (level) => sonarchVoice.setVolume(level),
+    voiceRateSetBy: () => sonarchVoice.rateSetBy(),
     setCaption(text) {
       document.title = text === '' ? 'Sonarch' : text;
       captionLine.textContent = text;

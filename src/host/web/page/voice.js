@@ -59,6 +59,12 @@ const sonarchVoice = (() => {
       });
     },
     setRate(speedFactor) { rate = speedFactor; },
+    // 0: the game sets the rate (the browser's voice speaks); 1: the screen
+    // reader keeps the player's own; 2: nothing is spoken.
+    rateSetBy() {
+      if (choice === 'none') return 2;
+      return choice === 'screen-reader' || synth === null ? 1 : 0;
+    },
     setVolume(level) { volume = level; },
     // Typing in the save dialog: a screen reader reads it by itself, so only
     // the built-in voice alone has to say it.
