@@ -1,7 +1,9 @@
 #include "host/web/WebHost.h"
 
 #include <cstdlib>
+#include <vector>
 
+#include "host/speech/cueTones.h"
 #include "host/speech/speechScale.h"
 #include "host/web/pageCalls.h"
 
@@ -39,6 +41,13 @@ void WebHost::setCaption(const std::string& text) { pageSetCaption(text.c_str())
 
 void WebHost::sentenceOut(const std::string& text, bool recorded, bool spoken) {
     pageSentence(text.c_str(), recorded, spoken);
+}
+
+// The same notes as the desktop's, made by the game and played by the page.
+void WebHost::playCue(Cue cue) {
+    constexpr int sampleRate = 22050;
+    const std::vector<short> samples = speech::cueTones(cue, sampleRate);
+    pagePlaySound(samples.data(), static_cast<int>(samples.size()), sampleRate);
 }
 
 void WebHost::startTimer(int milliseconds) {

@@ -24,6 +24,7 @@ public:
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string& text, bool recorded, bool spoken) override;
     Canvas& canvas() override { return *this; }
+    void playCue(Cue cue) override;
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;

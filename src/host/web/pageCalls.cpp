@@ -13,6 +13,10 @@ EM_JS(void, pageSentence, (const char* text, int recorded, int spoken), {
     sonarchPage.sentence(UTF8ToString(text), recorded != 0, spoken != 0);
 });
 
+EM_JS(void, pagePlaySound, (const short* samples, int count, int sampleRate), {
+    sonarchPage.playSound(HEAP16.subarray(samples >> 1, (samples >> 1) + count), sampleRate);
+});
+
 EM_JS(void, pageClear, (), { sonarchPage.board.clear(); });
 EM_JS(void, pageColour, (int red, int green, int blue), { sonarchPage.board.colour(red, green, blue); });
 EM_JS(void, pageCircle, (int x, int y, int radius), { sonarchPage.board.circle(x, y, radius); });

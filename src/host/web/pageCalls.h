@@ -14,6 +14,8 @@ void pageSetVoiceVolume(double volume);
 int pageVoiceRateSetBy();
 void pageSetCaption(const char* text);
 void pageSentence(const char* text, int recorded, int spoken);
+// A cue's sound, 16-bit mono samples, played at once over any speech.
+void pagePlaySound(const short* samples, int count, int sampleRate);
 
 // The picture of the board.
 void pageClear();

@@ -32,6 +32,7 @@
     setVoiceRate: (factor) => sonarchVoice.setRate(factor),
     setVoiceVolume: (level) => sonarchVoice.setVolume(level),
     voiceRateSetBy: () => sonarchVoice.rateSetBy(),
+    playSound: (samples, sampleRate) => sonarchVoice.playSound(samples, sampleRate),
     setCaption(text) {
       document.title = text === '' ? 'Sonarch' : text;
       captionLine.textContent = text;

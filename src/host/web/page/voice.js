@@ -12,6 +12,7 @@ const sonarchVoice = (() => {
   let choice = 'screen-reader';
   let rate = 1;
   let volume = 1;
+  let audio = null;
 
   function rememberedChoice() {
     const asked = new URLSearchParams(location.search).get('voice');
@@ -66,6 +67,20 @@ const sonarchVoice = (() => {
       return choice === 'screen-reader' || synth === null ? 1 : 0;
     },
     setVolume(level) { volume = level; },
+    // A cue's sound over the speech, whatever the voice. Browsers let a page
+    // sound only after the player's first key or click, which comes first.
+    playSound(samples, sampleRate) {
+      const Context = window.AudioContext || window.webkitAudioContext;
+      if (!Context) return;
+      audio = audio || new Context();
+      const buffer = audio.createBuffer(1, samples.length, sampleRate);
+      const channel = buffer.getChannelData(0);
+      for (let i = 0; i < samples.length; ++i) channel[i] = samples[i] / 32768;
+      const source = audio.createBufferSource();
+      source.buffer = buffer;
+      source.connect(audio.destination);
+      source.start();
+    },
     // Typing in the save dialog: a screen reader reads it by itself, so only
     // the built-in voice alone has to say it.
     echo(text) {
