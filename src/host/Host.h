@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "game/DataFolders.h"
+
 namespace sonarch {
 
 // A text-to-speech voice. speak() returns at once: whatever is still being
@@ -53,8 +55,9 @@ public:
     // then runs the handlers of the pending events. Never spins.
     virtual void processEvents() = 0;
 
-    // The folder that holds Maps/ and Saves/, without a trailing separator.
-    virtual std::string programFolder() = 0;
+    // The folders of maps (the bundled ones first, then the player's own) and
+    // of saved games, chosen once at start.
+    virtual DataFolders dataFolders() = 0;
     // The ordinary files of a folder, sorted by name; nullopt when the folder
     // cannot be read.
     virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder) = 0;

@@ -1,16 +1,17 @@
 #include "host/LocalHost.h"
 
 #include "host/diskFiles.h"
+#include "host/folderLayout.h"
 
 namespace sonarch {
 
 LocalHost::LocalHost(std::string dataDir, std::optional<std::uint64_t> seed,
                      const std::vector<double>& fixedRandom)
-    : dataDir_(std::move(dataDir)), seed_(seed) {
+    : folders_(currentFolderLayout(dataDir).folders), seed_(seed) {
     for (double u : fixedRandom) random_.queueFixed(u);
 }
 
-std::string LocalHost::programFolder() { return dataDir_.empty() ? disk::programFolder() : dataDir_; }
+DataFolders LocalHost::dataFolders() { return folders_; }
 
 std::optional<std::vector<std::string>> LocalHost::listFiles(const std::string& folder) {
     return disk::listFiles(folder);

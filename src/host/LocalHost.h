@@ -15,11 +15,12 @@ namespace sonarch {
 
 class LocalHost : public Host {
 public:
-    // dataDir: holds Maps/ and Saves/, empty for the program's own folder.
+    // dataDir: holds Maps/ and Saves/; empty for the folders of the layout
+    // the program finds itself in (see folderLayout.h).
     // seed: replaces the clock's seed. fixedRandom: drawn before the generator.
     LocalHost(std::string dataDir, std::optional<std::uint64_t> seed, const std::vector<double>& fixedRandom);
 
-    std::string programFolder() override;
+    DataFolders dataFolders() override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool makeFolder(const std::string& folder) override;
     std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;
@@ -29,7 +30,7 @@ public:
     double nextRandom() override;
 
 private:
-    std::string dataDir_;
+    DataFolders folders_;
     std::optional<std::uint64_t> seed_;
     RandomSource random_;
 };

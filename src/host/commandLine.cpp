@@ -8,7 +8,8 @@ namespace sonarch {
 
 const char* const usageText =
     "usage: sonarch [--text] [--speech auto|speechd|espeak|none] [--data-dir DIR]\n"
-    "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log] < SCRIPT\n";
+    "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log] < SCRIPT\n"
+    "       sonarch --help | --version\n";
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;
@@ -24,6 +25,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             if (result.mode != CommandLine::Mode::Headless) result.mode = CommandLine::Mode::Text;
         } else if (arg == "--help" || arg == "-h") {
             result.mode = CommandLine::Mode::Help;
+            return result;
+        } else if (arg == "--version") {
+            result.mode = CommandLine::Mode::Version;
             return result;
         } else if (arg == "--data-dir") {
             result.headless.dataDir = value(i);

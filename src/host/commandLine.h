@@ -11,7 +11,7 @@
 namespace sonarch {
 
 struct CommandLine {
-    enum class Mode { Window, Text, Headless, Help };
+    enum class Mode { Window, Text, Headless, Help, Version };
     Mode mode = Mode::Window;
     std::string speech = "auto";   // auto, speechd, espeak or none
     std::string randomFile;        // --random
@@ -24,5 +24,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args);
 std::vector<double> readRandomFile(const std::string& path);
 
 extern const char* const usageText;
+// The usage, every option, and the folders this run would use.
+std::string helpText(const std::string& dataDir);
 
 }  // namespace sonarch

@@ -14,11 +14,12 @@ int main(int argc, char** argv) {
     try {
         options = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::invalid_argument& error) {
-        std::cerr << "sonarch: " << error.what() << '\n' << usageText;
+        std::cerr << "sonarch: " << error.what() << "\n\n" << helpText("");
         return 2;
     }
     switch (options.mode) {
-    case CommandLine::Mode::Help: std::cout << usageText; return 0;
+    case CommandLine::Mode::Help: std::cout << helpText(options.headless.dataDir); return 0;
+    case CommandLine::Mode::Version: std::cout << "sonarch " SONARCH_VERSION "\n"; return 0;
     case CommandLine::Mode::Headless:
         std::ios::sync_with_stdio(false);
         return runHeadless(options.headless, std::cin, std::cout, std::cerr);

@@ -2,14 +2,15 @@
 // and the welcome. Runs once, before the first key.
 #include <string>
 
+#include "files/fileList.h"
 #include "game/Form1.h"
 
 namespace sonarch {
 
 Form1::Form1(Host& host) : host_(host) {}
 
-std::string Form1::mapsFolder() { return host_.programFolder() + "/Maps"; }
-std::string Form1::savesFolder() { return host_.programFolder() + "/Saves"; }
+std::vector<std::string> Form1::mapsFolders() { return host_.dataFolders().maps; }
+std::string Form1::savesFolder() { return host_.dataFolders().saves; }
 
 void Form1::Form_Load() {
     host_.seedRandom(host_.secondsSinceMidnight());
@@ -17,11 +18,13 @@ void Form1::Form_Load() {
     menuState = 1;
 
     std::string trouble;
-    const auto maps = host_.listFiles(mapsFolder());
+    const auto maps = listFolders(host_, mapsFolders());
     if (maps) {
-        mapFileCount = static_cast<int>(maps->size());
-    } else {
+        mapFileCount = static_cast<int>(maps->entries.size());
+    } else if (mapsFolders().size() == 1) {
         trouble += " The Maps folder beside the program is missing, so there are no maps to choose.";
+    } else {
+        trouble += " No Maps folder can be read, so there are no maps to choose.";
     }
     // A fresh installation may lack the saves folder; saving needs it.
     if (!host_.listFiles(savesFolder())) host_.makeFolder(savesFolder());
