@@ -1,6 +1,8 @@
 # Installing on Linux and the Debian package. `cmake --install` lays the game
 # out as Debian's tools expect; the program finds its bundled maps from its
 # own folder, so the installed tree may be moved as a whole.
+# A game's program goes where Debian puts games, in the players' PATH.
+set(CMAKE_INSTALL_BINDIR games CACHE PATH "Where the program is installed")
 include(GNUInstallDirs)
 
 set(SONARCH_FULL_DATADIR ${CMAKE_INSTALL_FULL_DATADIR}/sonarch)
@@ -31,8 +33,10 @@ install(FILES ${packagingOut}/sonarch.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/m
 install(FILES ${packagingIn}/org.sonarch.Sonarch.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packagingOut}/org.sonarch.Sonarch.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${packagingIn}/sonarch.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${packagingIn}/copyright ${packagingOut}/changelog.Debian.gz
-  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${packagingIn}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The package is made here, not from a separate Debian source, so its
+# changelog has the name of a native package's.
+install(FILES ${packagingOut}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog.gz)
 
 set(CPACK_PACKAGE_NAME sonarch)
 set(CPACK_PACKAGE_VENDOR "The Sonarch developers")

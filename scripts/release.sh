@@ -12,11 +12,11 @@ root=$PWD
 rm -rf dist
 mkdir dist
 
-# Built with Debian's own hardening flags, installed under /usr.
-CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-    cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-          -DSONARCH_TESTS=OFF >/dev/null
+# Built with all of Debian's hardening flags, installed under /usr.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DSONARCH_TESTS=OFF \
+      -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+      -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build build-release -j"$jobs"
 (cd build-release && cpack -G DEB >/dev/null)
 mv build-release/sonarch_*.deb dist/

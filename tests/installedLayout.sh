@@ -10,7 +10,7 @@ failures=0
 fail() { echo "FAIL $1"; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$work/usr" >/dev/null || { echo "FAIL install"; exit 1; }
-program=$work/usr/bin/sonarch
+program=$work/usr/games/sonarch
 home=$work/home
 own=$home/.local/share/sonarch
 mkdir -p "$own/Maps"
