@@ -17,7 +17,7 @@
 #include "bot/mapMaker.h"
 #include "chainSweeps.h"
 #include "game/Form1.h"
-#include "host/headless/HeadlessHost.h"
+#include "bot/headlessGame.h"
 
 namespace sonarch::bench {
 namespace {
@@ -64,15 +64,10 @@ struct GameFigures {
 };
 
 GameFigures playOneGame(const fs::path& folder, int computers, std::uint64_t seed) {
-    HeadlessOptions options;
-    options.dataDir = folder.string();
-    options.seed = seed;
     TurnCounter counter;
     std::ostream transcript(&counter);
-    std::istringstream noScript;
-    HeadlessHost host(options, readScript(noScript), transcript);
-    Form1 form(host);
-    host.attach(form);
+    testing::HeadlessGame run(folder.string(), {seed, {}}, transcript);
+    Form1& form = run.form;
     form.Form_Load();
     GameFigures figures;
     auto press = [&](const std::string& name) {
@@ -94,13 +89,9 @@ GameFigures playOneGame(const fs::path& folder, int computers, std::uint64_t see
 
 void chainFigures(int calls) {
     Folder folder(testing::makeMap({100, 6, false, 0}, 42, "Bench World"));
-    HeadlessOptions options;
-    options.dataDir = folder.path.string();
-    options.seed = 1;
-    std::istringstream noScript;
     std::ostringstream transcript;
-    HeadlessHost host(options, readScript(noScript), transcript);
-    Form1 form(host);
+    testing::HeadlessGame run(folder.path.string(), {1, {}}, transcript);
+    Form1& form = run.form;
     form.mapPath = (folder.path / "Maps" / "bench.map").string();
     form.loadMap();
     form.playerCount = 8;

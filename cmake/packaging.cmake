@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 
 set(SONARCH_FULL_DATADIR ${CMAKE_INSTALL_FULL_DATADIR}/sonarch)
 file(RELATIVE_PATH dataFromProgram ${CMAKE_INSTALL_FULL_BINDIR} ${SONARCH_FULL_DATADIR})
-set_source_files_properties(src/host/folderLayout.cpp PROPERTIES
+set_source_files_properties(src/host/posix/folderLayout.cpp PROPERTIES
   COMPILE_DEFINITIONS SONARCH_DATA_FROM_PROGRAM="${dataFromProgram}")
 
 # Files that carry the version, and the compressed ones Debian wants

@@ -38,7 +38,7 @@ Outcome fight(const Attack& attack) {
             s->form.zoneArmy[2],
             s->form.zoneOwner[2],
             s->said(),
-            s->host.nextRandom()};
+            s->form.random.next()};
 }
 
 std::vector<double> battleDice(int attackers, int attackRoll, int defenders, int defenceRoll) {

@@ -65,7 +65,7 @@ TEST(StartingClaim, IsJacobsWholeFirstTurn) {
         EXPECT_EQ(s->form.playerName[2], c.name);
         EXPECT_TRUE(c.name.empty() || s->form.hasStarted[2] == 1);
         EXPECT_EQ(s->form.menuState, 0);
-        EXPECT_EQ(s->host.nextRandom(), unused);
+        EXPECT_EQ(s->form.random.next(), unused);
     }
 }
 
@@ -247,7 +247,7 @@ TEST(ComputerTurn, SweepsAndPlacingAreToldInFull) {
         auto s = gameOn(t.computers, t.zones, then(t.draws, {unused}));
         s->form.chain[2] = t.chain;
         EXPECT_EQ(jacobsTurn(*s), t.said);
-        EXPECT_EQ(s->host.nextRandom(), unused);
+        EXPECT_EQ(s->form.random.next(), unused);
         EXPECT_EQ("msg: " + s->form.messages[1], t.said[t.said.size() - 2]);
     }
 }

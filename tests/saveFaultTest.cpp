@@ -14,7 +14,7 @@
 #include <cstring>
 
 #include "bot/TestBot.h"
-#include "host/systemCalls.h"
+#include "host/posix/systemCalls.h"
 #include "session.h"
 #include "snapshot.h"
 

@@ -5,19 +5,6 @@
 namespace sonarch::testing {
 
 namespace {
-HeadlessOptions optionsFor(const DataDir& data, std::vector<double> fixedRandom, std::uint64_t seed) {
-    HeadlessOptions options;
-    options.dataDir = data.path().string();
-    options.seed = seed;
-    options.fixedRandom = std::move(fixedRandom);
-    return options;
-}
-
-std::vector<ScriptLine> scriptOf(const std::string& text) {
-    std::istringstream in(text);
-    return readScript(in);
-}
-
 KeyStroke strokeOf(const std::string& keyName) {
     const auto stroke = parseKeyName(keyName);
     if (!stroke) throw std::invalid_argument("no such key " + keyName);
@@ -26,9 +13,7 @@ KeyStroke strokeOf(const std::string& keyName) {
 }  // namespace
 
 Session::Session(const std::string& pauseScript, std::vector<double> fixedRandom, std::uint64_t seed)
-    : host(optionsFor(data, std::move(fixedRandom), seed), scriptOf(pauseScript), out), form(host) {
-    host.attach(form);
-}
+    : run(data.path().string(), {seed, std::move(fixedRandom)}, out, pauseScript), host(run.host), form(run.form) {}
 
 void Session::keyDown(const std::string& keyName) {
     KeyStroke stroke = strokeOf(keyName);

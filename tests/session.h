@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/Form1.h"
-#include "host/headless/HeadlessHost.h"
+#include "bot/headlessGame.h"
 #include "support.h"
 
 namespace sonarch::testing {
@@ -18,7 +17,7 @@ public:
     explicit Session(const std::string& pauseScript = "", std::vector<double> fixedRandom = {},
                      std::uint64_t seed = 1);
 
-    void start() { form.Form_Load(); }
+    void start() { run.session.start(); }
     // Presses and releases a key by its script name ("Shift+Enter").
     void press(const std::string& keyName);
     void keyDown(const std::string& keyName);
@@ -28,8 +27,9 @@ public:
 
     DataDir data;
     std::ostringstream out;
-    HeadlessHost host;
-    Form1 form;
+    HeadlessGame run;
+    HeadlessHost& host;
+    Form1& form;
 
 private:
     std::size_t readUpTo_ = 0;

@@ -15,7 +15,7 @@
 #include "bot/invariants.h"
 #include "bot/playFolder.h"
 #include "game/Form1.h"
-#include "host/headless/HeadlessHost.h"
+#include "bot/headlessGame.h"
 #include "support.h"
 
 namespace sonarch::testing {
@@ -58,14 +58,9 @@ bool heldOutOfReach(const Form1& f) {
 
 SoakGame playSoakGame(const PlayFolder& folder, int mapIndex, int gameNumber, std::uint64_t seed,
                       TestBot::Style style) {
-    HeadlessOptions options;
-    options.dataDir = folder.path();
-    options.seed = seed;
-    std::istringstream noScript;
     std::ostringstream transcript;
-    HeadlessHost host(options, readScript(noScript), transcript);
-    Form1 form(host);
-    host.attach(form);
+    HeadlessGame run(folder.path(), {seed, {}}, transcript);
+    Form1& form = run.form;
     SoakGame game;
     auto press = [&](const std::string& keyName) {
         auto stroke = parseKeyName(keyName);

@@ -4,6 +4,9 @@
 #include <random>
 #include <sstream>
 
+#include "host/headless/HeadlessHost.h"
+#include "host/posix/PosixPlatform.h"
+
 namespace sonarch::testing {
 
 namespace fs = std::filesystem;
@@ -64,13 +67,13 @@ std::vector<std::string> PlayResult::lines() const {
     return result;
 }
 
-PlayResult play(const DataDir& data, const std::string& script, HeadlessOptions options) {
-    options.dataDir = data.path().string();
-    if (!options.seed) options.seed = 1;
+PlayResult play(const DataDir& data, const std::string& script, RunOptions options) {
+    if (!options.random.seed) options.random.seed = 1;
     std::istringstream in(script);
     std::ostringstream out, err;
     PlayResult result;
-    result.status = runHeadless(options, in, out, err);
+    PosixPlatform platform(data.path().string());
+    result.status = runHeadless(options, platform, in, out, err);
     result.out = out.str();
     result.err = err.str();
     return result;
@@ -78,9 +81,8 @@ PlayResult play(const DataDir& data, const std::string& script, HeadlessOptions 
 
 PlayResult play(const DataDir& data, const std::string& script, std::vector<double> fixedRandom,
                 std::uint64_t seed) {
-    HeadlessOptions options;
-    options.seed = seed;
-    options.fixedRandom = std::move(fixedRandom);
+    RunOptions options;
+    options.random = {seed, std::move(fixedRandom)};
     return play(data, script, options);
 }
 

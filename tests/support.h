@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/headless/HeadlessHost.h"
+#include "host/RunOptions.h"
 
 namespace sonarch::testing {
 
@@ -44,7 +44,7 @@ struct PlayResult {
     std::vector<std::string> lines() const;
 };
 
-PlayResult play(const DataDir& data, const std::string& script, HeadlessOptions options = {});
+PlayResult play(const DataDir& data, const std::string& script, RunOptions options = {});
 // The same with fixed random numbers coming first.
 PlayResult play(const DataDir& data, const std::string& script, std::vector<double> fixedRandom,
                 std::uint64_t seed = 1);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/Form1.h"
+#include "host/posix/PosixPlatform.h"
 #include "host/terminal/TerminalHost.h"
 #include "host/terminal/terminalKeys.h"
 #include "support.h"
@@ -55,8 +56,9 @@ struct Pipes {
 class TerminalPlay : public ::testing::Test {
 protected:
     explicit TerminalPlay(bool speechOff = true)
-        : host_(makeVoice(), settings(speechOff), pipes_.in[0], pipes_.out[1]), form(host_) {
-        host_.attach(form);
+        : speechOff_(speechOff), host_(makeVoice(), pipes_.in[0], pipes_.out[1]), platform_(data.path().string()),
+          game(platform_, host_, {1, {}}), form(game.game()) {
+        host_.attach(game);
     }
 
     // Bytes as the terminal sends them for the keys typed.
@@ -89,26 +91,20 @@ protected:
 
 private:
     terminal::VoiceMaker makeVoice() {
-        return [this](std::string& whyNot) -> std::unique_ptr<Voice> {
-            if (!voiceAvailable) {
-                whyNot = "no voice here";
-                return nullptr;
-            }
+        return [this]() -> std::unique_ptr<Voice> {
+            if (speechOff_) return std::make_unique<SilentVoice>();
+            if (!voiceAvailable) return std::make_unique<SilentVoice>("no voice here");
             return std::make_unique<LoggingVoice>(voiceLog);
         };
     }
-    terminal::TerminalSettings settings(bool speechOff) {
-        terminal::TerminalSettings s;
-        s.dataDir = data.path().string();
-        s.speechOff = speechOff;
-        s.seed = 1;
-        return s;
-    }
+    bool speechOff_;
     Pipes pipes_;
     TerminalHost host_;
+    PosixPlatform platform_;
 
 public:
-    Form1 form;
+    GameSession game;
+    Form1& form;
 };
 
 class TerminalSpeech : public TerminalPlay {
@@ -121,7 +117,7 @@ TEST_F(TerminalSpeech, EverySentenceIsSpokenAndPrintedAndTheLineStaysWhenSpeechI
     type("\x1b[24~");  // and on again
     type("\x7f");      // the stand-in for Ctrl silences the voice
     endInput();
-    EXPECT_EQ(host().run(form), 0);
+    EXPECT_EQ(host().run(game), 0);
     EXPECT_EQ(printed(), (Lines{terminal::startHint, welcome, "Sapi is now Off.", "Sapi is now On."}));
     // The silencing empty sentence is spoken but prints no empty line.
     EXPECT_EQ(voiceLog->spoken, (Lines{welcome, "Sapi is now On.", ""}));
@@ -131,7 +127,7 @@ TEST_F(TerminalSpeech, WithoutAVoiceTheLinesAreStillPrinted) {
     voiceAvailable = false;
     type("\x1b[24~");
     endInput();
-    EXPECT_EQ(host().run(form), 0);
+    EXPECT_EQ(host().run(game), 0);
     const Lines lines = printed();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].rfind(welcome + " Speech is unavailable (no voice here)", 0), 0u) << lines[1];
@@ -188,7 +184,7 @@ TEST_F(TerminalPlay, APauseWithoutKeysEndsAtItsTick) {
 
 TEST_F(TerminalPlay, CtrlCLeavesAtOnce) {
     type("\x1b[24~\x03\x1b[24~");
-    EXPECT_EQ(host().run(form), 130);
+    EXPECT_EQ(host().run(game), 130);
     const Lines lines = printed();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[2], "Sapi is now Off.");
@@ -196,13 +192,13 @@ TEST_F(TerminalPlay, CtrlCLeavesAtOnce) {
 
 TEST_F(TerminalPlay, TheSavePromptReadsAnEditedLine) {
     type("Save one\x7f\x7f\x7f" "2\r");
-    EXPECT_EQ(host().promptText("Name your save and hit enter."), "Save 2");
+    EXPECT_EQ(host().promptText("Name your save and hit enter.", nullptr), "Save 2");
     // Typing echoes as a terminal does; the line ends after Enter.
     EXPECT_EQ(printed(), Lines{"Save one\b \b\b \b\b \b2"});
     type("half\x1b");
-    EXPECT_EQ(host().promptText("Name your save and hit enter."), std::nullopt);
+    EXPECT_EQ(host().promptText("Name your save and hit enter.", nullptr), std::nullopt);
     type("\x04");
-    EXPECT_EQ(host().promptText("Name your save and hit enter."), std::nullopt);
+    EXPECT_EQ(host().promptText("Name your save and hit enter.", nullptr), std::nullopt);
 }
 
 TEST_F(TerminalPlay, KeysTypedBeforeThePromptAreNotLost) {
@@ -211,7 +207,7 @@ TEST_F(TerminalPlay, KeysTypedBeforeThePromptAreNotLost) {
     type("\x1b[24~abc\r");
     host().processEvents();
     EXPECT_EQ(printed(), Lines{"Sapi is now Off."});
-    EXPECT_EQ(host().promptText(""), "abc");
+    EXPECT_EQ(host().promptText("", nullptr), "abc");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/commandLine.h"
+#include "host/RunOptions.h"
 #include "support.h"
 
 namespace sonarch::testing {
@@ -86,8 +86,8 @@ TEST_P(Transcript, MatchesExactly) {
     for (const auto& save : c.saves) {
         fs::copy_file(sourceDir() / "tests" / "saves" / save, data.saves() / save);
     }
-    HeadlessOptions options = parseCommandLine(c.args).headless;
-    options.fixedRandom = c.random;
+    RunOptions options = parseRunOptions(c.args);
+    options.random.fixedNumbers = c.random;
     const PlayResult result = play(data, c.script, options);
     if (std::getenv("SONARCH_REGEN")) {
         std::ofstream out(GetParam());

@@ -14,19 +14,18 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(VoiceChoice, NoneIsAsked) {
-    std::string whyNot;
-    EXPECT_EQ(createSpeechVoice("none", whyNot), nullptr);
-    EXPECT_EQ(whyNot, "switched off with --speech none");
+std::unique_ptr<Voice> voiceNamed(const std::string& name) { return openNamedVoice(speechVoices(), name); }
+
+TEST(VoiceChoice, NoneIsASilentVoiceThatSaysWhy) {
+    EXPECT_EQ(voiceNamed("none")->whyUnheard(), "switched off with --speech none");
 }
 
 TEST(VoiceChoice, ARunningSpeechDispatcherComesFirst) {
     DiskAudio audio;
     PrivateSpeechDispatcher service;
     ASSERT_TRUE(service.running()) << service.why();
-    std::string whyNot;
-    auto voice = createSpeechVoice("auto", whyNot);
-    ASSERT_NE(voice, nullptr) << whyNot;
+    auto voice = voiceNamed("auto");
+    ASSERT_EQ(voice->whyUnheard(), "");
     voice->speak("Main Menu");
     // The built-in voice would have opened the sound device, and so the file.
     EXPECT_EQ(audio.seconds(), 0.0);
@@ -36,9 +35,8 @@ TEST(VoiceChoice, WithoutSpeechDispatcherTheBuiltInVoiceSpeaks) {
     DiskAudio audio;
     DataDir nowhere;
     useSpeechSocket(nowhere.path() / "no.sock");
-    std::string whyNot;
-    auto voice = createSpeechVoice("auto", whyNot);
-    ASSERT_NE(voice, nullptr) << whyNot;
+    auto voice = voiceNamed("auto");
+    ASSERT_EQ(voice->whyUnheard(), "");
     voice->speak("Main Menu");
     EXPECT_TRUE(audio.waitForSound());
 }
@@ -46,11 +44,10 @@ TEST(VoiceChoice, WithoutSpeechDispatcherTheBuiltInVoiceSpeaks) {
 TEST(VoiceChoice, AWedgedSpeechDispatcherDoesNotHoldTheStart) {
     DiskAudio audio;
     WedgedSpeechService service(WedgedSpeechService::Wedge::AtOnce);
-    std::string whyNot;
     const auto started = std::chrono::steady_clock::now();
-    auto voice = createSpeechVoice("auto", whyNot);
+    auto voice = voiceNamed("auto");
     EXPECT_LT(std::chrono::steady_clock::now() - started, 3s);
-    ASSERT_NE(voice, nullptr) << whyNot;
+    ASSERT_EQ(voice->whyUnheard(), "");
     voice->speak("Main Menu");
     EXPECT_TRUE(audio.waitForSound());
 }
@@ -59,16 +56,12 @@ TEST(VoiceChoice, WithNeitherTheReasonNamesBoth) {
     DataDir nowhere;
     useSpeechSocket(nowhere.path() / "no.sock");
     setenv("SDL_AUDIODRIVER", "no-such-sound", 1);
-    std::string whyNot;
-    EXPECT_EQ(createSpeechVoice("auto", whyNot), nullptr);
-    EXPECT_EQ(whyNot, "Speech Dispatcher is not running and the built-in voice found no sound output");
+    EXPECT_EQ(voiceNamed("auto")->whyUnheard(), "Speech Dispatcher is not running and the built-in voice found no sound output");
 }
 
 TEST(VoiceChoice, TheBuiltInVoiceAskedForByNameSaysWhyItCannot) {
     setenv("SDL_AUDIODRIVER", "no-such-sound", 1);
-    std::string whyNot;
-    EXPECT_EQ(createSpeechVoice("espeak", whyNot), nullptr);
-    EXPECT_EQ(whyNot, "the built-in voice found no sound output");
+    EXPECT_EQ(voiceNamed("espeak")->whyUnheard(), "the built-in voice found no sound output");
 }
 
 // Each step of the game's rate is the tenth root of three: 175 x 3^0.3 is 243.

@@ -50,8 +50,8 @@ Game playGame(const std::string& mapFile, int computers, std::uint64_t seed, Tes
 void expectReplays(const std::string& mapFile, std::uint64_t seed, const Game& game) {
     DataDir data;
     data.addMap(mapFile);
-    HeadlessOptions options;
-    options.seed = seed;
+    RunOptions options;
+    options.random.seed = seed;
     const PlayResult replay = play(data, game.script, options);
     EXPECT_EQ(replay.status, 0) << replay.err;
     EXPECT_TRUE(replay.out == game.transcript) << "the replay of " << mapFile << " differs";

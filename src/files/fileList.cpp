@@ -4,11 +4,11 @@
 
 namespace sonarch {
 
-std::optional<FileList> listFolders(Host& host, const std::vector<std::string>& folders) {
+std::optional<FileList> listFolders(Platform& platform, const std::vector<std::string>& folders) {
     std::map<std::string, std::string> pathOfName;
     bool anyRead = false;
     for (const std::string& folder : folders) {
-        const auto names = host.listFiles(folder);
+        const auto names = platform.listFiles(folder);
         if (!names) continue;
         anyRead = true;
         for (const std::string& name : *names) pathOfName[name] = folder + "/" + name;

@@ -13,6 +13,6 @@ namespace sonarch {
 // in a later folder stands for the same name in an earlier one, so a map the
 // player keeps under a bundled map's name is the one played. nullopt when
 // none of the folders can be read.
-std::optional<FileList> listFolders(Host& host, const std::vector<std::string>& folders);
+std::optional<FileList> listFolders(Platform& platform, const std::vector<std::string>& folders);
 
 }  // namespace sonarch

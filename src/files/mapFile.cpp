@@ -18,7 +18,7 @@ std::string fileNameOf(const std::string& path) {
 void Form1::loadMap() {
     mapLoadFailed = true;
     std::string whyNot;
-    const auto text = host_.readTextFile(mapPath, whyNot);
+    const auto text = platform_.readTextFile(mapPath, whyNot);
     MapRecord record;
     if (!text || !parseMap(*text, record, whyNot)) {
         sayIt("The map " + fileNameOf(mapPath) + " cannot be loaded: " + whyNot + ".");

@@ -175,8 +175,8 @@ int drawFrom(double u, int count) {
 const NameList& nameList(int which) { return which == 2 ? secondList : firstList; }
 
 std::string Form1::pickName() {
-    const int list = drawFrom(host_.nextRandom(), 2);
-    const int entry = drawFrom(host_.nextRandom(), namesPerList);
+    const int list = drawFrom(random.next(), 2);
+    const int entry = drawFrom(random.next(), namesPerList);
     return std::string(nameList(list)[entry - 1]);
 }
 

@@ -68,7 +68,7 @@ void Form1::startUsOut() {
     addMessage("Choose your starting zone and press Spacebar. You are now in " +
                zoneName[cursorZone] + ".");
     Holder.Enabled = false;
-    host_.stopTimer();
+    frontEnd_.stopTimer();
 }
 
 }  // namespace sonarch

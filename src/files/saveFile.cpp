@@ -110,9 +110,9 @@ void Form1::saveGame(const std::string& saveName) {
         return;
     }
     // The folder may have gone since start-up; making it again costs nothing.
-    host_.makeFolder(savesFolder());
+    platform_.makeFolder(savesFolder());
     std::string whyNot;
-    if (!host_.writeTextFile(savesFolder() + "/" + saveName + ".snr", saveText(recordOf(*this)),
+    if (!platform_.replaceFile(savesFolder() + "/" + saveName + ".snr", saveText(recordOf(*this)),
                              whyNot)) {
         sayIt("The game could not be saved as " + saveName + ": " + lowerFirst(whyNot) + ".");
         return;
@@ -128,7 +128,7 @@ void Form1::loadGame(const std::string& saveName) {
         return;
     }
     std::string whyNot;
-    const auto text = host_.readTextFile(savesFolder() + "/" + saveName, whyNot);
+    const auto text = platform_.readTextFile(savesFolder() + "/" + saveName, whyNot);
     SaveRecord record;
     if (!text || !parseSave(*text, record, whyNot)) {
         sayIt(refused + whyNot + ".");

@@ -1,7 +1,8 @@
 // The game object: all state of a run and every operation of the game.
 // Tables are indexed from 1; element 0 never stands for a zone, link, player
 // or history entry. Everything the game needs from the platform goes through
-// the Host it is given.
+// the Platform and the FrontEnd it is given; hosts reach it only through
+// GameSession.
 #pragma once
 
 #include <array>
@@ -10,7 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "host/Host.h"
+#include "game/FrontEnd.h"
+#include "game/Platform.h"
+#include "game/RandomSource.h"
 
 namespace sonarch {
 
@@ -54,7 +57,7 @@ struct MapRecord {
 
 class Form1 {
 public:
-    explicit Form1(Host& host);
+    Form1(Platform& platform, FrontEnd& frontEnd);
 
     // ---- game state, in the order of the record ----
     int zoneCount = 0;
@@ -84,7 +87,8 @@ public:
     int ctrlHeld = 0;
     bool sapiOn = false;
     int setupStep = 0;
-    std::unique_ptr<Voice> voice;
+    // Silent until Form_Load makes the run's voice.
+    std::unique_ptr<Voice> voice = std::make_unique<SilentVoice>();
     std::string mapPath;
     int mapFileCount = 0;
     int saveFileCount = 0;
@@ -134,14 +138,20 @@ public:
     void Form_KeyUp(short& keyCode, const short& shift);
     void Holder_Timer();
 
-    Host& host() { return host_; }
+    // The game's one random source; the host may pin its seed and put fixed
+    // numbers first before Form_Load seeds it.
+    RandomSource random;
 
     // Where maps are read from and games saved to.
     std::vector<std::string> mapsFolders();
     std::string savesFolder();
 
 private:
-    Host& host_;
+    Platform& platform_;
+    FrontEnd& frontEnd_;
+
+    // The voice while speech is on and heard; null while sentences go to the caption.
+    Voice* speakingVoice();
 
     void putOut(const std::string& text, bool recorded);
 

@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "game/Form1.h"
-#include "game/draws.h"
 
 namespace sonarch {
 
@@ -19,9 +18,9 @@ int shareOfArmy(int army, double part, double whole) {
 }
 
 namespace {
-double rollDice(Host& host, int dice) {
+double rollDice(RandomSource& random, int dice) {
     double roll = 0;
-    for (int die = 1; die <= dice; ++die) roll += throwDie(host);
+    for (int die = 1; die <= dice; ++die) roll += random.throwDie();
     return roll;
 }
 }  // namespace
@@ -42,8 +41,8 @@ void Form1::attackRoll(const int& temp1, const int& temp2, int& roll1, int& roll
     }
 
     // All the attacker's dice come first: replays depend on this order.
-    const double attackRollTotal = rollDice(host_, attackers);
-    const double defenceRollTotal = rollDice(host_, defenders);
+    const double attackRollTotal = rollDice(random, attackers);
+    const double defenceRollTotal = rollDice(random, defenders);
     roll1 = static_cast<int>(attackRollTotal);
     roll2 = static_cast<int>(defenceRollTotal);
 

@@ -6,16 +6,15 @@
 #include <string>
 
 #include "game/computerPlayer.h"
-#include "game/draws.h"
 
 namespace sonarch {
 
 namespace {
-bool decidesToAttack(Host& host, int attackers, int target) {
+bool decidesToAttack(RandomSource& random, int attackers, int target) {
     if (target < attackers) return true;
     // A percentage is drawn even when no draw could win (three or more
     // stronger): leaving it out would change every later draw of the game.
-    const int drawn = drawPercentage(host);
+    const int drawn = random.drawPercentage();
     if (target == attackers) return drawn > 50;
     return drawn > 20 * (target - attackers) + 50;
 }
@@ -66,7 +65,7 @@ bool sweep(Form1& game, int player, bool& conquered) {
             // Every attack leaves its zone with 1: it has nothing more to
             // attack with, and must draw nothing for the links after.
             if (game.zoneArmy[zone] <= 1) break;
-            if (!decidesToAttack(game.host(), game.zoneArmy[zone], game.zoneArmy[target])) continue;
+            if (!decidesToAttack(game.random, game.zoneArmy[zone], game.zoneArmy[target])) continue;
             if (!attack(game, player, zone, target, conquered)) return false;
         }
     }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "game/computerPlayer.h"
-#include "game/draws.h"
 
 namespace sonarch {
 
@@ -47,7 +46,7 @@ void placeComputerPoints(Form1& game, int player) {
         // Room is left while a point is, so a zone below the maximum exists.
         int zone = 0;
         do {
-            zone = drawWhole(game.host(), std::min(game.zoneCount, maxZones));
+            zone = game.random.drawWhole( std::min(game.zoneCount, maxZones));
         } while (game.zoneOwner[zone] != player || game.zoneArmy[zone] >= maxArmy);
         ++game.zoneArmy[zone];
         ++placed[zone];

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <string>
 
-#include "game/draws.h"
 
 namespace sonarch {
 
@@ -21,7 +20,7 @@ bool anyZoneUnclaimed(const Form1& game) {
 void claimStartingZone(Form1& game, int player) {
     int zone = 0;
     do {
-        zone = drawWhole(game.host(), std::min(game.zoneCount, maxZones));
+        zone = game.random.drawWhole( std::min(game.zoneCount, maxZones));
     } while (game.zoneOwner[zone] != 0);
     game.zoneOwner[zone] = player;
     game.zoneArmy[zone] = 2;

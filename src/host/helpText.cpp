@@ -1,10 +1,9 @@
 // What --help prints, and what a wrong option is answered with.
-#include "host/commandLine.h"
-#include "host/folderLayout.h"
+#include "host/RunOptions.h"
 
 namespace sonarch {
 
-std::string helpText(const std::string& dataDir) {
+std::string helpText(const std::string& folders) {
     return std::string(usageText) +
            "\n"
            "Sonarch is a turn-based territory-conquest game played by ear and keyboard.\n"
@@ -19,8 +18,7 @@ std::string helpText(const std::string& dataDir) {
            "  --help           show this help\n"
            "  --version        show the version\n"
            "\n" +
-           describeFolderLayout(currentFolderLayout(dataDir)) +
-           "\nThe keys, the map and save formats and the files are told in the manual page sonarch(6).\n";
+           folders + "\nThe keys, the map and save formats and the files are told in the manual page sonarch(6).\n";
 }
 
 }  // namespace sonarch

@@ -9,8 +9,8 @@
 
 namespace sonarch {
 
-int runInteractive(const CommandLine& options) {
-    if (options.mode == CommandLine::Mode::Text) return runTerminal(options);
+int runInteractive(const RunOptions& options) {
+    if (options.mode == RunOptions::Mode::Text) return runTerminal(options);
     std::string whyNoWindow;
     if (const auto status = window::runWindow(options, whyNoWindow)) return *status;
     std::cerr << "sonarch: no window could be opened (" << whyNoWindow

@@ -2,10 +2,10 @@
 // display can be opened.
 #pragma once
 
-#include "host/commandLine.h"
+#include "host/RunOptions.h"
 
 namespace sonarch {
 
-int runInteractive(const CommandLine& options);
+int runInteractive(const RunOptions& options);
 
 }  // namespace sonarch

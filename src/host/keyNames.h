@@ -5,12 +5,9 @@
 #include <optional>
 #include <string>
 
-namespace sonarch {
+#include "input/keyCodes.h"
 
-struct KeyStroke {
-    short code = 0;
-    short shift = 0;
-};
+namespace sonarch {
 
 std::optional<KeyStroke> parseKeyName(const std::string& name);
 

@@ -4,25 +4,32 @@
 #include <string>
 #include <vector>
 
-#include "host/commandLine.h"
+#include "host/RunOptions.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/interactive.h"
+#include "host/posix/PosixPlatform.h"
+#include "host/posix/folderLayout.h"
 
 int main(int argc, char** argv) {
     using namespace sonarch;
-    CommandLine options;
+    RunOptions options;
     try {
-        options = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        options = parseRunOptions(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::invalid_argument& error) {
-        std::cerr << "sonarch: " << error.what() << "\n\n" << helpText("");
+        std::cerr << "sonarch: " << error.what() << "\n\n"
+                  << helpText(describeFolderLayout(currentFolderLayout("")));
         return 2;
     }
     switch (options.mode) {
-    case CommandLine::Mode::Help: std::cout << helpText(options.headless.dataDir); return 0;
-    case CommandLine::Mode::Version: std::cout << "sonarch " SONARCH_VERSION "\n"; return 0;
-    case CommandLine::Mode::Headless:
+    case RunOptions::Mode::Help:
+        std::cout << helpText(describeFolderLayout(currentFolderLayout(options.dataDir)));
+        return 0;
+    case RunOptions::Mode::Version: std::cout << "sonarch " SONARCH_VERSION "\n"; return 0;
+    case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);
-        return runHeadless(options.headless, std::cin, std::cout, std::cerr);
+        PosixPlatform platform(options.dataDir);
+        return runHeadless(options, platform, std::cin, std::cout, std::cerr);
+    }
     default: return runInteractive(options);
     }
 }

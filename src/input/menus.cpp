@@ -30,7 +30,7 @@ void Form1::openFileList(const std::string& announcement, const std::vector<std:
     sayIt(announcement);
     // Read afresh each time a list opens, so a game saved a moment ago is
     // there; one reading serves both the length of the list and its names.
-    File1 = listFolders(host_, folders).value_or(FileList{});
+    File1 = listFolders(platform_, folders).value_or(FileList{});
     length = static_cast<int>(File1.entries.size());
     menuState = list;
     menuCursor = 0;
@@ -74,7 +74,7 @@ void Form1::mainMenuKeys(short& keyCode) {
         }
         const std::string prompt = "Name your save and hit enter.";
         sayIt(prompt);
-        const auto name = host_.promptText(prompt);
+        const auto name = frontEnd_.promptText(prompt, speakingVoice());
         if (name) {
             saveGame(*name);
         } else {
@@ -89,7 +89,7 @@ void Form1::mainMenuKeys(short& keyCode) {
         }
         sayIt("Goodbye!");
         hold(1);
-        host_.endProgram();
+        frontEnd_.endProgram();
         break;
     default: break;
     }

@@ -26,7 +26,7 @@ constexpr Rgb otherOwner{220, 220, 220};
 
 void Form1::drawscreen() {
     if (mapName != "Simple World Map") return;
-    Canvas& surface = host_.canvas();
+    Canvas& surface = frontEnd_.canvas();
     surface.clear();
     // Only six places are laid out; further zones of a map of that title
     // have nowhere to go and are left out of the picture.

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "game/Form1.h"
+#include "input/keyCodes.h"
 
 namespace sonarch {
 
@@ -21,22 +22,22 @@ int toInterval(double seconds) {
 void Form1::hold(const double& seconds) {
     Holder.Enabled = true;
     Holder.Interval = toInterval(seconds);
-    host_.startTimer(Holder.Interval);
+    frontEnd_.startTimer(Holder.Interval);
     while (Holder.Interval > 0) {
-        host_.processEvents();
+        frontEnd_.processEvents();
         if (ctrlHeld == 1) {
             ctrlHeld = 0;
             break;
         }
     }
     Holder.Enabled = false;
-    host_.stopTimer();
+    frontEnd_.stopTimer();
 }
 
 void Form1::Holder_Timer() { Holder.Interval = 0; }
 
 void Form1::Form_KeyUp(short& keyCode, const short& /*shift*/) {
-    if (keyCode == 17) ctrlHeld = 0;
+    if (keyCode == key::Ctrl) ctrlHeld = 0;
 }
 
 }  // namespace sonarch

@@ -8,15 +8,18 @@
 namespace sonarch {
 
 void Form1::putOut(const std::string& text, bool recorded) {
-    // Without a voice the game behaves as if speech were off.
-    const bool spoken = sapiOn && voice != nullptr;
+    const bool spoken = speakingVoice() != nullptr;
     if (spoken) {
         voice->speak(text);
     } else {
-        host_.setCaption(text);
+        frontEnd_.setCaption(text);
     }
-    host_.sentenceOut(text, recorded, spoken);
+    frontEnd_.sentenceOut(text, recorded, spoken);
     drawscreen();
+}
+
+Voice* Form1::speakingVoice() {
+    return sapiOn && voice->whyUnheard().empty() ? voice.get() : nullptr;
 }
 
 void Form1::sayIt(const std::string& tempm) { putOut(tempm, false); }

@@ -6,7 +6,7 @@
 #include "bot/TestBot.h"
 #include "bot/invariants.h"
 #include "game/Form1.h"
-#include "host/headless/HeadlessHost.h"
+#include "bot/headlessGame.h"
 
 namespace sonarch::testing {
 
@@ -27,14 +27,9 @@ std::string answers() {
 KeyStreamOutcome playKeyStream(const std::string& dataDir, const std::uint8_t* bytes, std::size_t size) {
     KeyStreamOutcome outcome;
     if (size < 2) return outcome;
-    HeadlessOptions options;
-    options.dataDir = dataDir;
-    options.seed = bytes[1];
-    std::istringstream script(answers());
     std::ostringstream transcript;
-    HeadlessHost host(options, readScript(script), transcript);
-    Form1 form(host);
-    host.attach(form);
+    HeadlessGame run(dataDir, {bytes[1], {}}, transcript, answers());
+    Form1& form = run.form;
     auto press = [&](short code, short shift, int kind) {
         short down = code, up = code;
         const bool inGame = form.humanPlayer != 0;
@@ -56,7 +51,7 @@ KeyStreamOutcome playKeyStream(const std::string& dataDir, const std::uint8_t* b
             }
             outcome.gamesStarted = form.humanPlayer != 0;
         }
-        for (std::size_t i = 2; i + 1 < size && !host.ended() && outcome.broken.empty(); i += 2) {
+        for (std::size_t i = 2; i + 1 < size && !run.host.ended() && outcome.broken.empty(); i += 2) {
             const short code = keyCodes[bytes[i] % keyCodes.size()];
             // Most presses plain, some with each mask, a few only down or only up.
             const std::uint8_t b = bytes[i + 1];

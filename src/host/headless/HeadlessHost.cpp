@@ -2,19 +2,9 @@
 
 #include <cstdio>
 
-#include "game/Form1.h"
-
 namespace sonarch {
 
 namespace {
-// The headless voice is silent: the transcript is what it says.
-class TranscriptVoice final : public Voice {
-public:
-    void setRate(int) override {}
-    void setVolume(int) override {}
-    void speak(const std::string&) override {}
-};
-
 std::string formatSeconds(int milliseconds) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%g", milliseconds / 1000.0);
@@ -22,54 +12,35 @@ std::string formatSeconds(int milliseconds) {
 }
 }  // namespace
 
-HeadlessHost::HeadlessHost(const HeadlessOptions& options, std::vector<ScriptLine> script,
-                           std::ostream& out)
-    : LocalHost(options.dataDir, options.seed, options.fixedRandom),
-      options_(options),
-      script_(std::move(script)),
-      out_(out) {}
+HeadlessHost::HeadlessHost(std::vector<ScriptLine> script, std::ostream& out, bool drawLog)
+    : script_(std::move(script)), out_(out), drawLog_(drawLog) {}
 
-void HeadlessHost::run(Form1& form) {
-    form_ = &form;
-    form.Form_Load();
+void HeadlessHost::run(GameSession& game) {
+    game_ = &game;
+    game.start();
     while (!ended_) {
-        if (!pending_.empty()) {
-            const KeyEvent event = pending_.front();
-            pending_.pop_front();
-            deliver(event);
-            continue;
-        }
+        if (deliverOne()) continue;
         if (nextLine_ >= script_.size()) break;
         const ScriptLine& next = script_[nextLine_++];
         switch (next.kind) {
-        case ScriptLine::Kind::Key:
-            pending_.push_back({true, next.keys[0]});
-            pending_.push_back({false, next.keys[0]});
-            break;
-        case ScriptLine::Kind::Press: pending_.push_back({true, next.keys[0]}); break;
-        case ScriptLine::Kind::Release: pending_.push_back({false, next.keys[0]}); break;
+        case ScriptLine::Kind::Key: keys_.tap(next.keys[0]); break;
+        case ScriptLine::Kind::Press: keys_.press(next.keys[0]); break;
+        case ScriptLine::Kind::Release: keys_.release(next.keys[0]); break;
         default: break;  // pause and prompt lines are answered only where they are asked for
         }
     }
 }
 
-void HeadlessHost::deliver(const KeyEvent& event) {
-    if (ended_) return;
-    short code = event.stroke.code;
-    if (event.down) {
-        form_->Form_KeyDown(code, event.stroke.shift);
-    } else {
-        form_->Form_KeyUp(code, event.stroke.shift);
+bool HeadlessHost::deliverOne() {
+    if (ended_) {
+        keys_.clear();
+        return false;
     }
+    return keys_.deliverOne(*game_);
 }
 
-void HeadlessHost::line(const std::string& text) {
-    out_ << text << '\n';
-}
-
-std::unique_ptr<Voice> HeadlessHost::createVoice(std::string&) {
-    return std::make_unique<TranscriptVoice>();
-}
+// The transcript is what the voice says.
+std::unique_ptr<Voice> HeadlessHost::createVoice() { return std::make_unique<SilentVoice>(); }
 
 void HeadlessHost::setCaption(const std::string&) {}
 
@@ -79,15 +50,12 @@ void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spok
 }
 
 void HeadlessHost::startTimer(int milliseconds) {
-    line("pause: " + formatSeconds(milliseconds));
+    out_ << "pause: " << formatSeconds(milliseconds) << '\n';
     if (milliseconds <= 0) return;
     tickAt_ = clock_ + milliseconds;
     // Keys written for this pause are pressed inside it, one event a pass.
     if (nextLine_ < script_.size() && script_[nextLine_].kind == ScriptLine::Kind::DuringPause) {
-        for (const KeyStroke& stroke : script_[nextLine_].keys) {
-            pending_.push_back({true, stroke});
-            pending_.push_back({false, stroke});
-        }
+        for (const KeyStroke& stroke : script_[nextLine_].keys) keys_.tap(stroke);
         ++nextLine_;
     }
 }
@@ -95,21 +63,15 @@ void HeadlessHost::startTimer(int milliseconds) {
 void HeadlessHost::stopTimer() { tickAt_.reset(); }
 
 void HeadlessHost::processEvents() {
-    if (!pending_.empty()) {
-        const KeyEvent event = pending_.front();
-        pending_.pop_front();
-        deliver(event);
-        return;
-    }
+    if (deliverOne()) return;
     // Nothing else will happen before the tick: the virtual clock jumps to
     // it. A pause with no tick armed could never end; it ends at once.
     if (tickAt_) clock_ = *tickAt_;
     tickAt_.reset();
-    form_->Holder_Timer();
+    game_->tick();
 }
 
-
-std::optional<std::string> HeadlessHost::promptText(const std::string&) {
+std::optional<std::string> HeadlessHost::promptText(const std::string&, Voice*) {
     if (nextLine_ < script_.size()) {
         const ScriptLine& answer = script_[nextLine_];
         if (answer.kind == ScriptLine::Kind::Type) {
@@ -129,38 +91,33 @@ std::optional<std::string> HeadlessHost::promptText(const std::string&) {
 void HeadlessHost::endProgram() {
     if (ended_) return;
     ended_ = true;
-    line("exit");
+    out_ << "exit\n";
 }
 
-void HeadlessHost::clear() {
-    if (options_.drawLog) line("draw: clear");
+void HeadlessHost::draw(const std::string& text) {
+    if (drawLog_) out_ << "draw: " << text << '\n';
 }
+void HeadlessHost::clear() { draw("clear"); }
 void HeadlessHost::setColour(int red, int green, int blue) {
-    if (options_.drawLog)
-        line("draw: colour " + std::to_string(red) + " " + std::to_string(green) + " " +
-             std::to_string(blue));
+    if (drawLog_) draw("colour " + std::to_string(red) + " " + std::to_string(green) + " " + std::to_string(blue));
 }
 void HeadlessHost::circle(int x, int y, int radius) {
-    if (options_.drawLog)
-        line("draw: circle " + std::to_string(x) + " " + std::to_string(y) + " " +
-             std::to_string(radius));
+    if (drawLog_) draw("circle " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(radius));
 }
 void HeadlessHost::textPosition(int x, int y) {
-    if (options_.drawLog) line("draw: text-position " + std::to_string(x) + " " + std::to_string(y));
+    if (drawLog_) draw("text-position " + std::to_string(x) + " " + std::to_string(y));
 }
 void HeadlessHost::fontSize(int points) {
-    if (options_.drawLog) line("draw: font-size " + std::to_string(points));
+    if (drawLog_) draw("font-size " + std::to_string(points));
 }
-void HeadlessHost::write(const std::string& text) {
-    if (options_.drawLog) line("draw: write " + text);
-}
+void HeadlessHost::write(const std::string& text) { draw("write " + text); }
 
-int runHeadless(const HeadlessOptions& options, std::istream& script, std::ostream& out,
+int runHeadless(const RunOptions& options, Platform& platform, std::istream& script, std::ostream& out,
                 std::ostream& err) {
     try {
-        HeadlessHost host(options, readScript(script), out);
-        Form1 form(host);
-        host.run(form);
+        HeadlessHost host(readScript(script), out, options.drawLog);
+        GameSession game(platform, host, options.random);
+        host.run(game);
     } catch (const ScriptError& error) {
         out.flush();
         err << "sonarch: script " << error.message << '\n';

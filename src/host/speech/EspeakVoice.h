@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "host/Host.h"
+#include "game/FrontEnd.h"
 
 namespace sonarch::speech {
 

@@ -5,33 +5,32 @@
 
 namespace sonarch {
 
-std::unique_ptr<Voice> createSpeechVoice(const std::string& choice, std::string& whyNot) {
-    if (choice == "none") {
-        whyNot = "switched off with --speech none";
-        return nullptr;
-    }
-    std::string speechdTrouble;
-    if (choice == "auto" || choice == "speechd") {
-        speech::SpeechdSettings settings;
-        if (choice == "speechd") {
-            // Asked for by name: worth starting the service and waiting for it.
-            settings.autospawn = true;
-            settings.connectWait = std::chrono::seconds(5);
-        } else {
-            // A running service answers in milliseconds; a missing one must
-            // not delay the welcome.
-            settings.fallback = speech::openEspeakVoice;
-        }
-        if (auto voice = speech::openSpeechdVoice(settings, speechdTrouble)) return voice;
-        if (choice == "speechd") {
-            whyNot = speechdTrouble;
-            return nullptr;
-        }
-    }
-    std::string espeakTrouble;
-    if (auto voice = speech::openEspeakVoice(espeakTrouble)) return voice;
-    whyNot = choice == "espeak" ? espeakTrouble : speechdTrouble + " and " + espeakTrouble;
-    return nullptr;
+namespace {
+// A running service answers in milliseconds; a missing one must not delay
+// the welcome. One that stops answering during play hands over to espeak-ng.
+std::unique_ptr<Voice> openQuickSpeechd(std::string& whyNot) {
+    speech::SpeechdSettings settings;
+    settings.fallback = speech::openEspeakVoice;
+    return speech::openSpeechdVoice(settings, whyNot);
+}
+
+// Asked for by name: worth starting the service and waiting for it.
+std::unique_ptr<Voice> openPatientSpeechd(std::string& whyNot) {
+    speech::SpeechdSettings settings;
+    settings.autospawn = true;
+    settings.connectWait = std::chrono::seconds(5);
+    return speech::openSpeechdVoice(settings, whyNot);
+}
+}  // namespace
+
+const VoiceTable& speechVoices() {
+    static const VoiceTable table{
+        {"auto", {openQuickSpeechd, speech::openEspeakVoice}},
+        {"speechd", {openPatientSpeechd}},
+        {"espeak", {speech::openEspeakVoice}},
+        {"none", {}},
+    };
+    return table;
 }
 
 }  // namespace sonarch

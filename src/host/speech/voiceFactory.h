@@ -1,17 +1,15 @@
-// Chooses the voice for a run: the player's own Speech Dispatcher when its
-// service answers, else the built-in espeak-ng voice, else none with the
-// reason. Shared by the window and the terminal.
+// The voices of this platform: the player's own Speech Dispatcher when its
+// service answers, the built-in espeak-ng voice, or none. Shared by the
+// window and the terminal.
 #pragma once
 
-#include <memory>
-#include <string>
-
-#include "host/Host.h"
+#include "host/VoiceTable.h"
 
 namespace sonarch {
 
-// choice: "auto", "speechd", "espeak" or "none" (the --speech option).
-// Null with a reason that fits the sentence "Speech is unavailable (...)".
-std::unique_ptr<Voice> createSpeechVoice(const std::string& choice, std::string& whyNot);
+// auto: Speech Dispatcher if it answers at once, else espeak-ng.
+// speechd: Speech Dispatcher, started and waited for if need be.
+// espeak: espeak-ng only. none: silent.
+const VoiceTable& speechVoices();
 
 }  // namespace sonarch

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 
-#include "game/Form1.h"
 #include "host/terminal/lineEditor.h"
 #include "host/terminal/terminalKeys.h"
 #include "host/terminal/terminalMode.h"
@@ -18,13 +17,6 @@ namespace {
 // byte. A lone Escape waits this long; people do not type this fast.
 constexpr auto escapeWait = std::chrono::milliseconds(50);
 
-// With --speech none the printed lines are the whole output.
-class QuietVoice final : public Voice {
-public:
-    void setRate(int) override {}
-    void setVolume(int) override {}
-    void speak(const std::string&) override {}
-};
 // Speech and sound libraries that find no service or no sound device say so
 // on standard error; on the player's screen those lines would be read out
 // among the game's sentences. The reason comes back to the game anyway and
@@ -52,19 +44,16 @@ private:
 };
 }  // namespace
 
-TerminalHost::TerminalHost(VoiceMaker voiceMaker, TerminalSettings settings, int inputFd,
-                           int outputFd, TerminalMode* mode)
-    : LocalHost(settings.dataDir, settings.seed, settings.fixedRandom),
-      voiceMaker_(std::move(voiceMaker)),
-      settings_(std::move(settings)),
+TerminalHost::TerminalHost(VoiceMaker voiceMaker, int inputFd, int outputFd, TerminalMode* mode)
+    : voiceMaker_(std::move(voiceMaker)),
       inputFd_(inputFd),
       outputFd_(outputFd),
       mode_(mode) {}
 
-int TerminalHost::run(Form1& form) {
-    form_ = &form;
+int TerminalHost::run(GameSession& game) {
+    game_ = &game;
     print(std::string(startHint) + "\n");
-    form.Form_Load();
+    game.start();
     return play();
 }
 
@@ -89,10 +78,9 @@ void TerminalHost::print(const std::string& text) {
     }
 }
 
-std::unique_ptr<Voice> TerminalHost::createVoice(std::string& whyNot) {
-    if (settings_.speechOff) return std::make_unique<QuietVoice>();
+std::unique_ptr<Voice> TerminalHost::createVoice() {
     const QuietStandardError quiet;
-    return voiceMaker_(whyNot);
+    return voiceMaker_();
 }
 
 // The printed line stands in for the caption, so there is nothing more to show.
@@ -114,32 +102,18 @@ void TerminalHost::processEvents() {
     if (ended_) return;
     // One event a call, as in the window: a pause looks at ctrlHeld between
     // the press of Ctrl and its release.
-    if (!pending_.empty()) {
-        deliverNext();
-        return;
-    }
+    if (keys_.deliverOne(*game_)) return;
     for (;;) {
         if (tickAt_ && Clock::now() >= *tickAt_) {
             tickAt_.reset();
-            form_->Holder_Timer();
+            game_->tick();
             return;
         }
         const auto input = nextInput(tickAt_);
         if (!input || input->kind != DecodedKey::Kind::Key) continue;
         pressed(input->stroke);
-        if (!pending_.empty()) deliverNext();
+        keys_.deliverOne(*game_);
         return;
-    }
-}
-
-void TerminalHost::deliverNext() {
-    const KeyEvent event = pending_.front();
-    pending_.pop_front();
-    short code = event.stroke.code;
-    if (event.down) {
-        form_->Form_KeyDown(code, event.stroke.shift);
-    } else {
-        form_->Form_KeyUp(code, event.stroke.shift);
     }
 }
 
@@ -147,11 +121,10 @@ void TerminalHost::pressed(const KeyStroke& stroke) {
     const KeyMeaning meaning = meaningOf(stroke);
     switch (meaning.action) {
     case KeyMeaning::Action::Leave: throw Leave{130};
-    case KeyMeaning::Action::Help: form_->sayIt(helpSentence); return;
+    case KeyMeaning::Action::Help: game_->say(helpSentence); return;
     case KeyMeaning::Action::Press:
         // A terminal tells of no key release: the key goes up right after it went down.
-        pending_.push_back({true, meaning.stroke});
-        pending_.push_back({false, meaning.stroke});
+        keys_.tap(meaning.stroke);
         return;
     }
 }
@@ -202,7 +175,7 @@ bool TerminalHost::readMore(std::optional<Clock::time_point> deadline) {
     }
 }
 
-std::optional<std::string> TerminalHost::promptText(const std::string&) {
+std::optional<std::string> TerminalHost::promptText(const std::string&, Voice*) {
     // The sentence just said asked for the name; the line below it is typed on.
     if (mode_) mode_->line();
     LineEditor editor;

@@ -15,15 +15,6 @@ namespace {
 
 using Kind = DecodedKey::Kind;
 
-// Window key codes this file needs beyond those the game itself uses.
-constexpr short backspaceCode = 8;
-constexpr short pageUpCode = 33;
-constexpr short pageDownCode = 34;
-constexpr short endCode = 35;
-constexpr short homeCode = 36;
-constexpr short insertCode = 45;
-constexpr short deleteCode = 46;
-
 constexpr char escape = '\x1b';
 constexpr std::size_t longestSequence = 64;
 
@@ -36,9 +27,9 @@ struct Punctuation {
 };
 constexpr std::array<Punctuation, 11> punctuation{{
     {',', '<', key::Comma}, {'.', '>', key::Period}, {'`', '~', key::Grave},
-    {'-', '_', 189},        {'=', '+', 187},         {'[', '{', 219},
-    {']', '}', 221},        {'\\', '|', 220},        {';', ':', 186},
-    {'\'', '"', 222},       {'/', '?', 191},
+    {'-', '_', key::Minus}, {'=', '+', key::Equals}, {'[', '{', key::LeftBracket},
+    {']', '}', key::RightBracket}, {'\\', '|', key::Backslash}, {';', ':', key::Semicolon},
+    {'\'', '"', key::Apostrophe}, {'/', '?', key::Slash},
 }};
 constexpr std::string_view shiftedDigits = ")!@#$%^&*(";
 
@@ -66,7 +57,7 @@ std::optional<KeyStroke> controlKey(unsigned char byte) {
     case '\n': return stroke(key::Enter);
     case '\t': return stroke(key::Tab);
     case 0x7f:
-    case 0x08: return stroke(backspaceCode);
+    case 0x08: return stroke(key::Backspace);
     case 0x00: return stroke(key::Space, key::CtrlMask);
     default: break;
     }
@@ -125,7 +116,7 @@ DecodedKey unicodeKey(long code, short mask, std::size_t length) {
     if (code == 13 || code == 57414) base = stroke(key::Enter);
     else if (code == 9) base = stroke(key::Tab);
     else if (code == 27) base = stroke(key::Escape);
-    else if (code == 127 || code == 8) base = stroke(backspaceCode);
+    else if (code == 127 || code == 8) base = stroke(key::Backspace);
     else if (code >= 57399 && code <= 57408) base = stroke(static_cast<short>(key::Keypad0 + (code - 57399)));
     else if (code == 57417) base = stroke(key::Left);
     else if (code == 57418) base = stroke(key::Right);
@@ -183,13 +174,13 @@ Parameters readParameters(std::string_view text) {
 std::optional<KeyStroke> tildeKey(long number) {
     switch (number) {
     case 1:
-    case 7: return stroke(homeCode);
-    case 2: return stroke(insertCode);
-    case 3: return stroke(deleteCode);
+    case 7: return stroke(key::Home);
+    case 2: return stroke(key::Insert);
+    case 3: return stroke(key::Delete);
     case 4:
-    case 8: return stroke(endCode);
-    case 5: return stroke(pageUpCode);
-    case 6: return stroke(pageDownCode);
+    case 8: return stroke(key::End);
+    case 5: return stroke(key::PageUp);
+    case 6: return stroke(key::PageDown);
     case 11: case 12: case 13: case 14: case 15:
         return stroke(static_cast<short>(key::F1 + number - 11));
     case 17: case 18: case 19: case 20: case 21:
@@ -207,8 +198,8 @@ std::optional<KeyStroke> letterKey(char final) {
     case 'B': return stroke(key::Down);
     case 'C': return stroke(key::Right);
     case 'D': return stroke(key::Left);
-    case 'H': return stroke(homeCode);
-    case 'F': return stroke(endCode);
+    case 'H': return stroke(key::Home);
+    case 'F': return stroke(key::End);
     case 'P': return stroke(key::F1);
     case 'Q': return stroke(static_cast<short>(key::F1 + 1));
     case 'R': return stroke(static_cast<short>(key::F1 + 2));

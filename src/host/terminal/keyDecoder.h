@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/keyNames.h"
+#include "input/keyCodes.h"
 
 namespace sonarch::terminal {
 

@@ -5,10 +5,6 @@
 namespace sonarch::terminal {
 
 namespace {
-constexpr short backspaceCode = 8;
-constexpr short endCode = 35;
-constexpr short homeCode = 36;
-constexpr short deleteCode = 46;
 
 bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 // Save names become file names: a line break or other control byte in one
@@ -66,23 +62,23 @@ LineEditor::State LineEditor::editKey(const KeyStroke& stroke) {
     const short code = stroke.code;
     const bool ctrl = stroke.shift == key::CtrlMask;
     if (code == key::Enter && stroke.shift == 0) return State::Accepted;
-    if (code == key::Escape || (ctrl && code == 'C')) return State::Cancelled;
+    if (code == key::Escape || (ctrl && code == key::C)) return State::Cancelled;
     if (ctrl && code == 'D') {
         if (text_.empty()) return State::Cancelled;
         text_.erase(cursor_, nextStart(cursor_) - cursor_);
-    } else if (code == backspaceCode) {
+    } else if (code == key::Backspace) {
         const std::size_t from = previousStart(cursor_);
         text_.erase(from, cursor_ - from);
         cursor_ = from;
-    } else if (code == deleteCode) {
+    } else if (code == key::Delete) {
         text_.erase(cursor_, nextStart(cursor_) - cursor_);
     } else if (code == key::Left || (ctrl && code == 'B')) {
         cursor_ = previousStart(cursor_);
     } else if (code == key::Right || (ctrl && code == 'F')) {
         cursor_ = nextStart(cursor_);
-    } else if (code == homeCode || (ctrl && code == 'A')) {
+    } else if (code == key::Home || (ctrl && code == 'A')) {
         cursor_ = 0;
-    } else if (code == endCode || (ctrl && code == 'E')) {
+    } else if (code == key::End || (ctrl && code == 'E')) {
         cursor_ = text_.size();
     } else if (ctrl && code == 'U') {
         text_.erase(0, cursor_);

@@ -7,29 +7,25 @@
 #include <memory>
 #include <string>
 
-#include "game/Form1.h"
-#include "host/terminal/TerminalHost.h"
+#include "host/posix/PosixPlatform.h"
 #include "host/speech/voiceFactory.h"
+#include "host/terminal/TerminalHost.h"
 #include "host/terminal/terminalMode.h"
 
 namespace sonarch {
 
-int runTerminal(const CommandLine& options) {
-    terminal::TerminalSettings settings;
-    settings.dataDir = options.headless.dataDir;
-    settings.speechOff = options.speech == "none";
-    settings.seed = options.headless.seed;
-    settings.fixedRandom = options.headless.fixedRandom;
-    // The voice that --speech chooses, as in the window.
-    terminal::VoiceMaker voiceMaker = [choice = options.speech](std::string& whyNot) {
-        return createSpeechVoice(choice, whyNot);
+int runTerminal(const RunOptions& options) {
+    terminal::VoiceMaker voiceMaker = [choice = options.speech]() -> std::unique_ptr<Voice> {
+        // With --speech none the printed lines are the whole output.
+        if (choice == "none") return std::make_unique<SilentVoice>();
+        return openNamedVoice(speechVoices(), choice);
     };
     terminal::TerminalMode mode(STDIN_FILENO);
-    terminal::TerminalHost host(std::move(voiceMaker), std::move(settings), STDIN_FILENO,
-                                STDOUT_FILENO, &mode);
-    Form1 form(host);
+    terminal::TerminalHost host(std::move(voiceMaker), STDIN_FILENO, STDOUT_FILENO, &mode);
+    PosixPlatform platform(options.dataDir);
+    GameSession game(platform, host, options.random);
     try {
-        return host.run(form);
+        return host.run(game);
     } catch (const std::exception& error) {
         mode.restore();
         std::cerr << "sonarch: " << error.what() << '\n';

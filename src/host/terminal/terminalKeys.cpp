@@ -12,7 +12,7 @@ const char* const startHint = "Press question mark for the terminal keys.";
 
 KeyMeaning meaningOf(const KeyStroke& typed) {
     using Action = KeyMeaning::Action;
-    if (typed.code == 'C' && typed.shift == key::CtrlMask) return {Action::Leave, {}};
+    if (typed.code == key::C && typed.shift == key::CtrlMask) return {Action::Leave, {}};
     if (typed.code == standIn::help && typed.shift == key::ShiftMask) return {Action::Help, {}};
     if (typed.code == standIn::ctrl && typed.shift == 0) return {Action::Press, {key::Ctrl, key::CtrlMask}};
     if (typed.code == standIn::endPhase && typed.shift == 0) return {Action::Press, {key::Enter, key::ShiftMask}};

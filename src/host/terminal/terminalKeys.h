@@ -3,14 +3,14 @@
 // send (Shift+Enter, Ctrl alone) have stand-ins that every terminal can.
 #pragma once
 
-#include "host/keyNames.h"
+#include "input/keyCodes.h"
 
 namespace sonarch::terminal {
 
 namespace standIn {
-constexpr short ctrl = 8;        // Backspace does what Ctrl does
-constexpr short endPhase = 187;  // the equals key does what Shift+Enter does
-constexpr short help = 191;      // question mark: Shift and the slash key
+constexpr short ctrl = key::Backspace;     // Backspace does what Ctrl does
+constexpr short endPhase = key::Equals;  // the equals key does what Shift+Enter does
+constexpr short help = key::Slash;       // question mark: Shift and the slash key
 }  // namespace standIn
 
 struct KeyMeaning {

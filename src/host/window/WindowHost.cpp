@@ -3,25 +3,13 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "game/Form1.h"
 #include "host/speech/voiceFactory.h"
 #include "host/window/keyMapping.h"
+#include "input/keyCodes.h"
 
 namespace sonarch::window {
 
 namespace {
-// The game keeps the voice; the window borrows it to speak the save prompt.
-class SharedVoice final : public Voice {
-public:
-    explicit SharedVoice(std::shared_ptr<Voice> voice) : voice_(std::move(voice)) {}
-    void setRate(int rate) override { voice_->setRate(rate); }
-    void setVolume(int volume) override { voice_->setVolume(volume); }
-    void speak(const std::string& text) override { voice_->speak(text); }
-
-private:
-    std::shared_ptr<Voice> voice_;
-};
-
 Uint32 pushTick(Uint32, void* round) {
     SDL_Event event{};
     event.type = SDL_USEREVENT;
@@ -34,9 +22,7 @@ Uint32 pushTick(Uint32, void* round) {
 constexpr int longestWaitMilliseconds = 1000;
 }  // namespace
 
-WindowHost::WindowHost(const CommandLine& options)
-    : LocalHost(options.headless.dataDir, options.headless.seed, options.headless.fixedRandom),
-      options_(options) {
+WindowHost::WindowHost(std::string speech) : speech_(std::move(speech)) {
     window_ = SDL_CreateWindow("Sonarch", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                WindowPicture::width, WindowPicture::height, SDL_WINDOW_SHOWN);
     if (!window_) throw std::runtime_error(SDL_GetError());
@@ -47,16 +33,10 @@ WindowHost::WindowHost(const CommandLine& options)
 
 WindowHost::~WindowHost() {
     stopTimer();
-    voice_.reset();
     if (window_) SDL_DestroyWindow(window_);
 }
 
-std::unique_ptr<Voice> WindowHost::createVoice(std::string& whyNot) {
-    std::unique_ptr<Voice> voice = createSpeechVoice(options_.speech, whyNot);
-    if (!voice) return nullptr;
-    voice_ = std::move(voice);
-    return std::make_unique<SharedVoice>(voice_);
-}
+std::unique_ptr<Voice> WindowHost::createVoice() { return openNamedVoice(speechVoices(), speech_); }
 
 void WindowHost::setCaption(const std::string& text) { SDL_SetWindowTitle(window_, text.c_str()); }
 
@@ -74,6 +54,7 @@ void WindowHost::stopTimer() {
 }
 
 void WindowHost::processEvents() {
+    if (keys_.deliverOne(*game_)) return;
     // The game waits now: whatever it drew since the last wait is shown.
     picture_.present(window_);
     int wait = longestWaitMilliseconds;
@@ -84,8 +65,11 @@ void WindowHost::processEvents() {
         repeatHeldCtrl();
         return;
     }
+    // Events are read up to the first key, so that a tick never overtakes
+    // a key that came before it.
     handle(event);
-    while (!ended_ && SDL_PollEvent(&event)) handle(event);
+    while (!ended_ && keys_.empty() && SDL_PollEvent(&event)) handle(event);
+    if (!ended_) keys_.deliverOne(*game_);
 }
 
 bool WindowHost::handleWindowEvent(const SDL_Event& event) {
@@ -107,24 +91,23 @@ void WindowHost::handle(const SDL_Event& event) {
     if (ended_ || handleWindowEvent(event)) return;
     switch (event.type) {
     case SDL_KEYDOWN:
-    case SDL_KEYUP: deliverKey(event.key); break;
+    case SDL_KEYUP: queueKey(event.key); break;
     case SDL_USEREVENT:
         if (event.user.code == timerRound_ && timer_ != 0) {
             timer_ = 0;
-            form_->Holder_Timer();
+            game_->tick();
         }
         break;
     default: break;
     }
 }
 
-void WindowHost::deliverKey(const SDL_KeyboardEvent& key) {
+void WindowHost::queueKey(const SDL_KeyboardEvent& key) {
     const auto code = virtualKeyCode(key.keysym.scancode, key.keysym.sym,
                                      (key.keysym.mod & KMOD_NUM) != 0);
     if (!code) return;
-    short keyCode = *code;
-    const short shift = shiftMask(key.keysym.mod);
-    if (keyCode == 17) {
+    const KeyStroke stroke{*code, shiftMask(key.keysym.mod)};
+    if (stroke.code == key::Ctrl) {
         if (key.type == SDL_KEYDOWN) {
             heldCtrl_.pressed(SDL_GetTicks64(), key.repeat != 0);
         } else {
@@ -133,16 +116,16 @@ void WindowHost::deliverKey(const SDL_KeyboardEvent& key) {
     }
     // A held key repeats as further presses, as the game expects.
     if (key.type == SDL_KEYDOWN) {
-        form_->Form_KeyDown(keyCode, shift);
+        keys_.press(stroke);
     } else {
-        form_->Form_KeyUp(keyCode, shift);
+        keys_.release(stroke);
     }
 }
 
 void WindowHost::repeatHeldCtrl() {
     if (!heldCtrl_.takeRepeat(SDL_GetTicks64())) return;
-    short keyCode = 17;
-    form_->Form_KeyDown(keyCode, shiftMask(SDL_GetModState()));
+    keys_.press({key::Ctrl, shiftMask(SDL_GetModState())});
+    keys_.deliverOne(*game_);
 }
 
 

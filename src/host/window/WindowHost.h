@@ -9,55 +9,50 @@
 #include <optional>
 #include <string>
 
-#include "host/Host.h"
-#include "host/LocalHost.h"
-#include "host/commandLine.h"
+#include "game/FrontEnd.h"
+#include "game/GameSession.h"
+#include "host/KeyQueue.h"
 #include "host/window/WindowPicture.h"
 #include "host/window/heldCtrl.h"
-
-namespace sonarch {
-class Form1;
-}
 
 namespace sonarch::window {
 
 // Thrown out of whatever the game is doing when the player closes the window.
 struct WindowClosed {};
 
-class WindowHost final : public LocalHost {
+class WindowHost final : public FrontEnd {
 public:
     // SDL's video must be up. Throws std::runtime_error when no window can be made.
-    explicit WindowHost(const CommandLine& options);
+    // speech: the name of the voice to use (--speech).
+    explicit WindowHost(std::string speech);
     ~WindowHost() override;
     WindowHost(const WindowHost&) = delete;
     WindowHost& operator=(const WindowHost&) = delete;
 
-    void attach(Form1& form) { form_ = &form; }
+    void attach(GameSession& game) { game_ = &game; }
     bool ended() const { return ended_; }
 
-    std::unique_ptr<Voice> createVoice(std::string& whyNot) override;
+    std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string&, bool, bool) override {}
     Canvas& canvas() override { return picture_; }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
-    std::optional<std::string> promptText(const std::string& prompt) override;
+    std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
     void endProgram() override { ended_ = true; }
 
 private:
     void handle(const SDL_Event& event);
-    void deliverKey(const SDL_KeyboardEvent& key);
+    void queueKey(const SDL_KeyboardEvent& key);
     void repeatHeldCtrl();
     bool handleWindowEvent(const SDL_Event& event);
-    // The prompt's words go out by voice while speech is on, else in the title.
-    void promptSays(const std::string& text);
 
-    CommandLine options_;
+    std::string speech_;
     SDL_Window* window_ = nullptr;
     WindowPicture picture_;
-    Form1* form_ = nullptr;
-    std::shared_ptr<Voice> voice_;
+    GameSession* game_ = nullptr;
+    KeyQueue keys_;
     HeldCtrl heldCtrl_;
     SDL_TimerID timer_ = 0;
     // Tells a tick of a stopped timer, still in the queue, from the current one.

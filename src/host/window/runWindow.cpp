@@ -7,7 +7,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "game/Form1.h"
+#include "host/posix/PosixPlatform.h"
 #include "host/window/WindowHost.h"
 
 namespace sonarch::window {
@@ -28,7 +28,7 @@ struct SdlSession {
 };
 }  // namespace
 
-std::optional<int> runWindow(const CommandLine& options, std::string& whyNoWindow) {
+std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow) {
     // An idle game must not keep the screen awake.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // The picture is small and drawn by the game itself: a plain framebuffer
@@ -46,15 +46,16 @@ std::optional<int> runWindow(const CommandLine& options, std::string& whyNoWindo
     }
     std::unique_ptr<WindowHost> host;
     try {
-        host = std::make_unique<WindowHost>(options);
+        host = std::make_unique<WindowHost>(options.speech);
     } catch (const std::runtime_error& error) {
         whyNoWindow = error.what();
         return std::nullopt;
     }
-    Form1 form(*host);
-    host->attach(form);
+    PosixPlatform platform(options.dataDir);
+    GameSession game(platform, *host, options.random);
+    host->attach(game);
     try {
-        form.Form_Load();
+        game.start();
         while (!host->ended()) host->processEvents();
     } catch (const WindowClosed&) {
     }

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "host/commandLine.h"
+#include "host/RunOptions.h"
 
 namespace sonarch::window {
 
 // The exit status, or nothing with the reason when no display can be opened.
-std::optional<int> runWindow(const CommandLine& options, std::string& whyNoWindow);
+std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow);
 
 }  // namespace sonarch::window

@@ -1,30 +1,26 @@
 // The save prompt, kept inside the window and usable by ear: it says its
 // question, says each character typed and each one erased; Enter gives the
 // name, Escape cancels. Only while it is open does the keyboard type text.
-#include "game/Form1.h"
 #include "host/window/WindowHost.h"
 #include "host/window/spokenCharacter.h"
 
 namespace sonarch::window {
 
-void WindowHost::promptSays(const std::string& text) {
-    if (voice_ && form_ && form_->sapiOn) {
-        voice_->speak(text);
-    } else {
-        SDL_SetWindowTitle(window_, text.c_str());
-    }
-}
-
-std::optional<std::string> WindowHost::promptText(const std::string& prompt) {
+// The prompt's words go out by the game's voice while speech is on, else in the title.
+std::optional<std::string> WindowHost::promptText(const std::string& prompt, Voice* voice) {
     std::string typed;
     std::optional<std::string> answer;
     bool open = true;
-    promptSays(prompt);
+    if (voice) {
+        voice->speak(prompt);
+    } else {
+        SDL_SetWindowTitle(window_, prompt.c_str());
+    }
     SDL_StartTextInput();
     auto showTyped = [&](const std::string& said) {
         // With speech off the title shows the name so far.
-        if (voice_ && form_ && form_->sapiOn) {
-            voice_->speak(said);
+        if (voice) {
+            voice->speak(said);
         } else {
             SDL_SetWindowTitle(window_, (prompt + " " + typed).c_str());
         }
@@ -69,7 +65,7 @@ std::optional<std::string> WindowHost::promptText(const std::string& prompt) {
             }
         } else if (event.type == SDL_KEYUP) {
             // A Ctrl let go while typing must not leave a pause ended early.
-            deliverKey(event.key);
+            queueKey(event.key);
         }
     }
     SDL_StopTextInput();

@@ -1,4 +1,4 @@
-#include "host/diskFiles.h"
+#include "host/posix/diskFiles.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -13,7 +13,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/systemCalls.h"
+#include "host/posix/systemCalls.h"
 
 namespace sonarch::disk {
 

@@ -1,4 +1,4 @@
-#include "host/folderLayout.h"
+#include "host/posix/folderLayout.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "host/diskFiles.h"
+#include "host/posix/diskFiles.h"
 
 namespace sonarch {
 

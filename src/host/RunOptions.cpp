@@ -1,4 +1,4 @@
-#include "host/commandLine.h"
+#include "host/RunOptions.h"
 
 #include <charconv>
 #include <fstream>
@@ -11,8 +11,9 @@ const char* const usageText =
     "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log] < SCRIPT\n"
     "       sonarch --help | --version\n";
 
-CommandLine parseCommandLine(const std::vector<std::string>& args) {
-    CommandLine result;
+RunOptions parseRunOptions(const std::vector<std::string>& args) {
+    RunOptions result;
+    std::string randomFile;
     auto value = [&](std::size_t& i) -> const std::string& {
         if (i + 1 >= args.size()) throw std::invalid_argument(args[i] + " needs a value");
         return args[++i];
@@ -20,28 +21,28 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--headless") {
-            result.mode = CommandLine::Mode::Headless;
+            result.mode = RunOptions::Mode::Headless;
         } else if (arg == "--text") {
-            if (result.mode != CommandLine::Mode::Headless) result.mode = CommandLine::Mode::Text;
+            if (result.mode != RunOptions::Mode::Headless) result.mode = RunOptions::Mode::Text;
         } else if (arg == "--help" || arg == "-h") {
-            result.mode = CommandLine::Mode::Help;
+            result.mode = RunOptions::Mode::Help;
             return result;
         } else if (arg == "--version") {
-            result.mode = CommandLine::Mode::Version;
+            result.mode = RunOptions::Mode::Version;
             return result;
         } else if (arg == "--data-dir") {
-            result.headless.dataDir = value(i);
+            result.dataDir = value(i);
         } else if (arg == "--seed") {
             const std::string& text = value(i);
             std::uint64_t seed = 0;
             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
             if (error != std::errc() || end != text.data() + text.size())
                 throw std::invalid_argument("--seed needs a whole number, not '" + text + "'");
-            result.headless.seed = seed;
+            result.random.seed = seed;
         } else if (arg == "--random") {
-            result.randomFile = value(i);
+            randomFile = value(i);
         } else if (arg == "--draw-log") {
-            result.headless.drawLog = true;
+            result.drawLog = true;
         } else if (arg == "--speech") {
             result.speech = value(i);
             if (result.speech != "auto" && result.speech != "speechd" && result.speech != "espeak" &&
@@ -51,7 +52,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             throw std::invalid_argument("unknown option '" + arg + "'");
         }
     }
-    if (!result.randomFile.empty()) result.headless.fixedRandom = readRandomFile(result.randomFile);
+    if (!randomFile.empty()) result.random.fixedNumbers = readRandomFile(randomFile);
     return result;
 }
 

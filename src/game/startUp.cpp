@@ -7,18 +7,18 @@
 
 namespace sonarch {
 
-Form1::Form1(Host& host) : host_(host) {}
+Form1::Form1(Platform& platform, FrontEnd& frontEnd) : platform_(platform), frontEnd_(frontEnd) {}
 
-std::vector<std::string> Form1::mapsFolders() { return host_.dataFolders().maps; }
-std::string Form1::savesFolder() { return host_.dataFolders().saves; }
+std::vector<std::string> Form1::mapsFolders() { return platform_.dataFolders().maps; }
+std::string Form1::savesFolder() { return platform_.dataFolders().saves; }
 
 void Form1::Form_Load() {
-    host_.seedRandom(host_.secondsSinceMidnight());
+    random.seedFromClock(platform_.secondsSinceMidnight());
     mapFileCount = 0;
     menuState = 1;
 
     std::string trouble;
-    const auto maps = listFolders(host_, mapsFolders());
+    const auto maps = listFolders(platform_, mapsFolders());
     if (maps) {
         mapFileCount = static_cast<int>(maps->entries.size());
     } else if (mapsFolders().size() == 1) {
@@ -27,26 +27,22 @@ void Form1::Form_Load() {
         trouble += " No Maps folder can be read, so there are no maps to choose.";
     }
     // A fresh installation may lack the saves folder; saving needs it.
-    if (!host_.listFiles(savesFolder())) host_.makeFolder(savesFolder());
-    const auto saves = host_.listFiles(savesFolder());
+    if (!platform_.listFiles(savesFolder())) platform_.makeFolder(savesFolder());
+    const auto saves = platform_.listFiles(savesFolder());
     saveFileCount = saves ? static_cast<int>(saves->size()) : 0;
 
-    std::string whyNoVoice;
-    voice = host_.createVoice(whyNoVoice);
-    if (voice) {
-        voice->setRate(3);
-        voice->setVolume(100);
-    } else {
-        trouble += " Speech is unavailable (" + whyNoVoice +
-                   "), so sentences are shown as text only.";
-    }
+    voice = frontEnd_.createVoice();
+    voice->setRate(3);
+    voice->setVolume(100);
+    if (const std::string whyNoVoice = voice->whyUnheard(); !whyNoVoice.empty())
+        trouble += " Speech is unavailable (" + whyNoVoice + "), so sentences are shown as text only.";
 
     ctrlHeld = 0;
     humanPlayer = 0;
     sapiOn = true;
     messageCount = 0;
     messages[0] = "";
-    host_.setCaption("");
+    frontEnd_.setCaption("");
     setupStep = 0;
     // One sentence, so that a start-up problem does not cut the welcome off.
     sayIt("Welcome to Sonarch Alpha 1.4 by Korvel." + trouble);

@@ -1,0 +1,82 @@
+// What a front end gives the game: the voice, the caption, the log of
+// sentences, the picture, the pause timer with the processing of events,
+// the text prompt and the end of the program. A front end turns its own
+// events into calls of GameSession; the game answers through this.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace sonarch {
+
+// A text-to-speech voice. speak() returns at once: whatever is still being
+// said is dropped and the new text starts; the empty text only silences.
+class Voice {
+public:
+    virtual ~Voice() = default;
+    virtual void setRate(int rate) = 0;      // 0 is the engine's normal speed, -10..10
+    virtual void setVolume(int volume) = 0;  // 0..100
+    virtual void speak(const std::string& text) = 0;
+    // Empty for a voice the player hears (or whose words the front end
+    // shows by itself); otherwise why there is no voice, and the game then
+    // shows its sentences as the caption.
+    virtual std::string whyUnheard() const { return {}; }
+};
+
+// A voice that says nothing. With a reason it stands for "no voice"; without
+// one it stands in for a front end whose sentence log is what it says.
+class SilentVoice final : public Voice {
+public:
+    explicit SilentVoice(std::string whyUnheard = {}) : whyUnheard_(std::move(whyUnheard)) {}
+    void setRate(int) override {}
+    void setVolume(int) override {}
+    void speak(const std::string&) override {}
+    std::string whyUnheard() const override { return whyUnheard_; }
+
+private:
+    std::string whyUnheard_;
+};
+
+// The window's picture: pixel coordinates, y downwards.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+    virtual void clear() = 0;
+    virtual void setColour(int red, int green, int blue) = 0;
+    virtual void circle(int x, int y, int radius) = 0;
+    virtual void textPosition(int x, int y) = 0;
+    virtual void fontSize(int points) = 0;
+    virtual void write(const std::string& text) = 0;
+};
+
+class FrontEnd {
+public:
+    virtual ~FrontEnd() = default;
+
+    // The voice for the whole run, made once at start-up; never null.
+    virtual std::unique_ptr<Voice> createVoice() = 0;
+    // The window title; shown at once.
+    virtual void setCaption(const std::string& text) = 0;
+    // Every sentence as it leaves the game, after it was spoken or captioned:
+    // front ends that keep a readable log (terminal, transcript) print it.
+    virtual void sentenceOut(const std::string& text, bool recorded, bool spoken) = 0;
+    virtual Canvas& canvas() = 0;
+
+    // The pause timer: after startTimer(ms) one GameSession::tick arrives
+    // through the event processing, unless stopTimer() comes first.
+    virtual void startTimer(int milliseconds) = 0;
+    virtual void stopTimer() = 0;
+    // Waits until an event is pending (a key or the timer's tick), then
+    // hands one to the game. Never spins.
+    virtual void processEvents() = 0;
+
+    // A modal text entry with a prompt; nullopt when cancelled. voice is the
+    // game's voice while speech is on, to speak the prompt's words with, and
+    // null while sentences go to the caption.
+    virtual std::optional<std::string> promptText(const std::string& prompt, Voice* voice) = 0;
+    // Ends the program: no further event reaches the game.
+    virtual void endProgram() = 0;
+};
+
+}  // namespace sonarch

@@ -1,0 +1,25 @@
+#include "game/GameSession.h"
+
+#include "game/Form1.h"
+
+namespace sonarch {
+
+GameSession::GameSession(Platform& platform, FrontEnd& frontEnd, const RandomSetup& random)
+    : form_(std::make_unique<Form1>(platform, frontEnd)) {
+    form_->random.pinSeed(random.seed);
+    for (double u : random.fixedNumbers) form_->random.queueFixed(u);
+}
+
+GameSession::~GameSession() = default;
+
+void GameSession::start() { form_->Form_Load(); }
+
+void GameSession::keyDown(short code, short shift) { form_->Form_KeyDown(code, shift); }
+
+void GameSession::keyUp(short code, short shift) { form_->Form_KeyUp(code, shift); }
+
+void GameSession::tick() { form_->Holder_Timer(); }
+
+void GameSession::say(const std::string& text) { form_->sayIt(text); }
+
+}  // namespace sonarch

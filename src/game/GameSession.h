@@ -1,0 +1,52 @@
+// The one way a host reaches the game: it builds a session on its platform
+// and front end, starts it, and hands it key presses, key releases and the
+// ticks of the pause timer. The game answers through the FrontEnd; a host
+// never reads or writes the game's state.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/FrontEnd.h"
+#include "game/Platform.h"
+
+namespace sonarch {
+
+class Form1;
+
+// How the run's random source is set up before start-up seeds it.
+struct RandomSetup {
+    std::optional<std::uint64_t> seed;  // empty: seeded from the clock
+    std::vector<double> fixedNumbers;   // drawn first, each 0 <= u < 1
+};
+
+class GameSession {
+public:
+    GameSession(Platform& platform, FrontEnd& frontEnd, const RandomSetup& random = {});
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // Start-up: counts the files, makes the voice and says the welcome.
+    void start();
+    // Key codes are Windows virtual-key codes (input/keyCodes.h); the shift
+    // mask is 1 Shift, 2 Ctrl, 4 Alt.
+    void keyDown(short code, short shift);
+    void keyUp(short code, short shift);
+    // The pause timer's tick.
+    void tick();
+    // A sentence of the host's own (such as its help), said as the game says
+    // its sentences: by the voice or in the caption, not recorded.
+    void say(const std::string& text);
+
+    // The game itself, for the tests and the test player that look inside.
+    Form1& game() { return *form_; }
+
+private:
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace sonarch

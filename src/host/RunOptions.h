@@ -1,0 +1,31 @@
+// The options of one run, shared by every host. Without any the game opens
+// its window on the bundled maps beside the program.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/GameSession.h"
+
+namespace sonarch {
+
+struct RunOptions {
+    enum class Mode { Window, Text, Headless, Help, Version };
+    Mode mode = Mode::Window;
+    std::string speech = "auto";  // the name of a voice: auto, speechd, espeak or none
+    std::string dataDir;          // holds Maps/ and Saves/; empty: the program's folder
+    RandomSetup random;           // --seed, and the numbers of --random
+    bool drawLog = false;         // headless: print every drawing call
+};
+
+// Throws std::invalid_argument with a sentence for the user on a bad option.
+RunOptions parseRunOptions(const std::vector<std::string>& args);
+// Reads a --random file: one number 0 <= u < 1 a line.
+std::vector<double> readRandomFile(const std::string& path);
+
+extern const char* const usageText;
+// The usage and every option, then the given description of the folders.
+std::string helpText(const std::string& folders);
+
+}  // namespace sonarch

@@ -1,0 +1,20 @@
+#include "bot/headlessGame.h"
+
+#include <sstream>
+
+namespace sonarch::testing {
+
+namespace {
+std::vector<ScriptLine> scriptOf(const std::string& text) {
+    std::istringstream in(text);
+    return readScript(in);
+}
+}  // namespace
+
+HeadlessGame::HeadlessGame(const std::string& dataDir, const RandomSetup& random, std::ostream& transcript,
+                           const std::string& script)
+    : platform(dataDir), host(scriptOf(script), transcript), session(platform, host, random), form(session.game()) {
+    host.attach(session);
+}
+
+}  // namespace sonarch::testing
