@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "bot/keyStream.h"
-#include "bot/playFolder.h"
+#include "keyStreamPlay.h"
+#include "playFolder.h"
 
 using namespace sonarch::testing;
 

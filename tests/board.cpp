@@ -50,24 +50,9 @@ std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames,
     return session;
 }
 
-double drawOf(int value, int count) {
-    if (value < 1 || value > count) throw std::invalid_argument("no such draw");
-    return (value - 0.5) / count;
-}
-
-std::vector<double> diceTotalling(int count, int total) {
-    if (total < count || total > 6 * count) throw std::invalid_argument("no such roll");
-    std::vector<double> dice;
-    for (int die = 0; die < count; ++die) {
-        const int face = total / count + (die < total % count ? 1 : 0);
-        dice.push_back(dieShowing(face));
-    }
-    return dice;
-}
-
-std::vector<double> then(std::vector<double> first, const std::vector<double>& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
+double percentageOf(int value) {
+    if (value < 1 || value > 100) throw std::invalid_argument("no such draw");
+    return (value - 0.5) / 100;
 }
 
 }  // namespace sonarch::testing

@@ -1,14 +1,11 @@
-// Boards for rules tests: lays out a game in progress on a game object, as a
-// new game stands once the players hold their zones, and gives the fixed
-// random numbers that make dice, zone draws and percentages come out as a
-// test needs them.
+// Boards for rules tests: a game in progress laid out on a game object, as a
+// new game stands once the players hold their zones.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "game/Form1.h"
 #include "session.h"
 
 namespace sonarch::testing {
@@ -32,15 +29,7 @@ std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames,
                                 const std::vector<BoardZone>& zones,
                                 std::vector<double> fixedRandom = {});
 
-// The number u that draws value out of 1..count as floor(u x count) + 1.
-double drawOf(int value, int count);
-inline double dieShowing(int face) { return drawOf(face, 6); }
-inline double percentageOf(int value) { return drawOf(value, 100); }
-
-// count dice adding up to total (count <= total <= 6 x count), as even as can be.
-std::vector<double> diceTotalling(int count, int total);
-
-// Joins lists of fixed numbers in order.
-std::vector<double> then(std::vector<double> first, const std::vector<double>& second);
+// The number u that draws the percentage value as floor(u x 100) + 1.
+double percentageOf(int value);
 
 }  // namespace sonarch::testing

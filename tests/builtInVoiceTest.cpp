@@ -59,35 +59,33 @@ TEST_F(BuiltInVoice, TheGamesRateIsFasterThanNormal) {
     EXPECT_NEAR(ratio, speech::speedFactor(3), 0.2);
 }
 
+// A long sentence, then another text as soon as the first is heard; returns
+// the sound from the start of the first and when the second was given.
+std::pair<SoundSpan, double> cutOff(DiskAudio& audio, Voice& voice, const std::string& first,
+                                    const std::string& then, double wait) {
+    const double from = audio.seconds();
+    voice.speak(first);
+    EXPECT_TRUE(audio.waitForSound(from));
+    const double cut = audio.seconds();
+    voice.speak(then);
+    EXPECT_TRUE(audio.waitUntil(cut + wait));
+    return {audio.measure(from), cut};
+}
+
 TEST_F(BuiltInVoice, ANewSentenceCutsTheOneBeforeOff) {
     const std::string twice = longSentence + " " + longSentence;
     const SoundSpan whole = speakAlone(twice);
     const double alone = whole.lastLoud - whole.firstLoud;
     ASSERT_GT(alone, 8.0);
-
-    const double from = audio.seconds();
-    voice->speak(twice);
-    ASSERT_TRUE(audio.waitForSound(from));
-    const double cut = audio.seconds();
-    voice->speak("Goodbye!");
-    ASSERT_TRUE(audio.waitUntil(cut + 3.0));
-
-    const SoundSpan both = audio.measure(from);
+    const auto [both, cut] = cutOff(audio, *voice, twice, "Goodbye!", 3.0);
     ASSERT_LT(cut - both.firstLoud, alone - 3.0) << "the second sentence came too late to tell";
-    const SoundSpan after = audio.measure(cut);
-    ASSERT_TRUE(after.heard) << "the second sentence was not played";
+    ASSERT_TRUE(audio.measure(cut).heard) << "the second sentence was not played";
     // "Goodbye!" lasts well under a second; the rest of the first sentence is gone.
     EXPECT_LT(both.lastLoud - cut, 1.5);
 }
 
 TEST_F(BuiltInVoice, TheEmptySentenceOnlySilences) {
-    const double from = audio.seconds();
-    voice->speak(longSentence);
-    ASSERT_TRUE(audio.waitForSound(from));
-    const double cut = audio.seconds();
-    voice->speak("");
-    ASSERT_TRUE(audio.waitUntil(cut + 2.0));
-    const SoundSpan span = audio.measure(from);
+    const auto [span, cut] = cutOff(audio, *voice, longSentence, "", 2.0);
     EXPECT_LT(span.lastLoud - cut, 0.3);
 }
 

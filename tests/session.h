@@ -20,15 +20,12 @@ public:
     void start() { run.session.start(); }
     // Presses and releases a key by its script name ("Shift+Enter").
     void press(const std::string& keyName);
-    void keyDown(const std::string& keyName);
-    void keyUp(const std::string& keyName);
     // The transcript lines written since the last call.
     std::vector<std::string> said();
 
     DataDir data;
     std::ostringstream out;
     HeadlessGame run;
-    HeadlessHost& host;
     Form1& form;
 
 private:

@@ -60,13 +60,6 @@ std::vector<std::string> DataDir::saveFiles() const {
     return names;
 }
 
-std::vector<std::string> PlayResult::lines() const {
-    std::vector<std::string> result;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-}
-
 PlayResult play(const DataDir& data, const std::string& script, RunOptions options) {
     if (!options.random.seed) options.random.seed = 1;
     std::istringstream in(script);
@@ -77,13 +70,6 @@ PlayResult play(const DataDir& data, const std::string& script, RunOptions optio
     result.out = out.str();
     result.err = err.str();
     return result;
-}
-
-PlayResult play(const DataDir& data, const std::string& script, std::vector<double> fixedRandom,
-                std::uint64_t seed) {
-    RunOptions options;
-    options.random = {seed, std::move(fixedRandom)};
-    return play(data, script, options);
 }
 
 }  // namespace sonarch::testing

@@ -41,12 +41,8 @@ struct PlayResult {
     int status = 0;
     std::string out;
     std::string err;
-    std::vector<std::string> lines() const;
 };
 
 PlayResult play(const DataDir& data, const std::string& script, RunOptions options = {});
-// The same with fixed random numbers coming first.
-PlayResult play(const DataDir& data, const std::string& script, std::vector<double> fixedRandom,
-                std::uint64_t seed = 1);
 
 }  // namespace sonarch::testing

@@ -1,11 +1,11 @@
-// The save prompt's line editing in the terminal, and the stand-in keys.
+// The save prompt's line editing in the terminal. The stand-in keys are
+// played in the terminal under tmux.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "host/terminal/keyDecoder.h"
 #include "host/terminal/lineEditor.h"
-#include "host/terminal/terminalKeys.h"
 
 namespace sonarch::terminal {
 namespace {
@@ -60,28 +60,6 @@ TEST(SavePrompt, CharactersOfOtherAlphabetsAreWholeCharacters) {
     // Tab and function keys type nothing into a file name.
     EXPECT_EQ(typeInto(editor, "\t\x1b[24~\r"), State::Accepted);
     EXPECT_EQ(editor.text(), "cafs");
-}
-
-TEST(StandInKeys, EveryTerminalCanSendCtrlAndShiftEnterAndTheHelp) {
-    using Action = KeyMeaning::Action;
-    const KeyMeaning backspace = meaningOf(decodeKey("\x7f", false).stroke);
-    EXPECT_EQ(backspace.action, Action::Press);
-    EXPECT_EQ(backspace.stroke.code, 17);
-    EXPECT_EQ(backspace.stroke.shift, 2);
-    const KeyMeaning equals = meaningOf(decodeKey("=", false).stroke);
-    EXPECT_EQ(equals.stroke.code, 13);
-    EXPECT_EQ(equals.stroke.shift, 1);
-    EXPECT_EQ(meaningOf(decodeKey("?", false).stroke).action, Action::Help);
-    EXPECT_EQ(meaningOf(decodeKey("\x1b[47;2u", false).stroke).action, Action::Help);
-    EXPECT_EQ(meaningOf(decodeKey("\x03", false).stroke).action, Action::Leave);
-    EXPECT_EQ(meaningOf(decodeKey("\x1b[99;5u", false).stroke).action, Action::Leave);
-    // Everything else reaches the game as it was typed.
-    const KeyMeaning plus = meaningOf(decodeKey("+", false).stroke);
-    EXPECT_EQ(plus.stroke.code, 187);
-    EXPECT_EQ(plus.stroke.shift, 1);
-    const KeyMeaning shiftEnter = meaningOf(decodeKey("\x1b[13;2u", false).stroke);
-    EXPECT_EQ(shiftEnter.stroke.code, 13);
-    EXPECT_EQ(shiftEnter.stroke.shift, 1);
 }
 
 }  // namespace

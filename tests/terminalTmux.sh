@@ -2,8 +2,7 @@
 # The real program in a real terminal: tmux runs `sonarch --text`, keys go in
 # with send-keys and the screen is read back with capture-pane.
 #   terminalTmux.sh PROGRAM basics|signals|menus|game
-# Exits 0 when every check passed, 1 on a failure, and 77 (a skip) when the
-# game answers that a part it needs is not built yet.
+# Exits 0 when every check passed and 1 on a failure.
 set -u
 program=$(realpath "$1")
 scenario=$2
@@ -55,10 +54,6 @@ waitFor() {
         # One look at the screen for all three questions, so that they agree.
         shown=$(screen)
         [ "$(grep -cxF -- "$text" <<<"$shown")" -ge "$times" ] && return 0
-        if grep -q "is not built yet" <<<"$shown"; then
-            echo "SKIP ($scenario): $(grep "is not built yet" <<<"$shown" | head -1)"
-            exit 77
-        fi
         grep -q "^exit status" <<<"$shown" && fail "the game ended before '$text'"
         sleep 0.05
     done
@@ -149,7 +144,6 @@ untilYourTurn() {
     local n=$1 tries
     for ((tries = 200; tries > 0; tries--)); do
         [ "$(screen | grep -cxF "It is your turn.")" -ge "$n" ] && return 0
-        screen | grep -q "is not built yet" && waitFor "It is your turn." 1 "$n"
         keys BSpace
         sleep 0.1
     done

@@ -22,22 +22,16 @@ struct Case {
     int status = 0;
 };
 
-// Names separated by semicolons, so that file names may hold blanks.
-std::vector<std::string> names(const std::string& text) {
+// The items of a header line: names split at semicolons, so that file names
+// may hold blanks, or words split at blanks.
+std::vector<std::string> items(const std::string& text, char separator) {
     std::vector<std::string> result;
     std::istringstream in(text);
-    for (std::string name; std::getline(in, name, ';');) {
-        const auto first = name.find_first_not_of(' ');
-        const auto last = name.find_last_not_of(' ');
-        if (first != std::string::npos) result.push_back(name.substr(first, last - first + 1));
+    for (std::string item; std::getline(in, item, separator);) {
+        const auto first = item.find_first_not_of(' ');
+        const auto last = item.find_last_not_of(' ');
+        if (first != std::string::npos) result.push_back(item.substr(first, last - first + 1));
     }
-    return result;
-}
-
-std::vector<std::string> words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> result;
-    for (std::string word; in >> word;) result.push_back(word);
     return result;
 }
 
@@ -54,11 +48,11 @@ Case readCase(const fs::path& path) {
         }
         if (section.empty()) {
             c.header += line + "\n";
-            if (line.rfind("args:", 0) == 0) c.args = words(line.substr(5));
-            if (line.rfind("maps:", 0) == 0) c.maps = names(line.substr(5));
-            if (line.rfind("saves:", 0) == 0) c.saves = names(line.substr(6));
+            if (line.rfind("args:", 0) == 0) c.args = items(line.substr(5), ' ');
+            if (line.rfind("maps:", 0) == 0) c.maps = items(line.substr(5), ';');
+            if (line.rfind("saves:", 0) == 0) c.saves = items(line.substr(6), ';');
             if (line.rfind("random:", 0) == 0)
-                for (const auto& w : words(line.substr(7))) c.random.push_back(std::stod(w));
+                for (const auto& w : items(line.substr(7), ' ')) c.random.push_back(std::stod(w));
         } else if (section == "script") {
             c.header += line + "\n";
             c.script += line + "\n";

@@ -39,8 +39,6 @@ public:
     void endProgram() override;
 
     bool ended() const { return ended_; }
-    // Milliseconds on the virtual clock since the start.
-    long long virtualMilliseconds() const { return clock_; }
 
 private:
     void clear() override;

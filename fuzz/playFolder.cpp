@@ -1,4 +1,4 @@
-#include "bot/playFolder.h"
+#include "playFolder.h"
 
 #include <algorithm>
 #include <fstream>

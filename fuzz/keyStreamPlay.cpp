@@ -1,4 +1,4 @@
-#include "bot/keyStream.h"
+#include "keyStreamPlay.h"
 
 #include <array>
 #include <sstream>
