@@ -12,6 +12,12 @@ namespace sonarch {
 
 namespace fs = std::filesystem;
 
+// Where the installed program's bundled data lies, from its own folder; the
+// build sets it from the install folders.
+#ifndef SONARCH_DATA_FROM_PROGRAM
+#define SONARCH_DATA_FROM_PROGRAM "../share/sonarch"
+#endif
+
 namespace {
 bool isFolder(const fs::path& path) {
     std::error_code error;

@@ -17,11 +17,6 @@ struct FolderLayout {
     DataFolders folders;
 };
 
-// Where the installed program's bundled data lies, from its own folder.
-#ifndef SONARCH_DATA_FROM_PROGRAM
-#define SONARCH_DATA_FROM_PROGRAM "../share/sonarch"
-#endif
-
 // dataDir: the folder given with --data-dir, or empty. programFolder: the
 // running program's folder. xdgDataHome and home: those variables of the
 // environment, null when unset.
