@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "diskAudio.h"
+#include "host/speech/CueSounds.h"
 #include "host/speech/EspeakVoice.h"
 #include "host/speech/speechScale.h"
 
@@ -27,6 +28,9 @@ protected:
     SoundSpan speakAlone(const std::string& text) {
         const double from = audio.seconds();
         voice->speak(text);
+        return untilQuiet(from);
+    }
+    SoundSpan untilQuiet(double from) {
         EXPECT_TRUE(audio.waitForSound(from));
         for (;;) {
             const SoundSpan span = audio.measure(from);
@@ -87,6 +91,36 @@ TEST_F(BuiltInVoice, ANewSentenceCutsTheOneBeforeOff) {
 TEST_F(BuiltInVoice, TheEmptySentenceOnlySilences) {
     const auto [span, cut] = cutOff(audio, *voice, longSentence, "", 2.0);
     EXPECT_LT(span.lastLoud - cut, 0.3);
+}
+
+TEST_F(BuiltInVoice, EachCueIsShortAndHeard) {
+    speech::CueSounds cues;
+    std::string whyNot;
+    ASSERT_TRUE(cues.prepare(whyNot)) << whyNot;
+    for (int cue = 0; cue < cueCount; ++cue) {
+        const double from = audio.seconds();
+        cues.play(static_cast<Cue>(cue));
+        const SoundSpan span = untilQuiet(from);
+        EXPECT_TRUE(span.heard && span.lastLoud - span.firstLoud < 1.0) << cueName(static_cast<Cue>(cue));
+    }
+}
+
+TEST_F(BuiltInVoice, ACueNeitherCutsNorDelaysTheSentence) {
+    speech::CueSounds cues;
+    std::string whyNot;
+    ASSERT_TRUE(cues.prepare(whyNot)) << whyNot;
+    const SoundSpan alone = speakAlone(longSentence);
+    const double from = audio.seconds();
+    voice->speak(longSentence);
+    cues.play(Cue::Defeat);
+    const SoundSpan both = untilQuiet(from);
+    ASSERT_TRUE(both.heard);
+    EXPECT_GE(both.firstLoud, from);
+    // Cut off, it would end early; queued behind the cue's 0.9 seconds, it
+    // would end late. A busy machine may stretch it a little either way.
+    const double length = both.lastLoud - both.firstLoud;
+    EXPECT_GT(length, alone.lastLoud - alone.firstLoud - 0.3);
+    EXPECT_LT(length, alone.lastLoud - alone.firstLoud + 0.6);
 }
 
 }  // namespace

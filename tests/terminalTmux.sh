@@ -189,6 +189,7 @@ game() {
     step Enter "Game Saved!"
     [ -f "$work/Saves/ring game.snr" ] || fail "no saved game file"
     step Down "Exit"
+    step Enter "A game is in progress. Press Enter again to exit without saving, or any other key to stay."
     step Enter "Goodbye!"
     waitFor "exit status 0"
     expectRestored

@@ -153,6 +153,8 @@ else
             fi
             # A step that opens the save prompt ends the headless run there,
             # after the prompt's question.
+            # Afresh each time: an earlier replay's save would be asked about.
+            rm -f "$headless/Saves/my game.snr"
             scriptOf $((i + 1)) | "$program" --headless --data-dir "$headless" --seed 5 \
                 >"$work/prefix.txt" 2>/dev/null
             last=$(grep -E '^(say|msg|caption|caption-msg): ' "$work/prefix.txt" | tail -1 | sed -E 's/^[a-z-]+: //')

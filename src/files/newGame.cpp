@@ -67,6 +67,7 @@ void Form1::startUsOut() {
     // new game rather than the last one.
     addMessage("Choose your starting zone and press Spacebar. You are now in " +
                zoneName[cursorZone] + ".");
+    playCue(Cue::YourTurn);
     Holder.Enabled = false;
     frontEnd_.stopTimer();
 }

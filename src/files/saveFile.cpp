@@ -5,6 +5,7 @@
 
 #include "files/saveFormat.h"
 #include "game/Form1.h"
+#include "game/chain.h"
 
 namespace sonarch {
 
@@ -92,6 +93,9 @@ void takeOver(Form1& game, const SaveRecord& r) {
     for (int z = 1; z <= r.map.zoneCount; ++z) {
         if (r.zoneOwner[z] != 0) game.hasStarted[r.zoneOwner[z]] = 1;
     }
+    // Nor does it hold the chains: those left by the game played before
+    // would be quoted in reports and paid out as a computer player's income.
+    for (int p = 1; p <= r.playerCount; ++p) game.chain[p] = largestChain(game, p);
     game.cursorZone = 1;
     game.linkCursor = 1;
     game.attackFrom = 0;
@@ -118,6 +122,15 @@ void Form1::saveGame(const std::string& saveName) {
         return;
     }
     sayIt("Game Saved!");
+}
+
+bool Form1::saveExists(const std::string& saveName) {
+    if (!saveNameProblem(saveName).empty()) return false;
+    const auto files = platform_.listFiles(savesFolder());
+    if (!files) return false;
+    for (const std::string& file : *files)
+        if (file == saveName + ".snr") return true;
+    return false;
 }
 
 void Form1::loadGame(const std::string& saveName) {

@@ -115,6 +115,21 @@ public:
     // should stay open instead of resuming play.
     bool gameLoadFailed = false;
 
+    // ---- playing by ear ----
+    // The built-in voice's rate on the game's scale, -10..10; the host sets
+    // it from the run's options before Form_Load.
+    int speechRate = 3;
+    bool soundsOn = true;
+    // A step that would lose a game or a save waits for one more key: Enter
+    // goes ahead, any other key calls it off.
+    enum class Confirming { Nothing, Exit, ReplaceSave };
+    Confirming confirming = Confirming::Nothing;
+    std::string saveToReplace;
+    // How many sentences of the help for the current place were said by the
+    // F1 presses just before; any other key starts the help over.
+    int helpStep = 0;
+    int helpPlace = -1;
+
     // ---- operations ----
     void loadMap();
     void loadGame(const std::string& saveName);
@@ -131,6 +146,8 @@ public:
     void checkPlayer(const int& index);
     std::string pickName();
     void moveLink(const int& index);
+    // Plays the cue unless the player switched sounds off.
+    void playCue(Cue cue);
 
     // ---- events from the host ----
     void Form_Load();
@@ -166,6 +183,14 @@ private:
     bool linkKeys(short keyCode);
     void browseLinks(short keyCode);
     void sayCursorZoneReport();
+    bool confirmationKey(short keyCode);
+    void exitProgram();
+    void saveOrAskToReplace(const std::string& saveName);
+    bool saveExists(const std::string& saveName);
+    bool settingKeys(short keyCode, short shift);
+    bool studyKeys(short keyCode, short shift);
+    bool jumpKeys(short keyCode, short shift);
+    void helpKey();
     void placementKeys(short& keyCode, const short& shift);
     void endPhaseKey();
     void claimHumanStart();

@@ -8,7 +8,13 @@
 #include <optional>
 #include <string>
 
+#include "game/Cue.h"
+
 namespace sonarch {
+
+// Who sets how fast a voice speaks: the game with its rate keys, the
+// player's own screen reader, or nobody because the voice is not heard.
+enum class RateSetBy { Game, Player, Nobody };
 
 // A text-to-speech voice. speak() returns at once: whatever is still being
 // said is dropped and the new text starts; the empty text only silences.
@@ -22,6 +28,8 @@ public:
     // shows by itself); otherwise why there is no voice, and the game then
     // shows its sentences as the caption.
     virtual std::string whyUnheard() const { return {}; }
+    // The rate keys call setRate only for a voice whose rate the game sets.
+    virtual RateSetBy rateSetBy() const { return whyUnheard().empty() ? RateSetBy::Game : RateSetBy::Nobody; }
 };
 
 // A voice that says nothing. With a reason it stands for "no voice"; without
@@ -62,6 +70,9 @@ public:
     // front ends that keep a readable log (terminal, transcript) print it.
     virtual void sentenceOut(const std::string& text, bool recorded, bool spoken) = 0;
     virtual Canvas& canvas() = 0;
+    // Plays the cue's short sound at once, over any speech: it never waits
+    // for, delays or cuts off a sentence. A front end without sound keeps this.
+    virtual void playCue(Cue) {}
 
     // The pause timer: after startTimer(ms) one GameSession::tick arrives
     // through the event processing, unless stopTimer() comes first.

@@ -12,6 +12,8 @@ GameSession::GameSession(Platform& platform, FrontEnd& frontEnd, const RandomSet
 
 GameSession::~GameSession() = default;
 
+void GameSession::setSpeechRate(int rate) { form_->speechRate = rate; }
+
 void GameSession::start() { form_->Form_Load(); }
 
 void GameSession::keyDown(short code, short shift) { form_->Form_KeyDown(code, shift); }

@@ -30,6 +30,9 @@ public:
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
+    // The voice's rate at start-up, -10..10 (3 unless the run's options say
+    // otherwise); before start().
+    void setSpeechRate(int rate);
     // Start-up: counts the files, makes the voice and says the welcome.
     void start();
     // Key codes are Windows virtual-key codes (input/keyCodes.h); the shift

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/chain.h"
+
 #include "game/Form1.h"
 
 namespace sonarch {
@@ -106,10 +108,12 @@ private:
 };
 }  // namespace
 
+int largestChain(const Form1& game, int player) { return Reach(game, player).largest(); }
+
 void Form1::calcChain(const int& index) {
     if (index < 0 || index > maxPlayerSlots) return;
     const int player = index;
-    const int best = Reach(*this, player).largest();
+    const int best = largestChain(*this, player);
     chain[player] = best;
 
     // A player who never held a starting zone cannot have lost it.
@@ -117,6 +121,7 @@ void Form1::calcChain(const int& index) {
 
     if (player == humanPlayer) {
         addMessage("You have been defeated! Game over. Main Menu.");
+        playCue(Cue::Defeat);
         humanPlayer = 0;
         menuState = 1;
         menuCursor = 0;
@@ -132,6 +137,7 @@ void Form1::calcChain(const int& index) {
     // The human's name is never emptied, so this counts the computer players.
     if (playersOut >= playerCount - 1) {
         addMessage(sentence + " Congratulations, you have won! Main Menu.");
+        playCue(Cue::Victory);
         humanPlayer = 0;
         menuState = 1;
         menuCursor = 0;

@@ -17,6 +17,14 @@ int shareOfArmy(int army, double part, double whole) {
     return static_cast<int>(std::floor(army * ratio));
 }
 
+bool attackReaches(const Form1& game, int from, int target) {
+    if (target < 1 || target > maxZones) return false;
+    const int linksOut = std::clamp(game.linkCount[target], 0, maxLinks);
+    for (int i = 1; i <= linksOut; ++i)
+        if (game.links[target][i] == from) return true;
+    return false;
+}
+
 namespace {
 double rollDice(RandomSource& random, int dice) {
     double roll = 0;

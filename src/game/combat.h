@@ -3,6 +3,12 @@
 
 namespace sonarch {
 
+class Form1;
+
+// Whether an attack from one zone can reach another: the target's own links
+// must lead back to the attacker, whatever the attacker's links say.
+bool attackReaches(const Form1& game, int from, int target);
+
 // floor(army x (part / whole)): the ratio of the two rolls is formed first,
 // then multiplied, and the product cut to a whole number. Both steps run in
 // double precision, which gives exactly floor(army x part / whole) for every

@@ -42,6 +42,7 @@ bool attack(Form1& game, int player, int zone, int target, bool& conquered) {
     } else if (roll1 != 0) {
         game.addMessage(name + " of " + from + " attacked " + defender + " in " + to +
                         " and was successful" + rolls);
+        if (formerOwner == game.humanPlayer) game.playCue(Cue::ZoneLost);
         conquered = true;
     } else {
         game.addMessage(name + " has taken control of " + to + ". " + to + " now has an army of " +

@@ -32,7 +32,7 @@ void Form1::Form_Load() {
     saveFileCount = saves ? static_cast<int>(saves->size()) : 0;
 
     voice = frontEnd_.createVoice();
-    voice->setRate(3);
+    voice->setRate(speechRate);
     voice->setVolume(100);
     if (const std::string whyNoVoice = voice->whyUnheard(); !whyNoVoice.empty())
         trouble += " Speech is unavailable (" + whyNoVoice + "), so sentences are shown as text only.";

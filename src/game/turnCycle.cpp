@@ -33,7 +33,10 @@ void Form1::endTurn() {
         placingPoints = 0;
         attackFrom = 0;
         if (turnPlayer != humanPlayer) addMessage(playerName[turnPlayer] + "'s turn.");
-        if (turnPlayer == humanPlayer) addMessage("It is your turn.");
+        if (turnPlayer == humanPlayer) {
+            addMessage("It is your turn.");
+            playCue(Cue::YourTurn);
+        }
 
         if (isComputer[turnPlayer] == 0) return;
         runAI();

@@ -7,8 +7,9 @@
 namespace sonarch {
 
 const char* const usageText =
-    "usage: sonarch [--text] [--speech auto|speechd|espeak|none] [--data-dir DIR]\n"
-    "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log] < SCRIPT\n"
+    "usage: sonarch [--text] [--speech auto|speechd|espeak|none] [--rate N] [--data-dir DIR]\n"
+    "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log]\n"
+    "                          [--sound-log] [--rate N] < SCRIPT\n"
     "       sonarch --help | --version\n";
 
 RunOptions parseRunOptions(const std::vector<std::string>& args) {
@@ -43,6 +44,15 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
             randomFile = value(i);
         } else if (arg == "--draw-log") {
             result.drawLog = true;
+        } else if (arg == "--sound-log") {
+            result.soundLog = true;
+        } else if (arg == "--rate") {
+            const std::string& text = value(i);
+            int rate = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), rate);
+            if (error != std::errc() || end != text.data() + text.size() || rate < -10 || rate > 10)
+                throw std::invalid_argument("--rate needs a whole number from -10 to 10, not '" + text + "'");
+            result.speechRate = rate;
         } else if (arg == "--speech") {
             result.speech = value(i);
             if (result.speech != "auto" && result.speech != "speechd" && result.speech != "espeak" &&

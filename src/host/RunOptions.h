@@ -17,6 +17,8 @@ struct RunOptions {
     std::string dataDir;          // holds Maps/ and Saves/; empty: the program's folder
     RandomSetup random;           // --seed, and the numbers of --random
     bool drawLog = false;         // headless: print every drawing call
+    bool soundLog = false;        // headless: print every sound cue
+    int speechRate = 3;           // the built-in voice's rate at start, -10..10
 };
 
 // Throws std::invalid_argument with a sentence for the user on a bad option.

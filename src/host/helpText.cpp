@@ -10,11 +10,13 @@ std::string helpText(const std::string& folders) {
            "\n"
            "  --text           play in this terminal instead of a window\n"
            "  --speech VOICE   auto (Speech Dispatcher, else espeak-ng), speechd, espeak or none\n"
+           "  --rate N         the voice's rate at start, -10 to 10 (3 unless given)\n"
            "  --data-dir DIR   read maps from DIR/Maps and keep saved games in DIR/Saves\n"
            "  --headless       play the key script on standard input, print every sentence\n"
            "  --seed N         seed the random source with N instead of the clock\n"
            "  --random FILE    draw the numbers in FILE (one a line) before the seeded ones\n"
            "  --draw-log       print the window picture's drawing calls (headless)\n"
+           "  --sound-log      print every sound cue as it plays (headless)\n"
            "  --help           show this help\n"
            "  --version        show the version\n"
            "\n" +

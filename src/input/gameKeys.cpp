@@ -7,6 +7,7 @@
 
 #include "game/Form1.h"
 #include "input/keyCodes.h"
+#include "input/zoneWords.h"
 
 namespace sonarch {
 
@@ -76,18 +77,16 @@ void Form1::browseLinks(short keyCode) {
 void Form1::gameKeys(short& keyCode, const short& shift) {
     const std::string& here = zoneName[cursorZone];
     if (keyCode == key::Z) {
-        const int owner = zoneOwner[cursorZone];
-        sayIt(owner == 0 ? here + " is unclaimed." : here + " controlled by " + playerName[owner] + ".");
+        sayIt(ownerSentence(*this, cursorZone));
         return;
     }
     if (keyCode == key::X) {
-        const int army = zoneArmy[cursorZone];
-        sayIt(army == 0 ? "No army in " + here + "."
-                        : "Army of " + std::to_string(army) + " in " + here + ".");
+        sayIt(armySentence(*this, cursorZone));
         return;
     }
     if (linkKeys(keyCode)) return;
     lastKey = keyCode;
+    if (studyKeys(keyCode, shift) || jumpKeys(keyCode, shift)) return;
     if (keyCode == key::Tab) {
         std::string text = here + " has " + std::to_string(linkCount[cursorZone]) + " links to other zones.";
         for (int i = 1; i <= linkCount[cursorZone]; ++i)

@@ -27,6 +27,9 @@ bool moveHistoryCursor(Form1& f, short keyCode, short shift) {
 }  // namespace
 
 void Form1::Form_KeyDown(short& keyCode, const short& shift) {
+    const bool modifierAlone = keyCode == key::Shift || keyCode == key::Ctrl || keyCode == key::Alt;
+    // Help goes on sentence by sentence only while F1 is pressed again and again.
+    if (keyCode != key::F1 && !modifierAlone) helpStep = 0;
     if (messageCount > 0 && moveHistoryCursor(*this, keyCode, shift)) {
         // Read back without entering the history again.
         sayIt(std::to_string(messageCursor) + ". " + messages[messageCursor]);
@@ -41,8 +44,12 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
         sayIt("");
         ctrlHeld = 1;
     }
+    if (settingKeys(keyCode, shift)) return;
+    // Questions about the board change nothing, so they need not wait.
+    if (Holder.Enabled && menuState == 0 && studyKeys(keyCode, shift)) return;
     if (Holder.Enabled) return;
-    if (keyCode == key::Shift || keyCode == key::Ctrl || keyCode == key::Alt) return;
+    if (modifierAlone) return;
+    if (confirmationKey(keyCode)) return;
     if (keyCode == key::Escape && menuState == 0) {
         menuState = 1;
         sayIt("Main Menu");

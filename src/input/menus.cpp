@@ -14,7 +14,11 @@ bool isForward(short keyCode) { return keyCode == key::Right || keyCode == key::
 bool isBackward(short keyCode) { return keyCode == key::Left || keyCode == key::Up; }
 }  // namespace
 
-void Form1::menuKeys(short& keyCode, const short& /*shift*/) {
+void Form1::menuKeys(short& keyCode, const short& shift) {
+    if (keyCode == key::F1 && shift == 0) {
+        helpKey();
+        return;
+    }
     if (isForward(keyCode)) ++menuCursor;
     if (isBackward(keyCode)) --menuCursor;
     switch (menuState) {
@@ -76,7 +80,7 @@ void Form1::mainMenuKeys(short& keyCode) {
         sayIt(prompt);
         const auto name = frontEnd_.promptText(prompt, speakingVoice());
         if (name) {
-            saveGame(*name);
+            saveOrAskToReplace(*name);
         } else {
             sayIt("Save cancelled.");
         }
@@ -87,9 +91,15 @@ void Form1::mainMenuKeys(short& keyCode) {
             sayIt("Exit");
             break;
         }
-        sayIt("Goodbye!");
-        hold(1);
-        frontEnd_.endProgram();
+        if (humanPlayer != 0) {
+            // The main menu wraps from its first item to Exit: one key too
+            // many must not throw a game away.
+            confirming = Confirming::Exit;
+            sayIt("A game is in progress. Press Enter again to exit without saving, or any other "
+                  "key to stay.");
+            break;
+        }
+        exitProgram();
         break;
     default: break;
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/Form1.h"
+#include "game/combat.h"
 #include "input/keyCodes.h"
 
 namespace sonarch {
@@ -49,6 +50,7 @@ void Form1::claimHumanStart() {
     zoneOwner[cursorZone] = h;
     zoneArmy[cursorZone] = 1;
     addMessage(zoneName[cursorZone] + " is now under your control. Choose where to place your points.");
+    playCue(Cue::Claim);
     placingPoints = 1;
     choosingStart = 0;
     addIncome();
@@ -97,11 +99,7 @@ void Form1::attackKey() {
         sayIt("The army of " + zoneName[attackFrom] + " is too weak to attack.");
         return;
     }
-    // The reach test looks in the target's own links, not the attacker's.
-    bool reached = false;
-    for (int i = 1; i <= linkCount[target]; ++i)
-        if (links[target][i] == attackFrom) reached = true;
-    if (!reached) {
+    if (!attackReaches(*this, attackFrom, target)) {
         addMessage("The army of " + zoneName[attackFrom] + " cannot reach " + here + " to attack.");
         return;
     }
@@ -114,13 +112,16 @@ void Form1::attackKey() {
         if (roll1 != 0) {
             addMessage("Your armies captured " + here + " with a roll of " + std::to_string(roll1) +
                        " to " + std::to_string(roll2) + ". " + here + " now has an army of " + army + ".");
+            playCue(Cue::BattleWon);
         } else {
             addMessage("You have taken control of " + here + ".");
+            playCue(Cue::Claim);
         }
         attackFrom = target;
     } else {
         addMessage("Your armies failed to capture " + here + " with a roll of " + std::to_string(roll1) +
                    " to " + std::to_string(roll2) + ". " + here + " now has an army of " + army + ".");
+        playCue(Cue::BattleLost);
     }
 }
 

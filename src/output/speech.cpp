@@ -22,6 +22,10 @@ Voice* Form1::speakingVoice() {
     return sapiOn && voice->whyUnheard().empty() ? voice.get() : nullptr;
 }
 
+void Form1::playCue(Cue cue) {
+    if (soundsOn) frontEnd_.playCue(cue);
+}
+
 void Form1::sayIt(const std::string& tempm) { putOut(tempm, false); }
 
 void Form1::addMessage(const std::string& tempm) {

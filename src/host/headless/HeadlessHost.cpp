@@ -12,8 +12,8 @@ std::string formatSeconds(int milliseconds) {
 }
 }  // namespace
 
-HeadlessHost::HeadlessHost(std::vector<ScriptLine> script, std::ostream& out, bool drawLog)
-    : script_(std::move(script)), out_(out), drawLog_(drawLog) {}
+HeadlessHost::HeadlessHost(std::vector<ScriptLine> script, std::ostream& out, bool drawLog, bool soundLog)
+    : script_(std::move(script)), out_(out), drawLog_(drawLog), soundLog_(soundLog) {}
 
 void HeadlessHost::run(GameSession& game) {
     game_ = &game;
@@ -47,6 +47,10 @@ void HeadlessHost::setCaption(const std::string&) {}
 void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spoken) {
     const char* prefix = spoken ? (recorded ? "msg: " : "say: ") : (recorded ? "caption-msg: " : "caption: ");
     out_ << prefix << text << '\n';
+}
+
+void HeadlessHost::playCue(Cue cue) {
+    if (soundLog_) out_ << "sound: " << cueName(cue) << '\n';
 }
 
 void HeadlessHost::startTimer(int milliseconds) {
@@ -115,8 +119,9 @@ void HeadlessHost::write(const std::string& text) { draw("write " + text); }
 int runHeadless(const RunOptions& options, Platform& platform, std::istream& script, std::ostream& out,
                 std::ostream& err) {
     try {
-        HeadlessHost host(readScript(script), out, options.drawLog);
+        HeadlessHost host(readScript(script), out, options.drawLog, options.soundLog);
         GameSession game(platform, host, options.random);
+        game.setSpeechRate(options.speechRate);
         host.run(game);
     } catch (const ScriptError& error) {
         out.flush();

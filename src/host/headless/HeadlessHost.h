@@ -19,8 +19,10 @@ namespace sonarch {
 
 class HeadlessHost final : public FrontEnd, private Canvas {
 public:
-    // drawLog: print every drawing call as a "draw:" line.
-    HeadlessHost(std::vector<ScriptLine> script, std::ostream& out, bool drawLog = false);
+    // drawLog: print every drawing call as a "draw:" line; soundLog: every
+    // sound cue as a "sound:" line.
+    HeadlessHost(std::vector<ScriptLine> script, std::ostream& out, bool drawLog = false,
+                 bool soundLog = false);
 
     // Starts the game and plays the script to its end or to the end of the
     // program. Throws ScriptError when a prompt finds no type or cancel line.
@@ -32,6 +34,7 @@ public:
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string& text, bool recorded, bool spoken) override;
     Canvas& canvas() override { return *this; }
+    void playCue(Cue cue) override;
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
@@ -56,6 +59,7 @@ private:
     KeyQueue keys_;
     std::ostream& out_;
     bool drawLog_;
+    bool soundLog_;
     GameSession* game_ = nullptr;
     long long clock_ = 0;
     std::optional<long long> tickAt_;

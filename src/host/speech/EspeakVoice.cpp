@@ -1,12 +1,11 @@
 #include "host/speech/EspeakVoice.h"
 
-#include <SDL.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <atomic>
-#include <cstring>
 #include <iostream>
 
+#include "host/speech/SoundMixer.h"
 #include "host/speech/speechScale.h"
 
 namespace sonarch::speech {
@@ -19,17 +18,13 @@ int engineSampleRate = 0;
 
 // Short chunks keep the first samples of a sentence close to the call.
 constexpr int chunkMilliseconds = 60;
-// About 23 ms of sound a device buffer at espeak-ng's rate: short enough that
-// a cut-off is heard at once.
-constexpr Uint16 deviceBufferFrames = 512;
 
 class EspeakVoice final : public Voice {
 public:
-    EspeakVoice(SDL_AudioDeviceID device) : device_(device) {}
+    explicit EspeakVoice(std::shared_ptr<SoundMixer> mixer) : mixer_(std::move(mixer)) {}
 
     ~EspeakVoice() override {
-        SDL_CloseAudioDevice(device_);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        mixer_.reset();
         engineInUse = false;
     }
 
@@ -39,7 +34,7 @@ public:
     }
 
     void speak(const std::string& text) override {
-        SDL_ClearQueuedAudio(device_);
+        mixer_->clearSpeech();
         if (text.empty()) return;
         // Synchronous synthesis: the callback queues each chunk as it is made.
         espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
@@ -49,12 +44,12 @@ public:
     static int onSamples(short* samples, int count, espeak_EVENT* events) {
         if (samples == nullptr || count <= 0 || events == nullptr) return 0;
         auto* self = static_cast<EspeakVoice*>(events->user_data);
-        SDL_QueueAudio(self->device_, samples, static_cast<Uint32>(count) * sizeof(short));
+        self->mixer_->queueSpeech(samples, static_cast<std::size_t>(count));
         return 0;
     }
 
 private:
-    SDL_AudioDeviceID device_;
+    std::shared_ptr<SoundMixer> mixer_;
 };
 }  // namespace
 
@@ -78,30 +73,14 @@ std::unique_ptr<Voice> openEspeakVoice(std::string& whyNot) {
         return nullptr;
     }
 
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        whyNot = "the built-in voice found no sound output";
-        std::cerr << "sonarch: " << SDL_GetError() << '\n';
+    std::string noSound;
+    auto mixer = SoundMixer::open(engineSampleRate, noSound);
+    if (!mixer) {
+        whyNot = "the built-in voice found " + noSound;
         engineInUse = false;
         return nullptr;
     }
-    SDL_AudioSpec wanted;
-    std::memset(&wanted, 0, sizeof wanted);
-    wanted.freq = engineSampleRate;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = 1;
-    wanted.samples = deviceBufferFrames;
-    // The device is opened once for the whole run; SDL converts to whatever
-    // the sound card wants.
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (device == 0) {
-        whyNot = "the built-in voice found no sound device";
-        std::cerr << "sonarch: " << SDL_GetError() << '\n';
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        engineInUse = false;
-        return nullptr;
-    }
-    SDL_PauseAudioDevice(device, 0);
-    return std::make_unique<EspeakVoice>(device);
+    return std::make_unique<EspeakVoice>(std::move(mixer));
 }
 
 }  // namespace sonarch::speech

@@ -153,6 +153,10 @@ public:
         link_->changed.notify_all();
     }
 
+    // The service speaks at the rate the player gave it, unless the
+    // built-in voice has taken over.
+    RateSetBy rateSetBy() const override { return fallback_ ? RateSetBy::Game : RateSetBy::Player; }
+
 private:
     bool wedged() {
         std::lock_guard guard(link_->lock);

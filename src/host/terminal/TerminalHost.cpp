@@ -83,6 +83,10 @@ std::unique_ptr<Voice> TerminalHost::createVoice() {
     return voiceMaker_();
 }
 
+void TerminalHost::playCue(Cue cue) {
+    if (cuePlayer_) cuePlayer_(cue);
+}
+
 // The printed line stands in for the caption, so there is nothing more to show.
 void TerminalHost::setCaption(const std::string&) {}
 

@@ -46,6 +46,9 @@ public:
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string& text, bool recorded, bool spoken) override;
     Canvas& canvas() override { return *this; }
+    // Without a player set by playCuesWith the cues are silent.
+    void playCue(Cue cue) override;
+    void playCuesWith(std::function<void(Cue)> player) { cuePlayer_ = std::move(player); }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
@@ -78,6 +81,7 @@ private:
     void print(const std::string& text);
 
     VoiceMaker voiceMaker_;
+    std::function<void(Cue)> cuePlayer_;
     int inputFd_;
     int outputFd_;
     TerminalMode* mode_;

@@ -36,7 +36,14 @@ WindowHost::~WindowHost() {
     if (window_) SDL_DestroyWindow(window_);
 }
 
-std::unique_ptr<Voice> WindowHost::createVoice() { return openNamedVoice(speechVoices(), speech_); }
+std::unique_ptr<Voice> WindowHost::createVoice() {
+    std::unique_ptr<Voice> voice = openNamedVoice(speechVoices(), speech_);
+    // After the voice, so that the built-in one chooses the sound device's
+    // rate; without a device the cues are silent.
+    std::string noSound;
+    cues_.prepare(noSound);
+    return voice;
+}
 
 void WindowHost::setCaption(const std::string& text) { SDL_SetWindowTitle(window_, text.c_str()); }
 

@@ -12,6 +12,7 @@
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
 #include "host/KeyQueue.h"
+#include "host/speech/CueSounds.h"
 #include "host/window/WindowPicture.h"
 #include "host/window/heldCtrl.h"
 
@@ -36,6 +37,7 @@ public:
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string&, bool, bool) override {}
     Canvas& canvas() override { return picture_; }
+    void playCue(Cue cue) override { cues_.play(cue); }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void processEvents() override;
@@ -53,6 +55,7 @@ private:
     WindowPicture picture_;
     GameSession* game_ = nullptr;
     KeyQueue keys_;
+    speech::CueSounds cues_;
     HeldCtrl heldCtrl_;
     SDL_TimerID timer_ = 0;
     // Tells a tick of a stopped timer, still in the queue, from the current one.

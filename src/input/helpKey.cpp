@@ -1,0 +1,32 @@
+// F1: help for the place the player is in, one sentence a press, so that
+// each can be heard whole and none has to be waded through twice.
+#include "game/Form1.h"
+#include "input/helpTexts.h"
+
+namespace sonarch {
+
+namespace {
+HelpPlace placeOf(const Form1& f) {
+    switch (f.menuState) {
+    case 1: return HelpPlace::MainMenu;
+    case 2: return f.setupStep == 1 ? HelpPlace::Question : HelpPlace::MapList;
+    case 3: return HelpPlace::SavedGames;
+    default: break;
+    }
+    if (f.turnPlayer != f.humanPlayer) return HelpPlace::ComputerTurn;
+    if (f.choosingStart != 0) return HelpPlace::Start;
+    return f.placingPoints == 1 ? HelpPlace::Placing : HelpPlace::Attack;
+}
+}  // namespace
+
+void Form1::helpKey() {
+    const HelpPlace place = placeOf(*this);
+    // A place reached between two presses starts its own help from the top.
+    if (static_cast<int>(place) != helpPlace) helpStep = 0;
+    helpPlace = static_cast<int>(place);
+    const auto sentences = helpSentences(place, maxPlayers - 1);
+    sayIt(sentences[static_cast<std::size_t>(helpStep) % sentences.size()]);
+    ++helpStep;
+}
+
+}  // namespace sonarch

@@ -1,0 +1,64 @@
+#include "input/helpTexts.h"
+
+namespace sonarch {
+
+namespace {
+// The last sentence everywhere: what the game is for, and where more help is.
+const std::string closing =
+    "You win when every computer player is out, and lose when your last zone falls. In play, S "
+    "tells how you stand, D describes the zone you are on, J and B jump to your zones; F9 and F10 "
+    "set the speech rate, F11 the sounds.";
+
+const std::string exploring =
+    "Z says who holds the zone you are on and X its army. Q to P name its links, the same key "
+    "again goes there; Tab lists the links, the arrows and Enter follow them.";
+
+std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
+    switch (place) {
+    case HelpPlace::MainMenu:
+        return {"Main menu. Up and Down move, Enter chooses: NewGame, Load Game, Save Game during "
+                "a game, and Exit.",
+                "Escape goes back to a game in progress. Full stop and comma read back what was "
+                "said, F12 turns speech off and on, and Ctrl silences it."};
+    case HelpPlace::MapList:
+        return {"Map list. Up and Down move through the maps, Enter chooses one; the last item "
+                "leads back to the main menu.",
+                "Then you choose how many computer players you face."};
+    case HelpPlace::Question:
+        return {"Press a digit from 1 to " + std::to_string(largestNumber) +
+                    " for the number of computer players.",
+                "Escape goes back to the map list."};
+    case HelpPlace::SavedGames:
+        return {"Saved games. Up and Down move, Enter loads the game you are on; the last item "
+                "leads back to the main menu."};
+    case HelpPlace::Start:
+        return {"Choose your starting zone: walk the map and press Space on an unclaimed zone.",
+                exploring};
+    case HelpPlace::Attack:
+        return {"Attack phase. Press Space on your zone with an army of 2 or more, then Space on "
+                "a neighbour to attack it.",
+                "An attack reaches a neighbour only when the neighbour links back to your zone; "
+                "links may lead one way. B jumps to your zones that can attack.",
+                "Each side throws one die per army, the higher total wins, and a tie goes to the "
+                "defender. A zone you capture attacks next.",
+                "Shift+Enter ends the attacks and starts placing your points.", exploring};
+    case HelpPlace::Placing:
+        return {"Placing phase. Press Space on your zone to add one army; a zone holds at most 8.",
+                "Each turn brings as many points as your chain, your largest group of linked "
+                "zones. Points you do not place are stored, up to 20.",
+                "Shift+Enter ends your turn, and so does placing your last point.", exploring};
+    case HelpPlace::ComputerTurn:
+        return {"A computer player is taking its turn. Ctrl skips each pause; S, D and F1 work "
+                "meanwhile, and full stop and comma read back what happened."};
+    }
+    return {};
+}
+}  // namespace
+
+std::vector<std::string> helpSentences(HelpPlace place, int largestNumber) {
+    std::vector<std::string> sentences = placeSentences(place, largestNumber);
+    sentences.push_back(closing);
+    return sentences;
+}
+
+}  // namespace sonarch

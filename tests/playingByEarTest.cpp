@@ -1,0 +1,86 @@
+// The rate keys with each kind of voice, and the sound cues of whole games.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "game/Form1.h"
+#include "session.h"
+
+namespace sonarch::testing {
+namespace {
+
+struct KindOfVoice final : Voice {
+    KindOfVoice(RateSetBy kind, int& rate) : kind(kind), rate(rate) {}
+    void setRate(int newRate) override { rate = newRate; }
+    void setVolume(int) override {}
+    void speak(const std::string&) override {}
+    RateSetBy rateSetBy() const override { return kind; }
+    RateSetBy kind;
+    int& rate;
+};
+
+Lines linesOf(const std::string& out) {
+    Lines lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(RateKeys, OnlyAVoiceWhoseRateTheGameSetsIsChanged) {
+    const struct {
+        RateSetBy kind;
+        int rateBefore;
+        std::string heard;
+        int rateAfter;
+    } cases[] = {
+        {RateSetBy::Game, 3, "say: Rate 4.", 4},
+        {RateSetBy::Game, 10, "say: Rate 10 is the fastest.", 10},
+        {RateSetBy::Player, 3, "say: Your screen reader's own rate applies; change it there.", 3},
+        {RateSetBy::Nobody, 3, "say: There is no voice to set the rate of; sentences are shown as text.", 3},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        s.start();
+        int rate = s.form.speechRate = c.rateBefore;
+        s.form.voice = std::make_unique<KindOfVoice>(c.kind, rate);
+        s.said();
+        s.press("F10");
+        EXPECT_EQ(s.said(), Lines{c.heard});
+        EXPECT_EQ(rate, c.rateAfter);
+    }
+}
+
+// The test player's way through a game on Four Corners: attack along the
+// first link, place, and end the turn; with this seed it wins a battle,
+// loses one and at last its every zone.
+TEST(SoundLog, AWholeGameSoundsEachEventWhereItHappens) {
+    DataDir data;
+    data.addMap("Four Corners.map");
+    std::string script = "Enter\nEnter\nDown\nEnter\n1\nSpace\nSpace\n";
+    for (int turn = 0; turn < 12; ++turn) script += "Space\nQ\nQ\nSpace\nQ\nQ\nShift+Enter\nSpace\nSpace\nShift+Enter\n";
+    RunOptions options;
+    options.random.seed = 13;
+    options.soundLog = true;
+    Lines sounds;
+    for (const auto& line : linesOf(play(data, script, options).out))
+        if (line.rfind("sound: ", 0) == 0 && line != "sound: your-turn") sounds.push_back(line);
+    EXPECT_EQ(sounds, (Lines{"sound: claim", "sound: battle-lost", "sound: battle-won", "sound: zone-lost",
+                             "sound: defeat"}));
+}
+
+TEST(SoundLog, TakingTheLastZoneSoundsTheVictoryAlone) {
+    DataDir data;
+    data.addMap("Four Corners.map");
+    RunOptions options;
+    options.soundLog = true;
+    // Jacob; his start in Southeast Corner; dice 3+4 against 3+3.
+    options.random.fixedNumbers = {0, 0, 0.3, 0.4167, 0.5834, 0.4167, 0.4167};
+    const Lines lines =
+        linesOf(play(data, "Enter\nEnter\nDown\nEnter\n1\nSpace\nSpace\nSpace\nQ\nQ\nSpace\n", options).out);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "msg: Jacob has been defeated! Congratulations, you have won! Main Menu.");
+    EXPECT_EQ(lines.back(), "sound: victory");
+}
+
+}  // namespace
+}  // namespace sonarch::testing
