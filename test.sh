@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and runs the whole test suite.
 # With --sanitize the build and the tests run under AddressSanitizer and
-# UndefinedBehaviorSanitizer, in a folder of their own.
+# UndefinedBehaviorSanitizer, in a folder of their own. With --web the page
+# is built and tested in a real browser instead.
 set -euo pipefail
 cd "$(dirname "$0")"
+if [ "${1:-}" = "--web" ]; then exec scripts/test-web.sh; fi
 scripts/install-deps.sh
 folder=build sanitize=OFF type=RelWithDebInfo
 if [ "${1:-}" = "--sanitize" ]; then folder=build-sanitize sanitize=ON type=Debug; fi

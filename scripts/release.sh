@@ -32,7 +32,7 @@ if [ -f build-windows/CMakeCache.txt ]; then
 fi
 
 if [ -f build-web/CMakeCache.txt ]; then
-    NODE_PATH=/usr/share/nodejs cmake --build build-web -j"$jobs"
+    scripts/build-web.sh
     stage=$(mktemp -d)
     trap 'rm -rf "$stage"' EXIT
     cp -r build-web/web "$stage/sonarch-$version-web"

@@ -59,6 +59,7 @@ FolderLayout chooseFolderLayout(const std::string& dataDir, const std::string& p
 }
 
 FolderLayout currentFolderLayout(const std::string& dataDir) {
+    if (!dataDir.empty()) return chooseFolderLayout(dataDir, "", nullptr, nullptr);
     return chooseFolderLayout(dataDir, disk::programFolder(), std::getenv("XDG_DATA_HOME"), accountHome());
 }
 
