@@ -13,7 +13,7 @@ class ComputerGames::Silence final : public Platform, public FrontEnd, private C
 public:
     Form1* game = nullptr;
 
-    std::string dataFolder() override { return {}; }
+    DataFolders dataFolders() override { return {}; }
     std::optional<std::vector<std::string>> listFiles(const std::string&) override { return std::nullopt; }
     bool makeFolder(const std::string&) override { return false; }
     std::optional<std::string> readTextFile(const std::string&, std::string& whyNot) override {

@@ -11,6 +11,7 @@
 #include "host/headless/HeadlessHost.h"
 #include "host/interactive.h"
 #include "host/posix/PosixPlatform.h"
+#include "host/posix/folderLayout.h"
 #include "host/tools/toolCommands.h"
 
 int main(int argc, char** argv) {
@@ -25,11 +26,15 @@ int main(int argc, char** argv) {
     try {
         options = parseRunOptions(args);
     } catch (const std::invalid_argument& error) {
-        std::cerr << "sonarch: " << error.what() << '\n' << usageText << toolUsageText;
+        std::cerr << "sonarch: " << error.what() << "\n\n"
+                  << helpText(describeFolderLayout(currentFolderLayout("")));
         return 2;
     }
     switch (options.mode) {
-    case RunOptions::Mode::Help: std::cout << usageText << toolUsageText; return 0;
+    case RunOptions::Mode::Help:
+        std::cout << helpText(describeFolderLayout(currentFolderLayout(options.dataDir)));
+        return 0;
+    case RunOptions::Mode::Version: std::cout << "sonarch " SONARCH_VERSION "\n"; return 0;
     case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);
         PosixPlatform platform(options.dataDir);

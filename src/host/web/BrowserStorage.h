@@ -17,7 +17,7 @@ class BrowserStorage final : public Platform {
 public:
     BrowserStorage() : files_(gameFolder) {}
 
-    std::string dataFolder() override { return files_.dataFolder(); }
+    DataFolders dataFolders() override { return files_.dataFolders(); }
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override {
         return files_.listFiles(folder);
     }
