@@ -1,8 +1,10 @@
 // Figures of speed for the machine it runs on: the chain search against the
-// sweeps it replaced, whole games per second with the test player in the
-// human seat, and how the cost of a game grows with zones and players.
+// searches it replaced, whole games per second with the test player in the
+// human seat, simulated games with every seat a computer player, and how the
+// cost of a game grows with zones and players.
 // Pauses run on the virtual clock; every sentence is built and recorded.
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,10 +16,13 @@
 #include <string_view>
 
 #include "bot/TestBot.h"
+#include "bot/headlessGame.h"
 #include "bot/mapMaker.h"
 #include "chainSweeps.h"
+#include "files/mapFormat.h"
 #include "game/Form1.h"
-#include "bot/headlessGame.h"
+#include "game/chainSearch.h"
+#include "host/tools/simulation.h"
 
 namespace sonarch::bench {
 namespace {
@@ -29,6 +34,12 @@ using testing::TestBot;
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
+
+// Processor time of the whole program. The machine is shared: time spent
+// waiting for a core that another program holds is not the game's, so the
+// figures of one thread are taken on this clock.
+std::clock_t cpuNow() { return std::clock(); }
+double cpuSecondsSince(std::clock_t start) { return double(std::clock() - start) / CLOCKS_PER_SEC; }
 
 // A data folder holding one map.
 struct Folder {
@@ -102,33 +113,62 @@ void chainFigures(int calls) {
         for (int z = 1; z <= form.zoneCount; ++z)
             form.zoneOwner[z] = split ? static_cast<int>(random() % 8) + 1 : 1;
         volatile int sink = 0;
-        auto start = Clock::now();
-        for (int i = 0; i < calls; ++i) {
-            const int player = i % 8 + 1;
-            form.calcChain(split ? player : 1);
-            sink = sink + form.chain[split ? player : 1];
-        }
-        const double searchNs = secondsSince(start) * 1e9 / calls;
-        start = Clock::now();
-        for (int i = 0; i < calls; ++i) sink = sink + chainBySweeps(form, split ? i % 8 + 1 : 1);
-        const double sweepNs = secondsSince(start) * 1e9 / calls;
-        std::printf("calcChain, 100 zones, %-28s %9.0f ns/call   sweeps %9.0f ns/call   %5.1fx faster\n",
-                    split ? "split among 8 players:" : "one player owns all:", searchNs, sweepNs,
-                    sweepNs / searchNs);
+        auto timed = [&](auto chainOf) {
+            const auto start = cpuNow();
+            for (int i = 0; i < calls; ++i) sink = sink + chainOf(split ? i % 8 + 1 : 1);
+            return cpuSecondsSince(start) * 1e9 / calls;
+        };
+        const double searchNs = timed([&](int player) {
+            form.calcChain(player);
+            return form.chain[player];
+        });
+        const double groupsNs = timed([&](int player) { return largestReachByStrongGroups(form, player); });
+        const double sweepNs = timed([&](int player) { return chainBySweeps(form, player); });
+        std::printf("calcChain, 100 zones, %-24s %6.0f ns/call   strong groups %6.0f ns   sweeps %7.0f ns   "
+                    "%5.1fx faster than the sweeps (strong groups: %5.1fx)\n",
+                    split ? "split among 8 players:" : "one player owns all:", searchNs, groupsNs, sweepNs,
+                    sweepNs / searchNs, sweepNs / groupsNs);
     }
+}
+
+// The simulation on the map of the whole games, on one thread and on two:
+// games a second, and whether both give the same report.
+void simulationFigures(long games) {
+    MapRecord map;
+    std::string whyNot;
+    if (!parseMap(testing::makeMap({100, 4, false, 0}, 1100, "Bench World"), map, whyNot)) return;
+    SimulationOptions options;
+    options.games = games;
+    options.players = 8;
+    options.seed = 1;
+    SimulationTotals totals[2];
+    double perSecond[2], perCpuSecond[2];
+    for (int threads = 1; threads <= 2; ++threads) {
+        options.threads = threads;
+        const auto start = Clock::now();
+        const auto cpuStart = cpuNow();
+        totals[threads - 1] = simulate(map, options);
+        perCpuSecond[threads - 1] = games / cpuSecondsSince(cpuStart);
+        perSecond[threads - 1] = games / secondsSince(start);
+    }
+    std::printf("simulated games, 100 zones, 8 players, every seat by the computer player's rules: "
+                "%.0f games/s on one thread; %.0f games/s on two by the wall clock (%.0f a processor "
+                "second) (%ld games, %.1f rounds a game, %ld at the round limit, %s report)\n",
+                perCpuSecond[0], perSecond[1], perCpuSecond[1], games, double(totals[0].rounds) / games,
+                totals[0].atLimit, totals[0] == totals[1] ? "the same" : "NOT THE SAME");
 }
 
 void gameFigures(int zones, int players, int games, bool headline) {
     Folder folder(testing::makeMap({zones, 4, false, 0}, 1000 + zones, "Bench World"));
     long keys = 0, turns = 0, ended = 0;
-    const auto start = Clock::now();
+    const auto start = cpuNow();
     for (int g = 0; g < games; ++g) {
         const GameFigures figures = playOneGame(folder.path, players - 1, 1 + g);
         keys += figures.keys;
         turns += figures.turns;
         ended += figures.ended ? 1 : 0;
     }
-    const double seconds = secondsSince(start);
+    const double seconds = cpuSecondsSince(start);
     if (headline) {
         std::printf("whole games, %d zones, %d players: %.0f games/s (%d games, %ld ended, %.1f rounds and %.0f keys a game)\n",
                     zones, players, games / seconds, games, ended, double(turns) / games,
@@ -151,8 +191,14 @@ int main(int argc, char** argv) {
         gameFigures(100, 8, std::atoi(argv[2]), true);
         return 0;
     }
-    chainFigures(quick ? 2000 : 20000);
+    // --simulate N: only the simulated games, for a profiler.
+    if (argc > 2 && std::strcmp(argv[1], "--simulate") == 0) {
+        simulationFigures(std::atol(argv[2]));
+        return 0;
+    }
+    chainFigures(quick ? 2000 : 200000);
     gameFigures(100, 8, quick ? 20 : 2000, true);
+    simulationFigures(quick ? 40 : 4000);
     std::printf("cost growth (time per game and per round of turns):\n");
     for (int zones : {10, 25, 50, 100})
         for (int players : {2, 4, 8})

@@ -1,18 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs that are missing. As root it
-# installs them; otherwise it prints the one apt line to run and fails.
-# With --windows it also installs the cross compiler and Wine, which only the
-# Windows build and its tests need.
+# Installs the Debian packages the game needs that are missing (those of
+# packages.txt, or of the list given). As root it installs them; otherwise it
+# prints the one apt line to run and fails.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-lists=("$here/packages.txt")
-if [ "${1:-}" = "--windows" ]; then lists+=("$here/packages-windows.txt"); fi
+list=${1:-$here/packages.txt}
 missing=()
 while read -r package; do
     case "$package" in ''|'#'*) continue ;; esac
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
         missing+=("$package")
-done < <(cat "${lists[@]}")
+done <"$list"
 [ ${#missing[@]} -eq 0 ] && exit 0
 if [ "$(id -u)" -ne 0 ]; then
     echo "Sonarch needs these Debian packages first. Run:" >&2

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "board.h"
+#include "game/chainSearch.h"
 
 namespace sonarch::testing {
 namespace {
@@ -54,8 +55,9 @@ TEST(ChainSearch, AgreesWithASearchFromEveryZoneOnRandomBoards) {
         layOutGame(s.form, std::vector<std::string>(7, "Rival"), laid);
         for (int p = 1; p <= players; ++p) {
             s.form.calcChain(p);
-            ASSERT_EQ(s.form.chain[p], chainBySearchFromEveryZone(s.form, p))
-                << "board " << board << " player " << p;
+            const int expected = chainBySearchFromEveryZone(s.form, p);
+            ASSERT_EQ(s.form.chain[p], expected) << "board " << board << " player " << p;
+            ASSERT_EQ(largestReachByStrongGroups(s.form, p), expected) << "board " << board;
         }
     }
 }

@@ -8,20 +8,13 @@
 
 namespace sonarch {
 
-namespace {
-std::string fileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-}  // namespace
-
 void Form1::loadMap() {
     mapLoadFailed = true;
     std::string whyNot;
     const auto text = platform_.readTextFile(mapPath, whyNot);
     MapRecord record;
     if (!text || !parseMap(*text, record, whyNot)) {
-        sayIt("The map " + fileNameOf(mapPath) + " cannot be loaded: " + whyNot + ".");
+        sayIt(mapRefusal(mapPath, whyNot));
         return;
     }
     maxPlayers = playersAllowed(record.zoneCount);

@@ -61,6 +61,12 @@ private:
 
 }  // namespace
 
+std::string mapRefusal(const std::string& path, const std::string& whyNot) {
+    const auto slash = path.find_last_of('/');
+    const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+    return "The map " + fileName + " cannot be loaded: " + whyNot + ".";
+}
+
 int playersAllowed(int zoneCount) { return std::min(zoneCount / 2, 8); }
 
 bool parseMap(std::string_view text, MapRecord& record, std::string& whyNot) {

@@ -14,6 +14,10 @@ namespace sonarch {
 // the file is not a good map; record is then not to be used.
 bool parseMap(std::string_view text, MapRecord& record, std::string& whyNot);
 
+// The sentence that refuses the map file at path: "The map X cannot be
+// loaded: " with the reason, X the file's name without its folder.
+std::string mapRefusal(const std::string& path, const std::string& whyNot);
+
 // The largest number of players, the human included, that a map allows.
 int playersAllowed(int zoneCount);
 

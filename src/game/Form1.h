@@ -24,11 +24,11 @@ constexpr int historySize = 50;
 constexpr int maxArmy = 8;
 constexpr int maxHeldPoints = 20;
 
-// The file list: the ordinary files of one folder, sorted by name, as read
-// when a menu opened on it.
+// The file list: the ordinary files of the menu's folders, sorted by name,
+// as read when the menu opened, with the full path of each.
 struct FileList {
-    std::string folder;
     std::vector<std::string> entries;
+    std::vector<std::string> paths;
 };
 
 // The pause timer: enabled exactly while a pause runs; the interval in
@@ -159,8 +159,8 @@ public:
     // numbers first before Form_Load seeds it.
     RandomSource random;
 
-    // The two folders beside the program.
-    std::string mapsFolder();
+    // Where maps are read from and games saved to.
+    std::vector<std::string> mapsFolders();
     std::string savesFolder();
 
 private:
@@ -177,7 +177,8 @@ private:
     void mainMenuKeys(short& keyCode);
     void mapListKeys(short& keyCode);
     void savedGameListKeys(short& keyCode);
-    void openFileList(const std::string& announcement, const std::string& folder, int& length, int list);
+    void openFileList(const std::string& announcement, const std::vector<std::string>& folders, int& length,
+                      int list);
     void gameKeys(short& keyCode, const short& shift);
     bool linkKeys(short keyCode);
     void browseLinks(short keyCode);

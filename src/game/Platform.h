@@ -1,10 +1,11 @@
-// What every platform gives the game: the folders and files beside the
-// program, and the clock. Each member says what the game relies on.
+// What every platform gives the game: its folders and files, and the clock. Each member says what the game relies on.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "game/DataFolders.h"
 
 namespace sonarch {
 
@@ -12,8 +13,9 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // The folder that holds Maps/ and Saves/, without a trailing separator.
-    virtual std::string dataFolder() = 0;
+    // The folders of maps (the bundled ones first, then the player's own) and
+    // of saved games, chosen once at start.
+    virtual DataFolders dataFolders() = 0;
     // The ordinary files of a folder, sorted by name, the same at every
     // reading; nullopt when the folder cannot be read.
     virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder) = 0;

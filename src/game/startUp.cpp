@@ -2,14 +2,15 @@
 // and the welcome. Runs once, before the first key.
 #include <string>
 
+#include "files/fileList.h"
 #include "game/Form1.h"
 
 namespace sonarch {
 
 Form1::Form1(Platform& platform, FrontEnd& frontEnd) : platform_(platform), frontEnd_(frontEnd) {}
 
-std::string Form1::mapsFolder() { return platform_.dataFolder() + "/Maps"; }
-std::string Form1::savesFolder() { return platform_.dataFolder() + "/Saves"; }
+std::vector<std::string> Form1::mapsFolders() { return platform_.dataFolders().maps; }
+std::string Form1::savesFolder() { return platform_.dataFolders().saves; }
 
 void Form1::Form_Load() {
     random.seedFromClock(platform_.secondsSinceMidnight());
@@ -17,11 +18,13 @@ void Form1::Form_Load() {
     menuState = 1;
 
     std::string trouble;
-    const auto maps = platform_.listFiles(mapsFolder());
+    const auto maps = listFolders(platform_, mapsFolders());
     if (maps) {
-        mapFileCount = static_cast<int>(maps->size());
-    } else {
+        mapFileCount = static_cast<int>(maps->entries.size());
+    } else if (mapsFolders().size() == 1) {
         trouble += " The Maps folder beside the program is missing, so there are no maps to choose.";
+    } else {
+        trouble += " No Maps folder can be read, so there are no maps to choose.";
     }
     // A fresh installation may lack the saves folder; saving needs it.
     if (!platform_.listFiles(savesFolder())) platform_.makeFolder(savesFolder());

@@ -18,7 +18,10 @@ namespace sonarch {
 const char* const usageText =
     "usage: sonarch " SONARCH_TEXT_MODE "[--speech " SONARCH_VOICES "] [--rate N] [--data-dir DIR]\n"
     "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log]\n"
-    "                          [--sound-log] [--rate N] < SCRIPT\n";
+    "                          [--sound-log] [--rate N] < SCRIPT\n"
+    "       sonarch --check-map FILE\n"
+    "       sonarch --simulate N [--players K] [--seed S] FILE\n"
+    "       sonarch --help | --version\n";
 
 namespace {
 bool isVoiceName(const std::string& name) {
@@ -42,6 +45,9 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
             if (result.mode != RunOptions::Mode::Headless) result.mode = RunOptions::Mode::Text;
         } else if (arg == "--help" || arg == "-h") {
             result.mode = RunOptions::Mode::Help;
+            return result;
+        } else if (arg == "--version") {
+            result.mode = RunOptions::Mode::Version;
             return result;
         } else if (arg == "--data-dir") {
             result.dataDir = value(i);

@@ -11,7 +11,7 @@
 namespace sonarch {
 
 struct RunOptions {
-    enum class Mode { Window, Text, Headless, Help };
+    enum class Mode { Window, Text, Headless, Help, Version };
     Mode mode = Mode::Window;
     std::string speech = "auto";  // the name of a voice of this system, as usageText lists them
     std::string dataDir;          // holds Maps/ and Saves/; empty: the program's folder
@@ -27,5 +27,7 @@ RunOptions parseRunOptions(const std::vector<std::string>& args);
 std::vector<double> readRandomFile(const std::string& path);
 
 extern const char* const usageText;
+// The usage and every option, then the given description of the folders.
+std::string helpText(const std::string& folders);
 
 }  // namespace sonarch

@@ -1,4 +1,7 @@
-// The program's entry: reads the options and starts the host they ask for.
+// The program's entry: reads the options and starts the host they ask for,
+// or the map maker's tools.
+#include <unistd.h>
+
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -7,22 +10,34 @@
 #include "host/RunOptions.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/interactive.h"
-#include "host/LocalPlatform.h"
+#include "host/posix/PosixPlatform.h"
+#include "host/posix/folderLayout.h"
+#include "host/tools/toolCommands.h"
 
 int main(int argc, char** argv) {
     using namespace sonarch;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    {
+        PosixPlatform disk;
+        if (const auto status = runToolCommand(args, disk, std::cout, std::cerr, isatty(2) != 0))
+            return *status;
+    }
     RunOptions options;
     try {
-        options = parseRunOptions(std::vector<std::string>(argv + 1, argv + argc));
+        options = parseRunOptions(args);
     } catch (const std::invalid_argument& error) {
-        std::cerr << "sonarch: " << error.what() << '\n' << usageText;
+        std::cerr << "sonarch: " << error.what() << "\n\n"
+                  << helpText(describeFolderLayout(currentFolderLayout("")));
         return 2;
     }
     switch (options.mode) {
-    case RunOptions::Mode::Help: std::cout << usageText; return 0;
+    case RunOptions::Mode::Help:
+        std::cout << helpText(describeFolderLayout(currentFolderLayout(options.dataDir)));
+        return 0;
+    case RunOptions::Mode::Version: std::cout << "sonarch " SONARCH_VERSION "\n"; return 0;
     case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);
-        LocalPlatform platform(options.dataDir);
+        PosixPlatform platform(options.dataDir);
         return runHeadless(options, platform, std::cin, std::cout, std::cerr);
     }
     default: return runInteractive(options);

@@ -3,6 +3,7 @@
 // every key speaks the item at the position, Enter chooses it.
 #include <string>
 
+#include "files/fileList.h"
 #include "game/Form1.h"
 #include "input/keyCodes.h"
 
@@ -28,12 +29,12 @@ void Form1::menuKeys(short& keyCode, const short& shift) {
     }
 }
 
-void Form1::openFileList(const std::string& announcement, const std::string& folder, int& length, int list) {
+void Form1::openFileList(const std::string& announcement, const std::vector<std::string>& folders, int& length,
+                         int list) {
     sayIt(announcement);
     // Read afresh each time a list opens, so a game saved a moment ago is
     // there; one reading serves both the length of the list and its names.
-    File1.folder = folder;
-    File1.entries = platform_.listFiles(folder).value_or(std::vector<std::string>{});
+    File1 = listFolders(platform_, folders).value_or(FileList{});
     length = static_cast<int>(File1.entries.size());
     menuState = list;
     menuCursor = 0;
@@ -57,14 +58,14 @@ void Form1::mainMenuKeys(short& keyCode) {
             sayIt("NewGame");
             break;
         }
-        openFileList("Select Map", mapsFolder(), mapFileCount, 2);
+        openFileList("Select Map", mapsFolders(), mapFileCount, 2);
         break;
     case 2:
         if (!enter) {
             sayIt("Load Game");
             break;
         }
-        openFileList("Select Game to Load", savesFolder(), saveFileCount, 3);
+        openFileList("Select Game to Load", {savesFolder()}, saveFileCount, 3);
         break;
     case 3: {
         if (!enter) {
@@ -116,7 +117,7 @@ void Form1::mapListKeys(short& keyCode) {
             const std::string& fileName = File1.entries[menuCursor - 1];
             sayIt(fileName);
             if (keyCode == key::Enter) {
-                mapPath = mapsFolder() + "/" + fileName;
+                mapPath = File1.paths[menuCursor - 1];
                 loadMap();
                 // A refused map has said why; the list stays open on it.
                 if (!mapLoadFailed) {

@@ -1,12 +1,13 @@
 #include "host/posix/PosixPlatform.h"
 
 #include "host/posix/diskFiles.h"
+#include "host/posix/folderLayout.h"
 
 namespace sonarch {
 
-PosixPlatform::PosixPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+PosixPlatform::PosixPlatform(std::string dataDir) : folders_(currentFolderLayout(dataDir).folders) {}
 
-std::string PosixPlatform::dataFolder() { return dataDir_.empty() ? disk::programFolder() : dataDir_; }
+DataFolders PosixPlatform::dataFolders() { return folders_; }
 
 std::optional<std::vector<std::string>> PosixPlatform::listFiles(const std::string& folder) {
     return disk::listFiles(folder);

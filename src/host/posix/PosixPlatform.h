@@ -1,5 +1,5 @@
-// The platform on Linux and other POSIX systems: the disk beside the program
-// (or a data folder given on the command line) and the clock.
+// The platform on Linux and other POSIX systems: the game's folders, portable
+// or installed (or a data folder given on the command line), and the clock.
 #pragma once
 
 #include <string>
@@ -10,10 +10,11 @@ namespace sonarch {
 
 class PosixPlatform final : public Platform {
 public:
-    // dataDir: holds Maps/ and Saves/, empty for the program's own folder.
+    // dataDir: holds Maps/ and Saves/; empty for the folders of the layout
+    // the program finds itself in (see folderLayout.h).
     explicit PosixPlatform(std::string dataDir = {});
 
-    std::string dataFolder() override;
+    DataFolders dataFolders() override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool makeFolder(const std::string& folder) override;
     std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;
@@ -21,7 +22,7 @@ public:
     double secondsSinceMidnight() override;
 
 private:
-    std::string dataDir_;
+    DataFolders folders_;
 };
 
 }  // namespace sonarch

@@ -8,7 +8,11 @@ namespace disk = windows::disk;
 
 WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {}
 
-std::string WindowsPlatform::dataFolder() { return dataDir_.empty() ? disk::programFolder() : dataDir_; }
+// The portable layout only: Maps\ and Saves\ beside sonarch.exe, where the zip unpacks them.
+DataFolders WindowsPlatform::dataFolders() {
+    const std::string folder = dataDir_.empty() ? disk::programFolder() : dataDir_;
+    return {{folder + "/Maps"}, folder + "/Saves"};
+}
 
 std::optional<std::vector<std::string>> WindowsPlatform::listFiles(const std::string& folder) {
     return disk::listFiles(folder);

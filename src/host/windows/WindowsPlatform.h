@@ -13,7 +13,7 @@ public:
     // dataDir: holds Maps\ and Saves\, empty for the program's own folder.
     explicit WindowsPlatform(std::string dataDir = {});
 
-    std::string dataFolder() override;
+    DataFolders dataFolders() override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override;
     bool makeFolder(const std::string& folder) override;
     std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;

@@ -1,0 +1,35 @@
+// The browser's platform: the page's file system, in which Maps/ holds the
+// bundled and the added maps and Saves/ lies in the browser's lasting
+// storage. A save counts only once the browser has kept it.
+#pragma once
+
+#include <string>
+
+#include "game/Platform.h"
+#include "host/posix/PosixPlatform.h"
+
+namespace sonarch::web {
+
+// Where the page's file system keeps Maps/ and Saves/.
+inline const std::string gameFolder = "/sonarch";
+
+class BrowserStorage final : public Platform {
+public:
+    BrowserStorage() : files_(gameFolder) {}
+
+    DataFolders dataFolders() override { return files_.dataFolders(); }
+    std::optional<std::vector<std::string>> listFiles(const std::string& folder) override {
+        return files_.listFiles(folder);
+    }
+    bool makeFolder(const std::string& folder) override { return files_.makeFolder(folder); }
+    std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override {
+        return files_.readTextFile(path, whyNot);
+    }
+    bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
+    double secondsSinceMidnight() override { return files_.secondsSinceMidnight(); }
+
+private:
+    PosixPlatform files_;
+};
+
+}  // namespace sonarch::web

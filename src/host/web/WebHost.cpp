@@ -1,0 +1,111 @@
+#include "host/web/WebHost.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "host/speech/cueTones.h"
+#include "host/speech/speechScale.h"
+#include "host/web/pageCalls.h"
+
+namespace sonarch::web {
+
+namespace {
+// The page's voice: the player's screen reader through the live region, the
+// browser's own speech, both or neither, as chosen on the page.
+class PageVoice final : public Voice {
+public:
+    void setRate(int rate) override { pageSetVoiceRate(speech::speedFactor(rate)); }
+    void setVolume(int volume) override { pageSetVoiceVolume(volume / 100.0); }
+    void speak(const std::string& text) override { pageSpeak(text.c_str()); }
+    // The screen reader keeps the player's own rate; the browser's voice
+    // takes the game's.
+    RateSetBy rateSetBy() const override {
+        switch (pageVoiceRateSetBy()) {
+        case 0: return RateSetBy::Game;
+        case 1: return RateSetBy::Player;
+        default: return RateSetBy::Nobody;
+        }
+    }
+};
+
+// How the page packs an event: kind, shift mask, key code or timer round.
+enum EventKind { KeyDown = 1, KeyUp = 2, Tick = 3 };
+int kindOf(int event) { return (event >> 24) & 0xff; }
+short shiftOf(int event) { return static_cast<short>((event >> 16) & 0xff); }
+short lowBitsOf(int event) { return static_cast<short>(event & 0x7fff); }
+}  // namespace
+
+std::unique_ptr<Voice> WebHost::createVoice() { return std::make_unique<PageVoice>(); }
+
+void WebHost::setCaption(const std::string& text) { pageSetCaption(text.c_str()); }
+
+void WebHost::sentenceOut(const std::string& text, bool recorded, bool spoken) {
+    pageSentence(text.c_str(), recorded, spoken);
+}
+
+// The same notes as the desktop's, made by the game and played by the page.
+void WebHost::playCue(Cue cue) {
+    constexpr int sampleRate = 22050;
+    const std::vector<short> samples = speech::cueTones(cue, sampleRate);
+    pagePlaySound(samples.data(), static_cast<int>(samples.size()), sampleRate);
+}
+
+void WebHost::startTimer(int milliseconds) {
+    ++timerRound_;
+    pageStartTimer(milliseconds, timerRound_ & 0x7fff);
+}
+
+void WebHost::stopTimer() {
+    ++timerRound_;
+    pageStopTimer();
+}
+
+void WebHost::processEvents() {
+    if (keys_.deliverOne(*game_)) return;
+    pageWaitForEvent();
+    // Events are taken up to the first key, so that a tick never overtakes
+    // a key that came before it.
+    while (!ended_ && keys_.empty()) {
+        const int event = pageTakeEvent();
+        if (event == 0) break;
+        take(event);
+    }
+    if (!ended_) keys_.deliverOne(*game_);
+}
+
+void WebHost::take(int event) {
+    const KeyStroke stroke{lowBitsOf(event), shiftOf(event)};
+    switch (kindOf(event)) {
+    case KeyDown: keys_.press(stroke); break;
+    case KeyUp: keys_.release(stroke); break;
+    case Tick:
+        if (stroke.code == (timerRound_ & 0x7fff)) game_->tick();
+        break;
+    default: break;
+    }
+}
+
+// The screen reader reads the dialog's field as the player types; the
+// game's voice has said the question already.
+std::optional<std::string> WebHost::promptText(const std::string& prompt, Voice*) {
+    char* answer = pageAskText(prompt.c_str());
+    if (!answer) return std::nullopt;
+    std::string text = answer;
+    std::free(answer);
+    return text;
+}
+
+void WebHost::endProgram() {
+    ended_ = true;
+    keys_.clear();
+    pageEnded();
+}
+
+void WebHost::clear() { pageClear(); }
+void WebHost::setColour(int red, int green, int blue) { pageColour(red, green, blue); }
+void WebHost::circle(int x, int y, int radius) { pageCircle(x, y, radius); }
+void WebHost::textPosition(int x, int y) { pageTextPosition(x, y); }
+void WebHost::fontSize(int points) { pageFontSize(points); }
+void WebHost::write(const std::string& text) { pageWrite(text.c_str()); }
+
+}  // namespace sonarch::web

@@ -1,0 +1,51 @@
+// The browser's front end: the page turns the keyboard into the game's key
+// events, speaks through the player's screen reader or the browser's voice,
+// shows the caption in the title and draws the board on a canvas. The game
+// waits for the page's events without blocking it: a pause suspends the
+// game until a key or the tick arrives.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/FrontEnd.h"
+#include "game/GameSession.h"
+#include "host/KeyQueue.h"
+
+namespace sonarch::web {
+
+class WebHost final : public FrontEnd, private Canvas {
+public:
+    void attach(GameSession& game) { game_ = &game; }
+    bool ended() const { return ended_; }
+
+    std::unique_ptr<Voice> createVoice() override;
+    void setCaption(const std::string& text) override;
+    void sentenceOut(const std::string& text, bool recorded, bool spoken) override;
+    Canvas& canvas() override { return *this; }
+    void playCue(Cue cue) override;
+    void startTimer(int milliseconds) override;
+    void stopTimer() override;
+    void processEvents() override;
+    std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
+    void endProgram() override;
+
+private:
+    void clear() override;
+    void setColour(int red, int green, int blue) override;
+    void circle(int x, int y, int radius) override;
+    void textPosition(int x, int y) override;
+    void fontSize(int points) override;
+    void write(const std::string& text) override;
+
+    void take(int event);
+
+    GameSession* game_ = nullptr;
+    KeyQueue keys_;
+    // Tells a tick of a stopped timer, still queued, from the current one.
+    int timerRound_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace sonarch::web

@@ -1,0 +1,125 @@
+// Starts the page: joins the parts of the page to the game's calls
+// (sonarchPage), prepares the storage and loads the game. The address may
+// ask for a seed (?seed=N), so that a scripted game can be replayed, and
+// for a voice (?voice=screen-reader, built-in, both or none).
+'use strict';
+
+(() => {
+  const $ = (id) => document.getElementById(id);
+  const area = $('game');
+  const captionLine = $('caption');
+  const log = $('log');
+  const status = $('page-status');
+  const LOG_LENGTH = 50;
+  let running = false;
+
+  function addToLog(text) {
+    const entry = document.createElement('li');
+    entry.textContent = text;
+    log.prepend(entry);
+    while (log.children.length > LOG_LENGTH) log.lastElementChild.remove();
+  }
+
+  function askedSeed() {
+    const seed = new URLSearchParams(location.search).get('seed');
+    return seed !== null && /^\d{1,15}$/.test(seed) ? Number(seed) : -1;
+  }
+
+  function tell(sentence) { status.textContent = sentence; }
+
+  window.sonarchPage = {
+    speak: (text) => sonarchVoice.speak(text),
+    setVoiceRate: (factor) => sonarchVoice.setRate(factor),
+    setVoiceVolume: (level) => sonarchVoice.setVolume(level),
+    voiceRateSetBy: () => sonarchVoice.rateSetBy(),
+    playSound: (samples, sampleRate) => sonarchVoice.playSound(samples, sampleRate),
+    setCaption(text) {
+      document.title = text === '' ? 'Sonarch' : text;
+      captionLine.textContent = text;
+    },
+    // Every sentence the game puts out, spoken or shown, goes to the log.
+    sentence(text) { if (text !== '') addToLog(text); },
+    board: sonarchBoard,
+    events: sonarchEvents,
+    storage: sonarchStorage,
+    askText: (prompt) => sonarchDialog.ask(prompt),
+    ended() {
+      running = false;
+      sonarchEvents.close();
+      area.setAttribute('aria-label', 'Sonarch has ended. Reload the page to play again.');
+      tell('The game has ended. Reload the page to play again.');
+    },
+    seed: askedSeed,
+  };
+
+  sonarchVoice.attach($('speech'), $('voice-choice'));
+  sonarchBoard.attach($('board'));
+  sonarchDialog.attach({ dialog: $('save-dialog'), form: $('save-form'),
+    label: $('save-label'), field: $('save-name'), returnTo: area }, (text) => sonarchVoice.echo(text));
+
+  function readFile(input, take) {
+    input.addEventListener('change', async () => {
+      const file = input.files[0];
+      if (!file) return;
+      tell(await take(file.name, new Uint8Array(await file.arrayBuffer())));
+      input.value = '';
+    });
+  }
+  readFile($('add-map'), (name, bytes) => sonarchStorage.addMap(name, bytes));
+  readFile($('import-save'), (name, bytes) => sonarchStorage.importSave(name, bytes));
+
+  $('export-save').addEventListener('click', () => {
+    const saves = sonarchStorage.saves();
+    const chooser = $('export-choice');
+    const name = chooser.value;
+    if (!saves.includes(name)) {
+      tell('Choose a saved game to export.');
+      return;
+    }
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([sonarchStorage.saveBytes(name)]));
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    tell(`${name} was exported.`);
+  });
+  // The list of saves is read afresh whenever the player goes to it.
+  $('export-choice').addEventListener('focus', () => {
+    const chooser = $('export-choice');
+    const chosen = chooser.value;
+    chooser.replaceChildren(...sonarchStorage.saves().map((name) => new Option(name, name)));
+    if (chooser.options.length === 0) chooser.append(new Option('No saved games yet', ''));
+    chooser.value = chosen;
+  });
+
+  window.Module = {
+    preRun: [() => sonarchStorage.prepare(window.Module)],
+    onRuntimeInitialized() {
+      running = true;
+      area.removeAttribute('aria-busy');
+      area.focus();
+    },
+    onAbort(what) {
+      running = false;
+      tell(`The game stopped with an error: ${what}. Reload the page to start again.`);
+    },
+    print: (text) => console.log(text),
+    printErr: (text) => console.error(text),
+  };
+
+  // Called directly rather than through ccall, which would answer with a
+  // promise in a game that can wait.
+  function virtualKey(code, key) {
+    const game = window.Module;
+    const copies = [code, key].map((text) => {
+      const size = game.lengthBytesUTF8(text) + 1;
+      const copy = game._malloc(size);
+      game.stringToUTF8(text, copy, size);
+      return copy;
+    });
+    const found = game._sonarchVirtualKey(...copies);
+    copies.forEach((copy) => game._free(copy));
+    return found;
+  }
+  sonarchKeyboard.attach(area, sonarchEvents, virtualKey, () => running);
+})();

@@ -1,0 +1,34 @@
+// The Windows program's entry: reads the options and starts the window or
+// the headless run. The map maker's tools and the installed folder layout
+// belong to the Linux program.
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "host/RunOptions.h"
+#include "host/headless/HeadlessHost.h"
+#include "host/interactive.h"
+#include "host/windows/WindowsPlatform.h"
+
+int main(int argc, char** argv) {
+    using namespace sonarch;
+    const std::string folders = "Maps\\ and Saves\\ lie beside sonarch.exe, or in the folder --data-dir names.\n";
+    RunOptions options;
+    try {
+        options = parseRunOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::invalid_argument& error) {
+        std::cerr << "sonarch: " << error.what() << "\n\n" << helpText(folders);
+        return 2;
+    }
+    switch (options.mode) {
+    case RunOptions::Mode::Help: std::cout << helpText(folders); return 0;
+    case RunOptions::Mode::Version: std::cout << "sonarch " SONARCH_VERSION "\n"; return 0;
+    case RunOptions::Mode::Headless: {
+        std::ios::sync_with_stdio(false);
+        WindowsPlatform platform(options.dataDir);
+        return runHeadless(options, platform, std::cin, std::cout, std::cerr);
+    }
+    default: return runInteractive(options);
+    }
+}
