@@ -16,6 +16,7 @@
 #include "game/GameSession.h"
 #include "host/KeyQueue.h"
 #include "host/windows/GdiPicture.h"
+#include "host/windows/windowsCues.h"
 
 namespace sonarch::windows {
 
@@ -43,6 +44,8 @@ public:
     void processEvents() override;
     std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
     void endProgram() override { ended_ = true; }
+    // Called only while the player has the sounds on (F11).
+    void playCue(Cue cue) override { cues_.play(cue); }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -54,6 +57,7 @@ private:
     std::string speech_;
     HWND window_ = nullptr;
     GdiPicture picture_;
+    WindowsCues cues_;
     GameSession* game_ = nullptr;
     KeyQueue keys_;
     bool timerRunning_ = false;
