@@ -58,6 +58,17 @@ public:
     virtual void write(const std::string& text) = 0;
 };
 
+// A picture nobody sees: front ends without a window draw into it.
+class BlankCanvas final : public Canvas {
+public:
+    void clear() override {}
+    void setColour(int, int, int) override {}
+    void circle(int, int, int) override {}
+    void textPosition(int, int) override {}
+    void fontSize(int) override {}
+    void write(const std::string&) override {}
+};
+
 class FrontEnd {
 public:
     virtual ~FrontEnd() = default;

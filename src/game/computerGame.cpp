@@ -9,7 +9,7 @@ namespace sonarch {
 
 // No disk, no voice, no picture, and pauses that end as they begin: the
 // pause's tick is the only event there is, and it is due at once.
-class ComputerGames::Silence final : public Platform, public FrontEnd, private Canvas {
+class ComputerGames::Silence final : public Platform, public FrontEnd {
 public:
     Form1* game = nullptr;
 
@@ -29,7 +29,7 @@ public:
     std::unique_ptr<Voice> createVoice() override { return std::make_unique<SilentVoice>("simulation"); }
     void setCaption(const std::string&) override {}
     void sentenceOut(const std::string&, bool, bool) override {}
-    Canvas& canvas() override { return *this; }
+    Canvas& canvas() override { return noPicture_; }
     void startTimer(int) override {}
     void stopTimer() override {}
     void processEvents() override { game->Holder_Timer(); }
@@ -37,12 +37,7 @@ public:
     void endProgram() override {}
 
 private:
-    void clear() override {}
-    void setColour(int, int, int) override {}
-    void circle(int, int, int) override {}
-    void textPosition(int, int) override {}
-    void fontSize(int) override {}
-    void write(const std::string&) override {}
+    BlankCanvas noPicture_;
 };
 
 namespace {

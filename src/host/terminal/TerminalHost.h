@@ -28,7 +28,7 @@ class TerminalMode;
 // Makes the voice of the run.
 using VoiceMaker = std::function<std::unique_ptr<Voice>()>;
 
-class TerminalHost final : public FrontEnd, private Canvas {
+class TerminalHost final : public FrontEnd {
 public:
     // Keys are read from inputFd and lines written to outputFd; mode, when
     // given, is switched for the save prompt.
@@ -45,7 +45,7 @@ public:
     std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string& text, bool recorded, bool spoken) override;
-    Canvas& canvas() override { return *this; }
+    Canvas& canvas() override { return noPicture_; }
     // Without a player set by playCuesWith the cues are silent.
     void playCue(Cue cue) override;
     void playCuesWith(std::function<void(Cue)> player) { cuePlayer_ = std::move(player); }
@@ -59,18 +59,12 @@ public:
 
 private:
     using Clock = std::chrono::steady_clock;
+    // The terminal has no picture.
+    BlankCanvas noPicture_;
     // Thrown to leave the game at once: the input has ended or Ctrl+C came.
     struct Leave {
         int status;
     };
-
-    // The terminal has no picture.
-    void clear() override {}
-    void setColour(int, int, int) override {}
-    void circle(int, int, int) override {}
-    void textPosition(int, int) override {}
-    void fontSize(int) override {}
-    void write(const std::string&) override {}
 
     void pressed(const KeyStroke& stroke);
     // The next key or character typed, waiting for it until the deadline
