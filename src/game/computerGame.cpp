@@ -24,6 +24,9 @@ public:
         whyNot = "a simulation writes no files";
         return false;
     }
+    bool createFile(const std::string& path, const std::string& contents, std::string& whyNot) override {
+        return replaceFile(path, contents, whyNot);
+    }
     double secondsSinceMidnight() override { return 0; }
 
     std::unique_ptr<Voice> createVoice() override { return std::make_unique<SilentVoice>("simulation"); }

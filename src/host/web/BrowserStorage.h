@@ -1,6 +1,7 @@
 // The browser's platform: the page's file system, in which Maps/ holds the
-// bundled and the added maps and Saves/ lies in the browser's lasting
-// storage. A save counts only once the browser has kept it.
+// bundled maps, and Saves/ and the player's own maps lie in the browser's
+// lasting storage. A save or a made map counts only once the browser has
+// kept it.
 #pragma once
 
 #include <string>
@@ -12,12 +13,15 @@ namespace sonarch::web {
 
 // Where the page's file system keeps Maps/ and Saves/.
 inline const std::string gameFolder = "/sonarch";
+// The maps the player added or made, kept by the browser (page/storage.js
+// mounts it).
+inline const std::string lastingMapsFolder = "/addedMaps";
 
 class BrowserStorage final : public Platform {
 public:
     BrowserStorage() : files_(gameFolder) {}
 
-    DataFolders dataFolders() override { return files_.dataFolders(); }
+    DataFolders dataFolders() override;
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override {
         return files_.listFiles(folder);
     }
@@ -26,6 +30,7 @@ public:
         return files_.readTextFile(path, whyNot);
     }
     bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
+    bool createFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
     double secondsSinceMidnight() override { return files_.secondsSinceMidnight(); }
 
 private:
