@@ -21,6 +21,7 @@ const char* const usageText =
     "                          [--sound-log] [--rate N] < SCRIPT\n"
     "       sonarch --check-map FILE\n"
     "       sonarch --simulate N [--players K] [--seed S] FILE\n"
+    "       sonarch --make-map [--zones N] [--seed S] FILE\n"
     "       sonarch --help | --version\n";
 
 namespace {
