@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,11 @@ public:
     // F1 presses just before; any other key starts the help over.
     int helpStep = 0;
     int helpPlace = -1;
+    // G in the map list makes a map; each G in a row offers the next size.
+    // The maps' seeds come from a generator of their own, started from the
+    // run's seed, so that making maps never changes the game's draws.
+    int madeMapsInARow = 0;
+    std::optional<std::mt19937_64> mapSeeds;
 
     // ---- operations ----
     void loadMap();
@@ -191,6 +197,8 @@ private:
     bool studyKeys(short keyCode, short shift);
     bool jumpKeys(short keyCode, short shift);
     void helpKey();
+    bool newMapKey(short keyCode, short shift);
+    void makeNewMap();
     void placementKeys(short& keyCode, const short& shift);
     void endPhaseKey();
     void claimHumanStart();

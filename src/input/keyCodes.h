@@ -40,6 +40,7 @@ constexpr short LetterA = 65;  // the letters are 'A'..'Z'
 constexpr short B = 66;
 constexpr short C = 67;
 constexpr short D = 68;
+constexpr short G = 71;
 constexpr short J = 74;
 constexpr short S = 83;
 constexpr short X = 88;
