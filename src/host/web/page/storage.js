@@ -1,12 +1,12 @@
-// Saved games and added maps in the browser's storage (IndexedDB through the
-// game's file system), so that they outlast the page. The game sees them as
-// the files of its Saves and Maps folders. Saves leave and come back as the
+// Saved games, added maps and the maps made with G in the browser's storage
+// (IndexedDB through the game's file system), so that they outlast the page.
+// The game sees them as the files of its Saves folder and of its own maps
+// folder, listed after the bundled maps. Saves leave and come back as the
 // same .snr files as on the desktop, byte for byte.
 'use strict';
 
 const sonarchStorage = (() => {
   const SAVES = '/sonarch/Saves';
-  const MAPS = '/sonarch/Maps';
   const ADDED_MAPS = '/addedMaps';
   let fs = null;
   let askedToPersist = false;
@@ -43,13 +43,7 @@ const sonarchStorage = (() => {
       fs.mkdirTree(ADDED_MAPS);
       fs.mount(module.IDBFS, {}, ADDED_MAPS);
       module.addRunDependency('storage');
-      sync(true).then(() => {
-        fs.mkdirTree(MAPS);
-        for (const name of filesIn(ADDED_MAPS)) {
-          fs.writeFile(`${MAPS}/${name}`, fs.readFile(`${ADDED_MAPS}/${name}`));
-        }
-        module.removeRunDependency('storage');
-      });
+      sync(true).then(() => module.removeRunDependency('storage'));
     },
     async store() {
       if (!askedToPersist && navigator.storage && navigator.storage.persist) {
@@ -75,9 +69,8 @@ const sonarchStorage = (() => {
       const problem = nameProblem(name);
       if (problem) return `${problem} ${name} was not added.`;
       fs.writeFile(`${ADDED_MAPS}/${name}`, bytes);
-      fs.writeFile(`${MAPS}/${name}`, bytes);
       if (!(await this.store())) return `The browser would not keep ${name} in its storage.`;
-      return `The map ${name} was added. The map list shows it from the next time the page is opened.`;
+      return `The map ${name} was added. The map list shows it from the next time it is opened.`;
     },
   };
 })();
