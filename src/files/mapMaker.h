@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/Form1.h"
+#include "rules/Board.h"
 
 namespace sonarch {
 
