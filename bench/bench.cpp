@@ -200,6 +200,11 @@ int main(int argc, char** argv) {
         gameFigures(100, 8, std::atoi(argv[2]), true);
         return 0;
     }
+    // --maps N: only the made maps.
+    if (argc > 2 && std::strcmp(argv[1], "--maps") == 0) {
+        madeMapFigures(std::atoi(argv[2]));
+        return 0;
+    }
     // --simulate N: only the simulated games, for a profiler.
     if (argc > 2 && std::strcmp(argv[1], "--simulate") == 0) {
         simulationFigures(std::atol(argv[2]));

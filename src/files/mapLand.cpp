@@ -2,7 +2,7 @@
 // stands between: a and b are linked when no third zone lies inside the
 // circle whose diameter is ab (the Gabriel graph). That gives what a country
 // looks like by its borders: a few neighbours each, mostly in triangles,
-// never a link that jumps over another zone. All arithmetic is on whole
+// hardly a link that jumps over another zone. All arithmetic is on whole
 // numbers, so a seed gives the same land everywhere.
 #include "files/mapLand.h"
 
