@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "files/settingsFormat.h"
 #include "game/FrontEnd.h"
 #include "game/Platform.h"
 #include "game/RandomSource.h"
@@ -130,6 +131,19 @@ public:
     int helpStep = 0;
     int helpPlace = -1;
 
+    // ---- settings remembered between runs ----
+    // The file the host chose; when empty, the platform's place is used.
+    std::optional<std::string> settingsFileGiven;
+    // Read at start, written whenever the player changes a setting; empty:
+    // the settings last only for the run.
+    std::string settingsPath;
+    // A rate asked for when the program was started wins over the file's.
+    bool rateGivenForRun = false;
+    // The settings as the file is to be written: as read, with the
+    // player's changes of this run.
+    SettingsRecord settings;
+    bool settingsWriteFailed = false;
+
     // ---- operations ----
     void loadMap();
     void loadGame(const std::string& saveName);
@@ -148,6 +162,10 @@ public:
     void moveLink(const int& index);
     // Plays the cue unless the player switched sounds off.
     void playCue(Cue cue);
+    // Takes the settings file over; what went wrong, to be said, or "".
+    std::string loadSettings();
+    // Writes the settings; why they could not be kept, to be said, or "".
+    std::string rememberSettings();
 
     // ---- events from the host ----
     void Form_Load();
