@@ -2,7 +2,7 @@
 // happen; the battles themselves are told in the golden transcripts.
 #include <gtest/gtest.h>
 
-#include "game/combat.h"
+#include "rules/combat.h"
 
 namespace sonarch::testing {
 namespace {

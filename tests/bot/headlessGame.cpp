@@ -19,4 +19,19 @@ HeadlessGame::HeadlessGame(const std::string& dataDir, const RandomSetup& random
     session.setSettingsFile("");
 }
 
+void HeadlessGame::keyDown(const KeyStroke& stroke) {
+    session.keyDown(stroke.code, stroke.shift);
+    host.settle();
+}
+
+void HeadlessGame::keyUp(const KeyStroke& stroke) {
+    session.keyUp(stroke.code, stroke.shift);
+    host.settle();
+}
+
+void HeadlessGame::press(const KeyStroke& stroke) {
+    keyDown(stroke);
+    keyUp(stroke);
+}
+
 }  // namespace sonarch::testing
