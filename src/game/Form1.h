@@ -17,6 +17,7 @@
 #include "files/settingsFormat.h"
 #include "game/FrontEnd.h"
 #include "game/Platform.h"
+#include "input/zoneFind.h"
 #include "rules/Board.h"
 #include "rules/Outcome.h"
 #include "rules/RandomSource.h"
@@ -93,6 +94,12 @@ public:
     // F1 presses just before; any other key starts the help over.
     int helpStep = 0;
     int helpPlace = -1;
+    // The search by name that F opens; it has the keys while it lasts.
+    ZoneFind finding;
+    // The zone J, B or N went to last: from a zone not yours they go on from
+    // its place in name order, so a look at the neighbours does not lose
+    // the player's place among their own zones. 0 before any.
+    int jumpedTo = 0;
 
     // ---- settings remembered between runs ----
     // The file the host chose; when empty, the platform's place is used.
@@ -214,11 +221,13 @@ private:
     bool settingKeys(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);
     bool jumpKeys(short keyCode, short shift);
+    bool findKeys(short keyCode, short shift);
     void helpKey();
     void placementKeys(short& keyCode, const short& shift);
     void endPhaseKey();
     void claimHumanStart();
     void placePoint();
+    void placeAllKey();
     void attackKey();
 };
 
