@@ -32,10 +32,13 @@ std::vector<std::string> keysToFind(const Board& board, int zone) {
     for (std::size_t typed = 0; typed <= key.size(); ++typed) {
         std::vector<std::string> keys;
         std::vector<int> matches;
-        for (std::size_t i = 0; i < typed; ++i) keys.push_back(key[i] == ' ' ? "Space" : std::string(1, char(key[i] - 'a' + 'A')));
+        for (std::size_t i = 0; i < typed; ++i)
+            keys.push_back(key[i] == ' ' ? "Space" : std::string(1, static_cast<char>(key[i] - 'a' + 'A')));
         for (const int other : zonesInNameOrder(board))
-            if (nameKey(board.zoneName(other)).compare(0, typed, key, 0, typed) == 0) matches.push_back(other);
-        const auto place = static_cast<std::size_t>(std::find(matches.begin(), matches.end(), zone) - matches.begin());
+            if (nameKey(board.zoneName(other)).compare(0, typed, key, 0, typed) == 0)
+                matches.push_back(other);
+        const auto place = static_cast<std::size_t>(std::find(matches.begin(), matches.end(), zone) -
+                                                    matches.begin());
         // Typing tells the first match; with nothing typed, Down tells it.
         const std::size_t downs = typed == 0 ? place + 1 : place, ups = matches.size() - place;
         keys.insert(keys.end(), std::min(downs, ups), downs <= ups ? "Down" : "Up");

@@ -15,7 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string welcome = "say: Welcome to Sonarch Alpha 1.4 by Korvel.";
-const std::string header = "# Sonarch settings. The game rewrites this file when you change a setting in play.\n";
+const std::string header =
+    "# Sonarch settings. The game rewrites this file when you change a setting in play.\n";
 
 std::string readAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -24,7 +25,9 @@ std::string readAll(const fs::path& path) {
     return text.str();
 }
 
-void writeAll(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void writeAll(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 PlayResult playWith(const DataDir& data, const fs::path& settings, const std::string& script) {
     RunOptions options;
@@ -49,7 +52,8 @@ TEST(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndSaysSo) {
         std::string text;
         std::string why;
     } cases[] = {
-        {"sounds = off\nrate = fast\n", "cannot be used (line 2: the rate must be a whole number from -10 to 10)"},
+        {"sounds = off\nrate = fast\n",
+         "cannot be used (line 2: the rate must be a whole number from -10 to 10)"},
         {"rate = 11\n", "cannot be used (line 1: the rate must be a whole number from -10 to 10)"},
         {"sounds = loud\n", "cannot be used (line 1: sounds must be on or off)"},
         {"sounds off\n", "cannot be used (line 1 is not of the form key = value)"},

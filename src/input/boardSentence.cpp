@@ -6,15 +6,13 @@
 #include "input/boardShape.h"
 #include "input/front.h"
 #include "input/zoneOrder.h"
+#include "input/zoneWords.h"
 
 namespace sonarch {
 
 namespace {
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-std::string counted(std::size_t number, const std::string& one, const std::string& many) {
-    return std::to_string(number) + " " + (number == 1 ? one : many);
-}
+int number(std::size_t count) { return static_cast<int>(count); }
 
 int wordsIn(const std::string& text) {
     int words = 0;
@@ -65,7 +63,7 @@ std::string fitted(const std::string& opening, const std::vector<Item>& items, c
 std::string yourPart(const Board& board) {
     const int h = board.humanPlayer;
     const std::vector<ZoneSet> groups = groupsOf(board, h);
-    std::size_t held = 0, front = 0;
+    int held = 0, front = 0;
     for (const ZoneSet& group : groups)
         for (const int zone : group) {
             ++held;
@@ -85,13 +83,13 @@ std::string yourPart(const Board& board) {
 
 std::string standing(const Board& board) {
     struct Rival {
-        int player;
-        std::size_t held;
+        int player, held;
     };
     std::vector<Rival> rivals;
     for (int p = 1; p <= board.playerCount; ++p)
-        if (p != board.humanPlayer && board.inGame(p)) rivals.push_back({p, static_cast<std::size_t>(board.zonesHeldBy(p))});
-    std::stable_sort(rivals.begin(), rivals.end(), [](const Rival& a, const Rival& b) { return a.held > b.held; });
+        if (p != board.humanPlayer && board.inGame(p)) rivals.push_back({p, board.zonesHeldBy(p)});
+    std::stable_sort(rivals.begin(), rivals.end(),
+                     [](const Rival& a, const Rival& b) { return a.held > b.held; });
     std::vector<Item> items;
     for (const Rival& rival : rivals) {
         const std::string brief = board.playerName[at(rival.player)] + ": " +
@@ -105,15 +103,15 @@ std::string standing(const Board& board) {
                 for (const int zone : group) sum += board.zoneArmy[at(zone)];
                 return sum;
             };
-            const ZoneSet& best = *std::max_element(groups.begin(), groups.end(),
-                                                    [&](const ZoneSet& a, const ZoneSet& b) { return armies(a) < armies(b); });
+            const auto weaker = [&](const ZoneSet& a, const ZoneSet& b) { return armies(a) < armies(b); };
+            const ZoneSet& best = *std::max_element(groups.begin(), groups.end(), weaker);
             full += ", strongest around " + board.zoneName(strongest(board, best));
         }
         items.push_back({full + ".", brief + "."});
     }
     // The players left out are those with the fewest zones.
     const auto leftOut = [](std::size_t count) {
-        return counted(count, "more player holds", "more players hold") + " fewer zones.";
+        return counted(number(count), "more player holds", "more players hold") + " fewer zones.";
     };
     return fitted(yourPart(board) + (items.empty() ? "" : " "), items, " ", leftOut, "");
 }
@@ -139,7 +137,7 @@ std::string mostLinked(const Board& board) {
 
 std::string mapShape(const Board& board) {
     const std::vector<ZoneSet> regions = mapRegions(board);
-    const std::string zones = counted(static_cast<std::size_t>(board.zoneCount()), "zone", "zones");
+    const std::string zones = counted(board.zoneCount(), "zone", "zones");
     if (regions.size() == 1) return zones + ", all in one region." + mostLinked(board);
     std::vector<Item> items;
     for (const ZoneSet& region : regions) {
@@ -147,7 +145,9 @@ std::string mapShape(const Board& board) {
             std::to_string(region.size()) + " around " + board.zoneName(bestLinked(board, region));
         items.push_back({item, item});
     }
-    const auto leftOut = [](std::size_t count) { return "and " + counted(count, "smaller region", "smaller regions"); };
+    const auto leftOut = [](std::size_t count) {
+        return "and " + counted(number(count), "smaller region", "smaller regions");
+    };
     return fitted(zones + " in " + std::to_string(regions.size()) + " regions: ", items, ", ", leftOut,
                   "." + mostLinked(board));
 }

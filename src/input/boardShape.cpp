@@ -48,7 +48,8 @@ std::vector<ZoneSet> groupsOf(const Board& board, int player) {
         seen[at(start)] = true;
         for (std::size_t next = 0; next < group.size(); ++next)
             for (int other = 1; other <= board.zoneCount(); ++other)
-                if (!seen[at(other)] && joined[at(group[next])][at(other)] && board.zoneOwner[at(other)] == player) {
+                if (!seen[at(other)] && joined[at(group[next])][at(other)] &&
+                    board.zoneOwner[at(other)] == player) {
                     seen[at(other)] = true;
                     group.push_back(other);
                 }

@@ -37,13 +37,15 @@ bool Form1::findKeys(short keyCode, short shift) {
     // A key of the search pairs with no link key after it.
     lastKey = keyCode;
     std::vector<int> matches = zonesStartingWith(board, finding.text);
-    if (const auto typed = typedCharacter(keyCode, shift)) {
-        finding.text = withTyped(finding.text, *typed);
+    const auto typed = typedCharacter(keyCode, shift);
+    if (typed || (keyCode == key::Backspace && shift == 0)) {
+        if (typed) {
+            finding.text = withTyped(finding.text, *typed);
+        } else if (!finding.text.empty()) {
+            finding.text.pop_back();
+        }
         matches = zonesStartingWith(board, finding.text);
-        finding.told = finding.text.empty() || matches.empty() ? 0 : matches.front();
-    } else if (keyCode == key::Backspace && shift == 0) {
-        if (!finding.text.empty()) finding.text.pop_back();
-        matches = zonesStartingWith(board, finding.text);
+        // With nothing typed every zone matches, and none is told yet.
         finding.told = finding.text.empty() || matches.empty() ? 0 : matches.front();
     } else if ((keyCode == key::Down || keyCode == key::Up) && shift == 0) {
         finding.told = stepThroughMatches(matches, finding.told, keyCode == key::Down ? 1 : -1);

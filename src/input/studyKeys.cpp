@@ -106,8 +106,8 @@ bool Form1::studyKeys(short keyCode, short shift) {
 }
 
 bool Form1::jumpKeys(short keyCode, short shift) {
-    if ((keyCode != key::J && keyCode != key::B && keyCode != key::N) || (shift != 0 && shift != key::ShiftMask))
-        return false;
+    const bool jumpKey = keyCode == key::J || keyCode == key::B || keyCode == key::N;
+    if (!jumpKey || (shift != 0 && shift != key::ShiftMask)) return false;
     const int h = board.humanPlayer;
     const auto fits = [&](int zone) {
         if (board.zoneOwner[zone] != h) return false;

@@ -16,7 +16,8 @@ std::vector<int> zonesStartingWith(const Board& board, const std::string& text) 
 
 std::optional<char> typedCharacter(short keyCode, short shift) {
     const bool letter = keyCode >= key::LetterA && keyCode <= key::Z;
-    if (letter && (shift == 0 || shift == key::ShiftMask)) return static_cast<char>(keyCode - key::LetterA + 'a');
+    if (letter && (shift == 0 || shift == key::ShiftMask))
+        return static_cast<char>(keyCode - key::LetterA + 'a');
     if (shift != 0) return std::nullopt;
     if (keyCode >= key::Digit0 && keyCode <= key::Digit0 + 9) return static_cast<char>(keyCode);
     if (keyCode == key::Space) return ' ';
