@@ -6,12 +6,6 @@
 
 namespace sonarch::web {
 
-DataFolders BrowserStorage::dataFolders() {
-    DataFolders folders = files_.dataFolders();
-    folders.maps.push_back(lastingMapsFolder);
-    return folders;
-}
-
 bool BrowserStorage::replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) {
     if (!files_.replaceFile(path, contents, whyNot)) return false;
     // Kept in the page's files now; the browser copies them to its lasting

@@ -1,7 +1,7 @@
 // The browser's platform: the page's file system, in which Maps/ holds the
-// bundled maps, and Saves/ and the player's own maps lie in the browser's
-// lasting storage. A save or a made map counts only once the browser has
-// kept it.
+// bundled maps, and Saves/, the player's own maps and the settings file lie
+// in the browser's lasting storage. A save or a made map counts only once
+// the browser has kept it.
 #pragma once
 
 #include <string>
@@ -11,8 +11,10 @@
 
 namespace sonarch::web {
 
-// Where the page's file system keeps Maps/ and Saves/.
+// Where the page's file system keeps Maps/ and Saves/, and the settings in
+// a lasting folder of their own (so that Load Game does not list them).
 inline const std::string gameFolder = "/sonarch";
+inline const std::string settingsFile = "/sonarch/Settings/settings.txt";
 // The maps the player added or made, kept by the browser (page/storage.js
 // mounts it).
 inline const std::string lastingMapsFolder = "/addedMaps";
@@ -21,7 +23,12 @@ class BrowserStorage final : public Platform {
 public:
     BrowserStorage() : files_(gameFolder) {}
 
-    DataFolders dataFolders() override;
+    DataFolders dataFolders() override {
+        DataFolders folders = files_.dataFolders();
+        folders.maps.push_back(lastingMapsFolder);
+        folders.settingsFile = settingsFile;
+        return folders;
+    }
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override {
         return files_.listFiles(folder);
     }

@@ -108,6 +108,11 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& wh
         whyNot = "it cannot be opened";
         return std::nullopt;
     }
+    // Looked at again once open: only a file on a disk is read.
+    if (GetFileType(file.h) != FILE_TYPE_DISK) {
+        whyNot = "it is not a file";
+        return std::nullopt;
+    }
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.h, &size)) {
         whyNot = "it cannot be read";

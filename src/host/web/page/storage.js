@@ -1,13 +1,14 @@
-// Saved games, added maps and the maps made with G in the browser's storage
-// (IndexedDB through the game's file system), so that they outlast the page.
-// The game sees them as the files of its Saves folder and of its own maps
-// folder, listed after the bundled maps. Saves leave and come back as the
-// same .snr files as on the desktop, byte for byte.
+// Saved games, added maps, the maps made with G and the player's settings in
+// the browser's storage (IndexedDB through the game's file system), so that
+// they outlast the page. The game sees them as the files of its Saves folder
+// and of its own maps folder, listed after the bundled maps. Saves leave and
+// come back as the same .snr files as on the desktop, byte for byte.
 'use strict';
 
 const sonarchStorage = (() => {
   const SAVES = '/sonarch/Saves';
   const ADDED_MAPS = '/addedMaps';
+  const SETTINGS = '/sonarch/Settings';
   let fs = null;
   let askedToPersist = false;
 
@@ -42,6 +43,8 @@ const sonarchStorage = (() => {
       fs.mount(module.IDBFS, {}, SAVES);
       fs.mkdirTree(ADDED_MAPS);
       fs.mount(module.IDBFS, {}, ADDED_MAPS);
+      fs.mkdirTree(SETTINGS);
+      fs.mount(module.IDBFS, {}, SETTINGS);
       module.addRunDependency('storage');
       sync(true).then(() => module.removeRunDependency('storage'));
     },
