@@ -1,19 +1,20 @@
 #include "host/posix/diskFiles.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <chrono>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "host/posix/systemCalls.h"
+#include "host/temporarySaves.h"
 
 namespace sonarch::disk {
 
@@ -42,33 +43,62 @@ bool makeFolder(const std::string& folder) {
     return !error;
 }
 
-std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
-        whyNot = fs::exists(path, error) ? "it is not a file" : "it does not exist";
+namespace {
+// Closes the descriptor however the reading ends.
+struct OpenFile {
+    int fd;
+    ~OpenFile() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+std::string whyNotOpened(int error) {
+    switch (error) {
+    case ENOENT: return "it does not exist";
+    case ELOOP: return "it is a link to another file";
+    case EISDIR: return "it is not a file";
+    default: return "it cannot be opened";
+    }
+}
+}  // namespace
+
+std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot, bool followLinks) {
+    // Opened first and looked at afterwards, so the file cannot be swapped
+    // for something else in between; never waiting on a pipe or a device.
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW);
+    const OpenFile file{::open(path.c_str(), flags)};
+    if (file.fd < 0) {
+        whyNot = whyNotOpened(errno);
         return std::nullopt;
     }
-    const auto size = fs::file_size(path, error);
-    if (error) {
+    struct stat status {};
+    if (::fstat(file.fd, &status) != 0) {
         whyNot = "it cannot be read";
         return std::nullopt;
     }
-    if (size > largestTextFile) {
+    if (!S_ISREG(status.st_mode)) {
+        whyNot = "it is not a file";
+        return std::nullopt;
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > largestTextFile) {
         whyNot = "it is far too large";
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        whyNot = "it cannot be opened";
-        return std::nullopt;
+    // Read no further than the limit, even from a file that grows meanwhile.
+    std::string contents;
+    char buffer[65536];
+    while (contents.size() <= largestTextFile) {
+        const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            whyNot = "it cannot be read";
+            return std::nullopt;
+        }
+        if (n == 0) return contents;
+        contents.append(buffer, static_cast<std::size_t>(n));
     }
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) {
-        whyNot = "it cannot be read";
-        return std::nullopt;
-    }
-    return contents.str();
+    whyNot = "it is far too large";
+    return std::nullopt;
 }
 
 namespace {
@@ -101,15 +131,43 @@ int writeAll(int fd, const std::string& contents) {
 
 SystemCalls& systemCalls() { return calls; }
 
+namespace {
+// A number for a temporary name that no other save, in this program or
+// another, is likely to draw at the same moment; the exclusive open makes
+// sure of the rest.
+std::uint64_t freshNumber() {
+    static std::atomic<std::uint64_t> counter{0};
+    std::uint64_t x = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                      (static_cast<std::uint64_t>(::getpid()) << 40) ^ (counter.fetch_add(1) * 0x9e3779b97f4a7c15u);
+    // splitmix64's finish spreads every input bit over the whole number.
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9u;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebu;
+    return x ^ (x >> 31);
+}
+
+// A new file of the game's temporary pattern in folder, made for this save
+// alone: created exclusively, so neither a link nor a pipe planted under the
+// name is ever opened. The descriptor, or -1 with errno set.
+int openTemporary(const fs::path& folder, fs::path& temporary) {
+    for (int tries = 0; tries < 100; ++tries) {
+        temporary = folder / temporarySaveName(freshNumber());
+        errno = 0;
+        const int fd = calls.open(temporary.c_str(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+}  // namespace
+
 bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
-    // Written beside the target under a hidden name, flushed to the disk and
-    // then renamed over it, so a failure at any point leaves the earlier
-    // file whole and no half-written one under the player's name.
+    // Written into a temporary file of its own beside the target, flushed to
+    // the disk and then renamed over it, so a failure at any point leaves the
+    // earlier file whole and no half-written one under the player's name, and
+    // of two programs saving at once the last rename wins with a whole game.
     const fs::path target(path);
-    const fs::path temporary =
-        target.parent_path() / ("." + target.filename().string() + ".writing");
-    errno = 0;
-    const int fd = calls.open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    fs::path temporary;
+    const int fd = openTemporary(target.parent_path(), temporary);
     if (fd < 0) {
         whyNot = std::strerror(lastError());
         return false;
@@ -127,6 +185,23 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
     whyNot = std::strerror(failure);
     calls.unlink(temporary.c_str());
     return false;
+}
+
+void removeLeftoverSaves(const std::string& folder) {
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    if (error) return;
+    const auto now = fs::file_time_type::clock::now();
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        if (error) return;
+        if (!isTemporarySaveName(it->path().filename().string())) continue;
+        // Only files: the game never makes a link or a folder of that name.
+        std::error_code statError;
+        if (fs::symlink_status(it->path(), statError).type() != fs::file_type::regular) continue;
+        const auto written = fs::last_write_time(it->path(), statError);
+        if (statError || now - written < std::chrono::seconds(leftoverAfterSeconds)) continue;
+        ::unlink(it->path().c_str());
+    }
 }
 
 std::string programFolder() {
