@@ -5,14 +5,13 @@
 
 #include "files/portableNames.h"
 #include "files/saveFormat.h"
+#include "files/textItems.h"
 #include "game/Form1.h"
 #include "game/chain.h"
 
 namespace sonarch {
 
 namespace {
-
-constexpr std::size_t longestSaveName = 100;
 
 // Why a typed name cannot name a save, or the empty text when it can. A name
 // beginning with a full stop would be a hidden file that the saved-game list
@@ -26,7 +25,7 @@ std::string saveNameProblem(const std::string& name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7f) return "A save name cannot hold control characters.";
     }
-    if (name.size() > longestSaveName) return "A save name can have at most 100 characters.";
+    if (characterCount(name) > longestName) return "A save name can have at most 100 characters.";
     if (holdsReservedMark(name))
         return "A save name cannot hold a colon, a question mark, an asterisk, a quotation mark, "
                "a vertical bar or angle brackets.";

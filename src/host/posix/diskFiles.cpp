@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <chrono>
@@ -132,25 +131,14 @@ int writeAll(int fd, const std::string& contents) {
 SystemCalls& systemCalls() { return calls; }
 
 namespace {
-// A number for a temporary name that no other save, in this program or
-// another, is likely to draw at the same moment; the exclusive open makes
-// sure of the rest.
-std::uint64_t freshNumber() {
-    static std::atomic<std::uint64_t> counter{0};
-    std::uint64_t x = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                      (static_cast<std::uint64_t>(::getpid()) << 40) ^ (counter.fetch_add(1) * 0x9e3779b97f4a7c15u);
-    // splitmix64's finish spreads every input bit over the whole number.
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9u;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebu;
-    return x ^ (x >> 31);
-}
-
 // A new file of the game's temporary pattern in folder, made for this save
 // alone: created exclusively, so neither a link nor a pipe planted under the
 // name is ever opened. The descriptor, or -1 with errno set.
 int openTemporary(const fs::path& folder, fs::path& temporary) {
     for (int tries = 0; tries < 100; ++tries) {
-        temporary = folder / temporarySaveName(freshNumber());
+        const auto clock = std::chrono::steady_clock::now().time_since_epoch().count();
+        temporary = folder / temporarySaveName(temporarySaveNumber(static_cast<std::uint64_t>(::getpid()),
+                                                                   static_cast<std::uint64_t>(clock)));
         errno = 0;
         const int fd = calls.open(temporary.c_str(),
                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);

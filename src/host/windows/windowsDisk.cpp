@@ -1,15 +1,18 @@
 // The disk services on Windows: the same promises as on Linux, with UTF-16
-// paths, and a save replaced with MoveFileExW after its data is flushed, so
-// that a failure at any point leaves the earlier file whole.
+// paths, and a save written into a new file of its own and renamed over the
+// earlier one with MoveFileExW after its data is flushed, so that a failure
+// at any point leaves the earlier file whole.
 #include "host/windows/windowsDisk.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include "files/portableNames.h"
+#include "host/temporarySaves.h"
 #include "host/windows/wideText.h"
 
 namespace sonarch::windows::disk {
@@ -86,50 +89,69 @@ bool makeFolder(const std::string& folder) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) {
+std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot, bool followLinks) {
     if (const char* unfit = unfitName(path)) {
         whyNot = unfit;
         return std::nullopt;
     }
-    const DWORD attributes = GetFileAttributesW(widen(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        whyNot = "it does not exist";
+    // Opened first and looked at afterwards, so the file cannot be swapped
+    // for something else in between. A folder cannot be opened this way.
+    const DWORD flags = FILE_ATTRIBUTE_NORMAL | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    Handle file{CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            flags, nullptr)};
+    if (file.h == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        const DWORD attributes = GetFileAttributesW(widen(path).c_str());
+        const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        whyNot = missing ? "it does not exist" : folder ? "it is not a file" : "it cannot be opened";
         return std::nullopt;
     }
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    BY_HANDLE_FILE_INFORMATION information;
+    if (GetFileType(file.h) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.h, &information) ||
+        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         whyNot = "it is not a file";
         return std::nullopt;
     }
-    Handle file{CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
-    if (file.h == INVALID_HANDLE_VALUE) {
-        whyNot = "it cannot be opened";
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        whyNot = "it is a link to another file";
         return std::nullopt;
     }
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.h, &size)) {
-        whyNot = "it cannot be read";
-        return std::nullopt;
-    }
-    if (static_cast<unsigned long long>(size.QuadPart) > largestTextFile) {
-        whyNot = "it is far too large";
-        return std::nullopt;
-    }
-    std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < contents.size()) {
+    // Read no further than the limit, even from a file that grows meanwhile.
+    std::string contents;
+    char buffer[65536];
+    while (contents.size() <= largestTextFile) {
         DWORD read = 0;
-        const auto wanted = static_cast<DWORD>(contents.size() - done);
-        if (!ReadFile(file.h, contents.data() + done, wanted, &read, nullptr)) {
+        if (!ReadFile(file.h, buffer, sizeof buffer, &read, nullptr)) {
             whyNot = "it cannot be read";
             return std::nullopt;
         }
-        if (read == 0) break;  // shortened while being read
-        done += read;
+        if (read == 0) return contents;
+        contents.append(buffer, read);
     }
-    contents.resize(done);
-    return contents;
+    whyNot = "it is far too large";
+    return std::nullopt;
 }
+
+namespace {
+// A new file of the game's temporary pattern in folder (which ends in a
+// separator), made for this save alone: CREATE_NEW never opens anything
+// already there, a link included.
+HANDLE createTemporary(const std::string& folder, std::wstring& temporary) {
+    for (int tries = 0; tries < 100; ++tries) {
+        LARGE_INTEGER clock;
+        QueryPerformanceCounter(&clock);
+        temporary = widen(folder + temporarySaveName(temporarySaveNumber(
+                                       GetCurrentProcessId(), static_cast<std::uint64_t>(clock.QuadPart))));
+        const HANDLE h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        const DWORD error = GetLastError();
+        if (h != INVALID_HANDLE_VALUE || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) return h;
+    }
+    SetLastError(ERROR_FILE_EXISTS);
+    return INVALID_HANDLE_VALUE;
+}
+}  // namespace
 
 bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
     if (const char* unfit = unfitName(path)) {
@@ -142,13 +164,10 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
         whyNot = "Is a directory";
         return false;
     }
-    const std::size_t cut = path.size() - lastPart(path).size();
-    const std::wstring temporary =
-        widen(path.substr(0, cut) + "." + std::string(lastPart(path)) + ".writing");
+    std::wstring temporary;
     DWORD failure = ERROR_SUCCESS;
     {
-        Handle file{CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr)};
+        Handle file{createTemporary(path.substr(0, path.size() - lastPart(path).size()), temporary)};
         if (file.h == INVALID_HANDLE_VALUE) {
             whyNot = reasonFor(GetLastError());
             return false;
@@ -166,6 +185,7 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
         }
         if (failure == ERROR_SUCCESS && !FlushFileBuffers(file.h)) failure = GetLastError();
     }
+    // Of two programs saving at once, the last rename wins with a whole game.
     if (failure == ERROR_SUCCESS &&
         !MoveFileExW(temporary.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -174,6 +194,27 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
     whyNot = reasonFor(failure);
     DeleteFileW(temporary.c_str());
     return false;
+}
+
+void removeLeftoverSaves(const std::string& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileExW(widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
+                                     FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    constexpr std::uint64_t ticksASecond = 10'000'000;
+    do {
+        // Only files: the game never makes a link or a folder of that name.
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+        if (!isTemporarySaveName(narrow(found.cFileName))) continue;
+        if (ticks(now) - ticks(found.ftLastWriteTime) < leftoverAfterSeconds * ticksASecond) continue;
+        DeleteFileW(widen(folder + "\\" + narrow(found.cFileName)).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 std::string programFolder() {

@@ -28,7 +28,8 @@ const sonarchStorage = (() => {
     if (/[/\\]/.test(stem)) return 'A save name cannot hold a slash or a backslash.';
     if (stem.startsWith('.')) return 'A save name cannot begin with a full stop.';
     if (/[\u0000-\u001f\u007f]/.test(stem)) return 'A save name cannot hold control characters.';
-    if (new TextEncoder().encode(stem).length > 100) {
+    // Characters, as the game counts them, not bytes or UTF-16 units.
+    if ([...stem].length > 100) {
       return 'A save name can have at most 100 characters.';
     }
     return '';
