@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "board.h"
 #include "snapshot.h"
@@ -79,6 +80,7 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
         {".hidden", "A save name cannot begin with a full stop."},
         {"tab\there", "A save name cannot hold control characters."},
         {"line\nend", "A save name cannot hold control characters."},
+        {"csi\xc2\x9b" "2J", "A save name cannot hold control characters."},
         {std::string(101, 'a'), "A save name can have at most 100 characters."},
         {repeated("\xc3\xa9", 101), "A save name can have at most 100 characters."},
         {"a:stream", marks}, {"why?", marks}, {"<all>", marks}, {"\"quoted\"", marks},
@@ -226,6 +228,21 @@ TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {
         Lines{"say: The saved game .. cannot be loaded: it is not a file of the Saves folder."});
     EXPECT_TRUE(s.form.gameLoadFailed);
     EXPECT_EQ(snapshot(s.form), before);
+}
+
+// A data folder without Maps and with a Saves that cannot be read (here a
+// file, which even the superuser cannot list): the welcome says where Maps
+// is missing, and the saved-game list says why it is empty.
+TEST(DataFolders, AMissingMapsAndAnUnreadableSavesAreSaid) {
+    DataDir data;
+    fs::remove_all(data.maps());
+    fs::remove_all(data.saves());
+    std::ofstream(data.saves()) << "not a folder";
+    EXPECT_EQ(play(data, "Enter\nDown\nEnter\n").out,
+              "say: Welcome to Sonarch Alpha 1.4 by Korvel. There is no Maps folder in " + data.path().string() +
+                  ", so there are no maps to choose.\n"
+                  "say: NewGame\nsay: Load Game\nsay: Select Game to Load\n"
+                  "say: The Saves folder cannot be read, so there is no saved game to choose.\n");
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ std::string withoutTrailingSlash(std::string path) {
 DataFolders beside(const std::string& folder) { return {{folder + "/Maps"}, folder + "/Saves"}; }
 
 const char* accountHome() {
-    if (const char* home = std::getenv("HOME")) return home;
+    // Set but empty is unset, or the saves would land wherever the game was started.
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') return home;
     const passwd* account = getpwuid(getuid());
     return account != nullptr ? account->pw_dir : nullptr;
 }
