@@ -6,7 +6,7 @@ namespace sonarch::web {
 
 bool BrowserStorage::replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) {
     if (!files_.replaceFile(path, contents, whyNot)) return false;
-    if (pageStoreFiles()) return true;
+    if (pageStoreFile(path.c_str())) return true;
     whyNot = "the browser would not keep it in its storage";
     return false;
 }

@@ -37,7 +37,9 @@ EM_ASYNC_JS(char*, askText, (const char* prompt), {
     stringToUTF8(answer, copy, size);
     return copy;
 });
-EM_ASYNC_JS(int, storeFiles, (), { return (await sonarchPage.storage.store()) ? 1 : 0; });
+EM_ASYNC_JS(int, storeFile, (const char* path), {
+    return (await sonarchPage.storage.store(UTF8ToString(path))) ? 1 : 0;
+});
 EM_JS(void, pageEnded, (), { sonarchPage.ended(); });
 EM_JS(double, pageSeed, (), { return sonarchPage.seed(); });
 
@@ -45,4 +47,4 @@ EM_JS(double, pageSeed, (), { return sonarchPage.seed(); });
 // their own names.
 void pageWaitForEvent() { waitForEvent(); }
 char* pageAskText(const char* prompt) { return askText(prompt); }
-bool pageStoreFiles() { return storeFiles() != 0; }
+bool pageStoreFile(const char* path) { return storeFile(path) != 0; }

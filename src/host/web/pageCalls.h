@@ -38,6 +38,6 @@ double pageSeed();
 void pageWaitForEvent();
 // Waiting: the save dialog; the typed text (malloc'd) or null when cancelled.
 char* pageAskText(const char* prompt);
-// Waiting: copies the saves and the added maps into the browser's lasting
-// storage; false when the browser refused.
-bool pageStoreFiles();
+// Waiting: copies the file at path, a save, into the browser's lasting
+// storage, and nothing else; false when the browser refused.
+bool pageStoreFile(const char* path);

@@ -9,10 +9,32 @@ const sonarchStorage = (() => {
   const MAPS = '/sonarch/Maps';
   const ADDED_MAPS = '/addedMaps';
   let fs = null;
+  let idbfs = null;
   let askedToPersist = false;
 
-  function sync(populate) {
-    return new Promise((resolve) => fs.syncfs(populate, (error) => resolve(!error)));
+  // Reads the lasting folders in, once, when the page opens.
+  function populate() {
+    return new Promise((resolve) => fs.syncfs(true, (error) => resolve(!error)));
+  }
+
+  // Writes one file into the browser's lasting storage, and only it, whole
+  // or not at all. Writing the whole folder back would drop whatever
+  // another tab of the game has saved since this one opened.
+  function keep(path) {
+    const folder = path.startsWith(`${SAVES}/`) ? SAVES : ADDED_MAPS;
+    return new Promise((resolve) => {
+      idbfs.getDB(folder, (error, db) => {
+        if (error) { resolve(false); return; }
+        idbfs.loadLocalEntry(path, (loadError, entry) => {
+          if (loadError) { resolve(false); return; }
+          const transaction = db.transaction([idbfs.DB_STORE_NAME], 'readwrite');
+          transaction.oncomplete = () => resolve(true);
+          transaction.onabort = () => resolve(false);
+          transaction.onerror = (event) => event.preventDefault();
+          idbfs.storeRemoteEntry(transaction.objectStore(idbfs.DB_STORE_NAME), path, entry, () => {});
+        });
+      });
+    });
   }
 
   function filesIn(folder) {
@@ -39,12 +61,13 @@ const sonarchStorage = (() => {
     // Mounts the lasting folders and reads them in; the game starts after.
     prepare(module) {
       fs = module.FS;
+      idbfs = module.IDBFS;
       fs.mkdirTree(SAVES);
       fs.mount(module.IDBFS, {}, SAVES);
       fs.mkdirTree(ADDED_MAPS);
       fs.mount(module.IDBFS, {}, ADDED_MAPS);
       module.addRunDependency('storage');
-      sync(true).then(() => {
+      populate().then(() => {
         fs.mkdirTree(MAPS);
         for (const name of filesIn(ADDED_MAPS)) {
           fs.writeFile(`${MAPS}/${name}`, fs.readFile(`${ADDED_MAPS}/${name}`));
@@ -52,12 +75,14 @@ const sonarchStorage = (() => {
         module.removeRunDependency('storage');
       });
     },
-    async store() {
+    // Keeps the file at path (a save or an added map); false when the
+    // browser would not.
+    async store(path) {
       if (!askedToPersist && navigator.storage && navigator.storage.persist) {
         askedToPersist = true;
         navigator.storage.persist().catch(() => {});
       }
-      return sync(false);
+      return keep(path);
     },
     saves() { return filesIn(SAVES); },
     saveBytes(name) { return fs.readFile(`${SAVES}/${name}`); },
@@ -69,7 +94,7 @@ const sonarchStorage = (() => {
       const problem = nameProblem(name.slice(0, -4));
       if (problem) return `${problem} ${name} was not imported.`;
       fs.writeFile(`${SAVES}/${name}`, bytes);
-      if (!(await this.store())) return `The browser would not keep ${name} in its storage.`;
+      if (!(await this.store(`${SAVES}/${name}`))) return `The browser would not keep ${name} in its storage.`;
       return `${name} was imported. Load Game lists it from the next time the page is opened.`;
     },
     async addMap(name, bytes) {
@@ -77,7 +102,7 @@ const sonarchStorage = (() => {
       if (problem) return `${problem} ${name} was not added.`;
       fs.writeFile(`${ADDED_MAPS}/${name}`, bytes);
       fs.writeFile(`${MAPS}/${name}`, bytes);
-      if (!(await this.store())) return `The browser would not keep ${name} in its storage.`;
+      if (!(await this.store(`${ADDED_MAPS}/${name}`))) return `The browser would not keep ${name} in its storage.`;
       return `The map ${name} was added. The map list shows it from the next time the page is opened.`;
     },
   };
