@@ -22,9 +22,9 @@
 #include "chainSweeps.h"
 #include "files/mapFormat.h"
 #include "game/Form1.h"
-#include "game/chainSearch.h"
 #include "host/keyNames.h"
 #include "host/tools/simulation.h"
+#include "rules/chain.h"
 
 namespace sonarch::bench {
 namespace {
@@ -81,21 +81,17 @@ GameFigures playOneGame(const fs::path& folder, int computers, std::uint64_t see
     std::ostream transcript(&counter);
     testing::HeadlessGame run(folder.string(), {seed, {}}, transcript);
     Form1& form = run.form;
-    form.Form_Load();
+    run.session.start();
     GameFigures figures;
     auto press = [&](const std::string& name) {
-        auto stroke = *parseKeyName(name);
-        short code = stroke.code;
-        form.Form_KeyDown(code, stroke.shift);
-        code = stroke.code;
-        form.Form_KeyUp(code, stroke.shift);
+        run.press(*parseKeyName(name));
         ++figures.keys;
     };
     for (const auto& name : TestBot::newGameKeys(0, computers)) press(name);
     TestBot bot(form, press, TestBot::Style::Conqueror);
     while (bot.step() && figures.keys < 200000) {
     }
-    figures.ended = form.humanPlayer == 0;
+    figures.ended = form.board.humanPlayer == 0;
     figures.turns = counter.turns;
     return figures;
 }
@@ -107,25 +103,27 @@ void chainFigures(int calls) {
     Form1& form = run.form;
     form.mapPath = (folder.path / "Maps" / "bench.map").string();
     form.loadMap();
-    form.playerCount = 8;
+    form.board.playerCount = 8;
     form.startUsOut();
-    for (int p = 1; p <= 8; ++p) form.hasStarted[p] = 1;
+    for (int p = 1; p <= 8; ++p) form.board.hasStarted[p] = 1;
     std::mt19937 random(7);
     for (const bool split : {false, true}) {
-        for (int z = 1; z <= form.zoneCount; ++z)
-            form.zoneOwner[z] = split ? static_cast<int>(random() % 8) + 1 : 1;
+        for (int z = 1; z <= form.board.zoneCount(); ++z)
+            form.board.zoneOwner[z] = split ? static_cast<int>(random() % 8) + 1 : 1;
         volatile int sink = 0;
+        Outcomes outcomes;
         auto timed = [&](auto chainOf) {
             const auto start = cpuNow();
             for (int i = 0; i < calls; ++i) sink = sink + chainOf(split ? i % 8 + 1 : 1);
             return cpuSecondsSince(start) * 1e9 / calls;
         };
         const double searchNs = timed([&](int player) {
-            form.calcChain(player);
-            return form.chain[player];
+            outcomes.clear();
+            calcChain(form.board, player, outcomes);
+            return form.board.chain[player];
         });
-        const double groupsNs = timed([&](int player) { return largestReachByStrongGroups(form, player); });
-        const double sweepNs = timed([&](int player) { return chainBySweeps(form, player); });
+        const double groupsNs = timed([&](int player) { return largestReachByStrongGroups(form.board, player); });
+        const double sweepNs = timed([&](int player) { return chainBySweeps(form.board, player); });
         std::printf("calcChain, 100 zones, %-24s %6.0f ns/call   strong groups %6.0f ns   sweeps %7.0f ns   "
                     "%5.1fx faster than the sweeps (strong groups: %5.1fx)\n",
                     split ? "split among 8 players:" : "one player owns all:", searchNs, groupsNs, sweepNs,

@@ -3,10 +3,10 @@
 // Kept only as the baseline the benchmark compares the game's search with.
 #pragma once
 
-#include "game/Form1.h"
+#include "rules/Board.h"
 
 namespace sonarch::bench {
 
-int chainBySweeps(const Form1& form, int player);
+int chainBySweeps(const Board& board, int player);
 
 }  // namespace sonarch::bench

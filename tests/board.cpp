@@ -9,33 +9,37 @@ void layOutGame(Form1& game, const std::vector<std::string>& computerNames,
     if (zones.size() > maxZones || computerNames.size() + 1 > 8) {
         throw std::invalid_argument("board too large");
     }
-    game.zoneCount = static_cast<int>(zones.size());
-    for (int zone = 1; zone <= game.zoneCount; ++zone) {
+    MapRecord map;
+    map.mapName = "Test Board";
+    map.zoneCount = static_cast<int>(zones.size());
+    for (int zone = 1; zone <= map.zoneCount; ++zone) {
         const BoardZone& laid = zones[zone - 1];
         if (laid.links.size() > maxLinks) throw std::invalid_argument("too many links");
-        game.zoneName[zone] = laid.name;
-        game.linkCount[zone] = static_cast<int>(laid.links.size());
-        game.links[zone] = {};
-        for (std::size_t k = 0; k < laid.links.size(); ++k) game.links[zone][k + 1] = laid.links[k];
-        game.zoneOwner[zone] = laid.owner;
-        game.zoneArmy[zone] = laid.army;
+        map.zoneName[zone] = laid.name;
+        map.linkCount[zone] = static_cast<int>(laid.links.size());
+        for (std::size_t k = 0; k < laid.links.size(); ++k) map.links[zone][k + 1] = laid.links[k];
     }
-    game.mapName = "Test Board";
-    game.playerCount = static_cast<int>(computerNames.size()) + 1;
-    for (int player = 1; player <= game.playerCount; ++player) {
-        game.playerName[player] = player == 1 ? "You" : computerNames[player - 2];
-        game.isComputer[player] = player == 1 ? 0 : 1;
-        game.hasStarted[player] = 1;
-        game.chain[player] = 0;
-        game.points[player] = 0;
+    Board& board = game.board;
+    board = Board(std::move(map));
+    for (int zone = 1; zone <= board.zoneCount(); ++zone) {
+        board.zoneOwner[zone] = zones[zone - 1].owner;
+        board.zoneArmy[zone] = zones[zone - 1].army;
     }
-    game.humanPlayer = 1;
-    game.turnPlayer = 1;
+    board.playerCount = static_cast<int>(computerNames.size()) + 1;
+    for (int player = 1; player <= board.playerCount; ++player) {
+        board.playerName[player] = player == 1 ? "You" : computerNames[player - 2];
+        board.isComputer[player] = player == 1 ? 0 : 1;
+        board.hasStarted[player] = 1;
+        board.chain[player] = 0;
+        board.points[player] = 0;
+    }
+    board.humanPlayer = 1;
+    board.turnPlayer = 1;
     game.menuState = 0;
     game.menuCursor = 0;
-    game.choosingStart = 0;
-    game.placingPoints = 0;
-    game.attackFrom = 0;
+    board.choosingStart = 0;
+    board.placingPoints = 0;
+    board.attackFrom = 0;
     game.cursorZone = 1;
     game.linkCursor = 1;
 }

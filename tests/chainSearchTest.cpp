@@ -7,16 +7,16 @@
 #include <random>
 
 #include "board.h"
-#include "game/chainSearch.h"
+#include "rules/chain.h"
 
 namespace sonarch::testing {
 namespace {
 
 int chainBySearchFromEveryZone(const Form1& f, int player) {
     int best = 0;
-    for (int start = 1; start <= f.zoneCount; ++start) {
-        if (f.zoneOwner[start] != player) continue;
-        std::vector<bool> seen(f.zoneCount + 1);
+    for (int start = 1; start <= f.board.zoneCount(); ++start) {
+        if (f.board.zoneOwner[start] != player) continue;
+        std::vector<bool> seen(f.board.zoneCount() + 1);
         std::deque<int> queue{start};
         seen[start] = true;
         int size = 0;
@@ -24,9 +24,9 @@ int chainBySearchFromEveryZone(const Form1& f, int player) {
             const int z = queue.front();
             queue.pop_front();
             ++size;
-            for (int k = 1; k <= f.linkCount[z]; ++k) {
-                const int n = f.links[z][k];
-                if (n >= 1 && n <= f.zoneCount && !seen[n] && f.zoneOwner[n] == player) {
+            for (int k = 1; k <= f.board.linkCount(z); ++k) {
+                const int n = f.board.links(z, k);
+                if (n >= 1 && n <= f.board.zoneCount() && !seen[n] && f.board.zoneOwner[n] == player) {
                     seen[n] = true;
                     queue.push_back(n);
                 }
@@ -54,10 +54,11 @@ TEST(ChainSearch, AgreesWithASearchFromEveryZoneOnRandomBoards) {
         Session s;
         layOutGame(s.form, std::vector<std::string>(7, "Rival"), laid);
         for (int p = 1; p <= players; ++p) {
-            s.form.calcChain(p);
+            Outcomes out;
+            calcChain(s.form.board, p, out);
             const int expected = chainBySearchFromEveryZone(s.form, p);
-            ASSERT_EQ(s.form.chain[p], expected) << "board " << board << " player " << p;
-            ASSERT_EQ(largestReachByStrongGroups(s.form, p), expected) << "board " << board;
+            ASSERT_EQ(s.form.board.chain[p], expected) << "board " << board << " player " << p;
+            ASSERT_EQ(largestReachByStrongGroups(s.form.board, p), expected) << "board " << board;
         }
     }
 }

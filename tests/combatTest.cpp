@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "board.h"
-#include "game/combat.h"
 #include "peek.h"
+#include "rules/combat.h"
 
 namespace sonarch::testing {
 namespace {

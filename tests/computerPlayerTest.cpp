@@ -7,6 +7,7 @@
 
 #include "board.h"
 #include "peek.h"
+#include "rules/computerPlayer.h"
 
 namespace sonarch::testing {
 namespace {
@@ -23,9 +24,10 @@ TEST(DecisionRule, TheBordersOfEachChance) {
                         {{"North", {2}, 2, 3}, {"West", {}, 3, b.target}, {"Dale", {}, 3, 1},
                          {"Home", {}, 1, 1}},
                         {percentageOf(b.drawn)});
-        s->form.turnPlayer = 2;  // Jacob's turn
-        s->form.runAI();
-        EXPECT_EQ(s->form.zoneArmy[1] == 1, b.attacks) << "target " << b.target << " drawn " << b.drawn;
+        s->form.board.turnPlayer = 2;  // Jacob's turn
+        Outcomes out;
+        runAI(s->form.board, s->form.random, out);
+        EXPECT_EQ(s->form.board.zoneArmy[1] == 1, b.attacks) << "target " << b.target << " drawn " << b.drawn;
     }
 }
 

@@ -29,7 +29,7 @@ protected:
         s.form.loadMap();
         return s.said();
     }
-    const MapRecord& pending() { return s.form.pendingMap.value(); }
+    const MapRecord& pending() { return *s.form.pendingMap; }
 
     Session s;
 };
@@ -81,12 +81,12 @@ std::string mapOfZones(int zones) {
 
 // A game on the three valleys, with the human in North Valley.
 void playThreeValleys(Session& s) {
-    s.form.playerCount = 2;
+    s.form.board.playerCount = 2;
     s.form.menuState = 0;
     s.form.startUsOut();
-    s.form.zoneOwner[1] = 1;
-    s.form.zoneArmy[1] = 3;
-    s.form.choosingStart = 0;
+    s.form.board.zoneOwner[1] = 1;
+    s.form.board.zoneArmy[1] = 3;
+    s.form.board.choosingStart = 0;
     s.said();
 }
 

@@ -117,7 +117,7 @@ protected:
         ASSERT_FALSE(earlier.empty());
         s.press("Escape");
         s.press("Space");  // the last point: the computer player's turn follows
-        ASSERT_EQ(s.form.turnPlayer, 1);
+        ASSERT_EQ(s.form.board.turnPlayer, 1);
         s.said();
     }
 

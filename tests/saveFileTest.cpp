@@ -32,9 +32,11 @@ std::string repeated(const std::string& text, int times) {
 void setUpThreeValleys(Form1& f) {
     layOutGame(f, {"Jacob"}, {{"North Valley", {2}, 1, 1}, {"Middle Valley", {1, 3}, 0, 0},
                               {"South Valley", {2}, 0, 0}});
-    f.mapName = "Three Valleys";
-    f.placingPoints = 1;
-    f.points[1] = 1;
+    MapRecord named = *f.board.map;
+    named.mapName = "Three Valleys";
+    f.board.map = std::make_shared<const MapRecord>(named);
+    f.board.placingPoints = 1;
+    f.board.points[1] = 1;
 }
 
 class SavedGames : public ::testing::Test {
@@ -191,9 +193,9 @@ const std::vector<BadSave> badSaves{
 
 TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
     setUpThreeValleys(s.form);
-    s.form.zoneOwner[3] = 2;
-    s.form.hasStarted[2] = 1;
-    s.form.chain[2] = 1;
+    s.form.board.zoneOwner[3] = 2;
+    s.form.board.hasStarted[2] = 1;
+    s.form.board.chain[2] = 1;
     s.form.cursorZone = 3;
     const std::string before = snapshot(s.form);
     for (const BadSave& bad : badSaves) {

@@ -6,9 +6,8 @@ Session::Session(const std::string& pauseScript, std::vector<double> fixedRandom
     : run(data.path().string(), {seed, std::move(fixedRandom)}, out, pauseScript), form(run.form) {}
 
 void Session::press(const std::string& keyName) {
-    KeyStroke stroke = parseKeyName(keyName).value();  // a test names only keys that exist
-    form.Form_KeyDown(stroke.code, stroke.shift);
-    form.Form_KeyUp(stroke.code, stroke.shift);
+    const KeyStroke stroke = parseKeyName(keyName).value();  // a test names only keys that exist
+    run.press(stroke);
 }
 
 std::vector<std::string> Session::said() {

@@ -20,24 +20,18 @@ inline void describeMap(std::ostringstream& out, const MapRecord& map) {
 
 inline std::string snapshot(const Form1& f) {
     std::ostringstream out;
-    MapRecord live;
-    live.mapName = f.mapName;
-    live.zoneCount = f.zoneCount;
-    live.zoneName = f.zoneName;
-    live.linkCount = f.linkCount;
-    live.links = f.links;
-    describeMap(out, live);
-    out << "pending " << f.pendingMap.has_value() << "\n";
+    const Board& b = f.board;
+    describeMap(out, *b.map);
+    out << "pending " << (f.pendingMap != nullptr) << "\n";
     if (f.pendingMap) describeMap(out, *f.pendingMap);
-    out << "maxPlayers " << f.maxPlayers << " players " << f.playerCount << " turn " << f.turnPlayer
-        << " human " << f.humanPlayer << " choosing " << f.choosingStart << " placing "
-        << f.placingPoints << " cursor " << f.cursorZone << "/" << f.linkCursor << " from "
-        << f.attackFrom << "\n";
-    for (int z = 0; z <= maxZones; ++z) out << f.zoneOwner[z] << "/" << f.zoneArmy[z] << " ";
+    out << "maxPlayers " << f.maxPlayers << " players " << b.playerCount << " turn " << b.turnPlayer
+        << " human " << b.humanPlayer << " choosing " << b.choosingStart << " placing " << b.placingPoints
+        << " cursor " << f.cursorZone << "/" << f.linkCursor << " from " << b.attackFrom << "\n";
+    for (int z = 0; z <= maxZones; ++z) out << b.zoneOwner[z] << "/" << b.zoneArmy[z] << " ";
     out << "\n";
     for (int p = 0; p <= maxPlayerSlots; ++p)
-        out << f.playerName[p] << "/" << f.isComputer[p] << "/" << f.points[p] << "/" << f.chain[p]
-            << "/" << f.hasStarted[p] << " ";
+        out << b.playerName[p] << "/" << b.isComputer[p] << "/" << b.points[p] << "/" << b.chain[p] << "/"
+            << b.hasStarted[p] << " ";
     out << "\n";
     return out.str();
 }

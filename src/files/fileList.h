@@ -5,9 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "game/Form1.h"
+#include "game/Platform.h"
 
 namespace sonarch {
+
+// The file list: the ordinary files of the menu's folders, sorted by name,
+// as read when the menu opened, with the full path of each.
+struct FileList {
+    std::vector<std::string> entries;
+    std::vector<std::string> paths;
+};
 
 // The ordinary files of every folder, sorted together by name. A name found
 // in a later folder stands for the same name in an earlier one, so a map the

@@ -24,7 +24,7 @@ void Form1::loadMap() {
         return;
     }
     maxPlayers = playersAllowed(record.zoneCount);
-    pendingMap = std::move(record);
+    pendingMap = std::make_shared<const MapRecord>(std::move(record));
     mapLoadFailed = false;
     sayIt("Game Loaded!");
 }

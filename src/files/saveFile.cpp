@@ -7,7 +7,7 @@
 #include "files/saveFormat.h"
 #include "files/textItems.h"
 #include "game/Form1.h"
-#include "game/chain.h"
+#include "rules/chain.h"
 
 namespace sonarch {
 
@@ -49,70 +49,56 @@ std::string lowerFirst(std::string text) {
     return text;
 }
 
-SaveRecord recordOf(const Form1& game) {
+SaveRecord recordOf(const Board& board) {
     SaveRecord r;
-    r.map.mapName = game.mapName;
-    r.map.zoneCount = game.zoneCount;
-    r.playerCount = game.playerCount;
-    r.turnPlayer = game.turnPlayer;
-    r.humanPlayer = game.humanPlayer;
-    r.choosingStart = game.choosingStart;
-    r.placingPoints = game.placingPoints;
-    for (int z = 1; z <= game.zoneCount && z <= maxZones; ++z) {
-        r.map.zoneName[z] = game.zoneName[z];
-        r.map.linkCount[z] = game.linkCount[z];
-        r.map.links[z] = game.links[z];
-        r.zoneOwner[z] = game.zoneOwner[z];
-        r.zoneArmy[z] = game.zoneArmy[z];
-    }
-    for (int p = 1; p <= game.playerCount && p <= maxPlayerSlots; ++p) {
-        r.playerName[p] = game.playerName[p];
-        r.isComputer[p] = game.isComputer[p];
-        r.points[p] = game.points[p];
-    }
+    r.map = *board.map;
+    r.playerCount = board.playerCount;
+    r.turnPlayer = board.turnPlayer;
+    r.humanPlayer = board.humanPlayer;
+    r.choosingStart = board.choosingStart;
+    r.placingPoints = board.placingPoints;
+    r.zoneOwner = board.zoneOwner;
+    r.zoneArmy = board.zoneArmy;
+    r.playerName = board.playerName;
+    r.isComputer = board.isComputer;
+    r.points = board.points;
     return r;
 }
 
-// Zones above zoneCount and players above playerCount keep what they held.
-void takeOver(Form1& game, const SaveRecord& r) {
-    game.mapName = r.map.mapName;
-    game.zoneCount = r.map.zoneCount;
-    game.playerCount = r.playerCount;
-    game.turnPlayer = r.turnPlayer;
-    game.humanPlayer = r.humanPlayer;
-    game.choosingStart = r.choosingStart;
-    game.placingPoints = r.placingPoints;
-    for (int z = 1; z <= r.map.zoneCount; ++z) {
-        game.zoneName[z] = r.map.zoneName[z];
-        game.linkCount[z] = r.map.linkCount[z];
-        game.links[z] = r.map.links[z];
-        game.zoneOwner[z] = r.zoneOwner[z];
-        game.zoneArmy[z] = r.zoneArmy[z];
-    }
+// The board of a saved game. Players above its playerCount keep what the
+// board before held: a new game later in this run draws its names against
+// them, as it always has.
+Board boardOf(SaveRecord r, const Board& before) {
+    Board board(std::move(r.map));
+    board.playerCount = r.playerCount;
+    board.turnPlayer = r.turnPlayer;
+    board.humanPlayer = r.humanPlayer;
+    board.choosingStart = r.choosingStart;
+    board.placingPoints = r.placingPoints;
+    board.zoneOwner = r.zoneOwner;
+    board.zoneArmy = r.zoneArmy;
+    board.playerName = before.playerName;
     for (int p = 1; p <= r.playerCount; ++p) {
-        game.playerName[p] = r.playerName[p];
-        game.isComputer[p] = r.isComputer[p];
-        game.points[p] = r.points[p];
-        // The file does not say who has started. Whoever owns a zone has;
-        // whoever owns none has yet to choose a starting zone (or is out),
-        // whatever an earlier game in this run left in the flag.
-        game.hasStarted[p] = 0;
+        board.playerName[static_cast<std::size_t>(p)] = r.playerName[static_cast<std::size_t>(p)];
+        board.isComputer[static_cast<std::size_t>(p)] = r.isComputer[static_cast<std::size_t>(p)];
+        board.points[static_cast<std::size_t>(p)] = r.points[static_cast<std::size_t>(p)];
     }
-    for (int z = 1; z <= r.map.zoneCount; ++z) {
-        if (r.zoneOwner[z] != 0) game.hasStarted[r.zoneOwner[z]] = 1;
+    // The file does not say who has started. Whoever owns a zone has;
+    // whoever owns none has yet to choose a starting zone (or is out).
+    for (int z = 1; z <= board.zoneCount(); ++z) {
+        const int owner = board.zoneOwner[static_cast<std::size_t>(z)];
+        if (owner != 0) board.hasStarted[static_cast<std::size_t>(owner)] = 1;
     }
-    // Nor does it hold the chains: those left by the game played before
-    // would be quoted in reports and paid out as a computer player's income.
-    for (int p = 1; p <= r.playerCount; ++p) game.chain[p] = largestChain(game, p);
-    game.cursorZone = 1;
-    game.linkCursor = 1;
-    game.attackFrom = 0;
+    // Nor does it hold the chains, which reports quote and a computer
+    // player's income pays out.
+    for (int p = 1; p <= board.playerCount; ++p) board.chain[static_cast<std::size_t>(p)] = largestChain(board, p);
+    return board;
 }
 
 }  // namespace
 
 void Form1::saveGame(const std::string& saveName) {
-    if (humanPlayer == 0) {
+    if (board.humanPlayer == 0) {
         sayIt("There is no game in progress to save.");
         return;
     }
@@ -124,7 +110,7 @@ void Form1::saveGame(const std::string& saveName) {
     // The folder may have gone since start-up; making it again costs nothing.
     platform_.makeFolder(savesFolder());
     std::string whyNot;
-    if (!platform_.replaceFile(savesFolder() + "/" + saveName + ".snr", saveText(recordOf(*this)),
+    if (!platform_.replaceFile(savesFolder() + "/" + saveName + ".snr", saveText(recordOf(board)),
                              whyNot)) {
         sayIt("The game could not be saved as " + saveName + ": " + lowerFirst(whyNot) + ".");
         return;
@@ -155,7 +141,9 @@ void Form1::loadGame(const std::string& saveName) {
         sayIt(refused + whyNot + ".");
         return;
     }
-    takeOver(*this, record);
+    board = boardOf(std::move(record), board);
+    cursorZone = 1;
+    linkCursor = 1;
     gameLoadFailed = false;
     sayIt("Game Loaded!");
 }

@@ -16,8 +16,6 @@ namespace {
 // battle throw that many dice.
 constexpr int largestArmy = 999;
 constexpr int largestPoints = 999;
-// The human and at most seven computer players.
-constexpr int mostPlayers = 8;
 
 class SaveLines {
 public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/Form1.h"
+#include "rules/Board.h"
 
 namespace sonarch {
 

@@ -1,35 +1,30 @@
-// The game object: all state of a run and every operation of the game.
-// Tables are indexed from 1; element 0 never stands for a zone, link, player
-// or history entry. Everything the game needs from the platform goes through
-// the Platform and the FrontEnd it is given; hosts reach it only through
-// GameSession.
+// The session: the game as the player meets it. It holds the board, and
+// around it the menus, the cursor, the history, the speech settings, the
+// pauses and the sound cues; it hands the player's keys and the computer
+// players' moves to the rules and words what they did. Everything it needs
+// from the platform goes through the Platform and the FrontEnd it is given;
+// hosts reach it only through GameSession.
 #pragma once
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "files/fileList.h"
 #include "game/FrontEnd.h"
 #include "game/Platform.h"
-#include "game/RandomSource.h"
+#include "rules/Board.h"
+#include "rules/Outcome.h"
+#include "rules/RandomSource.h"
+#include "rules/computerPlayer.h"
+#include "wording/Wording.h"
 
 namespace sonarch {
 
-constexpr int maxZones = 100;
-constexpr int maxLinks = 10;
-constexpr int maxPlayerSlots = 10;
 constexpr int historySize = 50;
-constexpr int maxArmy = 8;
-constexpr int maxHeldPoints = 20;
-
-// The file list: the ordinary files of the menu's folders, sorted by name,
-// as read when the menu opened, with the full path of each.
-struct FileList {
-    std::vector<std::string> entries;
-    std::vector<std::string> paths;
-};
 
 // The pause timer: enabled exactly while a pause runs; the interval in
 // milliseconds until its one tick, set back to 0 by the tick.
@@ -38,52 +33,20 @@ struct PauseTimer {
     int Interval = 0;
 };
 
-template <typename T>
-using ZoneTable = std::array<T, maxZones + 1>;
-template <typename T>
-using PlayerTable = std::array<T, maxPlayerSlots + 1>;
-
-// A map as read from its file, zones 1..zoneCount, kept apart from the game
-// until a new game takes it over.
-struct MapRecord {
-    std::string mapName;
-    int zoneCount = 0;
-    ZoneTable<std::string> zoneName{};
-    ZoneTable<int> linkCount{};
-    ZoneTable<std::array<int, maxLinks + 1>> links{};  // 1-based zone numbers
-
-    bool operator==(const MapRecord&) const = default;
-};
-
 class Form1 {
 public:
     Form1(Platform& platform, FrontEnd& frontEnd);
 
-    // ---- game state, in the order of the record ----
-    int zoneCount = 0;
-    ZoneTable<int> linkCount{};
-    ZoneTable<std::array<int, maxLinks + 1>> links{};
-    ZoneTable<std::string> zoneName{};
+    // ---- the game on the table ----
+    Board board;
+
+    // ---- the player's place in it ----
     int cursorZone = 0;
     int linkCursor = 0;
     int menuState = 0;
     int lastKey = 0;
     int menuCursor = 0;
-    int choosingStart = 0;
-    int placingPoints = 0;
-    PlayerTable<int> hasStarted{};
-    std::string mapName;
-    int playerCount = 0;
     int maxPlayers = 0;
-    PlayerTable<int> isComputer{};
-    ZoneTable<int> zoneOwner{};
-    PlayerTable<std::string> playerName{};
-    PlayerTable<int> points{};
-    PlayerTable<int> chain{};
-    ZoneTable<int> zoneArmy{};
-    int humanPlayer = 0;
-    int turnPlayer = 0;
-    int attackFrom = 0;
     int ctrlHeld = 0;
     bool sapiOn = false;
     int setupStep = 0;
@@ -102,10 +65,10 @@ public:
 
     // ---- map and saved-game files ----
     // The map chosen in the map list. loadMap reads into it and sets
-    // maxPlayers; startUsOut takes it over into mapName, zoneCount, zoneName,
-    // linkCount and links when the new game starts, so a map chosen while a
-    // game runs leaves that game untouched. Empty when no map is waiting.
-    std::optional<MapRecord> pendingMap;
+    // maxPlayers; startUsOut puts it on the board when the new game starts,
+    // so a map chosen while a game runs leaves that game untouched. Empty
+    // when no map is waiting.
+    std::shared_ptr<const MapRecord> pendingMap;
     // Set by every loadMap: true when the file was refused. The reason has
     // then been said and nothing else changed, so the map list should stay
     // open instead of asking for the number of computer players.
@@ -136,15 +99,13 @@ public:
     void saveGame(const std::string& saveName);
     void startUsOut();
     void endTurn();
-    void runAI();
-    void attackRoll(const int& temp1, const int& temp2, int& roll1, int& roll2);
     void drawscreen();
-    void calcChain(const int& index);
     void sayIt(const std::string& tempm);
     void addMessage(const std::string& tempm);
+    // A pause in what the game is telling: the sentences and moves told
+    // after it wait until it is over.
     void hold(const double& seconds);
     void checkPlayer(const int& index);
-    std::string pickName();
     void moveLink(const int& index);
     // Plays the cue unless the player switched sounds off.
     void playCue(Cue cue);
@@ -154,6 +115,11 @@ public:
     void Form_KeyDown(short& keyCode, const short& shift);
     void Form_KeyUp(short& keyCode, const short& shift);
     void Holder_Timer();
+    // The answer to the save prompt; nullopt when it was cancelled.
+    void textEntered(const std::optional<std::string>& text);
+    // After every event: a pause that was running sees Ctrl and its tick,
+    // and whatever waits behind a pause that is over is told.
+    void afterEvent(bool pausedBefore);
 
     // The game's one random source; the host may pin its seed and put fixed
     // numbers first before Form_Load seeds it.
@@ -163,14 +129,53 @@ public:
     std::vector<std::string> mapsFolders();
     std::string savesFolder();
 
+    // The sentences the game says.
+    const Wording& words() const { return *wording_; }
+
 private:
     Platform& platform_;
     FrontEnd& frontEnd_;
+    std::unique_ptr<Wording> wording_;
+
+    // What the game is telling, in order: sentences, cues, pauses, and the
+    // next move of the turn, which is made only when what comes before it
+    // has been told.
+    struct Step {
+        enum class Kind { Say, Message, Cue, Pause, Then };
+        Kind kind;
+        std::string text{};
+        Cue cue = Cue::YourTurn;
+        double seconds = 0;
+        void (Form1::*then)() = nullptr;
+    };
+    std::deque<Step> story_;
+    bool awaitingText_ = false;
+    // The computer player's turn between its moves, and the outcomes of the
+    // move being told.
+    ComputerTurn computerTurn_;
+    Outcomes outcomes_;
 
     // The voice while speech is on and heard; null while sentences go to the caption.
     Voice* speakingVoice();
-
     void putOut(const std::string& text, bool recorded);
+
+    // Telling: sentences queued behind any pause before them.
+    void tellSay(std::string text);
+    void tellMessage(std::string text);
+    void tellCue(Cue cue);
+    void tellThen(void (Form1::*then)());
+    void tell();
+    void beginPause(double seconds);
+    void endPause();
+
+    // The turn cycle, a move at a time.
+    void computerMove();
+    void tellTurnBegins(const Outcome& outcome);
+    void tellComputerMove(const ComputerMove& move);
+    // Tells who was put out and whether the game ended, in the order the
+    // wording gives; false when the game is over.
+    bool tellGameEnders(const Outcomes& outcomes);
+    void endGame();
 
     // Stages of the key handler.
     void menuKeys(short& keyCode, const short& shift);
@@ -185,6 +190,7 @@ private:
     void sayCursorZoneReport();
     bool confirmationKey(short keyCode);
     void exitProgram();
+    void endProgram();
     void saveOrAskToReplace(const std::string& saveName);
     bool saveExists(const std::string& saveName);
     bool settingKeys(short keyCode, short shift);
@@ -196,7 +202,6 @@ private:
     void claimHumanStart();
     void placePoint();
     void attackKey();
-    void addIncome();
 };
 
 }  // namespace sonarch

@@ -1,7 +1,7 @@
 // What a front end gives the game: the voice, the caption, the log of
-// sentences, the picture, the pause timer with the processing of events,
-// the text prompt and the end of the program. A front end turns its own
-// events into calls of GameSession; the game answers through this.
+// sentences, the picture, the pause timer, the text prompt and the end of
+// the program. A front end turns its own events into calls of GameSession,
+// one event at a time; the game answers through this and never waits.
 #pragma once
 
 #include <memory>
@@ -86,17 +86,16 @@ public:
     virtual void playCue(Cue) {}
 
     // The pause timer: after startTimer(ms) one GameSession::tick arrives
-    // through the event processing, unless stopTimer() comes first.
+    // after ms milliseconds, in turn with the keys, unless stopTimer() comes
+    // first.
     virtual void startTimer(int milliseconds) = 0;
     virtual void stopTimer() = 0;
-    // Waits until an event is pending (a key or the timer's tick), then
-    // hands one to the game. Never spins.
-    virtual void processEvents() = 0;
 
-    // A modal text entry with a prompt; nullopt when cancelled. voice is the
-    // game's voice while speech is on, to speak the prompt's words with, and
-    // null while sentences go to the caption.
-    virtual std::optional<std::string> promptText(const std::string& prompt, Voice* voice) = 0;
+    // Opens a text entry with a prompt; its answer comes back later through
+    // GameSession::textEntered (nullopt when cancelled), before any other
+    // event. voice is the game's voice while speech is on, to speak the
+    // prompt's words with, and null while sentences go to the caption.
+    virtual void askText(const std::string& prompt, Voice* voice) = 0;
     // Ends the program: no further event reaches the game.
     virtual void endProgram() = 0;
 };

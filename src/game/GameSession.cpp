@@ -16,12 +16,32 @@ void GameSession::setSpeechRate(int rate) { form_->speechRate = rate; }
 
 void GameSession::start() { form_->Form_Load(); }
 
-void GameSession::keyDown(short code, short shift) { form_->Form_KeyDown(code, shift); }
+void GameSession::keyDown(short code, short shift) {
+    const bool pausedBefore = pausing();
+    form_->Form_KeyDown(code, shift);
+    form_->afterEvent(pausedBefore);
+}
 
-void GameSession::keyUp(short code, short shift) { form_->Form_KeyUp(code, shift); }
+void GameSession::keyUp(short code, short shift) {
+    const bool pausedBefore = pausing();
+    form_->Form_KeyUp(code, shift);
+    form_->afterEvent(pausedBefore);
+}
 
-void GameSession::tick() { form_->Holder_Timer(); }
+void GameSession::tick() {
+    const bool pausedBefore = pausing();
+    form_->Holder_Timer();
+    form_->afterEvent(pausedBefore);
+}
+
+void GameSession::textEntered(const std::optional<std::string>& text) {
+    const bool pausedBefore = pausing();
+    form_->textEntered(text);
+    form_->afterEvent(pausedBefore);
+}
 
 void GameSession::say(const std::string& text) { form_->sayIt(text); }
+
+bool GameSession::pausing() const { return form_->Holder.Enabled; }
 
 }  // namespace sonarch

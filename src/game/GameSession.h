@@ -1,6 +1,7 @@
 // The one way a host reaches the game: it builds a session on its platform
-// and front end, starts it, and hands it key presses, key releases and the
-// ticks of the pause timer. The game answers through the FrontEnd; a host
+// and front end, starts it, and hands it key presses, key releases, the
+// ticks of the pause timer and the answers to the text prompt, one event at
+// a time. The game answers through the FrontEnd and never waits; a host
 // never reads or writes the game's state.
 #pragma once
 
@@ -41,9 +42,14 @@ public:
     void keyUp(short code, short shift);
     // The pause timer's tick.
     void tick();
+    // The answer to the text prompt the front end was asked to open.
+    void textEntered(const std::optional<std::string>& text);
     // A sentence of the host's own (such as its help), said as the game says
     // its sentences: by the voice or in the caption, not recorded.
     void say(const std::string& text);
+    // Whether a pause is running: a host that plays keys from a script
+    // waits for the tick only then.
+    bool pausing() const;
 
     // The game itself, for the tests and the test player that look inside.
     Form1& game() { return *form_; }

@@ -9,11 +9,11 @@ namespace sonarch {
 void Form1::checkPlayer(const int& index) {
     if (index < 0 || index > maxPlayerSlots) return;
     int controlled = 0;
-    for (int zone = 1; zone <= std::min(zoneCount, maxZones); ++zone) {
-        if (zoneOwner[zone] == index) ++controlled;
+    for (int zone = 1; zone <= std::min(board.zoneCount(), maxZones); ++zone) {
+        if (board.zoneOwner[zone] == index) ++controlled;
     }
     // An out player's name is empty, so its sentence begins with the blank.
-    addMessage(playerName[index] + " has chain of " + std::to_string(chain[index]) +
+    addMessage(board.playerName[index] + " has chain of " + std::to_string(board.chain[index]) +
                " and total of " + std::to_string(controlled) + " controlled zones.");
 }
 

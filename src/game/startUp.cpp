@@ -7,7 +7,8 @@
 
 namespace sonarch {
 
-Form1::Form1(Platform& platform, FrontEnd& frontEnd) : platform_(platform), frontEnd_(frontEnd) {}
+Form1::Form1(Platform& platform, FrontEnd& frontEnd)
+    : platform_(platform), frontEnd_(frontEnd), wording_(classicWording()) {}
 
 namespace {
 // The folder a path lies in: its part before the last slash.
@@ -47,7 +48,7 @@ void Form1::Form_Load() {
         trouble += " Speech is unavailable (" + whyNoVoice + "), so sentences are shown as text only.";
 
     ctrlHeld = 0;
-    humanPlayer = 0;
+    board.humanPlayer = 0;
     sapiOn = true;
     messageCount = 0;
     messages[0] = "";

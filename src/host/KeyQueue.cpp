@@ -9,7 +9,17 @@ void KeyQueue::tap(const KeyStroke& stroke) {
     release(stroke);
 }
 
+void KeyQueue::answerPrompt(std::optional<std::string> text) {
+    answer_ = std::move(text);
+    answered_ = true;
+}
+
 bool KeyQueue::deliverOne(GameSession& game) {
+    if (answered_) {
+        answered_ = false;
+        game.textEntered(answer_);
+        return true;
+    }
     if (events_.empty()) return false;
     const KeyEvent event = events_.front();
     events_.pop_front();

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <deque>
+#include <optional>
+#include <string>
 
 #include "input/keyCodes.h"
 
@@ -19,9 +21,17 @@ public:
     void press(const KeyStroke& stroke) { events_.push_back({true, stroke}); }
     void release(const KeyStroke& stroke) { events_.push_back({false, stroke}); }
 
-    bool empty() const { return events_.empty(); }
-    void clear() { events_.clear(); }
-    // Gives the oldest event to the game; false when none was waiting.
+    // The answer of a text prompt the host ran itself: it goes to the game
+    // before any key.
+    void answerPrompt(std::optional<std::string> text);
+
+    bool empty() const { return events_.empty() && !answered_; }
+    void clear() {
+        events_.clear();
+        answered_ = false;
+    }
+    // Gives the oldest event (a prompt's answer first) to the game; false
+    // when none was waiting.
     bool deliverOne(GameSession& game);
 
 private:
@@ -30,6 +40,8 @@ private:
         KeyStroke stroke;
     };
     std::deque<KeyEvent> events_;
+    bool answered_ = false;
+    std::optional<std::string> answer_;
 };
 
 }  // namespace sonarch

@@ -11,8 +11,10 @@ namespace sonarch {
 void Form1::exitProgram() {
     sayIt("Goodbye!");
     hold(1);
-    frontEnd_.endProgram();
+    tellThen(&Form1::endProgram);
 }
+
+void Form1::endProgram() { frontEnd_.endProgram(); }
 
 void Form1::saveOrAskToReplace(const std::string& saveName) {
     if (!saveExists(saveName)) {

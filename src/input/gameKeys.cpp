@@ -16,17 +16,17 @@ namespace {
 constexpr std::array<short, maxLinks + 1> linkKeyCodes{0, 81, 87, 69, 82, 84, 89, 85, 73, 79, 80};
 
 std::string zoneReport(const Form1& f, int zone) {
-    if (f.zoneOwner[zone] == 0) return "You are now at " + f.zoneName[zone] + ".";
-    return "You are now at " + f.zoneName[zone] + " which is owned by " +
-           f.playerName[f.zoneOwner[zone]] + " and has an army of " +
-           std::to_string(f.zoneArmy[zone]) + ".";
+    if (f.board.zoneOwner[zone] == 0) return "You are now at " + f.board.zoneName(zone) + ".";
+    return "You are now at " + f.board.zoneName(zone) + " which is owned by " +
+           f.board.playerName[f.board.zoneOwner[zone]] + " and has an army of " +
+           std::to_string(f.board.zoneArmy[zone]) + ".";
 }
 }  // namespace
 
 void Form1::sayCursorZoneReport() { addMessage(zoneReport(*this, cursorZone)); }
 
 void Form1::moveLink(const int& index) {
-    cursorZone = links[cursorZone][index];
+    cursorZone = board.links(cursorZone, index);
     sayCursorZoneReport();
     // No key has this code, so the same link key next previews again.
     lastKey = -10;
@@ -34,22 +34,22 @@ void Form1::moveLink(const int& index) {
 
 bool Form1::linkKeys(short keyCode) {
     for (int n = 1; n <= maxLinks; ++n) {
-        if (keyCode != linkKeyCodes[n] || linkCount[cursorZone] < n) continue;
+        if (keyCode != linkKeyCodes[n] || board.linkCount(cursorZone) < n) continue;
         if (lastKey == keyCode) {
             moveLink(n);
             return true;
         }
-        sayIt(zoneName[links[cursorZone][n]]);
+        sayIt(board.zoneName(board.links(cursorZone, n)));
     }
     return false;
 }
 
 void Form1::browseLinks(short keyCode) {
-    const int count = linkCount[cursorZone];
+    const int count = board.linkCount(cursorZone);
     // A zone without links has no link to select or follow; reading its
     // empty slots would put the cursor on no zone at all.
     if (count == 0) {
-        sayIt(zoneName[cursorZone] + " has no links.");
+        sayIt(board.zoneName(cursorZone) + " has no links.");
         return;
     }
     if (keyCode == key::Left || keyCode == key::Up) {
@@ -62,20 +62,20 @@ void Form1::browseLinks(short keyCode) {
         // range first, as Left does.
         if (linkCursor > count) linkCursor = count;
         if (linkCursor < 1) linkCursor = 1;
-        cursorZone = links[cursorZone][linkCursor];
+        cursorZone = board.links(cursorZone, linkCursor);
         sayCursorZoneReport();
         return;
     }
-    const int t = links[cursorZone][linkCursor];
-    std::string text = zoneName[t];
-    if (zoneOwner[t] != 0)
-        text += ", owned by " + playerName[zoneOwner[t]] + " with a army of " +
-                std::to_string(zoneArmy[t]);
-    sayIt(text + ". You are now at " + zoneName[cursorZone] + ".");
+    const int t = board.links(cursorZone, linkCursor);
+    std::string text = board.zoneName(t);
+    if (board.zoneOwner[t] != 0)
+        text += ", owned by " + board.playerName[board.zoneOwner[t]] + " with a army of " +
+                std::to_string(board.zoneArmy[t]);
+    sayIt(text + ". You are now at " + board.zoneName(cursorZone) + ".");
 }
 
 void Form1::gameKeys(short& keyCode, const short& shift) {
-    const std::string& here = zoneName[cursorZone];
+    const std::string& here = board.zoneName(cursorZone);
     if (keyCode == key::Z) {
         sayIt(ownerSentence(*this, cursorZone));
         return;
@@ -88,23 +88,23 @@ void Form1::gameKeys(short& keyCode, const short& shift) {
     lastKey = keyCode;
     if (studyKeys(keyCode, shift) || jumpKeys(keyCode, shift)) return;
     if (keyCode == key::Tab) {
-        std::string text = here + " has " + std::to_string(linkCount[cursorZone]) + " links to other zones.";
-        for (int i = 1; i <= linkCount[cursorZone]; ++i)
-            text += " " + std::to_string(i) + ". " + zoneName[links[cursorZone][i]];
+        std::string text = here + " has " + std::to_string(board.linkCount(cursorZone)) + " links to other zones.";
+        for (int i = 1; i <= board.linkCount(cursorZone); ++i)
+            text += " " + std::to_string(i) + ". " + board.zoneName(board.links(cursorZone, i));
         addMessage(text);
         return;
     }
     if (keyCode == key::Grave) {
         int inGame = 0;
         std::string list;
-        for (int i = 1; i <= playerCount; ++i) {
-            if (!playerName[i].empty()) ++inGame;
-            list += ". " + std::to_string(i) + ". " + playerName[i];
+        for (int i = 1; i <= board.playerCount; ++i) {
+            if (!board.playerName[i].empty()) ++inGame;
+            list += ". " + std::to_string(i) + ". " + board.playerName[i];
         }
         addMessage(std::to_string(inGame) + " players. " + list);
         return;
     }
-    if (keyCode >= key::Digit1 && keyCode <= playerCount + 48) {
+    if (keyCode >= key::Digit1 && keyCode <= board.playerCount + 48) {
         checkPlayer(keyCode - 48);
         return;
     }

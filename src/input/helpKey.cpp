@@ -13,9 +13,9 @@ HelpPlace placeOf(const Form1& f) {
     case 3: return HelpPlace::SavedGames;
     default: break;
     }
-    if (f.turnPlayer != f.humanPlayer) return HelpPlace::ComputerTurn;
-    if (f.choosingStart != 0) return HelpPlace::Start;
-    return f.placingPoints == 1 ? HelpPlace::Placing : HelpPlace::Attack;
+    if (f.board.turnPlayer != f.board.humanPlayer) return HelpPlace::ComputerTurn;
+    if (f.board.choosingStart != 0) return HelpPlace::Start;
+    return f.board.placingPoints == 1 ? HelpPlace::Placing : HelpPlace::Attack;
 }
 }  // namespace
 

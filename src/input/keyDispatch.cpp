@@ -27,6 +27,8 @@ bool moveHistoryCursor(Form1& f, short keyCode, short shift) {
 }  // namespace
 
 void Form1::Form_KeyDown(short& keyCode, const short& shift) {
+    // The save prompt has the keyboard until it is answered.
+    if (awaitingText_) return;
     const bool modifierAlone = keyCode == key::Shift || keyCode == key::Ctrl || keyCode == key::Alt;
     // Help goes on sentence by sentence only while F1 is pressed again and again.
     if (keyCode != key::F1 && !modifierAlone) helpStep = 0;
@@ -55,7 +57,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
         sayIt("Main Menu");
         return;
     }
-    if (keyCode == key::Escape && humanPlayer != 0) {
+    if (keyCode == key::Escape && board.humanPlayer != 0) {
         menuState = 0;
         sayIt("Menu Closed");
         return;

@@ -50,7 +50,7 @@ void Form1::mainMenuKeys(short& keyCode) {
     }
     if (menuCursor <= 0) menuCursor = 4;
     if (menuCursor > 4) menuCursor = 1;
-    if (humanPlayer == 0) {  // nothing to save without a game
+    if (board.humanPlayer == 0) {  // nothing to save without a game
         if (isForward(keyCode) && menuCursor == 3) menuCursor = 4;
         if (isBackward(keyCode) && menuCursor == 3) menuCursor = 2;
     }
@@ -75,18 +75,14 @@ void Form1::mainMenuKeys(short& keyCode) {
             sayIt("Save Game");
             break;
         }
-        if (humanPlayer == 0) {
+        if (board.humanPlayer == 0) {
             sayIt("There is no game in progress to save.");
             break;
         }
         const std::string prompt = "Name your save and hit enter.";
         sayIt(prompt);
-        const auto name = frontEnd_.promptText(prompt, speakingVoice());
-        if (name) {
-            saveOrAskToReplace(*name);
-        } else {
-            sayIt("Save cancelled.");
-        }
+        awaitingText_ = true;
+        frontEnd_.askText(prompt, speakingVoice());
         break;
     }
     case 4:
@@ -94,7 +90,7 @@ void Form1::mainMenuKeys(short& keyCode) {
             sayIt("Exit");
             break;
         }
-        if (humanPlayer != 0) {
+        if (board.humanPlayer != 0) {
             // The main menu wraps from its first item to Exit: one key too
             // many must not throw a game away.
             confirming = Confirming::Exit;
@@ -105,6 +101,16 @@ void Form1::mainMenuKeys(short& keyCode) {
         exitProgram();
         break;
     default: break;
+    }
+}
+
+void Form1::textEntered(const std::optional<std::string>& name) {
+    if (!awaitingText_) return;
+    awaitingText_ = false;
+    if (name) {
+        saveOrAskToReplace(*name);
+    } else {
+        sayIt("Save cancelled.");
     }
 }
 
@@ -142,7 +148,7 @@ void Form1::mapListKeys(short& keyCode) {
             sayIt("Please choose a number between 1 and " + std::to_string(maxPlayers - 1) + ".");
         }
         if (keyCode >= key::Digit1 && keyCode <= maxPlayers + 47) {
-            playerCount = keyCode - 47;
+            board.playerCount = keyCode - 47;
             setupStep = 2;
         }
     }

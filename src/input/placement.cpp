@@ -1,128 +1,114 @@
 // The human's turn by two keys. Space acts on the cursor zone: it claims the
 // starting zone, places a point, or chooses the attacking zone and then the
-// target. Shift+Enter opens the placing phase and then ends the turn.
+// target. Shift+Enter opens the placing phase and then ends the turn. The
+// rules are the computer player's too; this file only reads the keys and
+// tells what the rules did.
 #include <string>
 
 #include "game/Form1.h"
-#include "game/combat.h"
 #include "input/keyCodes.h"
+#include "rules/combat.h"
+#include "rules/placing.h"
 
 namespace sonarch {
 
 void Form1::placementKeys(short& keyCode, const short& shift) {
     if (keyCode == key::Enter && shift == key::ShiftMask) {
-        if (choosingStart == 0 && turnPlayer == humanPlayer) endPhaseKey();
+        if (board.choosingStart == 0 && board.turnPlayer == board.humanPlayer) endPhaseKey();
         return;
     }
-    if (keyCode != key::Space || shift != 0 || turnPlayer != humanPlayer) return;
-    if (choosingStart != 0) {
+    if (keyCode != key::Space || shift != 0 || board.turnPlayer != board.humanPlayer) return;
+    if (board.choosingStart != 0) {
         claimHumanStart();
-    } else if (placingPoints == 1) {
+    } else if (board.placingPoints == 1) {
         placePoint();
-    } else if (placingPoints == 0) {
+    } else if (board.placingPoints == 0) {
         attackKey();
     }
 }
 
-void Form1::addIncome() {
-    const int h = humanPlayer;
-    calcChain(h);
-    points[h] += chain[h];
-    if (points[h] > maxHeldPoints) points[h] = maxHeldPoints;
-}
-
 void Form1::endPhaseKey() {
-    if (placingPoints == 0) {
-        placingPoints = 1;
-        addIncome();
-        addMessage("Choose where to place your points.");
+    if (board.placingPoints == 0) {
+        outcomes_.clear();
+        openPlacing(board, outcomes_);
+        addMessage(words().placingOpens(board));
     } else {
         endTurn();  // points not placed are kept for later
     }
 }
 
 void Form1::claimHumanStart() {
-    const int h = humanPlayer;
-    if (zoneOwner[cursorZone] != 0) {
-        addMessage("You must choose land that is unoccupied.");
+    const Refusal refused = claimRefusal(board, cursorZone);
+    if (refused != Refusal::None) {
+        addMessage(words().refusal(board, refused, cursorZone, cursorZone));
         return;
     }
-    zoneOwner[cursorZone] = h;
-    zoneArmy[cursorZone] = 1;
-    addMessage(zoneName[cursorZone] + " is now under your control. Choose where to place your points.");
+    outcomes_.clear();
+    claimStart(board, board.humanPlayer, cursorZone, outcomes_);
+    addMessage(words().startClaimed(board, outcomes_.front()));
     playCue(Cue::Claim);
-    placingPoints = 1;
-    choosingStart = 0;
-    addIncome();
-    hasStarted[h] = 1;
 }
 
 void Form1::placePoint() {
-    const int h = humanPlayer;
-    const std::string& here = zoneName[cursorZone];
-    if (zoneOwner[cursorZone] != h) {
-        addMessage("You must choose land that you own.");
-    } else if (zoneArmy[cursorZone] == maxArmy) {
-        addMessage("This zone is at max army.");
-    } else if (points[h] > 0) {
-        ++zoneArmy[cursorZone];
-        --points[h];
-        addMessage("The army of " + here + " was increased to " + std::to_string(zoneArmy[cursorZone]) +
-                   ". You have " + std::to_string(points[h]) + " points remaining.");
-        if (points[h] <= 0) {
-            // The last point ends the turn by itself once the sentence is heard.
-            hold(2);
-            endTurn();
-        }
+    const int h = board.humanPlayer;
+    const Refusal refused = placingRefusal(board, h, cursorZone);
+    // With no points left Space does nothing at all.
+    if (refused == Refusal::NoPointsLeft) return;
+    if (refused != Refusal::None) {
+        addMessage(words().refusal(board, refused, cursorZone, cursorZone));
+        return;
+    }
+    outcomes_.clear();
+    sonarch::placePoint(board, h, cursorZone, outcomes_);
+    addMessage(words().pointPlaced(board, outcomes_.front()));
+    if (board.points[static_cast<std::size_t>(h)] <= 0) {
+        // The last point ends the turn by itself once the sentence is heard.
+        hold(2);
+        tellThen(&Form1::endTurn);
     }
 }
 
 void Form1::attackKey() {
-    const int h = humanPlayer;
+    const int h = board.humanPlayer;
     const int target = cursorZone;
-    const std::string& here = zoneName[target];
-    if (zoneOwner[target] == h) {
-        if (zoneArmy[target] <= 1) {
-            sayIt("The army of " + here + " is too weak to attack.");
+    if (board.zoneOwner[static_cast<std::size_t>(target)] == h) {
+        if (!canAttackFrom(board, target)) {
+            sayIt(words().refusal(board, Refusal::TooWeak, target, target));
             return;
         }
-        attackFrom = target;
-        sayIt("Strength " + std::to_string(zoneArmy[target]) + " army of " + here +
-              " selected. Select a connected zone to attack.");
+        board.attackFrom = target;
+        sayIt(words().attackerChosen(board, target));
         return;
     }
-    if (attackFrom == 0) {
-        sayIt("You must first choose an army to attack with.");
+    const int from = board.attackFrom;
+    if (from == 0) {
+        sayIt(words().refusal(board, Refusal::NoAttacker, from, target));
         return;
     }
-    if (zoneArmy[attackFrom] <= 1) {
-        sayIt("The army of " + zoneName[attackFrom] + " is too weak to attack.");
+    if (!canAttackFrom(board, from)) {
+        sayIt(words().refusal(board, Refusal::TooWeak, from, target));
         return;
     }
-    if (!attackReaches(*this, attackFrom, target)) {
-        addMessage("The army of " + zoneName[attackFrom] + " cannot reach " + here + " to attack.");
+    if (!attackReaches(board, from, target)) {
+        addMessage(words().refusal(board, Refusal::OutOfReach, from, target));
         return;
     }
-    const int formerOwner = zoneOwner[target];
+    outcomes_.clear();
     int roll1 = 0, roll2 = 0;
-    attackRoll(attackFrom, target, roll1, roll2);
-    if (menuState != 0) return;  // the attack ended the game
-    const std::string army = std::to_string(zoneArmy[target]);
-    if (zoneOwner[target] != formerOwner) {
-        if (roll1 != 0) {
-            addMessage("Your armies captured " + here + " with a roll of " + std::to_string(roll1) +
-                       " to " + std::to_string(roll2) + ". " + here + " now has an army of " + army + ".");
-            playCue(Cue::BattleWon);
-        } else {
-            addMessage("You have taken control of " + here + ".");
-            playCue(Cue::Claim);
-        }
-        attackFrom = target;
+    attackRoll(board, from, target, roll1, roll2, random, outcomes_);
+    const bool consequencesFirst = !words().battleBeforeItsConsequences();
+    // An attack that ends the game is told by the end of the game alone.
+    if (consequencesFirst && !tellGameEnders(outcomes_)) return;
+    const Outcome& attack = outcomes_.front();
+    tellMessage(words().attackReport(board, attack));
+    if (attack.kind == Outcome::Kind::BattleLost) {
+        tellCue(Cue::BattleLost);
     } else {
-        addMessage("Your armies failed to capture " + here + " with a roll of " + std::to_string(roll1) +
-                   " to " + std::to_string(roll2) + ". " + here + " now has an army of " + army + ".");
-        playCue(Cue::BattleLost);
+        tellCue(attack.kind == Outcome::Kind::BattleWon ? Cue::BattleWon : Cue::Claim);
+        // The captured zone attacks next.
+        board.attackFrom = target;
     }
+    if (!consequencesFirst) tellGameEnders(outcomes_);
 }
 
 }  // namespace sonarch

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/Form1.h"
-#include "game/combat.h"
+#include "rules/combat.h"
 #include "input/keyCodes.h"
 #include "input/zoneWords.h"
 
@@ -13,69 +13,69 @@ namespace sonarch {
 namespace {
 int zonesHeld(const Form1& f, int player) {
     int held = 0;
-    for (int z = 1; z <= f.zoneCount; ++z)
-        if (f.zoneOwner[z] == player) ++held;
+    for (int z = 1; z <= f.board.zoneCount(); ++z)
+        if (f.board.zoneOwner[z] == player) ++held;
     return held;
 }
 
 std::string turnAndPhase(const Form1& f) {
-    const int h = f.humanPlayer;
-    if (f.turnPlayer != h) return f.playerName[f.turnPlayer] + "'s turn: you hold ";
-    if (f.placingPoints == 1) return "Your turn, placing phase: you hold ";
+    const int h = f.board.humanPlayer;
+    if (f.board.turnPlayer != h) return f.board.playerName[f.board.turnPlayer] + "'s turn: you hold ";
+    if (f.board.placingPoints == 1) return "Your turn, placing phase: you hold ";
     return "Your turn, attack phase: you hold ";
 }
 
 std::string humanStanding(const Form1& f) {
-    const int h = f.humanPlayer;
-    if (f.choosingStart != 0 && f.turnPlayer == h)
+    const int h = f.board.humanPlayer;
+    if (f.board.choosingStart != 0 && f.board.turnPlayer == h)
         return "Your turn to choose a starting zone: " + std::to_string(zonesHeld(f, 0)) + " of " +
-               counted(f.zoneCount, "zone", "zones") + " unclaimed.";
+               counted(f.board.zoneCount(), "zone", "zones") + " unclaimed.";
     int armies = 0;
-    for (int z = 1; z <= f.zoneCount; ++z)
-        if (f.zoneOwner[z] == h) armies += f.zoneArmy[z];
+    for (int z = 1; z <= f.board.zoneCount(); ++z)
+        if (f.board.zoneOwner[z] == h) armies += f.board.zoneArmy[z];
     // Points held in the placing phase are there to be placed; at any other
     // time they wait for the next placing phase.
-    const bool placing = f.placingPoints == 1 && f.turnPlayer == h;
+    const bool placing = f.board.placingPoints == 1 && f.board.turnPlayer == h;
     return turnAndPhase(f) + std::to_string(zonesHeld(f, h)) + " of " +
-           counted(f.zoneCount, "zone", "zones") + ", " + counted(armies, "army", "armies") +
-           ", chain " + std::to_string(f.chain[h]) + ", " +
-           counted(f.points[h], "point", "points") + (placing ? " to place." : " stored.");
+           counted(f.board.zoneCount(), "zone", "zones") + ", " + counted(armies, "army", "armies") +
+           ", chain " + std::to_string(f.board.chain[h]) + ", " +
+           counted(f.board.points[h], "point", "points") + (placing ? " to place." : " stored.");
 }
 
 std::string leadingComputer(const Form1& f) {
     int leader = 0, most = 0;
-    for (int p = 1; p <= f.playerCount; ++p) {
-        if (f.isComputer[p] == 0 || f.playerName[p].empty()) continue;
+    for (int p = 1; p <= f.board.playerCount; ++p) {
+        if (f.board.isComputer[p] == 0 || f.board.playerName[p].empty()) continue;
         const int held = zonesHeld(f, p);
         if (held > most) leader = p, most = held;
     }
     if (leader == 0) return "";
-    return " The leading computer player is " + f.playerName[leader] + ", with " +
+    return " The leading computer player is " + f.board.playerName[leader] + ", with " +
            counted(most, "zone", "zones") + ".";
 }
 
 // Who holds a zone and its army, from the player's side.
 std::string holding(const Form1& f, int zone) {
-    const int owner = f.zoneOwner[zone];
-    const std::string army = "army " + std::to_string(f.zoneArmy[zone]);
-    if (owner == 0) return f.zoneArmy[zone] > 0 ? "unclaimed, " + army : "unclaimed";
-    return (owner == f.humanPlayer ? std::string("yours") : f.playerName[owner]) + ", " + army;
+    const int owner = f.board.zoneOwner[zone];
+    const std::string army = "army " + std::to_string(f.board.zoneArmy[zone]);
+    if (owner == 0) return f.board.zoneArmy[zone] > 0 ? "unclaimed, " + army : "unclaimed";
+    return (owner == f.board.humanPlayer ? std::string("yours") : f.board.playerName[owner]) + ", " + army;
 }
 
 std::string zoneDescription(const Form1& f) {
     const int z = f.cursorZone;
-    const int owner = f.zoneOwner[z];
-    const int count = f.linkCount[z];
-    std::string text = f.zoneName[z] + ": " + holding(f, z) + ".";
+    const int owner = f.board.zoneOwner[z];
+    const int count = f.board.linkCount(z);
+    std::string text = f.board.zoneName(z) + ": " + holding(f, z) + ".";
     if (count <= 0) return text + " No links.";
     text += " " + counted(count, "link", "links") + ".";
     for (int i = 1; i <= count && i <= maxLinks; ++i) {
-        const int t = f.links[z][i];
-        text += " " + std::to_string(i) + ". " + f.zoneName[t] + ": " + holding(f, t);
+        const int t = f.board.links(z, i);
+        text += " " + std::to_string(i) + ". " + f.board.zoneName(t) + ": " + holding(f, t);
         // Reach matters only where a battle could be: between two owners,
         // or from a held zone into an unclaimed one.
-        if (owner != 0 && f.zoneOwner[t] != owner)
-            text += attackReaches(f, z, t) ? ", in reach" : ", out of reach";
+        if (owner != 0 && f.board.zoneOwner[t] != owner)
+            text += attackReaches(f.board, z, t) ? ", in reach" : ", out of reach";
         text += ".";
     }
     return text;
@@ -83,7 +83,7 @@ std::string zoneDescription(const Form1& f) {
 }  // namespace
 
 bool Form1::studyKeys(short keyCode, short shift) {
-    if (humanPlayer == 0) return false;
+    if (board.humanPlayer == 0) return false;
     const bool plain = shift == 0 || shift == key::ShiftMask;
     if (keyCode == key::S && plain) {
         sayIt(humanStanding(*this) + leadingComputer(*this));
@@ -100,20 +100,20 @@ bool Form1::studyKeys(short keyCode, short shift) {
 bool Form1::jumpKeys(short keyCode, short shift) {
     if ((keyCode != key::J && keyCode != key::B) || (shift != 0 && shift != key::ShiftMask))
         return false;
-    const int h = humanPlayer;
+    const int h = board.humanPlayer;
     const bool attackersOnly = keyCode == key::B;
     const auto fits = [&](int zone) {
-        if (zoneOwner[zone] != h) return false;
+        if (board.zoneOwner[zone] != h) return false;
         if (!attackersOnly) return true;
-        if (zoneArmy[zone] < 2) return false;
-        for (int t = 1; t <= zoneCount; ++t)
-            if (zoneOwner[t] != h && attackReaches(*this, zone, t)) return true;
+        if (board.zoneArmy[zone] < 2) return false;
+        for (int t = 1; t <= board.zoneCount(); ++t)
+            if (board.zoneOwner[t] != h && attackReaches(board, zone, t)) return true;
         return false;
     };
     const int step = shift == key::ShiftMask ? -1 : 1;
     // The cursor zone itself comes last, so a lone fitting zone is found too.
-    for (int k = 1; k <= zoneCount; ++k) {
-        const int zone = ((cursorZone - 1 + step * k) % zoneCount + zoneCount) % zoneCount + 1;
+    for (int k = 1; k <= board.zoneCount(); ++k) {
+        const int zone = ((cursorZone - 1 + step * k) % board.zoneCount() + board.zoneCount()) % board.zoneCount() + 1;
         if (!fits(zone)) continue;
         cursorZone = zone;
         sayIt(ownerSentence(*this, zone) + " " + armySentence(*this, zone));

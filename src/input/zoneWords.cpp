@@ -5,15 +5,15 @@
 namespace sonarch {
 
 std::string ownerSentence(const Form1& game, int zone) {
-    const int owner = game.zoneOwner[zone];
-    if (owner == 0) return game.zoneName[zone] + " is unclaimed.";
-    return game.zoneName[zone] + " controlled by " + game.playerName[owner] + ".";
+    const int owner = game.board.zoneOwner[zone];
+    if (owner == 0) return game.board.zoneName(zone) + " is unclaimed.";
+    return game.board.zoneName(zone) + " controlled by " + game.board.playerName[owner] + ".";
 }
 
 std::string armySentence(const Form1& game, int zone) {
-    const int army = game.zoneArmy[zone];
-    if (army == 0) return "No army in " + game.zoneName[zone] + ".";
-    return "Army of " + std::to_string(army) + " in " + game.zoneName[zone] + ".";
+    const int army = game.board.zoneArmy[zone];
+    if (army == 0) return "No army in " + game.board.zoneName(zone) + ".";
+    return "Army of " + std::to_string(army) + " in " + game.board.zoneName(zone) + ".";
 }
 
 std::string counted(int number, const std::string& one, const std::string& many) {

@@ -25,26 +25,26 @@ constexpr Rgb otherOwner{220, 220, 220};
 }  // namespace
 
 void Form1::drawscreen() {
-    if (mapName != "Simple World Map") return;
+    if (board.mapName() != "Simple World Map") return;
     Canvas& surface = frontEnd_.canvas();
     surface.clear();
     // Only six places are laid out; further zones of a map of that title
     // have nowhere to go and are left out of the picture.
-    const int drawn = zoneCount < 6 ? zoneCount : 6;
+    const int drawn = board.zoneCount() < 6 ? board.zoneCount() : 6;
     for (int i = 1; i <= drawn; ++i) {
         const Point centre = zoneCentre[i];
-        const int owner = zoneOwner[i];
+        const int owner = board.zoneOwner[i];
         const Rgb tint = owner >= 0 && owner <= 6 ? ownerColour[owner] : otherOwner;
         surface.setColour(tint.red, tint.green, tint.blue);
         surface.fontSize(8);
         surface.circle(centre.x, centre.y, 35);
         surface.textPosition(centre.x - 30, centre.y - 20);
-        surface.write(zoneName[i]);
+        surface.write(board.zoneName(i));
         surface.textPosition(centre.x - 30, centre.y - 5);
-        surface.write(owner >= 0 && owner <= maxPlayerSlots ? playerName[owner] : std::string());
+        surface.write(owner >= 0 && owner <= maxPlayerSlots ? board.playerName[owner] : std::string());
         surface.fontSize(14);
         surface.textPosition(centre.x - 15, centre.y + 5);
-        surface.write(std::to_string(zoneArmy[i]));
+        surface.write(std::to_string(board.zoneArmy[i]));
     }
 }
 

@@ -21,7 +21,7 @@ std::vector<std::string> TestBot::newGameKeys(int mapIndex, int computerPlayers)
     return keys;
 }
 
-bool TestBot::ownedBy(int zone, int player) const { return f_.zoneOwner[zone] == player; }
+bool TestBot::ownedBy(int zone, int player) const { return f_.board.zoneOwner[zone] == player; }
 
 // Links in the order a search finds them: the cursor can only walk along the
 // links of the zone it stands on.
@@ -35,9 +35,9 @@ std::vector<int> TestBot::pathTo(int zone) const {
         const int z = queue.front();
         queue.pop_front();
         if (z == zone) break;
-        for (int k = 1; k <= f_.linkCount[z]; ++k) {
-            const int n = f_.links[z][k];
-            if (n < 1 || n > f_.zoneCount || seen[n]) continue;
+        for (int k = 1; k <= f_.board.linkCount(z); ++k) {
+            const int n = f_.board.links(z, k);
+            if (n < 1 || n > f_.board.zoneCount() || seen[n]) continue;
             seen[n] = true;
             previous[n] = z;
             cameBy[n] = k;
@@ -58,20 +58,20 @@ TestBot::View TestBot::look() const {
     view.reachable[f_.cursorZone] = true;
     for (int next = 0; next < queued; ++next) {
         const int z = queue[next];
-        for (int k = 1; k <= f_.linkCount[z]; ++k) {
-            const int n = f_.links[z][k];
-            if (n >= 1 && n <= f_.zoneCount && !view.reachable[n]) {
+        for (int k = 1; k <= f_.board.linkCount(z); ++k) {
+            const int n = f_.board.links(z, k);
+            if (n >= 1 && n <= f_.board.zoneCount() && !view.reachable[n]) {
                 view.reachable[n] = true;
                 queue[queued++] = n;
             }
         }
     }
-    if (f_.placingPoints != 1) return view;  // only placing looks for the front
-    const int me = f_.humanPlayer;
-    for (int z = 1; z <= f_.zoneCount; ++z) {
-        for (int k = 1; k <= f_.linkCount[z]; ++k) {
-            const int n = f_.links[z][k];
-            if (n < 1 || n > f_.zoneCount || ownedBy(z, me) == ownedBy(n, me)) continue;
+    if (f_.board.placingPoints != 1) return view;  // only placing looks for the front
+    const int me = f_.board.humanPlayer;
+    for (int z = 1; z <= f_.board.zoneCount(); ++z) {
+        for (int k = 1; k <= f_.board.linkCount(z); ++k) {
+            const int n = f_.board.links(z, k);
+            if (n < 1 || n > f_.board.zoneCount() || ownedBy(z, me) == ownedBy(n, me)) continue;
             view.frontier[ownedBy(z, me) ? z : n] = true;
         }
     }
@@ -90,19 +90,19 @@ void TestBot::goTo(int zone) {
 
 int TestBot::chooseStart(const View& view) const {
     int best = 0;
-    for (int z = 1; z <= f_.zoneCount; ++z) {
-        if (f_.zoneOwner[z] != 0 || !view.reachable[z]) continue;
-        if (best == 0 || f_.linkCount[z] > f_.linkCount[best]) best = z;
+    for (int z = 1; z <= f_.board.zoneCount(); ++z) {
+        if (f_.board.zoneOwner[z] != 0 || !view.reachable[z]) continue;
+        if (best == 0 || f_.board.linkCount(z) > f_.board.linkCount(best)) best = z;
     }
     return best;
 }
 
 int TestBot::choosePlacement(const View& view) const {
     int best = 0;
-    for (int z = 1; z <= f_.zoneCount; ++z) {
-        if (!ownedBy(z, f_.humanPlayer) || f_.zoneArmy[z] >= maxArmy || !view.reachable[z]) continue;
+    for (int z = 1; z <= f_.board.zoneCount(); ++z) {
+        if (!ownedBy(z, f_.board.humanPlayer) || f_.board.zoneArmy[z] >= maxArmy || !view.reachable[z]) continue;
         const bool better = best == 0 || (view.frontier[z] && !view.frontier[best]) ||
-                            (view.frontier[z] == view.frontier[best] && f_.zoneArmy[z] > f_.zoneArmy[best]);
+                            (view.frontier[z] == view.frontier[best] && f_.board.zoneArmy[z] > f_.board.zoneArmy[best]);
         if (better) best = z;
     }
     return best;
@@ -111,13 +111,13 @@ int TestBot::choosePlacement(const View& view) const {
 TestBot::Attack TestBot::chooseAttack(const View& view) const {
     Attack best;
     int bestMargin = 0;
-    for (int to = 1; to <= f_.zoneCount; ++to) {
-        if (ownedBy(to, f_.humanPlayer) || !view.reachable[to]) continue;
+    for (int to = 1; to <= f_.board.zoneCount(); ++to) {
+        if (ownedBy(to, f_.board.humanPlayer) || !view.reachable[to]) continue;
         // The target's own links must lead back to the attacking zone.
-        for (int k = 1; k <= f_.linkCount[to]; ++k) {
-            const int from = f_.links[to][k];
-            if (!ownedBy(from, f_.humanPlayer) || f_.zoneArmy[from] < 2 || !view.reachable[from]) continue;
-            const int margin = f_.zoneArmy[from] - f_.zoneArmy[to];
+        for (int k = 1; k <= f_.board.linkCount(to); ++k) {
+            const int from = f_.board.links(to, k);
+            if (!ownedBy(from, f_.board.humanPlayer) || f_.board.zoneArmy[from] < 2 || !view.reachable[from]) continue;
+            const int margin = f_.board.zoneArmy[from] - f_.board.zoneArmy[to];
             if (margin > bestMargin) {
                 best = {from, to};
                 bestMargin = margin;
@@ -128,16 +128,16 @@ TestBot::Attack TestBot::chooseAttack(const View& view) const {
 }
 
 bool TestBot::step() {
-    if (f_.humanPlayer == 0 || f_.menuState != 0) return false;
-    const int me = f_.humanPlayer;
+    if (f_.board.humanPlayer == 0 || f_.menuState != 0) return false;
+    const int me = f_.board.humanPlayer;
     const View view = look();
-    if (f_.choosingStart != 0) {
+    if (f_.board.choosingStart != 0) {
         const int start = chooseStart(view);
         if (start == 0) return false;  // no unclaimed zone can be reached
         goTo(start);
         press_("Space");
-    } else if (f_.placingPoints == 1) {
-        const int zone = style_ == Style::Idler || f_.points[me] <= 0 ? 0 : choosePlacement(view);
+    } else if (f_.board.placingPoints == 1) {
+        const int zone = style_ == Style::Idler || f_.board.points[me] <= 0 ? 0 : choosePlacement(view);
         if (zone == 0) {
             press_("Shift+Enter");
         } else {
@@ -150,7 +150,7 @@ bool TestBot::step() {
             press_("Shift+Enter");
             return true;
         }
-        if (f_.attackFrom != attack.from) {
+        if (f_.board.attackFrom != attack.from) {
             goTo(attack.from);
             press_("Space");
         }
@@ -163,7 +163,7 @@ bool TestBot::step() {
         goTo(attack.to);
         press_("Space");
     }
-    return f_.humanPlayer != 0;
+    return f_.board.humanPlayer != 0;
 }
 
 }  // namespace sonarch::testing

@@ -17,4 +17,19 @@ HeadlessGame::HeadlessGame(const std::string& dataDir, const RandomSetup& random
     host.attach(session);
 }
 
+void HeadlessGame::keyDown(const KeyStroke& stroke) {
+    session.keyDown(stroke.code, stroke.shift);
+    host.settle();
+}
+
+void HeadlessGame::keyUp(const KeyStroke& stroke) {
+    session.keyUp(stroke.code, stroke.shift);
+    host.settle();
+}
+
+void HeadlessGame::press(const KeyStroke& stroke) {
+    keyDown(stroke);
+    keyUp(stroke);
+}
+
 }  // namespace sonarch::testing

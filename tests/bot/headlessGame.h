@@ -19,6 +19,12 @@ public:
     HeadlessGame(const std::string& dataDir, const RandomSetup& random, std::ostream& transcript,
                  const std::string& script = "");
 
+    // A press and a release, each followed by what it set going (pauses,
+    // the save prompt), as a player's key in the program would be.
+    void press(const KeyStroke& stroke);
+    void keyDown(const KeyStroke& stroke);
+    void keyUp(const KeyStroke& stroke);
+
     LocalPlatform platform;
     HeadlessHost host;
     GameSession session;

@@ -17,18 +17,39 @@ HeadlessHost::HeadlessHost(std::vector<ScriptLine> script, std::ostream& out, bo
 
 void HeadlessHost::run(GameSession& game) {
     game_ = &game;
-    game.start();
-    while (!ended_) {
-        if (deliverOne()) continue;
-        if (nextLine_ >= script_.size()) break;
-        const ScriptLine& next = script_[nextLine_++];
-        switch (next.kind) {
-        case ScriptLine::Kind::Key: keys_.tap(next.keys[0]); break;
-        case ScriptLine::Kind::Press: keys_.press(next.keys[0]); break;
-        case ScriptLine::Kind::Release: keys_.release(next.keys[0]); break;
-        default: break;  // pause and prompt lines are answered only where they are asked for
-        }
+    runSession(game, *this);
+}
+
+void HeadlessHost::processEvents() {
+    if (promptOpen_) {
+        promptOpen_ = false;
+        game_->textEntered(answerFromScript());
+        return;
     }
+    if (deliverOne()) return;
+    if (game_->pausing()) {
+        // Nothing else will happen before the tick: the virtual clock jumps
+        // to it. A pause with no tick armed could never end; it ends at once.
+        if (tickAt_) clock_ = *tickAt_;
+        tickAt_.reset();
+        game_->tick();
+        return;
+    }
+    if (nextLine_ >= script_.size()) {
+        scriptDone_ = true;
+        return;
+    }
+    const ScriptLine& next = script_[nextLine_++];
+    switch (next.kind) {
+    case ScriptLine::Kind::Key: keys_.tap(next.keys[0]); break;
+    case ScriptLine::Kind::Press: keys_.press(next.keys[0]); break;
+    case ScriptLine::Kind::Release: keys_.release(next.keys[0]); break;
+    default: break;  // pause and prompt lines are answered only where they are asked for
+    }
+}
+
+void HeadlessHost::settle() {
+    while (!ended_ && (promptOpen_ || game_->pausing())) processEvents();
 }
 
 bool HeadlessHost::deliverOne() {
@@ -66,16 +87,10 @@ void HeadlessHost::startTimer(int milliseconds) {
 
 void HeadlessHost::stopTimer() { tickAt_.reset(); }
 
-void HeadlessHost::processEvents() {
-    if (deliverOne()) return;
-    // Nothing else will happen before the tick: the virtual clock jumps to
-    // it. A pause with no tick armed could never end; it ends at once.
-    if (tickAt_) clock_ = *tickAt_;
-    tickAt_.reset();
-    game_->tick();
-}
+void HeadlessHost::askText(const std::string&, Voice*) { promptOpen_ = true; }
 
-std::optional<std::string> HeadlessHost::promptText(const std::string&, Voice*) {
+// The answer is the next script line, which must be a type or cancel line.
+std::optional<std::string> HeadlessHost::answerFromScript() {
     if (nextLine_ < script_.size()) {
         const ScriptLine& answer = script_[nextLine_];
         if (answer.kind == ScriptLine::Kind::Type) {

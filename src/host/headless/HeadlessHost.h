@@ -11,13 +11,14 @@
 
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
+#include "host/EventSource.h"
 #include "host/KeyQueue.h"
 #include "host/RunOptions.h"
 #include "host/headless/Script.h"
 
 namespace sonarch {
 
-class HeadlessHost final : public FrontEnd, private Canvas {
+class HeadlessHost final : public FrontEnd, public EventSource, private Canvas {
 public:
     // drawLog: print every drawing call as a "draw:" line; soundLog: every
     // sound cue as a "sound:" line.
@@ -37,11 +38,18 @@ public:
     void playCue(Cue cue) override;
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void processEvents() override;
-    std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
+    void askText(const std::string& prompt, Voice* voice) override;
     void endProgram() override;
 
-    bool ended() const { return ended_; }
+    // One event: the prompt's answer, a queued key, the pause's tick, or
+    // the next script line when the game waits for a key.
+    void processEvents() override;
+    // Runs the events a key just handed over has left waiting: the prompt's
+    // answer, and the keys and ticks of the pauses it began; reads no new
+    // script line. For callers that hand keys over themselves.
+    void settle();
+    // The program ended through its menu, or the script ran out.
+    bool ended() const override { return ended_ || scriptDone_; }
 
 private:
     void clear() override;
@@ -52,6 +60,7 @@ private:
     void write(const std::string& text) override;
 
     bool deliverOne();
+    std::optional<std::string> answerFromScript();
     void draw(const std::string& text);
 
     std::vector<ScriptLine> script_;
@@ -64,6 +73,8 @@ private:
     long long clock_ = 0;
     std::optional<long long> tickAt_;
     bool ended_ = false;
+    bool scriptDone_ = false;
+    bool promptOpen_ = false;
 };
 
 // Plays a whole script on the given platform; returns the exit status (0,

@@ -54,13 +54,17 @@ TerminalHost::TerminalHost(VoiceMaker voiceMaker, int inputFd, int outputFd, Ter
 int TerminalHost::run(GameSession& game) {
     game_ = &game;
     print(std::string(startHint) + "\n");
-    game.start();
-    return play();
+    try {
+        runSession(game, *this);
+    } catch (const Leave& leave) {
+        return leave.status;
+    }
+    return 0;
 }
 
 int TerminalHost::play() {
     try {
-        while (!ended_) processEvents();
+        while (!ended()) processEvents();
     } catch (const Leave& leave) {
         return leave.status;
     }

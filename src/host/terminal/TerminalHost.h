@@ -11,6 +11,7 @@
 
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
+#include "host/EventSource.h"
 #include "host/KeyQueue.h"
 #include "host/RunOptions.h"
 #include "host/terminal/keyDecoder.h"
@@ -28,7 +29,7 @@ class TerminalMode;
 // Makes the voice of the run.
 using VoiceMaker = std::function<std::unique_ptr<Voice>()>;
 
-class TerminalHost final : public FrontEnd {
+class TerminalHost final : public FrontEnd, public EventSource {
 public:
     // Keys are read from inputFd and lines written to outputFd; mode, when
     // given, is switched for the save prompt.
@@ -51,11 +52,11 @@ public:
     void playCuesWith(std::function<void(Cue)> player) { cuePlayer_ = std::move(player); }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void processEvents() override;
-    std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
+    void askText(const std::string& prompt, Voice* voice) override { keys_.answerPrompt(promptText(prompt, voice)); }
     void endProgram() override;
 
-    bool ended() const { return ended_; }
+    void processEvents() override;
+    bool ended() const override { return ended_; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -66,6 +67,8 @@ private:
         int status;
     };
 
+    // The save prompt: a line typed below the question.
+    std::optional<std::string> promptText(const std::string& prompt, Voice* voice);
     void pressed(const KeyStroke& stroke);
     // The next key or character typed, waiting for it until the deadline
     // (none: as long as it takes); nullopt when the deadline came first.

@@ -3,11 +3,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <cstdio>
 #include <thread>
 #include <vector>
 
-#include "game/computerGame.h"
+#include "rules/computerGame.h"
 
 namespace sonarch {
 
@@ -33,15 +34,14 @@ void add(SimulationTotals& to, const SimulationTotals& from) {
 }
 
 // Games first, first + step, first + 2 step... on one game object.
-SimulationTotals playShare(const MapRecord& map, const SimulationOptions& options, long first, long step,
+SimulationTotals playShare(const std::shared_ptr<const MapRecord>& map, const SimulationOptions& options, long first, long step,
                            std::atomic<long>& done, const std::function<void(long)>* progress) {
-    ComputerGames games;
     SimulationTotals totals;
     const long every = std::max(1L, options.games / 100);
     long told = 0;
     for (long g = first; g < options.games; g += step) {
         const ComputerGameResult result =
-            games.play(map, options.players, options.roundLimit, gameSeed(options.seed, g));
+            playComputerGame(map, options.players, options.roundLimit, gameSeed(options.seed, g));
         ++totals.games;
         totals.rounds += result.rounds;
         if (result.winner == 0) ++totals.atLimit;
@@ -77,16 +77,17 @@ SimulationTotals simulate(const MapRecord& map, const SimulationOptions& options
     }
     threads = static_cast<int>(std::clamp<long>(threads, 1, std::max(1L, options.games)));
     std::atomic<long> done{0};
+    const auto shared = std::make_shared<const MapRecord>(map);
     const std::function<void(long)>* report = progress ? &progress : nullptr;
     std::vector<SimulationTotals> shares(static_cast<std::size_t>(threads));
     std::vector<std::thread> helpers;
     for (int t = 1; t < threads; ++t) {
         helpers.emplace_back([&, t] {
-            shares[static_cast<std::size_t>(t)] = playShare(map, options, t, threads, done, nullptr);
+            shares[static_cast<std::size_t>(t)] = playShare(shared, options, t, threads, done, nullptr);
         });
     }
     // This thread plays a share too, and alone tells the progress.
-    shares[0] = playShare(map, options, 0, threads, done, report);
+    shares[0] = playShare(shared, options, 0, threads, done, report);
     for (auto& helper : helpers) helper.join();
     if (report != nullptr) (*report)(done.load());
     SimulationTotals totals;

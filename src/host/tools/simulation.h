@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 
-#include "game/computerGame.h"
+#include "rules/computerGame.h"
 
 namespace sonarch {
 

@@ -87,12 +87,15 @@ void WebHost::take(int event) {
 
 // The screen reader reads the dialog's field as the player types; the
 // game's voice has said the question already.
-std::optional<std::string> WebHost::promptText(const std::string& prompt, Voice*) {
+void WebHost::askText(const std::string& prompt, Voice*) {
     char* answer = pageAskText(prompt.c_str());
-    if (!answer) return std::nullopt;
+    if (!answer) {
+        keys_.answerPrompt(std::nullopt);
+        return;
+    }
     std::string text = answer;
     std::free(answer);
-    return text;
+    keys_.answerPrompt(text);
 }
 
 void WebHost::endProgram() {

@@ -27,8 +27,8 @@ public:
     void playCue(Cue cue) override;
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void processEvents() override;
-    std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
+    void processEvents();
+    void askText(const std::string& prompt, Voice* voice) override;
     void endProgram() override;
 
 private:

@@ -11,6 +11,7 @@
 
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
+#include "host/EventSource.h"
 #include "host/KeyQueue.h"
 #include "host/speech/CueSounds.h"
 #include "host/window/WindowPicture.h"
@@ -21,7 +22,7 @@ namespace sonarch::window {
 // Thrown out of whatever the game is doing when the player closes the window.
 struct WindowClosed {};
 
-class WindowHost final : public FrontEnd {
+class WindowHost final : public FrontEnd, public EventSource {
 public:
     // SDL's video must be up. Throws std::runtime_error when no window can be made.
     // speech: the name of the voice to use (--speech).
@@ -31,7 +32,7 @@ public:
     WindowHost& operator=(const WindowHost&) = delete;
 
     void attach(GameSession& game) { game_ = &game; }
-    bool ended() const { return ended_; }
+    bool ended() const override { return ended_; }
 
     std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
@@ -40,11 +41,14 @@ public:
     void playCue(Cue cue) override { cues_.play(cue); }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void processEvents() override;
-    std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
+    void askText(const std::string& prompt, Voice* voice) override { keys_.answerPrompt(promptText(prompt, voice)); }
     void endProgram() override { ended_ = true; }
 
+    void processEvents() override;
+
 private:
+    // The save prompt, with the window's keys until it is answered.
+    std::optional<std::string> promptText(const std::string& prompt, Voice* voice);
     void handle(const SDL_Event& event);
     void queueKey(const SDL_KeyboardEvent& key);
     void repeatHeldCtrl();

@@ -56,8 +56,7 @@ std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow
     game.setSpeechRate(options.speechRate);
     host->attach(game);
     try {
-        game.start();
-        while (!host->ended()) host->processEvents();
+        runSession(game, *host);
     } catch (const WindowClosed&) {
     }
     return 0;

@@ -14,6 +14,7 @@
 
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
+#include "host/EventSource.h"
 #include "host/KeyQueue.h"
 #include "host/windows/GdiPicture.h"
 #include "host/windows/windowsCues.h"
@@ -23,7 +24,7 @@ namespace sonarch::windows {
 // Thrown out of whatever the game is doing when the player closes the window.
 struct WindowClosed {};
 
-class WindowsHost final : public FrontEnd {
+class WindowsHost final : public FrontEnd, public EventSource {
 public:
     // speech: the name of the voice to use (--speech).
     // Throws std::runtime_error when no window can be made.
@@ -33,7 +34,7 @@ public:
     WindowsHost& operator=(const WindowsHost&) = delete;
 
     void attach(GameSession& game) { game_ = &game; }
-    bool ended() const { return ended_; }
+    bool ended() const override { return ended_; }
 
     std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
@@ -41,13 +42,15 @@ public:
     Canvas& canvas() override { return picture_; }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void processEvents() override;
-    std::optional<std::string> promptText(const std::string& prompt, Voice* voice) override;
+    void askText(const std::string& prompt, Voice* voice) override { keys_.answerPrompt(promptText(prompt, voice)); }
     void endProgram() override { ended_ = true; }
+    void processEvents() override;
     // Called only while the player has the sounds on (F11).
     void playCue(Cue cue) override { cues_.play(cue); }
 
 private:
+    // The save dialog, modal over the window until it is answered.
+    std::optional<std::string> promptText(const std::string& prompt, Voice* voice);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
     bool queueKey(UINT message, WPARAM virtualKey);

@@ -27,8 +27,7 @@ int runInteractive(const RunOptions& options) {
         game.setSpeechRate(options.speechRate);
         host.attach(game);
         try {
-            game.start();
-            while (!host.ended()) host.processEvents();
+            runSession(game, host);
         } catch (const windows::WindowClosed&) {
         }
     } catch (const std::runtime_error& error) {

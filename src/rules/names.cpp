@@ -1,12 +1,11 @@
 // Computer player names: one draw for the list, then one for the entry.
 // A name in both lists is twice as likely as the others; that is the game's
 // way and is kept.
-#include "files/names.h"
+#include "rules/names.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "game/Form1.h"
 
 namespace sonarch {
 
@@ -174,7 +173,7 @@ int drawFrom(double u, int count) {
 
 const NameList& nameList(int which) { return which == 2 ? secondList : firstList; }
 
-std::string Form1::pickName() {
+std::string pickName(RandomSource& random) {
     const int list = drawFrom(random.next(), 2);
     const int entry = drawFrom(random.next(), namesPerList);
     return std::string(nameList(list)[entry - 1]);

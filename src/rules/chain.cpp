@@ -3,14 +3,14 @@
 // inside a grown group reaches no more than the group, so it never needs a
 // group of its own. When many starts reach into one another (long one-way
 // runs), the strongly connected groups are found once instead.
-#include "game/chainSearch.h"
-
-#include "game/chain.h"
+#include "rules/chain.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 namespace sonarch {
 
@@ -41,8 +41,8 @@ void add(Zones& to, int zone) {
 // leads to. Linear in the links instead of a search from every zone.
 class StrongGroups {
 public:
-    StrongGroups(const Form1& game, int player) : game_(game), player_(player) {
-        zones_ = std::clamp(game.zoneCount, 0, maxZones);
+    StrongGroups(const Board& board, int player) : board_(board), player_(player) {
+        zones_ = std::clamp(board.zoneCount(), 0, maxZones);
     }
 
     int largest() {
@@ -61,13 +61,13 @@ private:
         return n;
     }
 
-    bool owns(int zone) const { return zone >= 1 && zone <= zones_ && game_.zoneOwner[zone] == player_; }
+    bool owns(int zone) const { return zone >= 1 && zone <= zones_ && board_.zoneOwner[static_cast<std::size_t>(zone)] == player_; }
 
     template <typename Step>
     void eachOwnNeighbour(int zone, Step step) const {
-        const int linksOut = std::clamp(game_.linkCount[zone], 0, maxLinks);
+        const int linksOut = std::clamp(board_.linkCount(zone), 0, maxLinks);
         for (int k = 1; k <= linksOut; ++k) {
-            const int neighbour = game_.links[zone][k];
+            const int neighbour = board_.links(zone, k);
             if (owns(neighbour)) step(neighbour);
         }
     }
@@ -106,7 +106,7 @@ private:
         best_ = std::max(best_, count(reached));
     }
 
-    const Form1& game_;
+    const Board& board_;
     int player_;
     int zones_ = 0;
     int visited_ = 0;
@@ -121,41 +121,33 @@ private:
     std::array<Zones, maxZones + 1> reaches_;
 };
 
-// The links of the map as a set of zones per zone. A zone's set is made
-// again whenever its links differ from those it was made from, checked only
-// for the zones a search goes through: comparing every zone's links on
-// every call would cost more than most searches. One per thread, so that
-// games on several threads each keep their own.
+// The links of the map as a set of zones per zone, made once for each map:
+// a board's map never changes, so the sets stay good while it is the same
+// map. One per thread, so that games on several threads each keep their own.
 class LinkSets {
 public:
-    // Zones above the map's lead nowhere, so a new number of zones starts over.
-    void forZones(int zones) {
-        if (zones == zones_) return;
-        zones_ = zones;
-        linkCount_.fill(-1);
-    }
-
-    const Zones& from(const Form1& game, int zone) {
-        const auto z = static_cast<std::size_t>(zone);
-        if (linkCount_[z] != game.linkCount[z] || links_[z] != game.links[z]) remake(game, zone);
-        return out_[z];
+    const Zones& from(const Board& board, int zone) {
+        if (board.map != map_) remake(board);
+        return out_[static_cast<std::size_t>(zone)];
     }
 
 private:
-    void remake(const Form1& game, int zone) {
-        const auto z = static_cast<std::size_t>(zone);
-        linkCount_[z] = game.linkCount[z];
-        links_[z] = game.links[z];
-        out_[z] = Zones{};
-        for (int k = 1; k <= std::clamp(game.linkCount[z], 0, maxLinks); ++k) {
-            const int to = game.links[z][static_cast<std::size_t>(k)];
-            if (to >= 1 && to <= zones_) add(out_[z], to);
+    void remake(const Board& board) {
+        // Held, so that no other map can come to the same address meanwhile.
+        map_ = board.map;
+        const int zones = std::clamp(board.zoneCount(), 0, maxZones);
+        for (int z = 0; z <= maxZones; ++z) {
+            Zones& out = out_[static_cast<std::size_t>(z)];
+            out = Zones{};
+            if (z < 1 || z > zones) continue;
+            for (int k = 1; k <= std::clamp(board.linkCount(z), 0, maxLinks); ++k) {
+                const int to = board.links(z, k);
+                if (to >= 1 && to <= zones) add(out, to);
+            }
         }
     }
 
-    int zones_ = -1;
-    ZoneTable<int> linkCount_{};
-    ZoneTable<std::array<int, maxLinks + 1>> links_{};
+    std::shared_ptr<const MapRecord> map_;
     std::array<Zones, maxZones + 1> out_{};
 };
 
@@ -163,9 +155,9 @@ thread_local LinkSets linkSets;
 
 // The zones the player owns. Eight zones at a time into one byte keeps the
 // comparisons independent of each other: this runs on every call.
-Zones ownedBy(const Form1& game, int player, int zones) {
+Zones ownedBy(const Board& board, int player, int zones) {
     Zones owned{};
-    const int* owner = game.zoneOwner.data();
+    const int* owner = board.zoneOwner.data();
     int z = 1;
     for (; z + 7 <= zones; z += 8) {
         const unsigned eight = unsigned(owner[z] == player) | unsigned(owner[z + 1] == player) << 1 |
@@ -182,7 +174,7 @@ Zones ownedBy(const Form1& game, int player, int zones) {
 }
 
 // The own zones start reaches, grown a ring at a time; returns their number.
-int grow(const Form1& game, LinkSets& sets, const Zones& owned, int start, Zones& reached) {
+int grow(const Board& board, LinkSets& sets, const Zones& owned, int start, Zones& reached) {
     reached = Zones{};
     add(reached, start);
     Zones ring = reached;
@@ -190,7 +182,7 @@ int grow(const Form1& game, LinkSets& sets, const Zones& owned, int start, Zones
         Zones next{};
         for (std::size_t w = 0; w < ring.size(); ++w) {
             for (std::uint64_t bits = ring[w]; bits != 0; bits &= bits - 1) {
-                const Zones& out = sets.from(game, static_cast<int>(w * 64) + std::countr_zero(bits));
+                const Zones& out = sets.from(board, static_cast<int>(w * 64) + std::countr_zero(bits));
                 for (std::size_t v = 0; v < next.size(); ++v) next[v] |= out[v];
             }
         }
@@ -206,32 +198,61 @@ int grow(const Form1& game, LinkSets& sets, const Zones& owned, int start, Zones
 
 }  // namespace
 
-int largestReachByStrongGroups(const Form1& game, int player) {
-    return StrongGroups(game, player).largest();
+int largestReachByStrongGroups(const Board& board, int player) {
+    return StrongGroups(board, player).largest();
 }
 
-int largestChain(const Form1& game, int player) {
-    const int zones = std::clamp(game.zoneCount, 0, maxZones);
-    const Zones owned = ownedBy(game, player, zones);
+int largestChain(const Board& board, int player) {
+    const int zones = std::clamp(board.zoneCount(), 0, maxZones);
+    const Zones owned = ownedBy(board, player, zones);
     int total = 0;
     for (std::uint64_t word : owned) total += std::popcount(word);
     if (total == 0) return 0;
-    linkSets.forZones(zones);
 
     Zones candidates = owned;
     int best = 0;
     int grown = 0;
     while (!isEmpty(candidates)) {
         Zones reached;
-        const int size = grow(game, linkSets, owned, lowest(candidates), reached);
+        const int size = grow(board, linkSets, owned, lowest(candidates), reached);
         best = std::max(best, size);
         if (best == total) break;
         for (std::size_t w = 0; w < candidates.size(); ++w) candidates[w] &= ~reached[w];
         // Starts whose groups keep overlapping: the strong groups are linear.
         grown += size;
-        if (grown > 4 * total) return largestReachByStrongGroups(game, player);
+        if (grown > 4 * total) return largestReachByStrongGroups(board, player);
     }
     return best;
+}
+
+void calcChain(Board& board, int index, Outcomes& out) {
+    if (index < 0 || index > maxPlayerSlots) return;
+    const int player = index;
+    const int best = largestChain(board, player);
+    board.chain[static_cast<std::size_t>(player)] = best;
+
+    // A player who never held a starting zone cannot have lost it.
+    if (best != 0 || board.hasStarted[static_cast<std::size_t>(player)] == 0) return;
+
+    if (player == board.humanPlayer) {
+        out.push_back({.kind = Outcome::Kind::HumanDefeated, .player = player});
+        board.humanPlayer = 0;
+        board.gameOver = true;
+        return;
+    }
+    std::string& name = board.playerName[static_cast<std::size_t>(player)];
+    out.push_back({.kind = Outcome::Kind::PlayerOut, .player = player, .name = name});
+    name.clear();
+    int playersOut = 0;
+    for (int other = 1; other <= std::min(board.playerCount, maxPlayerSlots); ++other)
+        if (!board.inGame(other)) ++playersOut;
+    // The human's name is never emptied, so with a human seat this counts
+    // the computer players; without one, the game ends with one seat left.
+    if (playersOut >= board.playerCount - 1) {
+        out.push_back({.kind = Outcome::Kind::GameWon, .player = player});
+        board.humanPlayer = 0;
+        board.gameOver = true;
+    }
 }
 
 }  // namespace sonarch

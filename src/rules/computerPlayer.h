@@ -1,0 +1,48 @@
+// The computer player: what it chooses to do next on a board, apart from
+// carrying it out, so that a turn can be told move by move with a pause
+// after each, or played straight through in a simulation.
+#pragma once
+
+#include "rules/Board.h"
+#include "rules/Outcome.h"
+#include "rules/RandomSource.h"
+
+namespace sonarch {
+
+struct ComputerMove {
+    enum class Kind {
+        Claim,          // take zone as the starting zone
+        CountStarted,   // nothing is left to claim: start on the zones held
+        Attack,         // attack zone from `from`
+        Place,          // place the points as `placed` says
+        Done,           // the turn is over
+    };
+    Kind kind = Kind::Done;
+    int from = 0;
+    int zone = 0;
+    ZoneTable<int> placed{};  // Place: the points each zone receives
+};
+
+// Where a turn stands between moves: the attacks sweep the player's zones in
+// number order, each along its own links, and sweep again while a sweep
+// conquers something.
+struct ComputerTurn {
+    int zone = 1;
+    int link = 1;
+    bool conquered = false;
+    bool placed = false;
+};
+
+// The next move of the player whose turn it is. Draws from the random
+// source exactly as the turn has always drawn: the zones of a claim, a
+// percentage for each target not plainly weaker, a zone for each point.
+ComputerMove chooseComputerMove(const Board& board, ComputerTurn& turn, RandomSource& random);
+
+// Carries the move out; an attack throws its dice here.
+void playComputerMove(Board& board, const ComputerMove& move, ComputerTurn& turn, RandomSource& random,
+                      Outcomes& out);
+
+// Plays the whole turn of the player whose turn it is, without a pause.
+void runAI(Board& board, RandomSource& random, Outcomes& out);
+
+}  // namespace sonarch

@@ -1,0 +1,66 @@
+#include "rules/placing.h"
+
+#include <algorithm>
+
+#include "rules/chain.h"
+
+namespace sonarch {
+
+namespace {
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+}  // namespace
+
+Refusal claimRefusal(const Board& board, int zone) {
+    return board.zoneOwner[at(zone)] != 0 ? Refusal::ZoneOwned : Refusal::None;
+}
+
+void claimStart(Board& board, int player, int zone, Outcomes& out) {
+    const bool computer = board.isComputer[at(player)] != 0;
+    board.zoneOwner[at(zone)] = player;
+    board.zoneArmy[at(zone)] = computer ? 2 : 1;
+    out.push_back({.kind = Outcome::Kind::StartClaimed, .player = player, .zone = zone,
+                   .army = board.zoneArmy[at(zone)]});
+    if (computer) {
+        board.chain[at(player)] = 1;
+    } else {
+        board.placingPoints = 1;
+        board.choosingStart = 0;
+        addIncome(board, player, out);
+    }
+    board.hasStarted[at(player)] = 1;
+}
+
+Refusal placingRefusal(const Board& board, int player, int zone) {
+    if (board.zoneOwner[at(zone)] != player) return Refusal::NotYours;
+    if (board.zoneArmy[at(zone)] >= maxArmy) return Refusal::ArmyFull;
+    if (board.isComputer[at(player)] == 0 && board.points[at(player)] <= 0) return Refusal::NoPointsLeft;
+    return Refusal::None;
+}
+
+void placePoint(Board& board, int player, int zone, Outcomes& out) {
+    ++board.zoneArmy[at(zone)];
+    if (board.isComputer[at(player)] != 0) return;
+    --board.points[at(player)];
+    out.push_back({.kind = Outcome::Kind::PointPlaced, .player = player, .zone = zone,
+                   .army = board.zoneArmy[at(zone)], .points = board.points[at(player)]});
+}
+
+void addIncome(Board& board, int player, Outcomes& out) {
+    calcChain(board, player, out);
+    int& points = board.points[at(player)];
+    points = std::min(points + board.chain[at(player)], maxHeldPoints);
+}
+
+void openPlacing(Board& board, Outcomes& out) {
+    board.placingPoints = 1;
+    addIncome(board, board.humanPlayer, out);
+}
+
+int placingRoom(const Board& board, int player) {
+    int room = 0;
+    for (int zone = 1; zone <= std::min(board.zoneCount(), maxZones); ++zone)
+        if (board.zoneOwner[at(zone)] == player) room += std::max(0, maxArmy - board.zoneArmy[at(zone)]);
+    return room;
+}
+
+}  // namespace sonarch

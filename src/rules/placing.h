@@ -1,0 +1,35 @@
+// Claiming a starting zone, the income of a turn and placing points: the
+// same rules for the human's keys and the computer player.
+#pragma once
+
+#include "rules/Board.h"
+#include "rules/Outcome.h"
+
+namespace sonarch {
+
+// Why player cannot claim zone as its starting zone (None when it can).
+Refusal claimRefusal(const Board& board, int zone);
+
+// The starting claim: the human's zone starts with 1 army and the placing
+// phase opens with the turn's income; a computer player's with 2 and a
+// chain of 1.
+void claimStart(Board& board, int player, int zone, Outcomes& out);
+
+// Why player cannot place an army on zone (None when it can). The human
+// also needs points left; a computer player places what its chain gives.
+Refusal placingRefusal(const Board& board, int player, int zone);
+
+// One army more on zone; the human pays a point for it.
+void placePoint(Board& board, int player, int zone, Outcomes& out);
+
+// The turn's income: the chain worked out afresh and added to the points
+// held, which never go above maxHeldPoints.
+void addIncome(Board& board, int player, Outcomes& out);
+
+// Ends the human's attack phase: placing opens with the turn's income.
+void openPlacing(Board& board, Outcomes& out);
+
+// The room for placed armies in player's zones: maxArmy less each army.
+int placingRoom(const Board& board, int player);
+
+}  // namespace sonarch
