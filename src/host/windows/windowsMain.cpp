@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     default: break;
     }
     // A mistyped folder is told, not made, as on Linux.
-    const DWORD attributes = options.dataDir.empty() ? 0 : GetFileAttributesW(widen(options.dataDir).c_str());
+    const DWORD attributes = options.dataDir.empty() ? 0 : GetFileAttributesW(windows::widen(options.dataDir).c_str());
     if (!options.dataDir.empty() &&
         (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))) {
         std::cerr << "sonarch: the folder given with --data-dir does not exist: " << harmless(options.dataDir)
