@@ -101,9 +101,18 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& wh
 }
 
 namespace {
+#ifdef __EMSCRIPTEN__
+// In the browser a save reaches lasting storage when the page stores that
+// one file (BrowserStorage). The system's fsync there would write the whole
+// folder back, dropping the saves another tab has made since this one opened.
+int flushToDisk(int) { return 0; }
+#else
+int flushToDisk(int fd) { return ::fsync(fd); }
+#endif
+
 SystemCalls calls{
     [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
-    ::write, ::fsync, ::close, ::rename, ::unlink,
+    ::write, flushToDisk, ::close, ::rename, ::unlink,
 };
 
 // The reason of the call that just failed; a call that failed without
