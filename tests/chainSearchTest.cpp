@@ -57,7 +57,7 @@ TEST(ChainSearch, AgreesWithASearchFromEveryZoneOnRandomBoards) {
             Outcomes out;
             calcChain(s.form.board, p, out);
             const int expected = chainBySearchFromEveryZone(s.form, p);
-            ASSERT_EQ(s.form.board.chain[p], expected) << "board " << board << " player " << p;
+            ASSERT_EQ(chainNow(s.form.board, p), expected) << "board " << board << " player " << p;
             ASSERT_EQ(largestReachByStrongGroups(s.form.board, p), expected) << "board " << board;
         }
     }

@@ -171,7 +171,7 @@ private:
     // The turn cycle, a move at a time.
     void computerMove();
     void tellTurnBegins(const Outcome& outcome);
-    void tellComputerMove(const ComputerMove& move);
+    void tellComputerMove();
     // Tells who was put out and whether the game ended, in the order the
     // wording gives; false when the game is over.
     bool tellGameEnders(const Outcomes& outcomes);

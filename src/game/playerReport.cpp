@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/Form1.h"
+#include "rules/chain.h"
 
 namespace sonarch {
 
@@ -13,7 +14,7 @@ void Form1::checkPlayer(const int& index) {
         if (board.zoneOwner[zone] == index) ++controlled;
     }
     // An out player's name is empty, so its sentence begins with the blank.
-    addMessage(board.playerName[index] + " has chain of " + std::to_string(board.chain[index]) +
+    addMessage(board.playerName[index] + " has chain of " + std::to_string(chainNow(board, index)) +
                " and total of " + std::to_string(controlled) + " controlled zones.");
 }
 

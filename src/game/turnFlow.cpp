@@ -33,11 +33,11 @@ void Form1::computerMove() {
     }
     outcomes_.clear();
     playComputerMove(board, move, computerTurn_, random, outcomes_);
-    tellComputerMove(move);
+    tellComputerMove();
     tellThen(&Form1::computerMove);
 }
 
-void Form1::tellComputerMove(const ComputerMove& move) {
+void Form1::tellComputerMove() {
     const bool consequencesFirst = !words().battleBeforeItsConsequences();
     if (consequencesFirst && !tellGameEnders(outcomes_)) return;
     for (const Outcome& outcome : outcomes_) {
@@ -52,7 +52,7 @@ void Form1::tellComputerMove(const ComputerMove& move) {
                 tellCue(Cue::ZoneLost);
             break;
         case Outcome::Kind::ComputerPlaced:
-            tellMessage(words().computerPlaced(board, outcome.player, move.placed));
+            tellMessage(words().computerPlaced(board, outcome.player, computerTurn_.placed));
             break;
         default: continue;
         }

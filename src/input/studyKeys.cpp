@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/Form1.h"
+#include "rules/chain.h"
 #include "rules/combat.h"
 #include "input/keyCodes.h"
 #include "input/zoneWords.h"
@@ -38,7 +39,7 @@ std::string humanStanding(const Form1& f) {
     const bool placing = f.board.placingPoints == 1 && f.board.turnPlayer == h;
     return turnAndPhase(f) + std::to_string(zonesHeld(f, h)) + " of " +
            counted(f.board.zoneCount(), "zone", "zones") + ", " + counted(armies, "army", "armies") +
-           ", chain " + std::to_string(f.board.chain[h]) + ", " +
+           ", chain " + std::to_string(chainNow(f.board, h)) + ", " +
            counted(f.board.points[h], "point", "points") + (placing ? " to place." : " stored.");
 }
 

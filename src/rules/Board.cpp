@@ -13,13 +13,20 @@ int Board::zonesHeldBy(int player) const {
     return held;
 }
 
+bool Board::holdsAnyZone(int player) const {
+    const int zones = zoneCount();
+    for (int z = 1; z <= zones; ++z)
+        if (zoneOwner[static_cast<std::size_t>(z)] == player) return true;
+    return false;
+}
+
 bool Board::operator==(const Board& other) const {
     return (map == other.map || *map == *other.map) && playerCount == other.playerCount &&
            humanPlayer == other.humanPlayer && turnPlayer == other.turnPlayer &&
            choosingStart == other.choosingStart && placingPoints == other.placingPoints &&
            attackFrom == other.attackFrom && gameOver == other.gameOver && zoneOwner == other.zoneOwner &&
            zoneArmy == other.zoneArmy && playerName == other.playerName && isComputer == other.isComputer &&
-           hasStarted == other.hasStarted && points == other.points && chain == other.chain;
+           hasStarted == other.hasStarted && points == other.points;
 }
 
 }  // namespace sonarch

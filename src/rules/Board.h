@@ -57,7 +57,13 @@ struct Board {
     PlayerTable<int> isComputer{};
     PlayerTable<int> hasStarted{};
     PlayerTable<int> points{};  // the human's points still to place
-    PlayerTable<int> chain{};   // as last worked out
+    // The chains as last worked out. A rule that changes a player's zones
+    // marks the player in chainStale rather than working the chain out at
+    // once: most changes are followed by others before anyone asks, and a
+    // chain follows from the owners alone. chainNow gives the chain as it
+    // stands.
+    PlayerTable<int> chain{};
+    unsigned chainStale = 0;  // bit p for player p
 
     int zoneCount() const { return map->zoneCount; }
     const std::string& mapName() const { return map->mapName; }
@@ -69,8 +75,10 @@ struct Board {
     bool isPlayer(int player) const { return player >= 1 && player <= playerCount; }
     bool inGame(int player) const { return !playerName[static_cast<std::size_t>(player)].empty(); }
     int zonesHeldBy(int player) const;
+    bool holdsAnyZone(int player) const;
 
-    // Maps are compared by what they hold, not by where they are kept.
+    // Maps are compared by what they hold, not by where they are kept; the
+    // chains are not compared, as they follow from the owners.
     bool operator==(const Board& other) const;
 };
 

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
-#include <random>
+
+#include "rules/MersenneTwister.h"
 
 namespace sonarch {
 
@@ -23,11 +24,7 @@ public:
     }
 
     double next() {
-        if (!fixed_.empty()) {
-            const double u = fixed_.front();
-            fixed_.pop_front();
-            return u;
-        }
+        if (!fixed_.empty()) return takeFixed();
         // 53 random bits make every double of the grid equally likely and
         // the same on every platform, unlike the standard distributions.
         return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
@@ -35,14 +32,40 @@ public:
 
     // floor(u x count) + 1, one number u per draw: a die, a zone, a percentage.
     int drawWhole(int count) {
-        const int drawn = static_cast<int>(std::floor(next() * count)) + 1;
-        return std::min(drawn, std::max(count, 1));
+        if (fixed_.empty() && count > 0 && count <= 128) {
+            // The same number in whole-number arithmetic: u x count is
+            // bits x count / 2^53 with bits the generator's top 53 bits.
+            // Only when the double product would round up across a whole
+            // number (the remainder within 128 of 2^53) could the two
+            // differ; then the double is worked out as it always was. (Up to
+            // 128 the double's rounding is within 64 / 2^53.)
+            const std::uint64_t bits = generator_() >> 11;
+            const std::uint64_t scaled = bits * static_cast<std::uint64_t>(count);
+            constexpr std::uint64_t below = (std::uint64_t{1} << 53) - 1;
+            if ((scaled & below) < below - 127) return static_cast<int>(scaled >> 53) + 1;
+            return wholeOf(static_cast<double>(bits) * 0x1.0p-53, count);
+        }
+        return wholeOf(next(), count);
     }
     int throwDie() { return drawWhole(6); }
     int drawPercentage() { return drawWhole(100); }
 
 private:
-    std::mt19937_64 generator_{0};
+    double takeFixed() {
+        const double u = fixed_.front();
+        fixed_.pop_front();
+        return u;
+    }
+
+    // The product is never negative, so cutting it to a whole number is
+    // its floor; one rounded up to count itself still names the last one.
+    static int wholeOf(double u, int count) {
+        const double product = u * count;
+        const int drawn = (product > 0 ? static_cast<int>(product) : 0) + 1;
+        return drawn <= count ? drawn : (count > 0 ? count : 1);
+    }
+
+    MersenneTwister generator_{0};
     std::deque<double> fixed_;
     std::optional<std::uint64_t> pinned_;
 };

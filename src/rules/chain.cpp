@@ -19,6 +19,16 @@ namespace {
 // A set of zones as bits: zone z is bit z % 64 of word z / 64.
 using Zones = std::array<std::uint64_t, (maxZones + 64) / 64>;
 
+// The bits set in a word, added up in place. Without an instruction of its
+// own for this (which the oldest 64-bit processors lack, so the game's
+// build does not ask for it) std::popcount is a call into the runtime.
+int bitsIn(std::uint64_t word) {
+    word -= (word >> 1) & 0x5555555555555555ULL;
+    word = (word & 0x3333333333333333ULL) + ((word >> 2) & 0x3333333333333333ULL);
+    word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((word * 0x0101010101010101ULL) >> 56);
+}
+
 bool isEmpty(const Zones& zones) {
     for (std::uint64_t word : zones)
         if (word != 0) return false;
@@ -57,7 +67,7 @@ private:
     }
     static int count(const Zones& zones) {
         int n = 0;
-        for (std::uint64_t word : zones) n += std::popcount(word);
+        for (std::uint64_t word : zones) n += bitsIn(word);
         return n;
     }
 
@@ -192,7 +202,7 @@ int grow(const Board& board, LinkSets& sets, const Zones& owned, int start, Zone
         }
     }
     int size = 0;
-    for (std::uint64_t word : reached) size += std::popcount(word);
+    for (std::uint64_t word : reached) size += bitsIn(word);
     return size;
 }
 
@@ -206,7 +216,7 @@ int largestChain(const Board& board, int player) {
     const int zones = std::clamp(board.zoneCount(), 0, maxZones);
     const Zones owned = ownedBy(board, player, zones);
     int total = 0;
-    for (std::uint64_t word : owned) total += std::popcount(word);
+    for (std::uint64_t word : owned) total += bitsIn(word);
     if (total == 0) return 0;
 
     Zones candidates = owned;
@@ -225,14 +235,32 @@ int largestChain(const Board& board, int player) {
     return best;
 }
 
+int chainNow(const Board& board, int player) {
+    if (player < 0 || player > maxPlayerSlots) return 0;
+    if ((board.chainStale >> player & 1U) != 0) return largestChain(board, player);
+    return board.chain[static_cast<std::size_t>(player)];
+}
+
+int settleChain(Board& board, int player) {
+    if (player < 0 || player > maxPlayerSlots) return 0;
+    board.chain[static_cast<std::size_t>(player)] = chainNow(board, player);
+    board.chainStale &= ~(1U << player);
+    return board.chain[static_cast<std::size_t>(player)];
+}
+
 void calcChain(Board& board, int index, Outcomes& out) {
     if (index < 0 || index > maxPlayerSlots) return;
     const int player = index;
-    const int best = largestChain(board, player);
-    board.chain[static_cast<std::size_t>(player)] = best;
+    // Only a player with no zone has a chain of 0, and only then can it be out.
+    if (board.holdsAnyZone(player)) {
+        board.chainStale |= 1U << player;
+        return;
+    }
+    board.chain[static_cast<std::size_t>(player)] = 0;
+    board.chainStale &= ~(1U << player);
 
     // A player who never held a starting zone cannot have lost it.
-    if (best != 0 || board.hasStarted[static_cast<std::size_t>(player)] == 0) return;
+    if (board.hasStarted[static_cast<std::size_t>(player)] == 0) return;
 
     if (player == board.humanPlayer) {
         out.push_back({.kind = Outcome::Kind::HumanDefeated, .player = player});

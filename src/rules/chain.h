@@ -8,12 +8,24 @@
 
 namespace sonarch {
 
-// Works out chain(index); a started player left with no zone is out: the
-// human's defeat ends the game, and so does the last other seat going out.
+// After a change of player index's zones: a started player left with no
+// zone is out, the human's defeat ends the game, and so does the last
+// other seat going out. Otherwise the chain is marked to be worked out
+// again when next asked for.
 void calcChain(Board& board, int index, Outcomes& out);
+
+// After a change of the zones of a player who has just taken a zone, and so
+// cannot be out: the chain is worked out again when next asked for.
+inline void chainChanged(Board& board, int player) { board.chainStale |= 1U << player; }
 
 // The chain as a plain number, without putting anyone out.
 int largestChain(const Board& board, int player);
+
+// The player's chain as the board stands: worked out afresh when the
+// player's zones have changed since it was last, else as last worked out.
+int chainNow(const Board& board, int player);
+// The same, kept on the board.
+int settleChain(Board& board, int player);
 
 // The same number found by gathering what each strongly connected group
 // reaches: linear in the links on every board, the search's fallback.

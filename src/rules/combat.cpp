@@ -53,7 +53,7 @@ void attackRoll(Board& board, int temp1, int temp2, int& roll1, int& roll2, Rand
         roll2 = 0;
         out.push_back({.kind = Outcome::Kind::ZoneTaken, .player = attacker, .zone = temp2, .from = temp1,
                        .army = army[target]});
-        calcChain(board, attacker, out);
+        chainChanged(board, attacker);
         return;
     }
 
@@ -77,7 +77,7 @@ void attackRoll(Board& board, int temp1, int temp2, int& roll1, int& roll2, Rand
         out.push_back({.kind = Outcome::Kind::BattleWon, .player = attacker, .zone = temp2, .from = temp1,
                        .defender = defender, .roll1 = roll1, .roll2 = roll2, .army = survivors,
                        .name = defenderName});
-        calcChain(board, attacker, out);
+        chainChanged(board, attacker);
         calcChain(board, defender, out);
         army[target] = survivors;
     } else {

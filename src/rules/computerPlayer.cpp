@@ -7,6 +7,7 @@
 #include "rules/computerPlayer.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "rules/chain.h"
 #include "rules/combat.h"
@@ -20,7 +21,8 @@ std::size_t at(int index) { return static_cast<std::size_t>(index); }
 int zonesOf(const Board& board) { return std::min(board.zoneCount(), maxZones); }
 
 bool anyZoneUnclaimed(const Board& board) {
-    for (int zone = 1; zone <= zonesOf(board); ++zone)
+    const int zones = zonesOf(board);
+    for (int zone = 1; zone <= zones; ++zone)
         if (board.zoneOwner[at(zone)] == 0) return true;
     return false;
 }
@@ -34,49 +36,90 @@ bool decidesToAttack(RandomSource& random, int attackers, int target) {
     return drawn > 20 * (target - attackers) + 50;
 }
 
+// The first zone from `from` on that the sweep has to look at; past the
+// map when there is none.
+int nextInSweep(const ComputerTurn& turn, int from) {
+    for (int word = from / 64; word < 2; ++word) {
+        std::uint64_t bits = turn.sweeping[at(word)];
+        if (word == from / 64) bits &= ~std::uint64_t{0} << (from % 64);
+        if (bits != 0) return word * 64 + std::countr_zero(bits);
+    }
+    return maxZones + 1;
+}
+
 // The next attack of the sweep from where the turn stands, or false when
-// the sweep has gone through every zone.
+// the sweep has gone through every zone. The place in the sweep is kept in
+// locals while it runs: the turn is written back only when it stops.
 bool nextAttack(const Board& board, int player, ComputerTurn& turn, RandomSource& random, ComputerMove& move) {
     const int zones = zonesOf(board);
-    for (; turn.zone <= zones; ++turn.zone, turn.link = 1) {
-        const int zone = turn.zone;
-        if (board.zoneOwner[at(zone)] != player || board.zoneArmy[at(zone)] <= 1) continue;
+    const int* owner = board.zoneOwner.data();
+    const int* army = board.zoneArmy.data();
+    if (!turn.sweepBegun) {
+        turn.sweepBegun = true;
+        // Without a branch a zone: which zones are the player's is no
+        // pattern a processor can guess.
+        std::array<std::uint64_t, 2> sweeping{};
+        for (int zone = 1; zone <= zones; ++zone) {
+            const auto attacks = static_cast<std::uint64_t>((owner[zone] == player) & (army[zone] > 1));
+            sweeping[at(zone / 64)] |= attacks << (zone % 64);
+        }
+        turn.sweeping = sweeping;
+    }
+    int zone = nextInSweep(turn, turn.zone);
+    // The links of the zone the sweep stopped at go on from where it stopped.
+    int link = zone == turn.zone ? turn.link : 1;
+    for (; zone <= zones; zone = nextInSweep(turn, zone + 1), link = 1) {
+        if (owner[zone] != player || army[zone] <= 1) continue;
         const int linksOut = std::clamp(board.linkCount(zone), 0, maxLinks);
-        for (; turn.link <= linksOut; ++turn.link) {
-            const int target = board.links(zone, turn.link);
+        const LinkTable& linksOf = board.map->links[at(zone)];
+        for (; link <= linksOut; ++link) {
+            const int target = linksOf[at(link)];
             if (target < 1 || target > zones) continue;
-            if (board.zoneOwner[at(target)] == player) continue;
+            if (owner[target] == player) continue;
             // Every attack leaves its zone with 1: it has nothing more to
             // attack with, and must draw nothing for the links after.
-            if (board.zoneArmy[at(zone)] <= 1) break;
-            if (!decidesToAttack(random, board.zoneArmy[at(zone)], board.zoneArmy[at(target)])) continue;
-            ++turn.link;
+            if (army[zone] <= 1) break;
+            if (!decidesToAttack(random, army[zone], army[target])) continue;
+            turn.zone = zone;
+            turn.link = link + 1;
             move = {.kind = ComputerMove::Kind::Attack, .from = zone, .zone = target};
             return true;
         }
     }
+    turn.zone = zones + 1;
+    turn.link = 1;
     return false;
 }
 
-ComputerMove placing(const Board& board, int player, RandomSource& random) {
-    ComputerMove move{.kind = ComputerMove::Kind::Place};
+ComputerMove placing(const Board& board, int player, ComputerTurn& turn, RandomSource& random) {
+    turn.placed = ZoneTable<int>{};
+    const int zones = zonesOf(board);
+    // Which zones can take a point now: the player's below the maximum army.
+    ZoneTable<bool> open{};
+    int room = 0;
+    for (int zone = 1; zone <= zones; ++zone) {
+        open[at(zone)] = takesArmy(board, player, zone);
+        if (board.zoneOwner[at(zone)] == player) room += std::max(0, maxArmy - board.zoneArmy[at(zone)]);
+    }
     // Points not placed are lost; there is no store between turns.
-    const int toPlace = std::min(placingRoom(board, player), board.chain[at(player)]);
+    const int toPlace = std::min(room, chainNow(board, player));
     for (int point = 1; point <= toPlace; ++point) {
-        // Room is left while a point is, so a zone below the maximum exists.
+        // Room is left while a point is, so an open zone exists.
         int zone = 0;
         do {
-            zone = random.drawWhole(zonesOf(board));
-        } while (board.zoneOwner[at(zone)] != player || board.zoneArmy[at(zone)] + move.placed[at(zone)] >= maxArmy);
-        ++move.placed[at(zone)];
+            zone = random.drawWhole(zones);
+        } while (!open[at(zone)]);
+        ++turn.placed[at(zone)];
+        open[at(zone)] = board.zoneArmy[at(zone)] + turn.placed[at(zone)] < maxArmy;
     }
-    return move;
+    return {.kind = ComputerMove::Kind::Place};
 }
+
 }  // namespace
 
 ComputerMove chooseComputerMove(const Board& board, ComputerTurn& turn, RandomSource& random) {
     const int player = board.turnPlayer;
-    if (board.gameOver || player < 1 || player > maxPlayerSlots || !board.inGame(player) || turn.placed)
+    if (board.gameOver || player < 1 || player > maxPlayerSlots || !board.inGame(player) || turn.done)
         return {};
     if (board.hasStarted[at(player)] == 0) {
         // Every zone owned (a loaded game forgets who has started): there is
@@ -93,10 +136,12 @@ ComputerMove chooseComputerMove(const Board& board, ComputerTurn& turn, RandomSo
     // player, so the attacks end.
     while (!nextAttack(board, player, turn, random, move)) {
         if (!turn.conquered) {
-            turn.placed = true;
-            return placing(board, player, random);
+            turn.done = true;
+            return placing(board, player, turn, random);
         }
-        turn = ComputerTurn{};
+        turn.zone = 1;
+        turn.link = 1;
+        turn.conquered = false;
     }
     return move;
 }
@@ -108,7 +153,7 @@ void playComputerMove(Board& board, const ComputerMove& move, ComputerTurn& turn
     case ComputerMove::Kind::Claim:
         claimStart(board, player, move.zone, out);
         // The starting claim is the whole of the first turn.
-        turn.placed = true;
+        turn.done = true;
         break;
     case ComputerMove::Kind::CountStarted:
         board.hasStarted[at(player)] = 1;
@@ -119,14 +164,22 @@ void playComputerMove(Board& board, const ComputerMove& move, ComputerTurn& turn
         const int formerOwner = board.zoneOwner[at(move.zone)];
         int roll1 = 0, roll2 = 0;
         attackRoll(board, move.from, move.zone, roll1, roll2, random, out);
-        if (board.zoneOwner[at(move.zone)] != formerOwner) turn.conquered = true;
+        turn.sweeping[at(move.from / 64)] &= ~(std::uint64_t{1} << (move.from % 64));
+        if (board.zoneOwner[at(move.zone)] != formerOwner) {
+            turn.conquered = true;
+            // A zone taken further on in the sweep attacks in this sweep too.
+            if (board.zoneArmy[at(move.zone)] > 1)
+                turn.sweeping[at(move.zone / 64)] |= std::uint64_t{1} << (move.zone % 64);
+        }
         break;
     }
     case ComputerMove::Kind::Place: {
         int zonesPlaced = 0;
-        for (int zone = 1; zone <= zonesOf(board); ++zone) {
-            for (int point = 0; point < move.placed[at(zone)]; ++point) placePoint(board, player, zone, out);
-            if (move.placed[at(zone)] > 0) ++zonesPlaced;
+        const int zones = zonesOf(board);
+        // The choice has placed each point by the placing rules already.
+        for (int zone = 1; zone <= zones; ++zone) {
+            board.zoneArmy[at(zone)] += turn.placed[at(zone)];
+            zonesPlaced += turn.placed[at(zone)] > 0 ? 1 : 0;
         }
         out.push_back({.kind = Outcome::Kind::ComputerPlaced, .player = player, .army = zonesPlaced});
         break;

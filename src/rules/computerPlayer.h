@@ -3,6 +3,9 @@
 // after each, or played straight through in a simulation.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "rules/Board.h"
 #include "rules/Outcome.h"
 #include "rules/RandomSource.h"
@@ -14,13 +17,12 @@ struct ComputerMove {
         Claim,          // take zone as the starting zone
         CountStarted,   // nothing is left to claim: start on the zones held
         Attack,         // attack zone from `from`
-        Place,          // place the points as `placed` says
+        Place,          // place the points as the turn's `placed` says
         Done,           // the turn is over
     };
     Kind kind = Kind::Done;
     int from = 0;
     int zone = 0;
-    ZoneTable<int> placed{};  // Place: the points each zone receives
 };
 
 // Where a turn stands between moves: the attacks sweep the player's zones in
@@ -30,7 +32,13 @@ struct ComputerTurn {
     int zone = 1;
     int link = 1;
     bool conquered = false;
-    bool placed = false;
+    bool done = false;
+    // The player's zones that can attack (an army above 1), found when the
+    // first sweep begins and kept since: an attack leaves its zone with 1,
+    // and a zone taken joins with the army that moved in.
+    std::array<std::uint64_t, 2> sweeping{};
+    bool sweepBegun = false;
+    ZoneTable<int> placed{};  // the points each zone receives in the placing
 };
 
 // The next move of the player whose turn it is. Draws from the random

@@ -19,6 +19,7 @@ void startGame(Board& board, std::shared_ptr<const MapRecord> map, int playerCou
     board.attackFrom = 0;
     board.choosingStart = 1;
     board.gameOver = false;
+    board.chainStale = 0;
     for (int z = 1; z <= board.zoneCount(); ++z) {
         board.zoneOwner[static_cast<std::size_t>(z)] = 0;
         board.zoneArmy[static_cast<std::size_t>(z)] = 0;

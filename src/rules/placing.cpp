@@ -22,6 +22,7 @@ void claimStart(Board& board, int player, int zone, Outcomes& out) {
                    .army = board.zoneArmy[at(zone)]});
     if (computer) {
         board.chain[at(player)] = 1;
+        board.chainStale &= ~(1U << player);
     } else {
         board.placingPoints = 1;
         board.choosingStart = 0;
@@ -31,8 +32,8 @@ void claimStart(Board& board, int player, int zone, Outcomes& out) {
 }
 
 Refusal placingRefusal(const Board& board, int player, int zone) {
-    if (board.zoneOwner[at(zone)] != player) return Refusal::NotYours;
-    if (board.zoneArmy[at(zone)] >= maxArmy) return Refusal::ArmyFull;
+    if (!takesArmy(board, player, zone))
+        return board.zoneOwner[at(zone)] != player ? Refusal::NotYours : Refusal::ArmyFull;
     if (board.isComputer[at(player)] == 0 && board.points[at(player)] <= 0) return Refusal::NoPointsLeft;
     return Refusal::None;
 }
@@ -48,19 +49,12 @@ void placePoint(Board& board, int player, int zone, Outcomes& out) {
 void addIncome(Board& board, int player, Outcomes& out) {
     calcChain(board, player, out);
     int& points = board.points[at(player)];
-    points = std::min(points + board.chain[at(player)], maxHeldPoints);
+    points = std::min(points + settleChain(board, player), maxHeldPoints);
 }
 
 void openPlacing(Board& board, Outcomes& out) {
     board.placingPoints = 1;
     addIncome(board, board.humanPlayer, out);
-}
-
-int placingRoom(const Board& board, int player) {
-    int room = 0;
-    for (int zone = 1; zone <= std::min(board.zoneCount(), maxZones); ++zone)
-        if (board.zoneOwner[at(zone)] == player) room += std::max(0, maxArmy - board.zoneArmy[at(zone)]);
-    return room;
 }
 
 }  // namespace sonarch

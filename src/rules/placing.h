@@ -15,6 +15,14 @@ Refusal claimRefusal(const Board& board, int zone);
 // chain of 1.
 void claimStart(Board& board, int player, int zone, Outcomes& out);
 
+// Whether zone takes one more army placed by player: its own, below the
+// maximum. Written without a branch: the computer player asks it of every
+// zone each turn.
+inline bool takesArmy(const Board& board, int player, int zone) {
+    const auto z = static_cast<std::size_t>(zone);
+    return (board.zoneOwner[z] == player) & (board.zoneArmy[z] < maxArmy);
+}
+
 // Why player cannot place an army on zone (None when it can). The human
 // also needs points left; a computer player places what its chain gives.
 Refusal placingRefusal(const Board& board, int player, int zone);
@@ -28,8 +36,5 @@ void addIncome(Board& board, int player, Outcomes& out);
 
 // Ends the human's attack phase: placing opens with the turn's income.
 void openPlacing(Board& board, Outcomes& out);
-
-// The room for placed armies in player's zones: maxArmy less each army.
-int placingRoom(const Board& board, int player);
 
 }  // namespace sonarch

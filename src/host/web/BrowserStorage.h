@@ -1,7 +1,7 @@
 // The browser's platform: the page's file system, in which Maps/ holds the
 // bundled and the added maps and Saves/ lies in the browser's lasting
-// storage. A save counts only once the browser has kept it; only the file
-// saved is written there, so saves from other tabs stay.
+// storage. Only the file saved is written there, so saves that other tabs
+// have made meanwhile stay.
 #pragma once
 
 #include <string>

@@ -1,6 +1,5 @@
 #include "host/web/WebHost.h"
 
-#include <cstdlib>
 #include <vector>
 
 #include "host/speech/cueTones.h"
@@ -60,47 +59,30 @@ void WebHost::stopTimer() {
     pageStopTimer();
 }
 
-void WebHost::processEvents() {
-    if (keys_.deliverOne(*game_)) return;
-    pageWaitForEvent();
-    // Events are taken up to the first key, so that a tick never overtakes
-    // a key that came before it.
-    while (!ended_ && keys_.empty()) {
-        const int event = pageTakeEvent();
-        if (event == 0) break;
-        take(event);
-    }
-    if (!ended_) keys_.deliverOne(*game_);
-}
-
 void WebHost::take(int event) {
-    const KeyStroke stroke{lowBitsOf(event), shiftOf(event)};
+    if (ended_ || game_ == nullptr) return;
+    const short code = lowBitsOf(event);
     switch (kindOf(event)) {
-    case KeyDown: keys_.press(stroke); break;
-    case KeyUp: keys_.release(stroke); break;
+    case KeyDown: game_->keyDown(code, shiftOf(event)); break;
+    case KeyUp: game_->keyUp(code, shiftOf(event)); break;
     case Tick:
-        if (stroke.code == (timerRound_ & 0x7fff)) game_->tick();
+        if (code == (timerRound_ & 0x7fff)) game_->tick();
         break;
     default: break;
     }
 }
 
+void WebHost::answer(const char* text) {
+    if (ended_ || game_ == nullptr) return;
+    game_->textEntered(text ? std::optional<std::string>(text) : std::nullopt);
+}
+
 // The screen reader reads the dialog's field as the player types; the
 // game's voice has said the question already.
-void WebHost::askText(const std::string& prompt, Voice*) {
-    char* answer = pageAskText(prompt.c_str());
-    if (!answer) {
-        keys_.answerPrompt(std::nullopt);
-        return;
-    }
-    std::string text = answer;
-    std::free(answer);
-    keys_.answerPrompt(text);
-}
+void WebHost::askText(const std::string& prompt, Voice*) { pageAskText(prompt.c_str()); }
 
 void WebHost::endProgram() {
     ended_ = true;
-    keys_.clear();
     pageEnded();
 }
 

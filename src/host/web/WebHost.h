@@ -1,8 +1,9 @@
 // The browser's front end: the page turns the keyboard into the game's key
 // events, speaks through the player's screen reader or the browser's voice,
-// shows the caption in the title and draws the board on a canvas. The game
-// waits for the page's events without blocking it: a pause suspends the
-// game until a key or the tick arrives.
+// shows the caption in the title and draws the board on a canvas. The page
+// owns the loop: each of its events (a key, the pause timer's tick, the save
+// dialog's answer) is handed to the game as it comes, and the game returns
+// at once, so the page never waits on it.
 #pragma once
 
 #include <memory>
@@ -11,14 +12,17 @@
 
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
-#include "host/KeyQueue.h"
 
 namespace sonarch::web {
 
 class WebHost final : public FrontEnd, private Canvas {
 public:
     void attach(GameSession& game) { game_ = &game; }
-    bool ended() const { return ended_; }
+
+    // A key or the timer's tick, as the page packs it.
+    void take(int event);
+    // The save dialog's text; null when it was cancelled.
+    void answer(const char* text);
 
     std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
@@ -27,7 +31,6 @@ public:
     void playCue(Cue cue) override;
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void processEvents();
     void askText(const std::string& prompt, Voice* voice) override;
     void endProgram() override;
 
@@ -39,11 +42,8 @@ private:
     void fontSize(int points) override;
     void write(const std::string& text) override;
 
-    void take(int event);
-
     GameSession* game_ = nullptr;
-    KeyQueue keys_;
-    // Tells a tick of a stopped timer, still queued, from the current one.
+    // Tells a tick of a stopped timer, still on its way, from the current one.
     int timerRound_ = 0;
     bool ended_ = false;
 };

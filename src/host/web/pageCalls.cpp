@@ -26,25 +26,7 @@ EM_JS(void, pageWrite, (const char* text), { sonarchPage.board.write(UTF8ToStrin
 
 EM_JS(void, pageStartTimer, (int milliseconds, int round), { sonarchPage.events.startTimer(milliseconds, round); });
 EM_JS(void, pageStopTimer, (), { sonarchPage.events.stopTimer(); });
-EM_ASYNC_JS(void, waitForEvent, (), { await sonarchPage.events.arrival(); });
-EM_JS(int, pageTakeEvent, (), { return sonarchPage.events.take(); });
-
-EM_ASYNC_JS(char*, askText, (const char* prompt), {
-    const answer = await sonarchPage.askText(UTF8ToString(prompt));
-    if (answer === null) return 0;
-    const size = lengthBytesUTF8(answer) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(answer, copy, size);
-    return copy;
-});
-EM_ASYNC_JS(int, storeFile, (const char* path), {
-    return (await sonarchPage.storage.store(UTF8ToString(path))) ? 1 : 0;
-});
+EM_JS(void, pageAskText, (const char* prompt), { sonarchPage.askText(UTF8ToString(prompt)); });
+EM_JS(void, pageStoreFile, (const char* path), { sonarchPage.storeFile(UTF8ToString(path)); });
 EM_JS(void, pageEnded, (), { sonarchPage.ended(); });
 EM_JS(double, pageSeed, (), { return sonarchPage.seed(); });
-
-// The waiting calls are wrapped, since other files cannot declare them by
-// their own names.
-void pageWaitForEvent() { waitForEvent(); }
-char* pageAskText(const char* prompt) { return askText(prompt); }
-bool pageStoreFile(const char* path) { return storeFile(path) != 0; }

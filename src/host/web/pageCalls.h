@@ -1,7 +1,7 @@
 // The page's side of the browser host: each call goes to the page's script
 // (page/*.js), which owns the document, the browser's voice and storage.
-// Those marked as waiting suspend the game, not the page, until the page
-// answers; the page keeps handling its events meanwhile.
+// None of them waits: what the page answers later (a key, the timer's tick,
+// the save dialog's text) comes back as an event of its own.
 #pragma once
 
 extern "C" {
@@ -25,19 +25,15 @@ void pageTextPosition(int x, int y);
 void pageFontSize(int points);
 void pageWrite(const char* text);
 
-// Events: keys and the pause timer's tick, queued by the page.
+// The pause timer: its tick comes back as an event with the round.
 void pageStartTimer(int milliseconds, int round);
 void pageStopTimer();
-int pageTakeEvent();       // the next queued event, packed; 0 when none
+// Opens the save dialog; its text comes back through sonarchTextEntered.
+void pageAskText(const char* prompt);
+// Copies the file at path, a save, into the browser's lasting storage, and
+// nothing else; the page tells the player if the browser refuses.
+void pageStoreFile(const char* path);
 void pageEnded();
 // The seed the page's address asks for, or -1.
 double pageSeed();
 }
-
-// Waiting: until at least one event is queued.
-void pageWaitForEvent();
-// Waiting: the save dialog; the typed text (malloc'd) or null when cancelled.
-char* pageAskText(const char* prompt);
-// Waiting: copies the file at path, a save, into the browser's lasting
-// storage, and nothing else; false when the browser refused.
-bool pageStoreFile(const char* path);

@@ -1,6 +1,8 @@
-// The page's program: one game for the life of the page. The page calls
+// The page's program: one game for the life of the page. main starts it and
+// returns; the runtime stays, and the page hands the game its events
+// through sonarchEvent and sonarchTextEntered. The page calls
 // sonarchVirtualKey for every key, to know whether the game has a code for
-// it, before it queues the key for the game.
+// it, before it hands the key over.
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
@@ -16,15 +18,21 @@ extern "C" EMSCRIPTEN_KEEPALIVE int sonarchVirtualKey(const char* code, const ch
     return sonarch::web::pageKeyCode(code, key).value_or(0);
 }
 
+namespace {
+sonarch::web::WebHost page;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void sonarchEvent(int packed) { page.take(packed); }
+
+extern "C" EMSCRIPTEN_KEEPALIVE void sonarchTextEntered(const char* text) { page.answer(text); }
+
 int main() {
     using namespace sonarch;
     RandomSetup random;
     if (const double asked = pageSeed(); asked >= 0) random.seed = static_cast<std::uint64_t>(asked);
     static web::BrowserStorage storage;
-    static web::WebHost page;
     static GameSession game(storage, page, random);
     page.attach(game);
     game.start();
-    while (!page.ended()) page.processEvents();
     return 0;
 }

@@ -1,47 +1,77 @@
-// The queue of events the game takes: key presses, key releases and the
-// pause timer's tick. The game waits on arrival() whenever it has nothing
-// to do, so a pause sleeps until a key or its tick instead of spinning.
+// The game's events: key presses, key releases, the pause timer's tick and
+// the save dialog's answer. Each is handed to the game as it comes, in the
+// order it came; the game answers at once and never waits, so a pause is
+// only a timer here and the page stays free between events. Events that
+// come before the game has started, or while it is handling one, wait
+// their turn.
 'use strict';
 
 const sonarchEvents = (() => {
   const KEY_DOWN = 1, KEY_UP = 2, TICK = 3;
   const queue = [];
-  let wake = null;
+  let game = null;
+  let handing = false;
   let timer = null;
+  let asking = false;
   let open = true;
 
-  function push(packed) {
-    if (!open) return;
-    queue.push(packed);
-    if (wake) {
-      const resume = wake;
-      wake = null;
-      resume();
+  function handOver() {
+    if (!game || handing) return;
+    handing = true;
+    try {
+      while (open && queue.length) queue.shift()(game);
+    } finally {
+      handing = false;
     }
   }
 
+  function push(call) {
+    if (!open) return;
+    queue.push(call);
+    handOver();
+  }
+
+  function event(packed) {
+    push((module) => module._sonarchEvent(packed));
+  }
+
   return {
+    // The game has started and takes events from now on.
+    start(module) {
+      game = module;
+      handOver();
+    },
     key(down, code, shift) {
-      push(((down ? KEY_DOWN : KEY_UP) << 24) | (shift << 16) | code);
+      event(((down ? KEY_DOWN : KEY_UP) << 24) | (shift << 16) | code);
     },
     startTimer(milliseconds, round) {
       clearTimeout(timer);
-      timer = setTimeout(() => { timer = null; push((TICK << 24) | round); }, milliseconds);
+      timer = setTimeout(() => { timer = null; event((TICK << 24) | round); }, milliseconds);
     },
     stopTimer() {
       clearTimeout(timer);
       timer = null;
     },
-    arrival() {
-      return queue.length ? Promise.resolve() : new Promise((resolve) => { wake = resolve; });
+    // The save dialog is open until answer() brings its text (null: cancelled).
+    asked() { asking = true; },
+    answer(text) {
+      asking = false;
+      push((module) => {
+        if (text === null) {
+          module._sonarchTextEntered(0);
+          return;
+        }
+        const size = module.lengthBytesUTF8(text) + 1;
+        const copy = module._malloc(size);
+        module.stringToUTF8(text, copy, size);
+        module._sonarchTextEntered(copy);
+        module._free(copy);
+      });
     },
-    take() {
-      return queue.length ? queue.shift() : 0;
-    },
-    // The game has taken every event and waits for a key, with or without
-    // a pause running. Also what the page's tests wait for.
-    waitingForKey() { return wake !== null && queue.length === 0 && timer === null; },
-    pausing() { return wake !== null && queue.length === 0 && timer !== null; },
+    // The game has had every event and waits for a key, with no pause
+    // running and no dialog open. Also what the page's tests wait for.
+    waitingForKey() { return open && game !== null && queue.length === 0 && timer === null && !asking; },
+    pausing() { return open && game !== null && queue.length === 0 && timer !== null; },
     // After the game has ended no further event reaches it.
     close() {
       open = false;

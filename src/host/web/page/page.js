@@ -42,7 +42,20 @@
     board: sonarchBoard,
     events: sonarchEvents,
     storage: sonarchStorage,
-    askText: (prompt) => sonarchDialog.ask(prompt),
+    askText(prompt) {
+      sonarchEvents.asked();
+      sonarchDialog.ask(prompt).then((answer) => sonarchEvents.answer(answer));
+    },
+    // The game has written a save; the browser keeps it in the background.
+    storeFile(path) {
+      sonarchStorage.store(path).then((kept) => {
+        if (kept) return;
+        const sentence = 'The browser would not keep the saved game in its storage.';
+        sonarchVoice.speak(sentence);
+        addToLog(sentence);
+        tell(sentence);
+      });
+    },
     ended() {
       running = false;
       sonarchEvents.close();
@@ -99,6 +112,8 @@
       area.removeAttribute('aria-busy');
       area.focus();
     },
+    // The game has started (main has returned): its events may come in.
+    postRun: [() => sonarchEvents.start(window.Module)],
     onAbort(what) {
       running = false;
       tell(`The game stopped with an error: ${what}. Reload the page to start again.`);
@@ -107,8 +122,7 @@
     printErr: (text) => console.error(text),
   };
 
-  // Called directly rather than through ccall, which would answer with a
-  // promise in a game that can wait.
+  // Called directly: a plain call with two strings in the game's memory.
   function virtualKey(code, key) {
     const game = window.Module;
     const copies = [code, key].map((text) => {

@@ -89,9 +89,8 @@ Board boardOf(SaveRecord r, const Board& before) {
         const int owner = board.zoneOwner[static_cast<std::size_t>(z)];
         if (owner != 0) board.hasStarted[static_cast<std::size_t>(owner)] = 1;
     }
-    // Nor does it hold the chains, which reports quote and a computer
-    // player's income pays out.
-    for (int p = 1; p <= board.playerCount; ++p) board.chain[static_cast<std::size_t>(p)] = largestChain(board, p);
+    // Nor does it hold the chains: they are worked out when first asked for.
+    board.chainStale = ~0U;
     return board;
 }
 
