@@ -49,13 +49,6 @@ std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames, c
     return session;
 }
 
-Lines messagesOnly(const Lines& said) {
-    Lines kept;
-    for (const std::string& line : said)
-        if (line.rfind("msg: ", 0) == 0) kept.push_back(line);
-    return kept;
-}
-
 double percentageOf(int value) {
     if (value < 1 || value > 100) throw std::invalid_argument("no such draw");
     return (value - 0.5) / 100;

@@ -33,9 +33,6 @@ std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames,
                                 const std::vector<BoardZone>& zones,
                                 std::vector<double> fixedRandom = {});
 
-// The sentences recorded in the history ("msg: " lines), without the rest.
-Lines messagesOnly(const Lines& said);
-
 // The number u that draws the percentage value as floor(u x 100) + 1.
 double percentageOf(int value);
 // The number u that throws the die value as floor(u x 6) + 1.
