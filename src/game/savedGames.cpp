@@ -143,6 +143,7 @@ void Form1::loadGame(const std::string& saveName) {
     board = boardOf(std::move(record), board);
     cursorZone = 1;
     linkCursor = 1;
+    jumpedTo = 0;
     gameLoadFailed = false;
     sayIt("Game Loaded!");
 }

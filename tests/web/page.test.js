@@ -125,6 +125,24 @@ test('a map added from disk is in the map list from the next visit', async () =>
   assert.equal(await h.press(page, 'Enter'), 'How many computer players would you like? The max is 0.');
 });
 
+test('the sounds chosen are kept for the next visit, and Backspace erases in a search', async () => {
+  let page = await h.openGame(browser, server);
+  // The apostrophe stands in for F11.
+  await page.keyboard.press('Quote');
+  await h.settle(page);
+  assert.equal(await h.spoken(page), 'Sounds off.');
+  page = await h.openGame(browser, server);
+  await page.keyboard.press('Quote');
+  await h.settle(page);
+  assert.equal(await h.spoken(page), 'Sounds on.');
+  await newGame(page, 2);
+  assert.equal(await h.press(page, 'F'), 'Find a zone: type the start of its name.');
+  assert.equal(await h.press(page, 'N'), 'Northeast Corner: unclaimed. 1 of 2 matches.');
+  await page.keyboard.press('Backspace');
+  await h.settle(page);
+  assert.equal(await h.spoken(page), 'Find a zone: type the start of its name.');
+});
+
 // Two tabs of the game open at once, one importing a save while the other
 // saves a game: each file is kept, where writing the whole folder back from
 // one tab would drop what the other had saved meanwhile.

@@ -1,6 +1,6 @@
-// Saved games and added maps in the browser's storage (IndexedDB through the
-// game's file system), so that they outlast the page. The game sees them as
-// the files of its Saves and Maps folders. Saves leave and come back as the
+// Saved games, added maps and the player's settings in the browser's storage
+// (IndexedDB through the game's file system), so that they outlast the page.
+// The game sees them as the files of its Saves and Maps folders. Saves leave and come back as the
 // same .snr files as on the desktop, byte for byte.
 'use strict';
 
@@ -8,6 +8,7 @@ const sonarchStorage = (() => {
   const SAVES = '/sonarch/Saves';
   const MAPS = '/sonarch/Maps';
   const ADDED_MAPS = '/addedMaps';
+  const SETTINGS = '/sonarch/Settings';
   let fs = null;
   let idbfs = null;
   let askedToPersist = false;
@@ -21,7 +22,8 @@ const sonarchStorage = (() => {
   // or not at all. Writing the whole folder back would drop whatever
   // another tab of the game has saved since this one opened.
   function keep(path) {
-    const folder = path.startsWith(`${SAVES}/`) ? SAVES : ADDED_MAPS;
+    const folder = [SAVES, ADDED_MAPS, SETTINGS].find((mount) => path.startsWith(`${mount}/`));
+    if (!folder) return Promise.resolve(false);
     return new Promise((resolve) => {
       idbfs.getDB(folder, (error, db) => {
         if (error) { resolve(false); return; }
@@ -66,6 +68,8 @@ const sonarchStorage = (() => {
       fs.mount(module.IDBFS, {}, SAVES);
       fs.mkdirTree(ADDED_MAPS);
       fs.mount(module.IDBFS, {}, ADDED_MAPS);
+      fs.mkdirTree(SETTINGS);
+      fs.mount(module.IDBFS, {}, SETTINGS);
       module.addRunDependency('storage');
       populate().then(() => {
         fs.mkdirTree(MAPS);
