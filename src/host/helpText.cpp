@@ -22,6 +22,8 @@ std::string helpText(const std::string& folders) {
            "  --check-map FILE tell what makes the map in FILE hard or impossible to play\n"
            "  --simulate N FILE  play N games with a computer player on every seat and\n"
            "                   tell how often each starting zone wins (--players K, --seed S)\n"
+           "  --make-map FILE  write a new map of 30 zones to FILE (--zones N, 4 to 100;\n"
+           "                   --seed S gives the same map again)\n"
            "  --help           show this help\n"
            "  --version        show the version\n"
            "\n" +

@@ -1,8 +1,9 @@
-// The names of the files a save is written into before it is renamed over
-// the saved game. Each save makes its own, so two programs saving the same
-// game at once never write into one file; the pattern is the game's alone,
-// so the leftovers of a save that was killed can be told apart from anything
-// the player keeps in the Saves folder. Shared by the disks of every system.
+// The names of the files a save (or a made map, or the settings) is written
+// into before it is moved to its own name. Each write makes its own, so two
+// programs saving the same game at once never write into one file; the
+// pattern is the game's alone, so the leftovers of a save that was killed
+// can be told apart from anything the player keeps in the Saves folder.
+// Shared by the disks of every system.
 #pragma once
 
 #include <atomic>

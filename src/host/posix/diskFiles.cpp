@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <chrono>
 #include <cstring>
@@ -112,7 +113,7 @@ int flushToDisk(int fd) { return ::fsync(fd); }
 
 SystemCalls calls{
     [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
-    ::write, flushToDisk, ::close, ::rename, ::unlink,
+    ::write, flushToDisk, ::close, ::rename, ::unlink, ::link,
 };
 
 // The reason of the call that just failed; a call that failed without
@@ -135,39 +136,25 @@ int writeAll(int fd, const std::string& contents) {
     }
     return 0;
 }
-}  // namespace
 
-SystemCalls& systemCalls() { return calls; }
-
-namespace {
-// A new file of the game's temporary pattern in folder, made for this save
-// alone: created exclusively, so neither a link nor a pipe planted under the
-// name is ever opened. The descriptor, or -1 with errno set.
-int openTemporary(const fs::path& folder, fs::path& temporary) {
-    for (int tries = 0; tries < 100; ++tries) {
+// Writes contents beside target into a new file of the game's temporary
+// pattern made for this write alone, flushed to the disk: 0, or the reason
+// with temporary left empty when nothing was created. The file is created
+// exclusively, so neither a link nor a pipe planted under its name is ever
+// opened, and two programs writing at once never share one.
+int writeTemporary(const fs::path& target, const std::string& contents, fs::path& temporary) {
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         const auto clock = std::chrono::steady_clock::now().time_since_epoch().count();
-        temporary = folder / temporarySaveName(temporarySaveNumber(static_cast<std::uint64_t>(::getpid()),
-                                                                   static_cast<std::uint64_t>(clock)));
+        temporary = target.parent_path() / temporarySaveName(temporarySaveNumber(
+                                               static_cast<std::uint64_t>(::getpid()), static_cast<std::uint64_t>(clock)));
         errno = 0;
-        const int fd = calls.open(temporary.c_str(),
-                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        fd = calls.open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (fd < 0 && errno != EEXIST) break;
     }
-    return -1;
-}
-}  // namespace
-
-bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
-    // Written into a temporary file of its own beside the target, flushed to
-    // the disk and then renamed over it, so a failure at any point leaves the
-    // earlier file whole and no half-written one under the player's name, and
-    // of two programs saving at once the last rename wins with a whole game.
-    const fs::path target(path);
-    fs::path temporary;
-    const int fd = openTemporary(target.parent_path(), temporary);
     if (fd < 0) {
-        whyNot = std::strerror(lastError());
-        return false;
+        temporary.clear();
+        return lastError();
     }
     int failure = writeAll(fd, contents);
     errno = 0;
@@ -176,12 +163,52 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
     // The descriptor is closed whatever happened before; a failed close can
     // still mean that the written data did not reach the disk.
     if (calls.close(fd) != 0 && failure == 0) failure = lastError();
+    return failure;
+}
+
+bool failed(int failure, const fs::path& temporary, std::string& whyNot) {
+    whyNot = std::strerror(failure);
+    if (!temporary.empty()) calls.unlink(temporary.c_str());
+    return false;
+}
+}  // namespace
+
+SystemCalls& systemCalls() { return calls; }
+
+bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    // Renamed over the target only once whole on the disk, so a failure at
+    // any point leaves the earlier file whole and no half-written one under
+    // the player's name, and of two programs saving at once the last rename
+    // wins with a whole game.
+    const fs::path target(path);
+    fs::path temporary;
+    int failure = writeTemporary(target, contents, temporary);
     errno = 0;
     if (failure == 0 && calls.rename(temporary.c_str(), target.c_str()) != 0) failure = lastError();
-    if (failure == 0) return true;
-    whyNot = std::strerror(failure);
+    return failure == 0 || failed(failure, temporary, whyNot);
+}
+
+bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    // A second name for the whole file is made only where none is: the
+    // system refuses the link when the name is taken, even by a file made a
+    // moment before by another program.
+    const fs::path target(path);
+    fs::path temporary;
+    int failure = writeTemporary(target, contents, temporary);
+    errno = 0;
+    if (failure == 0 && calls.link(temporary.c_str(), target.c_str()) != 0) failure = lastError();
+    // Some disks (those of cameras and memory sticks) have no links: there
+    // the name is looked at first, which leaves a moment for another program.
+    if (failure == EPERM || failure == ENOTSUP || failure == EOPNOTSUPP || failure == ENOSYS || failure == EMLINK) {
+        std::error_code error;
+        failure = fs::symlink_status(target, error).type() != fs::file_type::not_found ? EEXIST : 0;
+        errno = 0;
+        if (failure == 0 && calls.rename(temporary.c_str(), target.c_str()) != 0) failure = lastError();
+        if (failure == 0) return true;
+    }
+    if (failure != 0) return failed(failure, temporary, whyNot);
     calls.unlink(temporary.c_str());
-    return false;
+    return true;
 }
 
 void removeLeftoverSaves(const std::string& folder) {

@@ -1,7 +1,7 @@
 // The disk services on Windows: the same promises as on Linux, with UTF-16
-// paths, and a save written into a new file of its own and renamed over the
-// earlier one with MoveFileExW after its data is flushed, so that a failure
-// at any point leaves the earlier file whole.
+// paths, and a save replaced (or a map made) with MoveFileExW after its data
+// is written into a new file of its own and flushed, so that a failure at
+// any point leaves the earlier file whole.
 #include "host/windows/windowsDisk.h"
 
 #include <windows.h>
@@ -21,7 +21,7 @@ namespace {
 // Reasons in the words the Linux build uses for the same failures, so that a
 // player hears the same sentence on either system.
 std::string reasonFor(DWORD error) {
-    constexpr std::array<std::pair<DWORD, const char*>, 12> reasons{{
+    constexpr std::array<std::pair<DWORD, const char*>, 14> reasons{{
         {ERROR_FILE_NOT_FOUND, "No such file or directory"},
         {ERROR_PATH_NOT_FOUND, "No such file or directory"},
         {ERROR_ACCESS_DENIED, "Permission denied"},
@@ -34,6 +34,8 @@ std::string reasonFor(DWORD error) {
         {ERROR_FILENAME_EXCED_RANGE, "File name too long"},
         {ERROR_NOT_READY, "No medium found"},
         {ERROR_CRC, "Input/output error"},
+        {ERROR_FILE_EXISTS, "File exists"},
+        {ERROR_ALREADY_EXISTS, "File exists"},
     }};
     for (const auto& [code, reason] : reasons)
         if (code == error) return reason;
@@ -134,26 +136,47 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& wh
 }
 
 namespace {
-// A new file of the game's temporary pattern in folder (which ends in a
-// separator), made for this save alone: CREATE_NEW never opens anything
-// already there, a link included.
-HANDLE createTemporary(const std::string& folder, std::wstring& temporary) {
-    for (int tries = 0; tries < 100; ++tries) {
+// Writes contents beside path into a new file of the game's temporary
+// pattern made for this write alone, flushed to the disk: ERROR_SUCCESS, or
+// the reason with temporary left empty when nothing was created. CREATE_NEW
+// never opens anything already there, a link included, and two programs
+// writing at once never share one file.
+DWORD writeTemporary(const std::string& path, const std::string& contents, std::wstring& temporary) {
+    const std::size_t cut = path.size() - lastPart(path).size();
+    Handle file{INVALID_HANDLE_VALUE};
+    for (int attempt = 0; attempt < 100 && file.h == INVALID_HANDLE_VALUE; ++attempt) {
         LARGE_INTEGER clock;
         QueryPerformanceCounter(&clock);
-        temporary = widen(folder + temporarySaveName(temporarySaveNumber(
-                                       GetCurrentProcessId(), static_cast<std::uint64_t>(clock.QuadPart))));
-        const HANDLE h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        temporary = widen(path.substr(0, cut) + temporarySaveName(temporarySaveNumber(
+                                                    GetCurrentProcessId(), static_cast<std::uint64_t>(clock.QuadPart))));
+        file.h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         const DWORD error = GetLastError();
-        if (h != INVALID_HANDLE_VALUE || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) return h;
+        if (file.h == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
-    SetLastError(ERROR_FILE_EXISTS);
-    return INVALID_HANDLE_VALUE;
+    if (file.h == INVALID_HANDLE_VALUE) {
+        const DWORD failure = GetLastError();
+        temporary.clear();
+        return failure;
+    }
+    DWORD failure = ERROR_SUCCESS;
+    std::size_t done = 0;
+    while (failure == ERROR_SUCCESS && done < contents.size()) {
+        DWORD written = 0;
+        const auto left = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1 << 20));
+        if (!WriteFile(file.h, contents.data() + done, left, &written, nullptr)) {
+            failure = GetLastError();
+        } else if (written == 0) {
+            failure = ERROR_DISK_FULL;
+        }
+        done += written;
+    }
+    if (failure == ERROR_SUCCESS && !FlushFileBuffers(file.h)) failure = GetLastError();
+    return failure;
 }
-}  // namespace
 
-bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+// Writes the file through a temporary one moved into place with flags.
+bool writeThenMove(const std::string& path, const std::string& contents, DWORD moveFlags, std::string& whyNot) {
     if (const char* unfit = unfitName(path)) {
         whyNot = unfit;
         return false;
@@ -165,35 +188,23 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
         return false;
     }
     std::wstring temporary;
-    DWORD failure = ERROR_SUCCESS;
-    {
-        Handle file{createTemporary(path.substr(0, path.size() - lastPart(path).size()), temporary)};
-        if (file.h == INVALID_HANDLE_VALUE) {
-            whyNot = reasonFor(GetLastError());
-            return false;
-        }
-        std::size_t done = 0;
-        while (failure == ERROR_SUCCESS && done < contents.size()) {
-            DWORD written = 0;
-            const auto left = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1 << 20));
-            if (!WriteFile(file.h, contents.data() + done, left, &written, nullptr)) {
-                failure = GetLastError();
-            } else if (written == 0) {
-                failure = ERROR_DISK_FULL;
-            }
-            done += written;
-        }
-        if (failure == ERROR_SUCCESS && !FlushFileBuffers(file.h)) failure = GetLastError();
-    }
-    // Of two programs saving at once, the last rename wins with a whole game.
-    if (failure == ERROR_SUCCESS &&
-        !MoveFileExW(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    DWORD failure = writeTemporary(path, contents, temporary);
+    if (failure == ERROR_SUCCESS && !MoveFileExW(temporary.c_str(), target.c_str(), moveFlags))
         failure = GetLastError();
     if (failure == ERROR_SUCCESS) return true;
     whyNot = reasonFor(failure);
-    DeleteFileW(temporary.c_str());
+    if (!temporary.empty()) DeleteFileW(temporary.c_str());
     return false;
+}
+}  // namespace
+
+bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    return writeThenMove(path, contents, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH, whyNot);
+}
+
+// Without MOVEFILE_REPLACE_EXISTING the move fails when the name is taken.
+bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    return writeThenMove(path, contents, MOVEFILE_WRITE_THROUGH, whyNot);
 }
 
 void removeLeftoverSaves(const std::string& folder) {

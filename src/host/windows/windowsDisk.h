@@ -19,6 +19,8 @@ bool makeFolder(const std::string& folder);
 // game, which only the game writes, never is.
 std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot, bool followLinks);
 bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
+// Writes a new file whole, never over one already there ("File exists").
+bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
 // Removes from folder the temporary files of saves that a program killed in
 // the middle of saving left behind; nothing else.
 void removeLeftoverSaves(const std::string& folder);
