@@ -8,9 +8,9 @@
 namespace sonarch::testing {
 namespace {
 
-const std::string threeValleys =
-    "Three Valleys\r\n3\r\nNorth Valley\r\n1\r\n1\r\nMiddle Valley\r\n2\r\n0\r\n2\r\n"
-    "South Valley\r\n1\r\n1\r\n";
+const std::string fourValleys =
+    "Four Valleys\r\n4\r\nNorth Valley\r\n1\r\n1\r\nMiddle Valley\r\n3\r\n0\r\n2\r\n3\r\n"
+    "South Valley\r\n1\r\n1\r\nEast Valley\r\n1\r\n1\r\n";
 
 class MapLoading : public ::testing::Test {
 protected:
@@ -34,37 +34,40 @@ protected:
     Session s;
 };
 
-TEST_F(MapLoading, TheThreeValleysLoadWithLinksOneHigherThanWritten) {
-    EXPECT_EQ(load(threeValleys), Lines{"say: Game Loaded!"});
+TEST_F(MapLoading, TheFourValleysLoadWithLinksOneHigherThanWritten) {
+    EXPECT_EQ(load(fourValleys), Lines{"say: Game Loaded!"});
     EXPECT_FALSE(s.form.mapLoadFailed);
     MapRecord expected;
-    expected.mapName = "Three Valleys";
-    expected.zoneCount = 3;
-    expected.zoneName = {"", "North Valley", "Middle Valley", "South Valley"};
-    expected.linkCount = {0, 1, 2, 1};
+    expected.mapName = "Four Valleys";
+    expected.zoneCount = 4;
+    expected.zoneName = {"", "North Valley", "Middle Valley", "South Valley", "East Valley"};
+    expected.linkCount = {0, 1, 3, 1, 1};
     expected.links[1] = {0, 2};
-    expected.links[2] = {0, 1, 3};
+    expected.links[2] = {0, 1, 3, 4};
     expected.links[3] = {0, 2};
+    expected.links[4] = {0, 2};
     EXPECT_EQ(pending(), expected);
-    EXPECT_EQ(s.form.maxPlayers, 1);
+    EXPECT_EQ(s.form.maxPlayers, 2);
 }
 
-TEST_F(MapLoading, OtherSpellingsOfTheThreeValleysLoadTheSame) {
-    load(threeValleys);
+TEST_F(MapLoading, OtherSpellingsOfTheFourValleysLoadTheSame) {
+    load(fourValleys);
     const MapRecord plain = pending();
     std::string lf, cr;
-    for (const char c : threeValleys) {
+    for (const char c : fourValleys) {
         if (c != '\r') lf += c;
         if (c != '\n') cr += c;
     }
     const std::vector<std::pair<std::string, std::string>> spellings{
         {"items on one line",
-         "Three Valleys,3\r\nNorth Valley,1,1\r\nMiddle Valley,2,0,2\r\nSouth Valley,1,1\r\n"},
+         "Four Valleys,4\r\nNorth Valley,1,1\r\nMiddle Valley,3,0,2,3\r\nSouth Valley,1,1\r\n"
+         "East Valley,1,1\r\n"},
         {"lone line feeds", lf},
         {"lone carriage returns", cr},
         {"blank lines, and whatever follows the last zone",
-         "Three Valleys\r\n\r\n3\r\nNorth Valley\r\n  \r\n1\r\n1\r\nMiddle Valley\r\n2\r\n0\r\n"
-         "2\r\nSouth Valley\r\n1\r\n1\r\nThis line is not read,\r\nnor this one\r\n"},
+         "Four Valleys\r\n\r\n4\r\nNorth Valley\r\n  \r\n1\r\n1\r\nMiddle Valley\r\n3\r\n0\r\n"
+         "2\r\n3\r\nSouth Valley\r\n1\r\n1\r\nEast Valley,1,1\r\nThis line is not read,\r\n"
+         "nor this one\r\n"},
     };
     for (const auto& [what, text] : spellings) {
         s.form.pendingMap.reset();
@@ -79,8 +82,8 @@ std::string mapOfZones(int zones) {
     return text;
 }
 
-// A game on the three valleys, with the human in North Valley.
-void playThreeValleys(Session& s) {
+// A game on the four valleys, with the human in North Valley.
+void playFourValleys(Session& s) {
     s.form.board.playerCount = 2;
     s.form.menuState = 0;
     s.form.startUsOut();
@@ -137,7 +140,10 @@ const std::vector<BadMap> badMaps{
     {"long map name", repeated("Lost ", 21) + "\r\n2\r\nA,0\r\nB,0\r\n",
      "the map name on line 1 has 104 characters, but a name has at most 100"},
     // The question would offer at most -1 computer players.
-    {"one zone", "Alone\r\n1\r\nA,0\r\n", "it has only 1 zone, too few for you and a computer player"},
+    {"one zone", "Alone\r\n1\r\nA,0\r\n",
+     "it has only 1 zone, too few for you and a computer player: a map needs at least 4"},
+    {"three zones", "Few\r\n3\r\nA,0\r\nB,0\r\nC,0\r\n",
+     "it has only 3 zones, too few for you and a computer player: a map needs at least 4"},
     {"binary",
      std::string("\x7f"
                  "ELF\x02\x01\x01\0\0\0",
@@ -147,8 +153,8 @@ const std::vector<BadMap> badMaps{
 };
 
 TEST_F(MapLoading, EveryBadMapIsRefusedWithOneSentenceAndNothingChanges) {
-    load(threeValleys, "good.map");
-    playThreeValleys(s);
+    load(fourValleys, "good.map");
+    playFourValleys(s);
     load(mapOfZones(12), "waiting.map");
     const std::string before = snapshot(s.form);
     for (const BadMap& bad : badMaps) {
@@ -163,7 +169,7 @@ TEST_F(MapLoading, EveryBadMapIsRefusedWithOneSentenceAndNothingChanges) {
 
 // The size limit of the disk is checked with the saved games.
 TEST_F(MapLoading, AMissingFileIsRefusedByName) {
-    load(threeValleys);
+    load(fourValleys);
     const std::string before = snapshot(s.form);
     EXPECT_EQ(loadFile("Gone Away.map"),
               Lines{"say: The map Gone Away.map cannot be loaded: it does not exist."});

@@ -1,6 +1,7 @@
 // Loading the map chosen in the map list. The map waits in pendingMap until
 // the new game starts, so choosing one while a game runs leaves that game's
 // map as it is, and a refused file changes nothing at all.
+#include <string>
 #include <utility>
 
 #include "files/mapFormat.h"
@@ -17,10 +18,12 @@ void Form1::loadMap() {
         sayIt(mapRefusal(mapPath, whyNot));
         return;
     }
-    // A map on which not even one computer player has a zone would ask for a
-    // number of computer players that no digit can give.
-    if (playersAllowed(record.zoneCount) < 1) {
-        sayIt(mapRefusal(mapPath, "it has only 1 zone, too few for you and a computer player"));
+    // A map without room for a computer player (every player needs two
+    // zones' worth) would ask for a number of computer players that no
+    // digit can give. Saved games of such maps still load.
+    if (playersAllowed(record.zoneCount) < 2) {
+        const std::string zones = std::to_string(record.zoneCount) + (record.zoneCount == 1 ? " zone" : " zones");
+        sayIt(mapRefusal(mapPath, "it has only " + zones + ", too few for you and a computer player: a map needs at least 4"));
         return;
     }
     maxPlayers = playersAllowed(record.zoneCount);

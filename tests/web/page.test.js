@@ -116,13 +116,13 @@ test('the voice chosen in the address is kept for the next visit', async () => {
 test('a map added from disk is in the map list from the next visit', async () => {
   let page = await h.openGame(browser, server);
   const file = require('node:path').join(h.newProfile(), 'Zebra Isles.map');
-  require('node:fs').writeFileSync(file, 'Zebra Isles\n2\nNorth Isle\n1\n1\nSouth Isle\n1\n0\n');
+  require('node:fs').writeFileSync(file, 'Zebra Isles\n4\nNorth Isle\n1\n1\nSouth Isle\n1\n0\nEast Isle\n1\n0\nWest Isle\n1\n0\n');
   await (await page.$('#add-map')).uploadFile(file);
   await page.waitForFunction(() => document.getElementById('page-status').textContent.includes('added'));
   page = await h.openGame(browser, server);
   for (const key of ['Enter', 'Enter', 'Up']) await h.press(page, key);
   assert.equal(await h.press(page, 'Up'), 'Zebra Isles.map');
-  assert.equal(await h.press(page, 'Enter'), 'How many computer players would you like? The max is 0.');
+  assert.equal(await h.press(page, 'Enter'), 'How many computer players would you like? The max is 1.');
 });
 
 test('the sounds chosen are kept for the next visit, and Backspace erases in a search', async () => {
