@@ -1,0 +1,133 @@
+#include "rules/strongPlayer.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "rules/battleOdds.h"
+#include "rules/chain.h"
+#include "rules/strongJudge.h"
+
+namespace sonarch {
+
+namespace {
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+int zonesOf(const Board& board) { return std::clamp(board.zoneCount(), 0, maxZones); }
+
+// A starting zone with room to grow and no rival close: the unclaimed zones
+// two links away count for it, a rival's zone that could reach it within two
+// counts heavily against it.
+int startingZone(const Board& board) {
+    const MapLinks& links = MapLinks::of(board);
+    int best = 0;
+    double bestScore = -std::numeric_limits<double>::infinity();
+    for (int zone = 1; zone <= zonesOf(board); ++zone) {
+        if (board.zoneOwner[at(zone)] != 0) continue;
+        double score = 0;
+        for (const int near : links.from(zone)) {
+            score += board.zoneOwner[at(near)] == 0 ? 1.0 : 0.0;
+            for (const int far : links.from(near))
+                if (far != zone && board.zoneOwner[at(far)] == 0) score += 0.5;
+        }
+        for (const int near : links.into(zone)) {
+            if (board.zoneOwner[at(near)] != 0) score -= 20;
+            for (const int far : links.into(near))
+                if (board.zoneOwner[at(far)] != 0) score -= 5;
+        }
+        if (score > bestScore) bestScore = score, best = zone;
+    }
+    return best;
+}
+
+// The attack worth the most to the player, if any is worth making.
+bool bestAttack(StrongJudge& judge, ComputerMove& move) {
+    const Board& board = judge.board();
+    double best = 0.0;
+    bool found = false;
+    for (int from = 1; from <= zonesOf(board); ++from) {
+        if (!judge.mine(from) || judge.army(from) < 2) continue;
+        for (const int target : judge.links().from(from)) {
+            if (judge.mine(target)) continue;
+            const double worth = judge.attackWorth(from, target);
+            if (worth > best) {
+                best = worth;
+                found = true;
+                move = {.kind = ComputerMove::Kind::Attack, .from = from, .zone = target};
+            }
+        }
+    }
+    return found;
+}
+
+// The best capture a zone of the given army could make next turn, as the
+// board stands: the chance of the battle times what the capture is worth.
+double offence(StrongJudge& judge, int zone, int armyThere) {
+    if (armyThere < 2) return 0;
+    double best = 0;
+    for (const int target : judge.links().from(zone)) {
+        if (judge.mine(target)) continue;
+        const double chance = judge.owner(target) == 0 ? 1.0 : battleOdds(armyThere, judge.army(target)).win;
+        best = std::max(best, chance * judge.captureWorth(target));
+    }
+    return best;
+}
+
+// What one more army on the zone is worth: the losses it saves, and the
+// capture it makes likelier.
+double pointWorth(StrongJudge& judge, int zone, int armyThere) {
+    auto losses = [&](int a) { return judge.threat(zone, a) * judge.stake(zone, a); };
+    return losses(armyThere) - losses(armyThere + 1) +
+           judge.weights().offence * (offence(judge, zone, armyThere + 1) - offence(judge, zone, armyThere));
+}
+
+// Every point to the zone where it is worth the most, one at a time.
+ComputerMove placing(const Board& board, int player, ComputerTurn& turn) {
+    turn.placed = ZoneTable<int>{};
+    StrongJudge judge(board, player);
+    const int zones = zonesOf(board);
+    int room = 0;
+    ZoneTable<double> worth{};
+    for (int zone = 1; zone <= zones; ++zone) {
+        if (!judge.mine(zone)) continue;
+        room += std::max(0, maxArmy - judge.army(zone));
+        if (judge.army(zone) < maxArmy) worth[at(zone)] = pointWorth(judge, zone, judge.army(zone));
+    }
+    const int toPlace = std::min(room, chainNow(board, player));
+    for (int point = 1; point <= toPlace; ++point) {
+        int best = 0;
+        for (int zone = 1; zone <= zones; ++zone) {
+            const int armyThere = judge.army(zone) + turn.placed[at(zone)];
+            if (!judge.mine(zone) || armyThere >= maxArmy) continue;
+            if (best == 0 || worth[at(zone)] > worth[at(best)]) best = zone;
+        }
+        if (best == 0) break;
+        const int armyThere = judge.army(best) + ++turn.placed[at(best)];
+        if (armyThere < maxArmy) worth[at(best)] = pointWorth(judge, best, armyThere);
+    }
+    return {.kind = ComputerMove::Kind::Place};
+}
+
+bool anyZoneUnclaimed(const Board& board) {
+    for (int zone = 1; zone <= zonesOf(board); ++zone)
+        if (board.zoneOwner[at(zone)] == 0) return true;
+    return false;
+}
+}  // namespace
+
+ComputerMove chooseStrongMove(const Board& board, ComputerTurn& turn, RandomSource& random) {
+    (void)random;
+    const int player = board.turnPlayer;
+    if (board.gameOver || player < 1 || player > maxPlayerSlots || !board.inGame(player) || turn.done) return {};
+    if (board.hasStarted[at(player)] == 0) {
+        if (!anyZoneUnclaimed(board)) return {.kind = ComputerMove::Kind::CountStarted};
+        return {.kind = ComputerMove::Kind::Claim, .zone = startingZone(board)};
+    }
+    StrongJudge judge(board, player);
+    ComputerMove move;
+    if (bestAttack(judge, move)) return move;
+    turn.done = true;
+    return placing(board, player, turn);
+}
+
+}  // namespace sonarch
