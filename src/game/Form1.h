@@ -20,6 +20,7 @@
 #include "rules/Outcome.h"
 #include "rules/RandomSource.h"
 #include "rules/computerPlayer.h"
+#include "rules/strength.h"
 #include "wording/Wording.h"
 
 namespace sonarch {
@@ -92,6 +93,10 @@ public:
     // F1 presses just before; any other key starts the help over.
     int helpStep = 0;
     int helpPlace = -1;
+    // The strength F3 sets for the computer players of the next game, and
+    // the strength of the game in progress, fixed when it began or was loaded.
+    Strength computerStrength = Strength::Standard;
+    Strength gameStrength = Strength::Standard;
 
     // ---- operations ----
     void loadMap();
@@ -194,6 +199,7 @@ private:
     void saveOrAskToReplace(const std::string& saveName);
     bool saveExists(const std::string& saveName);
     bool settingKeys(short keyCode, short shift);
+    bool strengthKey(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);
     bool jumpKeys(short keyCode, short shift);
     void helpKey();

@@ -7,6 +7,7 @@
 #include "rules/chain.h"
 #include "rules/combat.h"
 #include "input/keyCodes.h"
+#include "input/strengthWords.h"
 #include "input/zoneWords.h"
 
 namespace sonarch {
@@ -55,6 +56,14 @@ std::string leadingComputer(const Form1& f) {
            counted(most, "zone", "zones") + ".";
 }
 
+// The strength, once one other than the standard is in play or chosen: the
+// standard is the game as it has always been, and S then says no more than
+// it always has.
+std::string strengthNote(const Form1& f) {
+    if (f.gameStrength == Strength::Standard && f.computerStrength == Strength::Standard) return "";
+    return " " + strengthStanding(f.gameStrength, f.computerStrength, true);
+}
+
 // Who holds a zone and its army, from the player's side.
 std::string holding(const Form1& f, int zone) {
     const int owner = f.board.zoneOwner[zone];
@@ -87,7 +96,7 @@ bool Form1::studyKeys(short keyCode, short shift) {
     if (board.humanPlayer == 0) return false;
     const bool plain = shift == 0 || shift == key::ShiftMask;
     if (keyCode == key::S && plain) {
-        sayIt(humanStanding(*this) + leadingComputer(*this));
+        sayIt(humanStanding(*this) + leadingComputer(*this) + strengthNote(*this));
     } else if (keyCode == key::D && plain) {
         sayIt(zoneDescription(*this));
     } else if (keyCode == key::F1 && shift == 0) {

@@ -15,10 +15,12 @@ std::size_t at(int index) { return static_cast<std::size_t>(index); }
 int zonesOf(const Board& board) { return std::clamp(board.zoneCount(), 0, maxZones); }
 
 // A battle only when the dice all but promise it, and one a turn: played
-// more boldly, attacking on its front with the odds merely on its side, this
-// player beats the standard one more often than not.
+// more boldly, attacking with the odds merely on its side and placing on its
+// front, this player beats the standard one more often than not.
 constexpr double surestOdds = 0.95;
 constexpr int battlesATurn = 1;
+// Nor does it mass armies: no zone is raised above this while another has room.
+constexpr int tallestArmy = 6;
 
 // One sweep over the player's zones in number order, from where the turn
 // stands: each takes the first unclaimed zone along its links, or the first
@@ -53,24 +55,30 @@ bool onFront(const Board& board, const MapLinks& links, int player, int zone) {
 }
 
 // Each point on a zone of the front drawn at random, while the front has
-// room; then on any zone with room.
+// room below the cap; then inside; then anywhere up to the maximum.
 ComputerMove placing(const Board& board, int player, ComputerTurn& turn, RandomSource& random) {
     turn.placed = ZoneTable<int>{};
     const MapLinks& links = MapLinks::of(board);
-    std::vector<int> front, rest;
+    std::vector<int> front, inside, tall;
     int room = 0;
     for (int zone = 1; zone <= zonesOf(board); ++zone) {
         if (board.zoneOwner[at(zone)] != player) continue;
-        room += std::max(0, maxArmy - board.zoneArmy[at(zone)]);
-        if (board.zoneArmy[at(zone)] < maxArmy) (onFront(board, links, player, zone) ? front : rest).push_back(zone);
+        const int army = board.zoneArmy[at(zone)];
+        room += std::max(0, maxArmy - army);
+        if (army >= tallestArmy) {
+            if (army < maxArmy) tall.push_back(zone);
+        } else {
+            (onFront(board, links, player, zone) ? front : inside).push_back(zone);
+        }
     }
     const int toPlace = std::min(room, chainNow(board, player));
     for (int point = 1; point <= toPlace; ++point) {
-        std::vector<int>& open = front.empty() ? rest : front;
+        std::vector<int>& open = !front.empty() ? front : !inside.empty() ? inside : tall;
         const auto drawn = at(random.drawWhole(static_cast<int>(open.size())) - 1);
         const int zone = open[drawn];
-        if (board.zoneArmy[at(zone)] + ++turn.placed[at(zone)] >= maxArmy)
-            open.erase(open.begin() + static_cast<std::ptrdiff_t>(drawn));
+        const int army = board.zoneArmy[at(zone)] + ++turn.placed[at(zone)];
+        if (army == tallestArmy && &open != &tall) tall.push_back(zone);
+        if (army == tallestArmy || army == maxArmy) open.erase(open.begin() + static_cast<std::ptrdiff_t>(drawn));
     }
     return {.kind = ComputerMove::Kind::Place};
 }

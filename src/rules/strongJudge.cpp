@@ -29,6 +29,12 @@ StrongJudge::StrongJudge(const Board& board, int player, const StrongWeights& we
     gain_.fill(-1);
     rivalLoss_.fill(-1);
     chain_ = chainNow(work_, player_);
+    // Armies are cheap to a player whose zones have no room for its income:
+    // what it loses in a battle, the next placing fills again.
+    int room = 0;
+    for (int zone = 1; zone <= std::clamp(work_.zoneCount(), 0, maxZones); ++zone)
+        if (mine(zone)) room += std::max(0, maxArmy - army(zone));
+    weights_.army *= std::clamp(double(room) / std::max(1, chain_), 0.1, 1.0);
     int most = -1;
     for (int p = 1; p <= std::min(work_.playerCount, maxPlayerSlots); ++p) {
         if (p == player_ || !work_.inGame(p)) continue;

@@ -73,37 +73,38 @@ double offence(StrongJudge& judge, int zone, int armyThere) {
     return best;
 }
 
-// What one more army on the zone is worth: the losses it saves, and the
-// capture it makes likelier.
-double pointWorth(StrongJudge& judge, int zone, int armyThere) {
+// What raising the zone's army from one number to another is worth: the
+// losses it saves, and the capture it makes likelier.
+double raiseWorth(StrongJudge& judge, int zone, int from, int to) {
     auto losses = [&](int a) { return judge.threat(zone, a) * judge.stake(zone, a); };
-    return losses(armyThere) - losses(armyThere + 1) +
-           judge.weights().offence * (offence(judge, zone, armyThere + 1) - offence(judge, zone, armyThere));
+    return losses(from) - losses(to) + judge.weights().offence * (offence(judge, zone, to) - offence(judge, zone, from));
 }
 
-// Every point to the zone where it is worth the most, one at a time.
+// The points go where they are worth the most each, a few at a time: a zone
+// may need several before it is safe or strong enough to attack, and one
+// point alone would seem wasted on it.
 ComputerMove placing(const Board& board, int player, ComputerTurn& turn) {
     turn.placed = ZoneTable<int>{};
     StrongJudge judge(board, player);
     const int zones = zonesOf(board);
     int room = 0;
-    ZoneTable<double> worth{};
-    for (int zone = 1; zone <= zones; ++zone) {
-        if (!judge.mine(zone)) continue;
-        room += std::max(0, maxArmy - judge.army(zone));
-        if (judge.army(zone) < maxArmy) worth[at(zone)] = pointWorth(judge, zone, judge.army(zone));
-    }
-    const int toPlace = std::min(room, chainNow(board, player));
-    for (int point = 1; point <= toPlace; ++point) {
-        int best = 0;
+    for (int zone = 1; zone <= zones; ++zone)
+        if (judge.mine(zone)) room += std::max(0, maxArmy - judge.army(zone));
+    int left = std::min(room, chainNow(board, player));
+    while (left > 0) {
+        int bestZone = 0, bestCount = 0;
+        double bestEach = -std::numeric_limits<double>::infinity();
         for (int zone = 1; zone <= zones; ++zone) {
-            const int armyThere = judge.army(zone) + turn.placed[at(zone)];
-            if (!judge.mine(zone) || armyThere >= maxArmy) continue;
-            if (best == 0 || worth[at(zone)] > worth[at(best)]) best = zone;
+            if (!judge.mine(zone)) continue;
+            const int now = judge.army(zone) + turn.placed[at(zone)];
+            for (int count = 1; count <= std::min(left, maxArmy - now); ++count) {
+                const double each = raiseWorth(judge, zone, now, now + count) / count;
+                if (each > bestEach) bestEach = each, bestZone = zone, bestCount = count;
+            }
         }
-        if (best == 0) break;
-        const int armyThere = judge.army(best) + ++turn.placed[at(best)];
-        if (armyThere < maxArmy) worth[at(best)] = pointWorth(judge, best, armyThere);
+        if (bestZone == 0) break;
+        turn.placed[at(bestZone)] += bestCount;
+        left -= bestCount;
     }
     return {.kind = ComputerMove::Kind::Place};
 }
