@@ -4,11 +4,8 @@
 
 namespace sonarch::testing {
 
-void layOutGame(Form1& game, const std::vector<std::string>& computerNames,
-                const std::vector<BoardZone>& zones) {
-    if (zones.size() > maxZones || computerNames.size() + 1 > 8) {
-        throw std::invalid_argument("board too large");
-    }
+Board boardOf(const std::vector<std::string>& computerNames, const std::vector<BoardZone>& zones) {
+    if (zones.size() > maxZones || computerNames.size() + 1 > 8) throw std::invalid_argument("board too large");
     MapRecord map;
     map.mapName = "Test Board";
     map.zoneCount = static_cast<int>(zones.size());
@@ -19,8 +16,7 @@ void layOutGame(Form1& game, const std::vector<std::string>& computerNames,
         map.linkCount[zone] = static_cast<int>(laid.links.size());
         for (std::size_t k = 0; k < laid.links.size(); ++k) map.links[zone][k + 1] = laid.links[k];
     }
-    Board& board = game.board;
-    board = Board(std::move(map));
+    Board board(std::move(map));
     for (int zone = 1; zone <= board.zoneCount(); ++zone) {
         board.zoneOwner[zone] = zones[zone - 1].owner;
         board.zoneArmy[zone] = zones[zone - 1].army;
@@ -30,22 +26,21 @@ void layOutGame(Form1& game, const std::vector<std::string>& computerNames,
         board.playerName[player] = player == 1 ? "You" : computerNames[player - 2];
         board.isComputer[player] = player == 1 ? 0 : 1;
         board.hasStarted[player] = 1;
-        board.chain[player] = 0;
-        board.points[player] = 0;
     }
     board.humanPlayer = 1;
     board.turnPlayer = 1;
+    return board;
+}
+
+void layOutGame(Form1& game, const std::vector<std::string>& computerNames, const std::vector<BoardZone>& zones) {
+    game.board = boardOf(computerNames, zones);
     game.menuState = 0;
     game.menuCursor = 0;
-    board.choosingStart = 0;
-    board.placingPoints = 0;
-    board.attackFrom = 0;
     game.cursorZone = 1;
     game.linkCursor = 1;
 }
 
-std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames,
-                                const std::vector<BoardZone>& zones,
+std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames, const std::vector<BoardZone>& zones,
                                 std::vector<double> fixedRandom) {
     auto session = std::make_unique<Session>("", std::move(fixedRandom));
     session->start();
@@ -57,6 +52,11 @@ std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames,
 double percentageOf(int value) {
     if (value < 1 || value > 100) throw std::invalid_argument("no such draw");
     return (value - 0.5) / 100;
+}
+
+double dieOf(int value) {
+    if (value < 1 || value > 6) throw std::invalid_argument("no such die");
+    return (value - 0.5) / 6;
 }
 
 }  // namespace sonarch::testing

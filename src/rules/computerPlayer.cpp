@@ -60,7 +60,7 @@ bool nextAttack(const Board& board, int player, ComputerTurn& turn, RandomSource
         // pattern a processor can guess.
         std::array<std::uint64_t, 2> sweeping{};
         for (int zone = 1; zone <= zones; ++zone) {
-            const auto attacks = static_cast<std::uint64_t>((owner[zone] == player) & (army[zone] > 1));
+            const auto attacks = static_cast<std::uint64_t>(static_cast<int>(owner[zone] == player) & static_cast<int>(army[zone] > 1));
             sweeping[at(zone / 64)] |= attacks << (zone % 64);
         }
         turn.sweeping = sweeping;

@@ -20,7 +20,7 @@ void claimStart(Board& board, int player, int zone, Outcomes& out);
 // zone each turn.
 inline bool takesArmy(const Board& board, int player, int zone) {
     const auto z = static_cast<std::size_t>(zone);
-    return (board.zoneOwner[z] == player) & (board.zoneArmy[z] < maxArmy);
+    return (static_cast<int>(board.zoneOwner[z] == player) & static_cast<int>(board.zoneArmy[z] < maxArmy)) != 0;
 }
 
 // Why player cannot place an army on zone (None when it can). The human
