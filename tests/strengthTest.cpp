@@ -14,13 +14,13 @@ namespace {
 // Jacob's turn on the board; the moves he chooses, up to the placing.
 std::vector<ComputerMove> jacobsAttacks(Strength strength, const std::vector<BoardZone>& zones,
                                         ComputerTurn& turn) {
-    auto s = gameOn({"Jacob", "Ethan"}, zones);
-    Board& board = s->form.board;
+    Board board = boardOf({"Jacob", "Ethan"}, zones);
     board.turnPlayer = 2;
     board.chainStale = ~0U;  // the chains as the zones stand
+    RandomSource random;
     std::vector<ComputerMove> moves;
     for (;;) {
-        const ComputerMove move = chooseMoveAt(strength, board, turn, s->form.random);
+        const ComputerMove move = chooseMoveAt(strength, board, turn, random);
         if (move.kind != ComputerMove::Kind::Attack) return moves;
         moves.push_back(move);
         // Taken without dice: a test of choices, not of luck.
