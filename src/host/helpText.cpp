@@ -19,7 +19,9 @@ std::string helpText(const std::string& folders) {
            "  --sound-log      print every sound cue as it plays (headless)\n"
            "  --check-map FILE tell what makes the map in FILE hard or impossible to play\n"
            "  --simulate N FILE  play N games with a computer player on every seat and\n"
-           "                   tell how often each starting zone wins (--players K, --seed S)\n"
+           "                   tell how often each starting zone wins (--players K, --seed S);\n"
+           "                   --seats S1,S2,... gives each seat a strength, gentle, standard\n"
+           "                   or strong, and tells how often each seat wins\n"
            "  --help           show this help\n"
            "  --version        show the version\n"
            "\n" +

@@ -123,3 +123,9 @@ test('a map added from disk is in the map list from the next visit', async () =>
   assert.equal(await h.press(page, 'Up'), 'Zebra Isles.map');
   assert.equal(await h.press(page, 'Enter'), 'How many computer players would you like? The max is 0.');
 });
+
+test('F3 and its stand-in choose the computer players\' strength', async () => {
+  const page = await h.openGame(browser, server);
+  assert.equal(await h.press(page, 'F3'), 'Computer players: strong.');
+  assert.equal(await h.press(page, 'BracketRight'), 'Computer players: gentle.');
+});
