@@ -15,13 +15,17 @@ std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 int zonesOf(const Board& board) { return std::clamp(board.zoneCount(), 0, maxZones); }
 
+// The starts drawn from: the best three, less those well behind the best.
+constexpr std::size_t startChoices = 3;
+constexpr double startSlack = 2.0;
+
 // A starting zone with room to grow and no rival close: the unclaimed zones
 // two links away count for it, a rival's zone that could reach it within two
-// counts heavily against it.
-int startingZone(const Board& board) {
+// counts heavily against it. One of the few best is drawn, so that a map
+// does not always see the same starts.
+int startingZone(const Board& board, RandomSource& random) {
     const MapLinks& links = MapLinks::of(board);
-    int best = 0;
-    double bestScore = -std::numeric_limits<double>::infinity();
+    std::vector<std::pair<double, int>> scored;
     for (int zone = 1; zone <= zonesOf(board); ++zone) {
         if (board.zoneOwner[at(zone)] != 0) continue;
         double score = 0;
@@ -35,9 +39,12 @@ int startingZone(const Board& board) {
             for (const int far : links.into(near))
                 if (board.zoneOwner[at(far)] != 0) score -= 5;
         }
-        if (score > bestScore) bestScore = score, best = zone;
+        scored.emplace_back(-score, zone);
     }
-    return best;
+    std::size_t few = std::min<std::size_t>(startChoices, scored.size());
+    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(few), scored.end());
+    while (few > 1 && scored[few - 1].first > scored[0].first + startSlack) --few;
+    return scored[at(random.drawWhole(static_cast<int>(few)) - 1)].second;
 }
 
 // The attack worth the most to the player, if any is worth making.
@@ -117,12 +124,11 @@ bool anyZoneUnclaimed(const Board& board) {
 }  // namespace
 
 ComputerMove chooseStrongMove(const Board& board, ComputerTurn& turn, RandomSource& random) {
-    (void)random;
     const int player = board.turnPlayer;
     if (board.gameOver || player < 1 || player > maxPlayerSlots || !board.inGame(player) || turn.done) return {};
     if (board.hasStarted[at(player)] == 0) {
         if (!anyZoneUnclaimed(board)) return {.kind = ComputerMove::Kind::CountStarted};
-        return {.kind = ComputerMove::Kind::Claim, .zone = startingZone(board)};
+        return {.kind = ComputerMove::Kind::Claim, .zone = startingZone(board, random)};
     }
     StrongJudge judge(board, player);
     ComputerMove move;

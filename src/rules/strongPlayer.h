@@ -10,8 +10,8 @@
 
 namespace sonarch {
 
-// Draws nothing from the random source: every choice follows from the
-// board, and only the dice of its attacks are thrown.
+// Draws from the random source only to choose among its best starting
+// zones; every other choice follows from the board.
 ComputerMove chooseStrongMove(const Board& board, ComputerTurn& turn, RandomSource& random);
 
 }  // namespace sonarch
