@@ -24,6 +24,10 @@ bundled="$work/usr/share/sonarch/Maps"
 [ "$(folders XDG_DATA_HOME=/x)" = "This run (installed):| maps: $bundled| /x/sonarch/Maps| saves: /x/sonarch/Saves|" ] ||
     fail "XDG_DATA_HOME: $(folders XDG_DATA_HOME=/x)"
 [ "$(folders XDG_DATA_HOME=rel)" = "$(folders)" ] || fail "a relative XDG_DATA_HOME is not ignored"
+settings() { run "$@" "$program" --help | sed -n 's/^  settings: //p'; }
+[ "$(settings)" = "$home/.config/sonarch/settings.txt" ] || fail "settings: $(settings)"
+[ "$(settings XDG_CONFIG_HOME=/c)" = "/c/sonarch/settings.txt" ] || fail "XDG_CONFIG_HOME: $(settings XDG_CONFIG_HOME=/c)"
+[ "$(settings XDG_CONFIG_HOME=)" = "$(settings)" ] || fail "an empty XDG_CONFIG_HOME is not ignored"
 
 # Every map in order, back to Four Corners (the player's own), a game begun
 # on it and saved.
@@ -44,6 +48,8 @@ cp -r "$program" "$bundled" "$work/portable/"
 portable=$(run "$work/portable/sonarch" --help | grep -A2 '^This run' | tr -s ' ' | tr '\n' '|')
 [ "$portable" = "This run (portable):| maps: $work/portable/Maps| saves: $work/portable/Saves|" ] ||
     fail "portable: $portable"
+[ "$(run "$work/portable/sonarch" --help | sed -n 's/^  settings: //p')" = "$work/portable/settings.txt" ] ||
+    fail "portable settings"
 given=$(run "$program" --data-dir "$work/d/" --help | grep -A2 '^This run' | tr -s ' ' | tr '\n' '|')
 [ "$given" = "This run (given with --data-dir):| maps: $work/d/Maps| saves: $work/d/Saves|" ] || fail "given: $given"
 

@@ -92,7 +92,7 @@ basics() {
     waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
     step F12 "Sapi is now Off."
     step F12 "Sapi is now On."
-    step '?' "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving."
+    step '?' "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause; while you find a zone by name it erases. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving."
     # The stand-in for Ctrl only silences: no line at all.
     keys BSpace
     keys F12
@@ -104,7 +104,7 @@ basics() {
 Welcome to Sonarch Alpha 1.4 by Korvel.
 Sapi is now Off.
 Sapi is now On.
-Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving.
+Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause; while you find a zone by name it erases. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving.
 Sapi is now Off.
 exit status 130"
     [ "$(screen)" = "$expected" ] || fail "the screen is not one plain line a sentence"
@@ -202,6 +202,12 @@ game() {
     step Enter "ring game.snr"
     step Enter "Game Loaded!"
     step z "North controlled by You."
+    # In a search Backspace erases instead.
+    step f "Find a zone: type the start of its name."
+    step x "No zone starts with x."
+    keys BSpace
+    waitFor "Find a zone: type the start of its name." 10 2
+    step Escape "Search ended. You are still at North."
     step C-c "exit status 130"
     expectRestored
 }

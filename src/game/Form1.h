@@ -14,8 +14,10 @@
 #include <vector>
 
 #include "files/fileList.h"
+#include "files/settingsFormat.h"
 #include "game/FrontEnd.h"
 #include "game/Platform.h"
+#include "input/zoneFind.h"
 #include "rules/Board.h"
 #include "rules/Outcome.h"
 #include "rules/RandomSource.h"
@@ -98,6 +100,26 @@ public:
     Strength computerStrength = Strength::Standard;
     Strength gameStrength = Strength::Standard;
 
+    // The search by name that F opens; it has the keys while it lasts.
+    ZoneFind finding;
+    // The zone J, B or N went to last: from a zone not yours they go on from
+    // its place in name order, so a look at the neighbours does not lose
+    // the player's place among their own zones. 0 before any.
+    int jumpedTo = 0;
+
+    // ---- settings remembered between runs ----
+    // The file the host chose; when empty, the platform's place is used.
+    std::optional<std::string> settingsFileGiven;
+    // Read at start, written whenever the player changes a setting; empty:
+    // the settings last only for the run.
+    std::string settingsPath;
+    // A rate asked for when the program was started wins over the file's.
+    bool rateGivenForRun = false;
+    // The settings as the file is to be written: as read, with the
+    // player's changes of this run.
+    SettingsRecord settings;
+    bool settingsWriteFailed = false;
+
     // ---- operations ----
     void loadMap();
     void loadGame(const std::string& saveName);
@@ -114,6 +136,10 @@ public:
     void moveLink(const int& index);
     // Plays the cue unless the player switched sounds off.
     void playCue(Cue cue);
+    // Takes the settings file over; what went wrong, to be said, or "".
+    std::string loadSettings();
+    // Writes the settings; why they could not be kept, to be said, or "".
+    std::string rememberSettings();
 
     // ---- events from the host ----
     void Form_Load();
@@ -202,11 +228,13 @@ private:
     bool strengthKey(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);
     bool jumpKeys(short keyCode, short shift);
+    bool findKeys(short keyCode, short shift);
     void helpKey();
     void placementKeys(short& keyCode, const short& shift);
     void endPhaseKey();
     void claimHumanStart();
     void placePoint();
+    void placeAllKey();
     void attackKey();
 };
 

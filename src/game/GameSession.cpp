@@ -12,7 +12,12 @@ GameSession::GameSession(Platform& platform, FrontEnd& frontEnd, const RandomSet
 
 GameSession::~GameSession() = default;
 
-void GameSession::setSpeechRate(int rate) { form_->speechRate = rate; }
+void GameSession::setSpeechRate(int rate) {
+    form_->speechRate = rate;
+    form_->rateGivenForRun = true;
+}
+
+void GameSession::setSettingsFile(const std::string& path) { form_->settingsFileGiven = path; }
 
 void GameSession::start() { form_->Form_Load(); }
 

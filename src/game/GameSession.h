@@ -31,9 +31,13 @@ public:
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
-    // The voice's rate at start-up, -10..10 (3 unless the run's options say
-    // otherwise); before start().
+    // The voice's rate at start-up, -10..10, asked for when the program was
+    // started: it wins over the remembered rate. Before start().
     void setSpeechRate(int rate);
+    // The settings file to read at start-up and write when the player
+    // changes a setting, instead of the platform's place; empty: none.
+    // Before start().
+    void setSettingsFile(const std::string& path);
     // Start-up: counts the files, makes the voice and says the welcome.
     void start();
     // Key codes are Windows virtual-key codes (input/keyCodes.h); the shift

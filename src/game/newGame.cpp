@@ -8,6 +8,7 @@ namespace sonarch {
 void Form1::startUsOut() {
     cursorZone = 1;
     linkCursor = 1;
+    jumpedTo = 0;
     startGame(board, pendingMap ? std::move(pendingMap) : board.map, board.playerCount, random);
     pendingMap.reset();
     gameStrength = computerStrength;

@@ -144,6 +144,7 @@ void Form1::loadGame(const std::string& saveName) {
     gameStrength = computerStrength;
     cursorZone = 1;
     linkCursor = 1;
+    jumpedTo = 0;
     gameLoadFailed = false;
     sayIt("Game Loaded!");
 }

@@ -32,6 +32,7 @@ void Form1::Form_Load() {
     const auto saves = platform_.listFiles(savesFolder());
     saveFileCount = saves ? static_cast<int>(saves->size()) : 0;
 
+    trouble += loadSettings();
     voice = frontEnd_.createVoice();
     voice->setRate(speechRate);
     voice->setVolume(100);

@@ -17,8 +17,9 @@ namespace sonarch {
 
 const char* const usageText =
     "usage: sonarch " SONARCH_TEXT_MODE "[--speech " SONARCH_VOICES "] [--rate N] [--data-dir DIR]\n"
+    "               [--settings FILE]\n"
     "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log]\n"
-    "                          [--sound-log] [--rate N] < SCRIPT\n"
+    "                          [--sound-log] [--rate N] [--settings FILE] < SCRIPT\n"
     "       sonarch --check-map FILE\n"
     "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n"
     "       sonarch --help | --version\n";
@@ -71,6 +72,8 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
             if (error != std::errc() || end != text.data() + text.size() || rate < -10 || rate > 10)
                 throw std::invalid_argument("--rate needs a whole number from -10 to 10, not '" + text + "'");
             result.speechRate = rate;
+        } else if (arg == "--settings") {
+            result.settingsFile = value(i);
         } else if (arg == "--speech") {
             result.speech = value(i);
             if (!isVoiceName(result.speech))
@@ -81,6 +84,15 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
     }
     if (!randomFile.empty()) result.random.fixedNumbers = readRandomFile(randomFile);
     return result;
+}
+
+void prepareSession(const RunOptions& options, GameSession& game) {
+    if (options.speechRate) game.setSpeechRate(*options.speechRate);
+    if (options.settingsFile) {
+        game.setSettingsFile(*options.settingsFile);
+    } else if (options.mode == RunOptions::Mode::Headless) {
+        game.setSettingsFile("");
+    }
 }
 
 std::vector<double> readRandomFile(const std::string& path) {

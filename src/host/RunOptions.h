@@ -18,8 +18,13 @@ struct RunOptions {
     RandomSetup random;           // --seed, and the numbers of --random
     bool drawLog = false;         // headless: print every drawing call
     bool soundLog = false;        // headless: print every sound cue
-    int speechRate = 3;           // the built-in voice's rate at start, -10..10
+    std::optional<int> speechRate;           // --rate: the built-in voice's rate at start, -10..10
+    std::optional<std::string> settingsFile;  // --settings: instead of the platform's place
 };
+
+// Hands the session what the options ask of it before it starts: the rate,
+// and the settings file (scripted play reads none unless given one).
+void prepareSession(const RunOptions& options, GameSession& game);
 
 // Throws std::invalid_argument with a sentence for the user on a bad option.
 RunOptions parseRunOptions(const std::vector<std::string>& args);

@@ -12,6 +12,8 @@ std::string helpText(const std::string& folders) {
            "  --speech VOICE   auto (Speech Dispatcher, else espeak-ng), speechd, espeak or none\n"
            "  --rate N         the voice's rate at start, -10 to 10 (3 unless given)\n"
            "  --data-dir DIR   read maps from DIR/Maps and keep saved games in DIR/Saves\n"
+           "  --settings FILE  remember the rate and the sounds in FILE (headless: none\n"
+           "                   unless given)\n"
            "  --headless       play the key script on standard input, print every sentence\n"
            "  --seed N         seed the random source with N instead of the clock\n"
            "  --random FILE    draw the numbers in FILE (one a line) before the seeded ones\n"

@@ -14,6 +14,7 @@ HelpPlace placeOf(const Form1& f) {
     case 3: return HelpPlace::SavedGames;
     default: break;
     }
+    if (f.finding.active) return HelpPlace::Finding;
     if (f.board.turnPlayer != f.board.humanPlayer) return HelpPlace::ComputerTurn;
     if (f.board.choosingStart != 0) return HelpPlace::Start;
     return f.board.placingPoints == 1 ? HelpPlace::Placing : HelpPlace::Attack;

@@ -13,6 +13,11 @@ const std::string exploring =
     "Z says who holds the zone you are on and X its army. Q to P name its links, the same key "
     "again goes there; Tab lists the links, the arrows and Enter follow them.";
 
+// The keys that reach a zone without walking there.
+const std::string finding =
+    "F finds a zone: type the start of its name, then Enter goes there. J, B and N go through your "
+    "zones, those that can attack and those on the front, in name order; with Shift, backwards.";
+
 std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
     switch (place) {
     case HelpPlace::MainMenu:
@@ -33,7 +38,9 @@ std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
                 "leads back to the main menu."};
     case HelpPlace::Start:
         return {"Choose your starting zone: walk the map and press Space on an unclaimed zone.",
-                exploring};
+                exploring,
+                "M tells the map's regions and the zones with the most links; F finds a zone by the "
+                "start of its name, and Enter goes there."};
     case HelpPlace::Attack:
         return {"Attack phase. Press Space on your zone with an army of 2 or more, then Space on "
                 "a neighbour to attack it.",
@@ -41,15 +48,24 @@ std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
                 "links may lead one way. B jumps to your zones that can attack.",
                 "Each side throws one die per army, the higher total wins, and a tie goes to the "
                 "defender. A zone you capture attacks next.",
-                "Shift+Enter ends the attacks and starts placing your points.", exploring};
+                "Shift+Enter ends the attacks and starts placing your points.", exploring, finding,
+                "M tells the whole board in one sentence: your zones, groups and front, and each "
+                "other player's zones and where it is strongest."};
     case HelpPlace::Placing:
         return {"Placing phase. Press Space on your zone to add one army; a zone holds at most 8.",
                 "Each turn brings as many points as your chain, your largest group of linked "
                 "zones. Points you do not place are stored, up to 20.",
-                "Shift+Enter ends your turn, and so does placing your last point.", exploring};
+                "Shift+Enter ends your turn, and so does placing your last point.",
+                "A places as many of your points on the zone as it can take, up to 8, in one key.",
+                exploring, finding};
     case HelpPlace::ComputerTurn:
         return {"A computer player is taking its turn. Ctrl skips each pause; S, D and F1 work "
-                "meanwhile, and full stop and comma read back what happened."};
+                "meanwhile, and full stop and comma read back what happened.",
+                "M tells the whole board in one sentence meanwhile too."};
+    case HelpPlace::Finding:
+        return {"Finding a zone. Type the start of its name: letters, digits and blanks; Backspace "
+                "takes the last one back. Down and Up go through the zones that match, Enter goes to "
+                "the one you hear, Escape ends the search and stays."};
     }
     return {};
 }

@@ -6,7 +6,7 @@
 
 namespace sonarch {
 
-enum class HelpPlace { MainMenu, MapList, Question, SavedGames, Start, Attack, Placing, ComputerTurn };
+enum class HelpPlace { MainMenu, MapList, Question, SavedGames, Start, Attack, Placing, ComputerTurn, Finding };
 
 // largestNumber: the most computer players the question accepts.
 std::vector<std::string> helpSentences(HelpPlace place, int largestNumber);

@@ -37,10 +37,14 @@ constexpr short Delete = 46;
 constexpr short Digit0 = 48;  // the digits are '0'..'9'
 constexpr short Digit1 = 49;
 constexpr short LetterA = 65;  // the letters are 'A'..'Z'
+constexpr short A = 65;
 constexpr short B = 66;
 constexpr short C = 67;
 constexpr short D = 68;
+constexpr short F = 70;
 constexpr short J = 74;
+constexpr short M = 77;
+constexpr short N = 78;
 constexpr short S = 83;
 constexpr short X = 88;
 constexpr short Z = 90;
@@ -74,6 +78,10 @@ constexpr short Backslash = 220;
 constexpr short RightBracket = 221;
 constexpr short Apostrophe = 222;
 constexpr short ExtraBackslash = 226;  // the key beside left Shift on European keyboards
+// A code Windows leaves unassigned, for the terminal's Backspace: it erases in
+// a search and stands in for Ctrl everywhere else, as the terminal cannot
+// send Ctrl on its own.
+constexpr short TerminalBackspace = 232;
 
 // Shift mask bits; the handler always compares whole masks.
 constexpr short ShiftMask = 1;

@@ -1,7 +1,8 @@
 // The one entry for key presses. Keys that work everywhere come first (the
 // history, the speech switch, Ctrl); then a running pause refuses the rest;
-// then Escape moves between play and the main menu; then the menu in force
-// or the game keys get the press.
+// then a search by name (F) has the keys while it lasts; then Escape moves
+// between play and the main menu; then the menu in force or the game keys
+// get the press.
 #include <string>
 
 #include "game/Form1.h"
@@ -29,6 +30,13 @@ bool moveHistoryCursor(Form1& f, short keyCode, short shift) {
 void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     // The save prompt has the keyboard until it is answered.
     if (awaitingText_) return;
+    // The terminal's Backspace: Ctrl, which a terminal cannot send alone,
+    // except where there is a letter to erase.
+    if (keyCode == key::TerminalBackspace) {
+        short code = finding.active ? key::Backspace : key::Ctrl;
+        Form_KeyDown(code, finding.active ? 0 : key::CtrlMask);
+        return;
+    }
     const bool modifierAlone = keyCode == key::Shift || keyCode == key::Ctrl || keyCode == key::Alt;
     // Help goes on sentence by sentence only while F1 is pressed again and again.
     if (keyCode != key::F1 && !modifierAlone) helpStep = 0;
@@ -52,6 +60,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     if (Holder.Enabled) return;
     if (modifierAlone) return;
     if (confirmationKey(keyCode)) return;
+    if (menuState == 0 && findKeys(keyCode, shift)) return;
     if (keyCode == key::Escape && menuState == 0) {
         menuState = 1;
         sayIt("Main Menu");

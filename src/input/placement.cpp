@@ -17,6 +17,10 @@ void Form1::placementKeys(short& keyCode, const short& shift) {
         if (board.choosingStart == 0 && board.turnPlayer == board.humanPlayer) endPhaseKey();
         return;
     }
+    if (keyCode == key::A && shift == 0) {
+        placeAllKey();
+        return;
+    }
     if (keyCode != key::Space || shift != 0 || board.turnPlayer != board.humanPlayer) return;
     if (board.choosingStart != 0) {
         claimHumanStart();

@@ -1,5 +1,6 @@
 // F9 and F10 slow down and speed up the built-in voice; F11 switches the
 // sound cues. Like the speech switch they work everywhere, during pauses too.
+// Both are remembered for the next run.
 #include <string>
 
 #include "game/Form1.h"
@@ -18,7 +19,8 @@ bool Form1::settingKeys(short keyCode, short shift) {
     if (menuState == 0 && !Holder.Enabled) lastKey = keyCode;
     if (keyCode == key::F11) {
         soundsOn = !soundsOn;
-        sayIt(soundsOn ? "Sounds on." : "Sounds off.");
+        settings.soundsOn = soundsOn;
+        sayIt((soundsOn ? "Sounds on." : "Sounds off.") + rememberSettings());
         return true;
     }
     if (!voice || voice->rateSetBy() == RateSetBy::Nobody) {
@@ -40,7 +42,8 @@ bool Form1::settingKeys(short keyCode, short shift) {
     }
     speechRate += faster ? 1 : -1;
     voice->setRate(speechRate);
-    sayIt("Rate " + std::to_string(speechRate) + ".");
+    settings.speechRate = speechRate;
+    sayIt("Rate " + std::to_string(speechRate) + "." + rememberSettings());
     return true;
 }
 

@@ -1,7 +1,8 @@
 // F3 goes through the computer players' strengths, gentle, standard and
 // strong (Shift+F3 the other way). A game keeps the strength it began with,
 // so a change made during one applies from the next. Like the other
-// settings it works everywhere, during pauses too.
+// settings it works everywhere, during pauses too, and is remembered for
+// the next run.
 #include "game/Form1.h"
 #include "input/keyCodes.h"
 #include "input/strengthWords.h"
@@ -23,7 +24,8 @@ bool Form1::strengthKey(short keyCode, short shift) {
     // In play it pairs with the link keys as every other key there does.
     if (menuState == 0 && !Holder.Enabled) lastKey = keyCode;
     computerStrength = shift == 0 ? strengthAfter(computerStrength) : strengthBefore(computerStrength);
-    sayIt(strengthChosen(computerStrength, board.humanPlayer != 0));
+    settings.computerStrength = computerStrength;
+    sayIt(strengthChosen(computerStrength, board.humanPlayer != 0) + rememberSettings());
     return true;
 }
 

@@ -1,13 +1,18 @@
 // Keys for studying the board by ear without walking it link by link: S for
-// how the game stands, D for the cursor zone and everything around it, F1
-// for help. They change nothing, so they also answer during pauses.
+// how the game stands, D for the cursor zone and everything around it, M
+// for the whole board in a sentence, F1 for help. They change nothing, so
+// they also answer during pauses. J, B and N jump through your zones in
+// name order, a listener's order.
 #include <string>
 
 #include "game/Form1.h"
 #include "rules/chain.h"
 #include "rules/combat.h"
+#include "input/boardSentence.h"
+#include "input/front.h"
 #include "input/keyCodes.h"
 #include "input/strengthWords.h"
+#include "input/zoneOrder.h"
 #include "input/zoneWords.h"
 
 namespace sonarch {
@@ -64,12 +69,13 @@ std::string strengthNote(const Form1& f) {
     return " " + strengthStanding(f.gameStrength, f.computerStrength, true);
 }
 
-// Who holds a zone and its army, from the player's side.
-std::string holding(const Form1& f, int zone) {
-    const int owner = f.board.zoneOwner[zone];
-    const std::string army = "army " + std::to_string(f.board.zoneArmy[zone]);
-    if (owner == 0) return f.board.zoneArmy[zone] > 0 ? "unclaimed, " + army : "unclaimed";
-    return (owner == f.board.humanPlayer ? std::string("yours") : f.board.playerName[owner]) + ", " + army;
+// "2 of its 3 links lead to other players, 1 to an unclaimed zone."
+std::string frontSentence(const LinksOut& out) {
+    std::string text = std::to_string(out.toOthers) + " of its " + counted(out.total, "link", "links") +
+                       (out.toOthers == 1 ? " leads" : " lead") + " to other players";
+    if (out.toUnclaimed == 1) text += ", 1 to an unclaimed zone";
+    if (out.toUnclaimed > 1) text += ", " + std::to_string(out.toUnclaimed) + " to unclaimed zones";
+    return text + ".";
 }
 
 std::string zoneDescription(const Form1& f) {
@@ -99,6 +105,8 @@ bool Form1::studyKeys(short keyCode, short shift) {
         sayIt(humanStanding(*this) + leadingComputer(*this) + strengthNote(*this));
     } else if (keyCode == key::D && plain) {
         sayIt(zoneDescription(*this));
+    } else if (keyCode == key::M && plain) {
+        sayIt(boardSentence(board));
     } else if (keyCode == key::F1 && shift == 0) {
         helpKey();
     } else {
@@ -108,28 +116,30 @@ bool Form1::studyKeys(short keyCode, short shift) {
 }
 
 bool Form1::jumpKeys(short keyCode, short shift) {
-    if ((keyCode != key::J && keyCode != key::B) || (shift != 0 && shift != key::ShiftMask))
-        return false;
+    const bool jumpKey = keyCode == key::J || keyCode == key::B || keyCode == key::N;
+    if (!jumpKey || (shift != 0 && shift != key::ShiftMask)) return false;
     const int h = board.humanPlayer;
-    const bool attackersOnly = keyCode == key::B;
     const auto fits = [&](int zone) {
         if (board.zoneOwner[zone] != h) return false;
-        if (!attackersOnly) return true;
+        if (keyCode == key::N) return onFront(board, h, zone);
+        if (keyCode == key::J) return true;
         if (board.zoneArmy[zone] < 2) return false;
         for (int t = 1; t <= board.zoneCount(); ++t)
             if (board.zoneOwner[t] != h && attackReaches(board, zone, t)) return true;
         return false;
     };
-    const int step = shift == key::ShiftMask ? -1 : 1;
-    // The cursor zone itself comes last, so a lone fitting zone is found too.
-    for (int k = 1; k <= board.zoneCount(); ++k) {
-        const int zone = ((cursorZone - 1 + step * k) % board.zoneCount() + board.zoneCount()) % board.zoneCount() + 1;
-        if (!fits(zone)) continue;
-        cursorZone = zone;
-        sayIt(ownerSentence(*this, zone) + " " + armySentence(*this, zone));
+    const int from = board.zoneOwner[cursorZone] != h && board.isZone(jumpedTo) ? jumpedTo : cursorZone;
+    const int zone = nextInNameOrder(board, from, shift == key::ShiftMask ? -1 : 1, fits);
+    if (zone == 0) {
+        sayIt(keyCode == key::B   ? "None of your zones can attack now."
+              : keyCode == key::N ? "None of your zones is on the front."
+                                  : "You hold no zones.");
         return true;
     }
-    sayIt(attackersOnly ? "None of your zones can attack now." : "You hold no zones.");
+    cursorZone = jumpedTo = zone;
+    std::string text = ownerSentence(*this, zone) + " " + armySentence(*this, zone);
+    if (keyCode == key::N) text += " " + frontSentence(linksOut(board, zone));
+    sayIt(text);
     return true;
 }
 

@@ -12,6 +12,9 @@ class Form1;
 std::string ownerSentence(const Form1& game, int zone);
 // "Army of 3 in North Valley." or "No army in North Valley."
 std::string armySentence(const Form1& game, int zone);
+// "yours, army 3", "Jacob, army 4", "unclaimed": who holds a zone and its
+// army, from the player's side.
+std::string holding(const Form1& game, int zone);
 // "1 zone", "3 zones": counts said the way a listener expects.
 std::string counted(int number, const std::string& one, const std::string& many);
 

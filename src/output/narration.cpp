@@ -83,7 +83,7 @@ void Form1::afterEvent(bool pausedBefore) {
 void Form1::Holder_Timer() { Holder.Interval = 0; }
 
 void Form1::Form_KeyUp(short& keyCode, const short& /*shift*/) {
-    if (keyCode == key::Ctrl) ctrlHeld = 0;
+    if (keyCode == key::Ctrl || keyCode == key::TerminalBackspace) ctrlHeld = 0;
 }
 
 }  // namespace sonarch

@@ -15,6 +15,8 @@ HeadlessGame::HeadlessGame(const std::string& dataDir, const RandomSetup& random
                            const std::string& script)
     : platform(dataDir), host(scriptOf(script), transcript), session(platform, host, random), form(session.game()) {
     host.attach(session);
+    // As in scripted play, no settings are read or written.
+    session.setSettingsFile("");
 }
 
 void HeadlessGame::keyDown(const KeyStroke& stroke) {

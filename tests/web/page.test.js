@@ -124,8 +124,28 @@ test('a map added from disk is in the map list from the next visit', async () =>
   assert.equal(await h.press(page, 'Enter'), 'How many computer players would you like? The max is 0.');
 });
 
-test('F3 and its stand-in choose the computer players\' strength', async () => {
-  const page = await h.openGame(browser, server);
+test('the sounds chosen are kept for the next visit, and Backspace erases in a search', async () => {
+  let page = await h.openGame(browser, server);
+  // The apostrophe stands in for F11.
+  await page.keyboard.press('Quote');
+  await h.settle(page);
+  assert.equal(await h.spoken(page), 'Sounds off.');
+  page = await h.openGame(browser, server);
+  await page.keyboard.press('Quote');
+  await h.settle(page);
+  assert.equal(await h.spoken(page), 'Sounds on.');
+  await newGame(page, 2);
+  assert.equal(await h.press(page, 'F'), 'Find a zone: type the start of its name.');
+  assert.equal(await h.press(page, 'N'), 'Northeast Corner: unclaimed. 1 of 2 matches.');
+  await page.keyboard.press('Backspace');
+  await h.settle(page);
+  assert.equal(await h.spoken(page), 'Find a zone: type the start of its name.');
+});
+
+test('F3 and its stand-in choose the computer players\' strength, kept for the next visit', async () => {
+  let page = await h.openGame(browser, server);
   assert.equal(await h.press(page, 'F3'), 'Computer players: strong.');
+  page = await h.openGame(browser, server);
   assert.equal(await h.press(page, 'BracketRight'), 'Computer players: gentle.');
+  assert.equal(await h.press(page, 'F3'), 'Computer players: standard.');
 });

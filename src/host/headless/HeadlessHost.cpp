@@ -136,7 +136,7 @@ int runHeadless(const RunOptions& options, Platform& platform, std::istream& scr
     try {
         HeadlessHost host(readScript(script), out, options.drawLog, options.soundLog);
         GameSession game(platform, host, options.random);
-        game.setSpeechRate(options.speechRate);
+        prepareSession(options, game);
         host.run(game);
     } catch (const ScriptError& error) {
         out.flush();

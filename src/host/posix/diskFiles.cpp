@@ -1,17 +1,17 @@
 #include "host/posix/diskFiles.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <chrono>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "host/posix/systemCalls.h"
 
@@ -43,32 +43,48 @@ bool makeFolder(const std::string& folder) {
 }
 
 std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
-        whyNot = fs::exists(path, error) ? "it is not a file" : "it does not exist";
+    // Opened first and looked at after, without waiting: a name that turns
+    // out to be a pipe or a device must neither hang the game nor be read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        whyNot = errno == ENOENT || errno == ENOTDIR ? "it does not exist" : "it cannot be opened";
         return std::nullopt;
     }
-    const auto size = fs::file_size(path, error);
-    if (error) {
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
         whyNot = "it cannot be read";
         return std::nullopt;
     }
-    if (size > largestTextFile) {
+    if (!S_ISREG(info.st_mode)) {
+        whyNot = "it is not a file";
+        return std::nullopt;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > largestTextFile) {
         whyNot = "it is far too large";
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        whyNot = "it cannot be opened";
-        return std::nullopt;
+    std::string contents;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            whyNot = "it cannot be read";
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        contents.append(buffer, static_cast<std::size_t>(got));
+        // A file that grows while it is read is held to the same limit.
+        if (contents.size() > largestTextFile) {
+            whyNot = "it is far too large";
+            return std::nullopt;
+        }
     }
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) {
-        whyNot = "it cannot be read";
-        return std::nullopt;
-    }
-    return contents.str();
+    return contents;
 }
 
 namespace {
@@ -106,10 +122,18 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
     // then renamed over it, so a failure at any point leaves the earlier
     // file whole and no half-written one under the player's name.
     const fs::path target(path);
-    const fs::path temporary =
-        target.parent_path() / ("." + target.filename().string() + ".writing");
-    errno = 0;
-    const int fd = calls.open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    fs::path temporary;
+    int fd = -1;
+    // A fresh file, made here and now: never one that is already there, nor
+    // where a link points. A name left by a run that stopped half-way is
+    // passed over for the next.
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        const std::string mark = attempt == 0 ? "" : "." + std::to_string(attempt);
+        temporary = target.parent_path() / ("." + target.filename().string() + mark + ".writing");
+        errno = 0;
+        fd = calls.open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) {
         whyNot = std::strerror(lastError());
         return false;

@@ -28,10 +28,11 @@ bool isFolder(const fs::path& path) {
 // XDG rules ask, rather than read against whatever folder the game runs in.
 bool usable(const char* value) { return value != nullptr && value[0] == '/'; }
 
-std::string playerDataFolder(const char* xdgDataHome, const char* home) {
-    if (usable(xdgDataHome)) return xdgDataHome;
-    if (usable(home)) return std::string(home) + "/.local/share";
-    return ".local/share";  // no home at all: beside wherever the game was started
+// An XDG base folder: the variable's value, else its default under home.
+std::string baseFolder(const char* variable, const char* home, const std::string& underHome) {
+    if (usable(variable)) return variable;
+    if (usable(home)) return std::string(home) + "/" + underHome;
+    return underHome;  // no home at all: beside wherever the game was started
 }
 
 std::string withoutTrailingSlash(std::string path) {
@@ -39,7 +40,9 @@ std::string withoutTrailingSlash(std::string path) {
     return path;
 }
 
-DataFolders beside(const std::string& folder) { return {{folder + "/Maps"}, folder + "/Saves"}; }
+DataFolders beside(const std::string& folder) {
+    return {{folder + "/Maps"}, folder + "/Saves", folder + "/settings.txt"};
+}
 
 const char* accountHome() {
     if (const char* home = std::getenv("HOME")) return home;
@@ -49,18 +52,21 @@ const char* accountHome() {
 }  // namespace
 
 FolderLayout chooseFolderLayout(const std::string& dataDir, const std::string& programFolder,
-                                const char* xdgDataHome, const char* home) {
+                                const char* xdgDataHome, const char* xdgConfigHome, const char* home) {
     if (!dataDir.empty()) return {FolderLayout::Kind::Given, beside(withoutTrailingSlash(dataDir))};
     if (isFolder(fs::path(programFolder) / "Maps")) return {FolderLayout::Kind::Portable, beside(programFolder)};
     const fs::path bundled =
         (fs::path(programFolder) / SONARCH_DATA_FROM_PROGRAM / "Maps").lexically_normal();
-    const std::string own = withoutTrailingSlash(playerDataFolder(xdgDataHome, home)) + "/sonarch";
-    return {FolderLayout::Kind::Installed, {{bundled.string(), own + "/Maps"}, own + "/Saves"}};
+    const std::string own = withoutTrailingSlash(baseFolder(xdgDataHome, home, ".local/share")) + "/sonarch";
+    const std::string settings =
+        withoutTrailingSlash(baseFolder(xdgConfigHome, home, ".config")) + "/sonarch/settings.txt";
+    return {FolderLayout::Kind::Installed, {{bundled.string(), own + "/Maps"}, own + "/Saves", settings}};
 }
 
 FolderLayout currentFolderLayout(const std::string& dataDir) {
-    if (!dataDir.empty()) return chooseFolderLayout(dataDir, "", nullptr, nullptr);
-    return chooseFolderLayout(dataDir, disk::programFolder(), std::getenv("XDG_DATA_HOME"), accountHome());
+    if (!dataDir.empty()) return chooseFolderLayout(dataDir, "", nullptr, nullptr, nullptr);
+    return chooseFolderLayout(dataDir, disk::programFolder(), std::getenv("XDG_DATA_HOME"),
+                              std::getenv("XDG_CONFIG_HOME"), accountHome());
 }
 
 std::string describeFolderLayout(const FolderLayout& layout) {
@@ -70,7 +76,9 @@ std::string describeFolderLayout(const FolderLayout& layout) {
         "saves in Saves/ there. Otherwise installed: the bundled maps in the installed\n"
         "data folder, your own maps in $XDG_DATA_HOME/sonarch/Maps and saves in\n"
         "$XDG_DATA_HOME/sonarch/Saves ($XDG_DATA_HOME is ~/.local/share when unset).\n"
-        "--data-dir DIR uses DIR/Maps and DIR/Saves.\n";
+        "--data-dir DIR uses DIR/Maps and DIR/Saves. Settings: settings.txt beside the\n"
+        "program when portable, in DIR with --data-dir, in $XDG_CONFIG_HOME/sonarch when\n"
+        "installed ($XDG_CONFIG_HOME is ~/.config when unset).\n";
     text += "This run (" + std::string(kinds[static_cast<int>(layout.kind)]) + "):\n";
     const char* label = "  maps:  ";
     for (const std::string& folder : layout.folders.maps) {
@@ -78,6 +86,7 @@ std::string describeFolderLayout(const FolderLayout& layout) {
         label = "         ";
     }
     text += "  saves: " + layout.folders.saves + "\n";
+    text += "  settings: " + layout.folders.settingsFile + "\n";
     return text;
 }
 

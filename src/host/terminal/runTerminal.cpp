@@ -42,7 +42,7 @@ int runTerminal(const RunOptions& options) {
     host.playCuesWith([cues](Cue cue) { cues->play(cue); });
     PosixPlatform platform(options.dataDir);
     GameSession game(platform, host, options.random);
-    game.setSpeechRate(options.speechRate);
+    prepareSession(options, game);
     try {
         return host.run(game);
     } catch (const std::exception& error) {

@@ -5,7 +5,8 @@
 namespace sonarch::terminal {
 
 const char* const helpSentence =
-    "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause. "
+    "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause; "
+    "while you find a zone by name it erases. "
     "Equals does what Shift+Enter does, it ends the attack phase or the turn. "
     "Question mark repeats this help. Ctrl+C leaves the game at once, without saving.";
 const char* const startHint = "Press question mark for the terminal keys.";
@@ -14,7 +15,8 @@ KeyMeaning meaningOf(const KeyStroke& typed) {
     using Action = KeyMeaning::Action;
     if (typed.code == key::C && typed.shift == key::CtrlMask) return {Action::Leave, {}};
     if (typed.code == standIn::help && typed.shift == key::ShiftMask) return {Action::Help, {}};
-    if (typed.code == standIn::ctrl && typed.shift == 0) return {Action::Press, {key::Ctrl, key::CtrlMask}};
+    // The game knows where Backspace erases and where it stands in for Ctrl.
+    if (typed.code == standIn::ctrl && typed.shift == 0) return {Action::Press, {key::TerminalBackspace, 0}};
     if (typed.code == standIn::endPhase && typed.shift == 0) return {Action::Press, {key::Enter, key::ShiftMask}};
     return {Action::Press, typed};
 }

@@ -8,7 +8,7 @@
 namespace sonarch::terminal {
 
 namespace standIn {
-constexpr short ctrl = key::Backspace;     // Backspace does what Ctrl does
+constexpr short ctrl = key::Backspace;     // Backspace does what Ctrl does, but in a search
 constexpr short endPhase = key::Equals;  // the equals key does what Shift+Enter does
 constexpr short help = key::Slash;       // question mark: Shift and the slash key
 }  // namespace standIn

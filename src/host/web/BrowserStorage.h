@@ -1,6 +1,7 @@
 // The browser's platform: the page's file system, in which Maps/ holds the
 // bundled and the added maps and Saves/ lies in the browser's lasting
-// storage. A save counts only once the browser has kept it.
+// storage, as does the settings file. A save counts only once the browser
+// has kept it.
 #pragma once
 
 #include <string>
@@ -10,14 +11,20 @@
 
 namespace sonarch::web {
 
-// Where the page's file system keeps Maps/ and Saves/.
+// Where the page's file system keeps Maps/ and Saves/, and the settings in
+// a lasting folder of their own (so that Load Game does not list them).
 inline const std::string gameFolder = "/sonarch";
+inline const std::string settingsFile = "/sonarch/Settings/settings.txt";
 
 class BrowserStorage final : public Platform {
 public:
     BrowserStorage() : files_(gameFolder) {}
 
-    DataFolders dataFolders() override { return files_.dataFolders(); }
+    DataFolders dataFolders() override {
+        DataFolders folders = files_.dataFolders();
+        folders.settingsFile = settingsFile;
+        return folders;
+    }
     std::optional<std::vector<std::string>> listFiles(const std::string& folder) override {
         return files_.listFiles(folder);
     }

@@ -53,7 +53,7 @@ std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow
     }
     PosixPlatform platform(options.dataDir);
     GameSession game(platform, *host, options.random);
-    game.setSpeechRate(options.speechRate);
+    prepareSession(options, game);
     host->attach(game);
     try {
         runSession(game, *host);

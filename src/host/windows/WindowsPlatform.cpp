@@ -8,10 +8,11 @@ namespace disk = windows::disk;
 
 WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {}
 
-// The portable layout only: Maps\ and Saves\ beside sonarch.exe, where the zip unpacks them.
+// The portable layout only: Maps\ and Saves\ beside sonarch.exe, where the
+// zip unpacks them, and the settings beside them.
 DataFolders WindowsPlatform::dataFolders() {
     const std::string folder = dataDir_.empty() ? disk::programFolder() : dataDir_;
-    return {{folder + "/Maps"}, folder + "/Saves"};
+    return {{folder + "/Maps"}, folder + "/Saves", folder + "/settings.txt"};
 }
 
 std::optional<std::vector<std::string>> WindowsPlatform::listFiles(const std::string& folder) {

@@ -24,7 +24,7 @@ int runInteractive(const RunOptions& options) {
         WindowsPlatform platform(options.dataDir);
         windows::WindowsHost host(options.speech);
         GameSession game(platform, host, options.random);
-        game.setSpeechRate(options.speechRate);
+        prepareSession(options, game);
         host.attach(game);
         try {
             runSession(game, host);

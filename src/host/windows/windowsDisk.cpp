@@ -106,6 +106,11 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& wh
         whyNot = "it cannot be opened";
         return std::nullopt;
     }
+    // Looked at again once open: only a file on a disk is read.
+    if (GetFileType(file.h) != FILE_TYPE_DISK) {
+        whyNot = "it is not a file";
+        return std::nullopt;
+    }
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.h, &size)) {
         whyNot = "it cannot be read";
@@ -143,12 +148,19 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
         return false;
     }
     const std::size_t cut = path.size() - lastPart(path).size();
-    const std::wstring temporary =
-        widen(path.substr(0, cut) + "." + std::string(lastPart(path)) + ".writing");
+    std::wstring temporary;
     DWORD failure = ERROR_SUCCESS;
     {
-        Handle file{CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr)};
+        // A fresh file, made here and now, never one that is already there;
+        // a name left by a run that stopped half-way is passed over.
+        Handle file{INVALID_HANDLE_VALUE};
+        for (int attempt = 0; file.h == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
+            const std::string mark = attempt == 0 ? "" : "." + std::to_string(attempt);
+            temporary = widen(path.substr(0, cut) + "." + std::string(lastPart(path)) + mark + ".writing");
+            file.h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (file.h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+        }
         if (file.h == INVALID_HANDLE_VALUE) {
             whyNot = reasonFor(GetLastError());
             return false;

@@ -13,7 +13,8 @@
 
 int main(int argc, char** argv) {
     using namespace sonarch;
-    const std::string folders = "Maps\\ and Saves\\ lie beside sonarch.exe, or in the folder --data-dir names.\n";
+    const std::string folders =
+        "Maps\\, Saves\\ and settings.txt lie beside sonarch.exe, or in the folder --data-dir names.\n";
     RunOptions options;
     try {
         options = parseRunOptions(std::vector<std::string>(argv + 1, argv + argc));

@@ -1,5 +1,5 @@
-// Saved games and added maps in the browser's storage (IndexedDB through the
-// game's file system), so that they outlast the page. The game sees them as
+// Saved games, added maps and the player's settings in the browser's storage
+// (IndexedDB through the game's file system), so that they outlast the page. The game sees them as
 // the files of its Saves and Maps folders. Saves leave and come back as the
 // same .snr files as on the desktop, byte for byte.
 'use strict';
@@ -8,6 +8,7 @@ const sonarchStorage = (() => {
   const SAVES = '/sonarch/Saves';
   const MAPS = '/sonarch/Maps';
   const ADDED_MAPS = '/addedMaps';
+  const SETTINGS = '/sonarch/Settings';
   let fs = null;
   let askedToPersist = false;
 
@@ -42,6 +43,8 @@ const sonarchStorage = (() => {
       fs.mount(module.IDBFS, {}, SAVES);
       fs.mkdirTree(ADDED_MAPS);
       fs.mount(module.IDBFS, {}, ADDED_MAPS);
+      fs.mkdirTree(SETTINGS);
+      fs.mount(module.IDBFS, {}, SETTINGS);
       module.addRunDependency('storage');
       sync(true).then(() => {
         fs.mkdirTree(MAPS);

@@ -1,0 +1,161 @@
+#include "input/boardSentence.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "input/boardShape.h"
+#include "input/front.h"
+#include "input/zoneOrder.h"
+#include "input/zoneWords.h"
+
+namespace sonarch {
+
+namespace {
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+int number(std::size_t count) { return static_cast<int>(count); }
+
+int wordsIn(const std::string& text) {
+    int words = 0;
+    bool inWord = false;
+    for (const char c : text) {
+        if (c == ' ') {
+            inWord = false;
+        } else if (!inWord) {
+            inWord = true;
+            ++words;
+        }
+    }
+    return words;
+}
+
+// The items of a list in a long and a short form, most important first.
+// The list takes the long forms from the front while they fit, then the
+// short forms, and leaves out items at the end (saying how many) when even
+// those do not fit in the words left by what comes around it.
+struct Item {
+    std::string full, brief;
+};
+
+std::string fitted(const std::string& opening, const std::vector<Item>& items, const std::string& separator,
+                   std::string (*leftOut)(std::size_t), const std::string& closing) {
+    const int budget = mostWordsInBoardSentence - wordsIn(opening) - wordsIn(closing);
+    auto tail = [&](std::size_t kept) {
+        return kept < items.size() ? (kept > 0 ? separator : "") + leftOut(items.size() - kept) : "";
+    };
+    auto briefWords = [&](std::size_t kept) {
+        int words = wordsIn(tail(kept));
+        for (std::size_t i = 0; i < kept; ++i) words += wordsIn(items[i].brief);
+        return words;
+    };
+    std::size_t shown = items.size();
+    while (shown > 0 && briefWords(shown) > budget) --shown;
+    int words = briefWords(shown);
+    std::string text = opening;
+    for (std::size_t i = 0; i < shown; ++i) {
+        const int extra = wordsIn(items[i].full) - wordsIn(items[i].brief);
+        const bool full = words + extra <= budget;
+        if (full) words += extra;
+        text += (i > 0 ? separator : "") + (full ? items[i].full : items[i].brief);
+    }
+    return text + tail(shown) + closing;
+}
+
+std::string yourPart(const Board& board) {
+    const int h = board.humanPlayer;
+    const std::vector<ZoneSet> groups = groupsOf(board, h);
+    int held = 0, front = 0;
+    for (const ZoneSet& group : groups)
+        for (const int zone : group) {
+            ++held;
+            if (onFront(board, h, zone)) ++front;
+        }
+    if (held == 0) return "You hold no zones.";
+    const std::string around = " around " + board.zoneName(strongest(board, groups.front()));
+    std::string text = "You: " + counted(held, "zone", "zones");
+    if (groups.size() == 1) {
+        text += " in one group" + around;
+    } else {
+        text += ", " + std::to_string(groups.size()) + " groups, largest " +
+                std::to_string(groups.front().size()) + around;
+    }
+    return text + ", " + std::to_string(front) + " on the front.";
+}
+
+std::string standing(const Board& board) {
+    struct Rival {
+        int player, held;
+    };
+    std::vector<Rival> rivals;
+    for (int p = 1; p <= board.playerCount; ++p)
+        if (p != board.humanPlayer && board.inGame(p)) rivals.push_back({p, board.zonesHeldBy(p)});
+    std::stable_sort(rivals.begin(), rivals.end(),
+                     [](const Rival& a, const Rival& b) { return a.held > b.held; });
+    std::vector<Item> items;
+    for (const Rival& rival : rivals) {
+        const std::string brief = board.playerName[at(rival.player)] + ": " +
+                                  (rival.held == 0 ? "no zones yet" : counted(rival.held, "zone", "zones"));
+        std::string full = brief;
+        if (rival.held > 0) {
+            // Where the player is strongest: the group with the most armies.
+            const std::vector<ZoneSet> groups = groupsOf(board, rival.player);
+            auto armies = [&](const ZoneSet& group) {
+                int sum = 0;
+                for (const int zone : group) sum += board.zoneArmy[at(zone)];
+                return sum;
+            };
+            const auto weaker = [&](const ZoneSet& a, const ZoneSet& b) { return armies(a) < armies(b); };
+            const ZoneSet& best = *std::max_element(groups.begin(), groups.end(), weaker);
+            full += ", strongest around " + board.zoneName(strongest(board, best));
+        }
+        items.push_back({full + ".", brief + "."});
+    }
+    // The players left out are those with the fewest zones.
+    const auto leftOut = [](std::size_t count) {
+        return counted(number(count), "more player holds", "more players hold") + " fewer zones.";
+    };
+    return fitted(yourPart(board) + (items.empty() ? "" : " "), items, " ", leftOut, "");
+}
+
+std::string mostLinked(const Board& board) {
+    int most = 0;
+    for (int z = 1; z <= board.zoneCount(); ++z) most = std::max(most, board.linkCount(z));
+    std::vector<int> zones;
+    for (const int zone : zonesInNameOrder(board))
+        if (board.linkCount(zone) == most) zones.push_back(zone);
+    if (most == 0) return "";
+    if (zones.size() == 1)
+        return " Most links: " + board.zoneName(zones.front()) + ", with " + std::to_string(most) + ".";
+    constexpr std::size_t named = 3;
+    std::string text = " Most links, " + std::to_string(most) + " each: ";
+    for (std::size_t i = 0; i < zones.size() && i < named; ++i) {
+        const bool last = i + 1 == zones.size() || i + 1 == named;
+        text += (i == 0 ? "" : last && zones.size() <= named ? " and " : ", ") + board.zoneName(zones[i]);
+    }
+    if (zones.size() > named) text += " and " + std::to_string(zones.size() - named) + " more";
+    return text + ".";
+}
+
+std::string mapShape(const Board& board) {
+    const std::vector<ZoneSet> regions = mapRegions(board);
+    const std::string zones = counted(board.zoneCount(), "zone", "zones");
+    if (regions.size() == 1) return zones + ", all in one region." + mostLinked(board);
+    std::vector<Item> items;
+    for (const ZoneSet& region : regions) {
+        const std::string item =
+            std::to_string(region.size()) + " around " + board.zoneName(bestLinked(board, region));
+        items.push_back({item, item});
+    }
+    const auto leftOut = [](std::size_t count) {
+        return "and " + counted(number(count), "smaller region", "smaller regions");
+    };
+    return fitted(zones + " in " + std::to_string(regions.size()) + " regions: ", items, ", ", leftOut,
+                  "." + mostLinked(board));
+}
+}  // namespace
+
+std::string boardSentence(const Board& board) {
+    if (board.choosingStart != 0) return mapShape(board);
+    return standing(board);
+}
+
+}  // namespace sonarch
