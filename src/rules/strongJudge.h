@@ -17,7 +17,7 @@ namespace sonarch {
 struct StrongWeights {
     double chain = 3.0;      // one more point of income
     double zone = 1.0;       // a zone held
-    double army = 0.4;       // an army of the player's
+    double army = 0.4;       // an army of the player's (less once its zones are full)
     double rival = 1.2;      // a point off a rival's income
     double leader = 1.0;     // more for a point off the biggest rival's
     double kill = 0.15;      // an army of a rival's destroyed
