@@ -1,7 +1,7 @@
 // Figures of speed for the machine it runs on: the chain search against the
 // searches it replaced, whole games per second with the test player in the
-// human seat, simulated games with every seat a computer player, and how the
-// cost of a game grows with zones and players.
+// human seat, simulated games with every seat a computer player, making
+// maps, and how the cost of a game grows with zones and players.
 // Pauses run on the virtual clock; every sentence is built and recorded.
 #include <chrono>
 #include <ctime>
@@ -21,6 +21,7 @@
 #include "chainSweeps.h"
 #include "strengthTurns.h"
 #include "files/mapFormat.h"
+#include "files/mapMaker.h"
 #include "game/Form1.h"
 #include "rules/chain.h"
 #include "host/tools/simulation.h"
@@ -154,6 +155,19 @@ void simulationFigures(long games) {
                 totals[0].atLimit, totals[0] == totals[1] ? "the same" : "NOT THE SAME");
 }
 
+// Making a map of each size, on processor time, as --make-map and G do:
+// land, links, names and the file's text.
+void madeMapFigures(int maps) {
+    for (const int zones : {12, 30, 60, 100}) {
+        std::size_t bytes = 0;
+        const auto start = cpuNow();
+        for (int seed = 1; seed <= maps; ++seed) bytes += mapFileText(makeMap(zones, seed)).size();
+        const double seconds = cpuSecondsSince(start);
+        std::printf("made maps, %3d zones: %7.3f ms a map (%d maps, %.0f bytes a file)\n", zones,
+                    seconds * 1e3 / maps, maps, double(bytes) / maps);
+    }
+}
+
 void gameFigures(int zones, int players, int games, bool headline) {
     Folder folder(testing::makeMap({zones, 4, false, 0}, 1000 + zones, "Bench World"));
     long keys = 0, turns = 0, ended = 0;
@@ -187,6 +201,11 @@ int main(int argc, char** argv) {
         gameFigures(100, 8, std::atoi(argv[2]), true);
         return 0;
     }
+    // --maps N: only the made maps.
+    if (argc > 2 && std::strcmp(argv[1], "--maps") == 0) {
+        madeMapFigures(std::atoi(argv[2]));
+        return 0;
+    }
     // --simulate N: only the simulated games, for a profiler.
     if (argc > 2 && std::strcmp(argv[1], "--simulate") == 0) {
         simulationFigures(std::atol(argv[2]));
@@ -202,6 +221,7 @@ int main(int argc, char** argv) {
     gameFigures(100, 8, quick ? 20 : 2000, true);
     simulationFigures(quick ? 40 : 4000);
     strengthTurnFigures(hundredHolds, 8, quick ? 2 : 200);
+    madeMapFigures(quick ? 20 : 2000);
     std::printf("cost growth (time per game and per round of turns):\n");
     for (int zones : {10, 25, 50, 100})
         for (int players : {2, 4, 8})

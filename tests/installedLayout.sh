@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program as installed by `cmake --install`: bundled maps listed with the
-# player's own, games saved in the player's data folder and nothing written
-# where it is installed; the portable layout and --data-dir as before.
+# player's own, games saved and maps made in the player's data folder and
+# nothing written where it is installed; the portable layout and --data-dir as before.
 set -u
 build=$1
 work=$(mktemp -d)
@@ -41,6 +41,10 @@ Four Corners.map|Four Corners.map|msg: Choose your starting zone and press Space
 Game Saved!|"
 [ "$got" = "$expected" ] || { fail "installed game"; echo "$got"; }
 [ -f "$own/Saves/first.snr" ] || fail "the save is not in the player's folder"
+# G in the map list saves the new map among the player's own, in a folder made for it.
+made=$(printf 'Enter\nEnter\nG\n' | run XDG_DATA_HOME="$work/fresh" "$program" --headless --seed 3 |
+    sed -n 's/^say: Made the map .*, saved as \(.*\.map\)\. Press Enter.*/\1/p')
+[ -n "$made" ] && [ -f "$work/fresh/sonarch/Maps/$made" ] || fail "the made map '$made' is not in the player's folder"
 [ -z "$(find "$work/usr" -newer "$work/stamp")" ] || fail "the game wrote where it is installed"
 
 mkdir "$work/portable"

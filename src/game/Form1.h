@@ -10,6 +10,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,11 @@ public:
     // player's changes of this run.
     SettingsRecord settings;
     bool settingsWriteFailed = false;
+    // G in the map list makes a map; each G in a row offers the next size.
+    // The maps' seeds come from a generator of their own, started from the
+    // run's seed, so that making maps never changes the game's draws.
+    int madeMapsInARow = 0;
+    std::optional<std::mt19937_64> mapSeeds;
 
     // ---- operations ----
     void loadMap();
@@ -230,6 +236,8 @@ private:
     bool jumpKeys(short keyCode, short shift);
     bool findKeys(short keyCode, short shift);
     void helpKey();
+    bool newMapKey(short keyCode, short shift);
+    void makeNewMap();
     void placementKeys(short& keyCode, const short& shift);
     void endPhaseKey();
     void claimHumanStart();

@@ -26,6 +26,9 @@ public:
     // Replaces a file whole or not at all: a failure at any step leaves the
     // earlier file as it was. False with the reason on failure.
     virtual bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) = 0;
+    // Writes a new file whole or not at all, and never over a file already
+    // there: false with the reason when it cannot, or when the name is taken.
+    virtual bool createFile(const std::string& path, const std::string& contents, std::string& whyNot) = 0;
     // Seconds since midnight, with their fraction.
     virtual double secondsSinceMidnight() = 0;
 };

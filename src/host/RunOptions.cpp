@@ -22,6 +22,7 @@ const char* const usageText =
     "                          [--sound-log] [--rate N] [--settings FILE] < SCRIPT\n"
     "       sonarch --check-map FILE\n"
     "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n"
+    "       sonarch --make-map [--zones N] [--seed S] FILE\n"
     "       sonarch --help | --version\n";
 
 namespace {

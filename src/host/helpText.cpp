@@ -24,6 +24,8 @@ std::string helpText(const std::string& folders) {
            "                   tell how often each starting zone wins (--players K, --seed S);\n"
            "                   --seats S1,S2,... gives each seat a strength, gentle, standard\n"
            "                   or strong, and tells how often each seat wins\n"
+           "  --make-map FILE  write a new map of 30 zones to FILE (--zones N, 4 to 100;\n"
+           "                   --seed S gives the same map again)\n"
            "  --help           show this help\n"
            "  --version        show the version\n"
            "\n" +

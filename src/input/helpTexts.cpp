@@ -28,6 +28,8 @@ std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
     case HelpPlace::MapList:
         return {"Map list. Up and Down move through the maps, Enter chooses one; the last item "
                 "leads back to the main menu.",
+                "G makes a new map of 30 zones, saves it with your maps and puts you on it; G again "
+                "at once makes one of 60, then 12.",
                 "Then you choose how many computer players you face."};
     case HelpPlace::Question:
         return {"Press a digit from 1 to " + std::to_string(largestNumber) +

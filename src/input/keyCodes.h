@@ -42,6 +42,7 @@ constexpr short B = 66;
 constexpr short C = 67;
 constexpr short D = 68;
 constexpr short F = 70;
+constexpr short G = 71;
 constexpr short J = 74;
 constexpr short M = 77;
 constexpr short N = 78;

@@ -19,6 +19,7 @@ void Form1::menuKeys(short& keyCode, const short& shift) {
         helpKey();
         return;
     }
+    if (newMapKey(keyCode, shift)) return;
     if (isForward(keyCode)) ++menuCursor;
     if (isBackward(keyCode)) --menuCursor;
     switch (menuState) {

@@ -20,8 +20,12 @@ public:
     void pinSeed(std::optional<std::uint64_t> seed) { pinned_ = seed; }
     void queueFixed(double u) { fixed_.push_back(u); }
     void seedFromClock(double secondsSinceMidnight) {
-        generator_.seed(pinned_ ? *pinned_ : static_cast<std::uint64_t>(secondsSinceMidnight * 1000.0));
+        seed_ = pinned_ ? *pinned_ : static_cast<std::uint64_t>(secondsSinceMidnight * 1000.0);
+        generator_.seed(seed_);
     }
+    // The seed of the run, for draws of its own that must not disturb these
+    // (the maps made in the map list), so that a seed still gives one run.
+    std::uint64_t seed() const { return seed_; }
 
     double next() {
         if (!fixed_.empty()) return takeFixed();
@@ -68,6 +72,7 @@ private:
     MersenneTwister generator_{0};
     std::deque<double> fixed_;
     std::optional<std::uint64_t> pinned_;
+    std::uint64_t seed_ = 0;
 };
 
 }  // namespace sonarch

@@ -1,8 +1,9 @@
 // A player's evening in the browser: the welcome, a new game, a refusal, the
 // history, Ctrl through the computer's pauses, a save through the dialog,
 // the page reloaded and the browser closed, the game loaded back and the
-// save exported as the desktop's own file; and a whole game that says what
-// the desktop's headless mode says for the same keys and seed.
+// save exported as the desktop's own file; a whole game that says what the
+// desktop's headless mode says for the same keys and seed; and a map made
+// with G, the desktop's own file, still there after the browser is closed.
 'use strict';
 
 const test = require('node:test');
@@ -114,6 +115,33 @@ test('a whole game says what the headless mode says for the same keys and seed',
     for (const line of lines) await h.press(page, line);
     const heard = await page.evaluate(() => window.heardSentences.filter((text) => text !== ''));
     assert.deepEqual(heard, desktop.sentences);
+  } finally {
+    await browser.close();
+  }
+});
+
+test('G makes the map the headless mode makes, and the browser keeps it', async () => {
+  const keys = ['Enter', 'Enter', 'G'];
+  const desktop = playHeadless(keys, SEED);
+  const made = /^Made the map .*, saved as (.+\.map)\. Press Enter to play it/.exec(desktop.sentences.at(-1));
+  assert.ok(made, desktop.sentences.at(-1));
+  const profile = h.newProfile();
+  let browser = await h.launch(profile);
+  try {
+    let page = await h.openGame(browser, server, `?seed=${SEED}`);
+    for (const key of keys) await h.press(page, key);
+    assert.equal(await h.spoken(page), desktop.sentences.at(-1));
+    const bytes = await page.evaluate((name) => Array.from(window.Module.FS.readFile(`/addedMaps/${name}`)),
+      made[1]);
+    assert.deepEqual(Buffer.from(bytes), fs.readFileSync(path.join(desktop.data, 'Maps', made[1])));
+    await browser.close();
+    browser = await h.launch(profile);
+    page = await h.openGame(browser, server);
+    await h.press(page, 'Enter');
+    await h.press(page, 'Enter');
+    for (let i = 0; i < 10 && await h.spoken(page) !== made[1]; i++) await h.press(page, 'Down');
+    assert.equal(await h.spoken(page), made[1]);
+    assert.equal(await h.press(page, 'Enter'), 'How many computer players would you like? The max is 7.');
   } finally {
     await browser.close();
   }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows program, headless under Wine, against the Linux program: every
 # golden case and whole seeded games on every bundled map must give the same
-# transcript and the same saved files, byte for byte.
+# transcript and the same saved files and made maps, byte for byte.
 set -u
 linux=$1 windows=$2 source=$3
 wine=$source/scripts/wine-run.sh
@@ -28,6 +28,8 @@ playBoth() {
     cmp -s "$work/linux.out" "$work/windows.out" ||
         { fail "$name: the transcripts differ"; diff "$work/linux.out" "$work/windows.out" | head -5; }
     diff -r "$work/linux/Saves" "$work/windows/Saves" >/dev/null || fail "$name: the saved files differ"
+    # Maps made with G: the same seed makes the same file on both.
+    diff -r "$work/linux/Maps" "$work/windows/Maps" >/dev/null || fail "$name: the maps differ"
 }
 
 # --- The golden cases, each also against its expected transcript.

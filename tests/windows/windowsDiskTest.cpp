@@ -1,5 +1,6 @@
-// The disk on Windows: UTF-16 names, whole replacement, and the names
-// Windows would turn into something else refused with a reason.
+// The disk on Windows: UTF-16 names, whole replacement, new files that
+// never take another's name, and the names Windows would turn into
+// something else refused with a reason.
 #include <gtest/gtest.h>
 
 #include "host/windows/windowsDisk.h"
@@ -18,7 +19,12 @@ TEST(WindowsDisk, KeepsNamesBeyondAsciiAndReplacesFilesWhole) {
     ASSERT_TRUE(disk::writeTextFile(saves + "\\" + name, "first\r\n", whyNot)) << whyNot;
     ASSERT_TRUE(disk::writeTextFile(saves + "\\" + name, "second\r\n", whyNot)) << whyNot;
     EXPECT_EQ(disk::listFiles(saves), Lines{name}) << "no temporary file is left";
+    // A new file never takes the name of another.
+    EXPECT_FALSE(disk::createTextFile(saves + "\\" + name, "third\r\n", whyNot));
+    EXPECT_EQ(whyNot, "File exists");
     EXPECT_EQ(disk::readTextFile(saves + "/" + name, whyNot), "second\r\n");
+    EXPECT_TRUE(disk::createTextFile(saves + "\\new.map", "map\r\n", whyNot)) << whyNot;
+    EXPECT_EQ(disk::listFiles(saves), (Lines{"new.map", name}));
     const std::string folder = disk::programFolder();
     EXPECT_NE(folder.back(), '\\');
     EXPECT_TRUE(disk::listFiles(folder).has_value());

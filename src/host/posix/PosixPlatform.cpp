@@ -23,6 +23,10 @@ bool PosixPlatform::replaceFile(const std::string& path, const std::string& cont
     return disk::writeTextFile(path, contents, whyNot);
 }
 
+bool PosixPlatform::createFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    return disk::createTextFile(path, contents, whyNot);
+}
+
 double PosixPlatform::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }
 
 }  // namespace sonarch

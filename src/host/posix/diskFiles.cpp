@@ -90,7 +90,7 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& wh
 namespace {
 SystemCalls calls{
     [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
-    ::write, ::fsync, ::close, ::rename, ::unlink,
+    ::write, ::fsync, ::close, ::rename, ::unlink, ::link,
 };
 
 // The reason of the call that just failed; a call that failed without
@@ -113,30 +113,24 @@ int writeAll(int fd, const std::string& contents) {
     }
     return 0;
 }
-}  // namespace
 
-SystemCalls& systemCalls() { return calls; }
-
-bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
-    // Written beside the target under a hidden name, flushed to the disk and
-    // then renamed over it, so a failure at any point leaves the earlier
-    // file whole and no half-written one under the player's name.
-    const fs::path target(path);
-    fs::path temporary;
+// Writes contents beside target under a hidden name, flushed to the disk: 0,
+// or the reason with temporary left empty when nothing was created. The file
+// is made new, never opened through a link or over a file already there; a
+// name in use (left by a write that was cut off, or a planted link) is passed
+// over for the next.
+int writeTemporary(const fs::path& target, const std::string& contents, fs::path& temporary) {
     int fd = -1;
-    // A fresh file, made here and now: never one that is already there, nor
-    // where a link points. A name left by a run that stopped half-way is
-    // passed over for the next.
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        const std::string mark = attempt == 0 ? "" : "." + std::to_string(attempt);
-        temporary = target.parent_path() / ("." + target.filename().string() + mark + ".writing");
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = target.parent_path() / ("." + target.filename().string() +
+                                             (attempt > 0 ? "." + std::to_string(attempt) : "") + ".writing");
         errno = 0;
         fd = calls.open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
-        whyNot = std::strerror(lastError());
-        return false;
+        temporary.clear();
+        return lastError();
     }
     int failure = writeAll(fd, contents);
     errno = 0;
@@ -145,12 +139,51 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
     // The descriptor is closed whatever happened before; a failed close can
     // still mean that the written data did not reach the disk.
     if (calls.close(fd) != 0 && failure == 0) failure = lastError();
+    return failure;
+}
+
+bool failed(int failure, const fs::path& temporary, std::string& whyNot) {
+    whyNot = std::strerror(failure);
+    if (!temporary.empty()) calls.unlink(temporary.c_str());
+    return false;
+}
+}  // namespace
+
+SystemCalls& systemCalls() { return calls; }
+
+bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    // Renamed over the target only once whole on the disk, so a failure at
+    // any point leaves the earlier file whole and no half-written one under
+    // the player's name.
+    const fs::path target(path);
+    fs::path temporary;
+    int failure = writeTemporary(target, contents, temporary);
     errno = 0;
     if (failure == 0 && calls.rename(temporary.c_str(), target.c_str()) != 0) failure = lastError();
-    if (failure == 0) return true;
-    whyNot = std::strerror(failure);
+    return failure == 0 || failed(failure, temporary, whyNot);
+}
+
+bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    // A second name for the whole file is made only where none is: the
+    // system refuses the link when the name is taken, even by a file made a
+    // moment before by another program.
+    const fs::path target(path);
+    fs::path temporary;
+    int failure = writeTemporary(target, contents, temporary);
+    errno = 0;
+    if (failure == 0 && calls.link(temporary.c_str(), target.c_str()) != 0) failure = lastError();
+    // Some disks (those of cameras and memory sticks) have no links: there
+    // the name is looked at first, which leaves a moment for another program.
+    if (failure == EPERM || failure == ENOTSUP || failure == EOPNOTSUPP || failure == ENOSYS || failure == EMLINK) {
+        std::error_code error;
+        failure = fs::symlink_status(target, error).type() != fs::file_type::not_found ? EEXIST : 0;
+        errno = 0;
+        if (failure == 0 && calls.rename(temporary.c_str(), target.c_str()) != 0) failure = lastError();
+        if (failure == 0) return true;
+    }
+    if (failure != 0) return failed(failure, temporary, whyNot);
     calls.unlink(temporary.c_str());
-    return false;
+    return true;
 }
 
 std::string programFolder() {

@@ -1,5 +1,6 @@
 // The disk services every real host shares: listing a folder, reading a
-// text file whole, and replacing a file whole or not at all.
+// text file whole, and replacing a file whole or not at all or making a
+// new one.
 #pragma once
 
 #include <optional>
@@ -16,6 +17,8 @@ std::optional<std::vector<std::string>> listFiles(const std::string& folder);
 bool makeFolder(const std::string& folder);
 std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot);
 bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
+// Writes a new file whole, never over one already there (EEXIST's reason then).
+bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
 // The folder that holds the running program.
 std::string programFolder();
 double secondsSinceMidnight();

@@ -1,4 +1,4 @@
-// The system calls that replace a file on disk, gathered in one table so
+// The system calls that replace or make a file on disk, gathered in one table so
 // that a test can make any one of them fail and hear that a save
 // interrupted there loses nothing. The game itself never changes the table.
 #pragma once
@@ -16,6 +16,7 @@ struct SystemCalls {
     int (*close)(int fd);
     int (*rename)(const char* from, const char* to);
     int (*unlink)(const char* path);
+    int (*link)(const char* existing, const char* newName);
 };
 
 // The calls in use: the system's own unless a test has put others in.

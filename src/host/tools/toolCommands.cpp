@@ -2,31 +2,23 @@
 // and printing what the tools find.
 #include "host/tools/toolCommands.h"
 
-#include <charconv>
 #include <chrono>
 #include <stdexcept>
 
 #include "files/mapCheck.h"
 #include "files/mapFormat.h"
+#include "host/tools/makeMapCommand.h"
 #include "host/tools/simulation.h"
+#include "host/tools/toolOptions.h"
 
 namespace sonarch {
 
 const char* const toolUsageText =
     "       sonarch --check-map FILE\n"
-    "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n";
+    "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n"
+    "       sonarch --make-map [--zones N] [--seed S] FILE\n";
 
 namespace {
-
-template <typename Number>
-Number wholeOption(const std::string& name, const std::string& text, Number lowest, Number highest) {
-    Number value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
-        throw std::invalid_argument(name + " needs a whole number from " + std::to_string(lowest) +
-                                    " to " + std::to_string(highest) + ", not '" + text + "'");
-    return value;
-}
 
 // The map, or the game's own sentence for a file it refuses.
 std::optional<MapRecord> readMap(Platform& disk, const std::string& path, std::string& refusal) {
@@ -156,12 +148,14 @@ int checkMapFile(Platform& disk, const std::string& path, std::ostream& out) {
 
 std::optional<int> runToolCommand(const std::vector<std::string>& args, Platform& disk, std::ostream& out,
                                   std::ostream& err, bool errIsTerminal) {
-    if (args.empty() || (args[0] != "--check-map" && args[0] != "--simulate")) return std::nullopt;
+    if (args.empty() || (args[0] != "--check-map" && args[0] != "--simulate" && args[0] != "--make-map"))
+        return std::nullopt;
     try {
         if (args[0] == "--check-map") {
             if (args.size() != 2) throw std::invalid_argument("--check-map needs one map file");
             return checkMapFile(disk, args[1], out);
         }
+        if (args[0] == "--make-map") return makeMapFile(disk, args, out, err);
         return simulateMapFile(disk, readSimulateOptions(args), out, err, errIsTerminal);
     } catch (const std::invalid_argument& error) {
         err << "sonarch: " << error.what() << '\n' << toolUsageText;

@@ -1,5 +1,6 @@
-// The map maker's commands: --check-map FILE and --simulate N FILE. They
-// run instead of the game and end the program with their own status.
+// The map maker's commands: --check-map FILE, --simulate N FILE and
+// --make-map FILE. They run instead of the game and end the program with
+// their own status.
 #pragma once
 
 #include <optional>

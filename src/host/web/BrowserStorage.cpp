@@ -1,5 +1,7 @@
 #include "host/web/BrowserStorage.h"
 
+#include <filesystem>
+
 #include "host/web/pageCalls.h"
 
 namespace sonarch::web {
@@ -10,6 +12,16 @@ bool BrowserStorage::replaceFile(const std::string& path, const std::string& con
     // storage meanwhile, and the page says so if it will not.
     pageStoreFiles();
     return true;
+}
+
+bool BrowserStorage::createFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    // The page runs one thing at a time: a name found free stays free until written.
+    std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found) {
+        whyNot = "File exists";
+        return false;
+    }
+    return replaceFile(path, contents, whyNot);
 }
 
 }  // namespace sonarch::web

@@ -1,7 +1,7 @@
 // The browser's platform: the page's file system, in which Maps/ holds the
-// bundled and the added maps and Saves/ lies in the browser's lasting
-// storage, as does the settings file. A save counts only once the browser
-// has kept it.
+// bundled maps, and Saves/, the player's own maps and the settings file lie
+// in the browser's lasting storage. A save or a made map counts only once
+// the browser has kept it.
 #pragma once
 
 #include <string>
@@ -15,6 +15,9 @@ namespace sonarch::web {
 // a lasting folder of their own (so that Load Game does not list them).
 inline const std::string gameFolder = "/sonarch";
 inline const std::string settingsFile = "/sonarch/Settings/settings.txt";
+// The maps the player added or made, kept by the browser (page/storage.js
+// mounts it).
+inline const std::string lastingMapsFolder = "/addedMaps";
 
 class BrowserStorage final : public Platform {
 public:
@@ -22,6 +25,7 @@ public:
 
     DataFolders dataFolders() override {
         DataFolders folders = files_.dataFolders();
+        folders.maps.push_back(lastingMapsFolder);
         folders.settingsFile = settingsFile;
         return folders;
     }
@@ -33,6 +37,7 @@ public:
         return files_.readTextFile(path, whyNot);
     }
     bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
+    bool createFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
     double secondsSinceMidnight() override { return files_.secondsSinceMidnight(); }
 
 private:

@@ -29,6 +29,10 @@ bool WindowsPlatform::replaceFile(const std::string& path, const std::string& co
     return disk::writeTextFile(path, contents, whyNot);
 }
 
+bool WindowsPlatform::createFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    return disk::createTextFile(path, contents, whyNot);
+}
+
 double WindowsPlatform::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }
 
 }  // namespace sonarch

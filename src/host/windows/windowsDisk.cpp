@@ -1,6 +1,6 @@
 // The disk services on Windows: the same promises as on Linux, with UTF-16
-// paths, and a save replaced with MoveFileExW after its data is flushed, so
-// that a failure at any point leaves the earlier file whole.
+// paths, and a save replaced (or a map made) with MoveFileExW after its data
+// is flushed, so that a failure at any point leaves the earlier file whole.
 #include "host/windows/windowsDisk.h"
 
 #include <windows.h>
@@ -18,7 +18,7 @@ namespace {
 // Reasons in the words the Linux build uses for the same failures, so that a
 // player hears the same sentence on either system.
 std::string reasonFor(DWORD error) {
-    constexpr std::array<std::pair<DWORD, const char*>, 12> reasons{{
+    constexpr std::array<std::pair<DWORD, const char*>, 14> reasons{{
         {ERROR_FILE_NOT_FOUND, "No such file or directory"},
         {ERROR_PATH_NOT_FOUND, "No such file or directory"},
         {ERROR_ACCESS_DENIED, "Permission denied"},
@@ -31,6 +31,8 @@ std::string reasonFor(DWORD error) {
         {ERROR_FILENAME_EXCED_RANGE, "File name too long"},
         {ERROR_NOT_READY, "No medium found"},
         {ERROR_CRC, "Input/output error"},
+        {ERROR_FILE_EXISTS, "File exists"},
+        {ERROR_ALREADY_EXISTS, "File exists"},
     }};
     for (const auto& [code, reason] : reasons)
         if (code == error) return reason;
@@ -136,7 +138,44 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& wh
     return contents;
 }
 
-bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+namespace {
+// Writes contents beside path under a hidden name, flushed to the disk:
+// ERROR_SUCCESS, or the reason with temporary left empty when nothing was
+// created. The file is made new, never over one already there; a name in
+// use (left by a write that was cut off) is passed over for the next.
+DWORD writeTemporary(const std::string& path, const std::string& contents, std::wstring& temporary) {
+    const std::size_t cut = path.size() - lastPart(path).size();
+    Handle file{INVALID_HANDLE_VALUE};
+    for (int attempt = 0; attempt < 100 && file.h == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = widen(path.substr(0, cut) + "." + std::string(lastPart(path)) +
+                          (attempt > 0 ? "." + std::to_string(attempt) : "") + ".writing");
+        file.h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (file.h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    if (file.h == INVALID_HANDLE_VALUE) {
+        const DWORD failure = GetLastError();
+        temporary.clear();
+        return failure;
+    }
+    DWORD failure = ERROR_SUCCESS;
+    std::size_t done = 0;
+    while (failure == ERROR_SUCCESS && done < contents.size()) {
+        DWORD written = 0;
+        const auto left = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1 << 20));
+        if (!WriteFile(file.h, contents.data() + done, left, &written, nullptr)) {
+            failure = GetLastError();
+        } else if (written == 0) {
+            failure = ERROR_DISK_FULL;
+        }
+        done += written;
+    }
+    if (failure == ERROR_SUCCESS && !FlushFileBuffers(file.h)) failure = GetLastError();
+    return failure;
+}
+
+// Writes the file through a temporary one moved into place with flags.
+bool writeThenMove(const std::string& path, const std::string& contents, DWORD moveFlags, std::string& whyNot) {
     if (const char* unfit = unfitName(path)) {
         whyNot = unfit;
         return false;
@@ -147,45 +186,24 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
         whyNot = "Is a directory";
         return false;
     }
-    const std::size_t cut = path.size() - lastPart(path).size();
     std::wstring temporary;
-    DWORD failure = ERROR_SUCCESS;
-    {
-        // A fresh file, made here and now, never one that is already there;
-        // a name left by a run that stopped half-way is passed over.
-        Handle file{INVALID_HANDLE_VALUE};
-        for (int attempt = 0; file.h == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
-            const std::string mark = attempt == 0 ? "" : "." + std::to_string(attempt);
-            temporary = widen(path.substr(0, cut) + "." + std::string(lastPart(path)) + mark + ".writing");
-            file.h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (file.h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
-        }
-        if (file.h == INVALID_HANDLE_VALUE) {
-            whyNot = reasonFor(GetLastError());
-            return false;
-        }
-        std::size_t done = 0;
-        while (failure == ERROR_SUCCESS && done < contents.size()) {
-            DWORD written = 0;
-            const auto left = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1 << 20));
-            if (!WriteFile(file.h, contents.data() + done, left, &written, nullptr)) {
-                failure = GetLastError();
-            } else if (written == 0) {
-                failure = ERROR_DISK_FULL;
-            }
-            done += written;
-        }
-        if (failure == ERROR_SUCCESS && !FlushFileBuffers(file.h)) failure = GetLastError();
-    }
-    if (failure == ERROR_SUCCESS &&
-        !MoveFileExW(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    DWORD failure = writeTemporary(path, contents, temporary);
+    if (failure == ERROR_SUCCESS && !MoveFileExW(temporary.c_str(), target.c_str(), moveFlags))
         failure = GetLastError();
     if (failure == ERROR_SUCCESS) return true;
     whyNot = reasonFor(failure);
-    DeleteFileW(temporary.c_str());
+    if (!temporary.empty()) DeleteFileW(temporary.c_str());
     return false;
+}
+}  // namespace
+
+bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    return writeThenMove(path, contents, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH, whyNot);
+}
+
+// Without MOVEFILE_REPLACE_EXISTING the move fails when the name is taken.
+bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+    return writeThenMove(path, contents, MOVEFILE_WRITE_THROUGH, whyNot);
 }
 
 std::string programFolder() {

@@ -17,6 +17,8 @@ std::optional<std::vector<std::string>> listFiles(const std::string& folder);
 bool makeFolder(const std::string& folder);
 std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot);
 bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
+// Writes a new file whole, never over one already there ("File exists").
+bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
 // The folder that holds sonarch.exe, without a trailing separator.
 std::string programFolder();
 double secondsSinceMidnight();

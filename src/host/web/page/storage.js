@@ -1,12 +1,12 @@
-// Saved games, added maps and the player's settings in the browser's storage
-// (IndexedDB through the game's file system), so that they outlast the page. The game sees them as
-// the files of its Saves and Maps folders. Saves leave and come back as the
-// same .snr files as on the desktop, byte for byte.
+// Saved games, added maps, the maps made with G and the player's settings in
+// the browser's storage (IndexedDB through the game's file system), so that
+// they outlast the page. The game sees them as the files of its Saves folder
+// and of its own maps folder, listed after the bundled maps. Saves leave and
+// come back as the same .snr files as on the desktop, byte for byte.
 'use strict';
 
 const sonarchStorage = (() => {
   const SAVES = '/sonarch/Saves';
-  const MAPS = '/sonarch/Maps';
   const ADDED_MAPS = '/addedMaps';
   const SETTINGS = '/sonarch/Settings';
   let fs = null;
@@ -46,13 +46,7 @@ const sonarchStorage = (() => {
       fs.mkdirTree(SETTINGS);
       fs.mount(module.IDBFS, {}, SETTINGS);
       module.addRunDependency('storage');
-      sync(true).then(() => {
-        fs.mkdirTree(MAPS);
-        for (const name of filesIn(ADDED_MAPS)) {
-          fs.writeFile(`${MAPS}/${name}`, fs.readFile(`${ADDED_MAPS}/${name}`));
-        }
-        module.removeRunDependency('storage');
-      });
+      sync(true).then(() => module.removeRunDependency('storage'));
     },
     async store() {
       if (!askedToPersist && navigator.storage && navigator.storage.persist) {
@@ -78,9 +72,8 @@ const sonarchStorage = (() => {
       const problem = nameProblem(name);
       if (problem) return `${problem} ${name} was not added.`;
       fs.writeFile(`${ADDED_MAPS}/${name}`, bytes);
-      fs.writeFile(`${MAPS}/${name}`, bytes);
       if (!(await this.store())) return `The browser would not keep ${name} in its storage.`;
-      return `The map ${name} was added. The map list shows it from the next time the page is opened.`;
+      return `The map ${name} was added. The map list shows it from the next time it is opened.`;
     },
   };
 })();

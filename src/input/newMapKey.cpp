@@ -1,0 +1,81 @@
+// G in the map list: a new map, made on the spot and saved among the
+// player's own, with the cursor on it. The first G makes a map of the usual
+// size; each G straight after offers the next size, round and round.
+#include <array>
+
+#include "files/fileList.h"
+#include "files/mapMaker.h"
+#include "files/soundKey.h"
+#include "game/Form1.h"
+#include "input/keyCodes.h"
+
+namespace sonarch {
+
+namespace {
+
+struct MapSize {
+    const char* word;
+    int zones;
+};
+constexpr std::array<MapSize, 3> sizesInTurn{{{"medium", usualMadeZones}, {"large", 60}, {"small", 12}}};
+// The run's seed and this give the maps' seeds, apart from the game's own draws.
+constexpr std::uint64_t mapSeedsSalt = 0x6d61702073656564;
+// Names are drawn again while they sound like a map of the list; a player
+// with so many maps that this many draws all clash is told so.
+constexpr int namesTried = 20;
+
+std::string lowerFirst(std::string text) {
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
+// A name a listener could take for a map already in the list.
+bool soundsLikeAMapOf(const FileList& list, const std::string& mapName) {
+    for (std::string name : list.entries) {
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".map") == 0) name.resize(name.size() - 4);
+        if (soundKey(name) == soundKey(mapName) || plainSpelling(name) == plainSpelling(mapName)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool Form1::newMapKey(short keyCode, short shift) {
+    if (keyCode != key::G || shift != 0 || menuState != 2 || setupStep != 0) {
+        madeMapsInARow = 0;
+        return false;
+    }
+    makeNewMap();
+    return true;
+}
+
+void Form1::makeNewMap() {
+    const MapSize size = sizesInTurn[static_cast<std::size_t>(madeMapsInARow) % sizesInTurn.size()];
+    const MapSize next = sizesInTurn[static_cast<std::size_t>(madeMapsInARow + 1) % sizesInTurn.size()];
+    ++madeMapsInARow;
+    if (!mapSeeds) mapSeeds.emplace(random.seed() ^ mapSeedsSalt);
+    // The player's own maps come last; a fresh installation may not have the folder yet.
+    const std::string folder = mapsFolders().back();
+    platform_.makeFolder(folder);
+    const FileList present = listFolders(platform_, mapsFolders()).value_or(FileList{});
+    for (int tried = 0; tried < namesTried; ++tried) {
+        const MapRecord map = makeMap(size.zones, shortSeed((*mapSeeds)()));
+        if (soundsLikeAMapOf(present, map.mapName)) continue;
+        const std::string fileName = map.mapName + ".map";
+        std::string whyNot;
+        if (!platform_.createFile(folder + "/" + fileName, mapFileText(map), whyNot)) {
+            sayIt("The new map could not be saved as " + fileName + ": " + lowerFirst(whyNot) + ".");
+            return;
+        }
+        File1 = listFolders(platform_, mapsFolders()).value_or(FileList{});
+        mapFileCount = static_cast<int>(File1.entries.size());
+        for (int i = 0; i < mapFileCount; ++i)
+            if (File1.entries[i] == fileName) menuCursor = i + 1;
+        sayIt("Made the map " + map.mapName + ", " + std::to_string(size.zones) + " zones, saved as " + fileName +
+              ". Press Enter to play it, or G again for a " + next.word + " map.");
+        return;
+    }
+    sayIt("No new map was made: every name drawn sounds like a map already in the list.");
+}
+
+}  // namespace sonarch

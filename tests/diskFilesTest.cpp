@@ -1,0 +1,71 @@
+// The disk's two ways of writing a file whole: replacing one, and making a
+// new one that never takes the name of another. Both write a hidden file
+// first, made new and never through a link planted at its name.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "host/posix/diskFiles.h"
+#include "host/posix/systemCalls.h"
+#include "support.h"
+
+namespace sonarch::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contentsOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Every name in the folder, hidden ones too.
+Lines everything(const fs::path& folder) {
+    Lines names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(DiskFiles, ANewFileNeverTakesTheNameOfAnother) {
+    DataDir data;
+    const std::string made = (data.maps() / "Made.map").string();
+    std::string whyNot;
+    EXPECT_TRUE(disk::createTextFile(made, "first", whyNot)) << whyNot;
+    EXPECT_FALSE(disk::createTextFile(made, "second", whyNot));
+    EXPECT_EQ(whyNot, std::strerror(EEXIST));
+    // A disk without links (a memory stick's) gives the same answers.
+    disk::SystemCalls& calls = disk::systemCalls();
+    const disk::SystemCalls saved = calls;
+    calls.link = [](const char*, const char*) {
+        errno = EPERM;
+        return -1;
+    };
+    EXPECT_FALSE(disk::createTextFile(made, "third", whyNot));
+    EXPECT_EQ(whyNot, std::strerror(EEXIST));
+    EXPECT_TRUE(disk::createTextFile((data.maps() / "Other.map").string(), "other", whyNot)) << whyNot;
+    calls = saved;
+    EXPECT_EQ(contentsOf(made), "first");
+    EXPECT_EQ(everything(data.maps()), (Lines{"Made.map", "Other.map"})) << "a temporary file is left";
+}
+
+TEST(DiskFiles, ALinkPlantedAtTheHiddenNameIsPassedOver) {
+    DataDir data;
+    const fs::path outside = data.path() / "outside";
+    fs::create_symlink(outside, data.saves() / ".Corners.snr.writing");
+    fs::create_symlink(outside, data.maps() / ".Made.map.writing");
+    std::string whyNot;
+    EXPECT_TRUE(disk::writeTextFile((data.saves() / "Corners.snr").string(), "game", whyNot)) << whyNot;
+    EXPECT_TRUE(disk::createTextFile((data.maps() / "Made.map").string(), "map", whyNot)) << whyNot;
+    EXPECT_FALSE(fs::exists(outside)) << "written through the link";
+    EXPECT_EQ(contentsOf(data.saves() / "Corners.snr"), "game");
+    EXPECT_EQ(contentsOf(data.maps() / "Made.map"), "map");
+}
+
+}  // namespace
+}  // namespace sonarch::testing
