@@ -1,7 +1,8 @@
 // Figures of speed for the machine it runs on: the chain search against the
 // searches it replaced, whole games per second with the test player in the
 // human seat, simulated games with every seat a computer player, making
-// maps, and how the cost of a game grows with zones and players.
+// maps, and how the cost of a game grows with zones and players; and how
+// long a key name of very many modifiers takes to read.
 // Pauses run on the virtual clock; every sentence is built and recorded.
 #include <chrono>
 #include <ctime>
@@ -23,8 +24,9 @@
 #include "files/mapFormat.h"
 #include "files/mapMaker.h"
 #include "game/Form1.h"
-#include "rules/chain.h"
+#include "host/keyNames.h"
 #include "host/tools/simulation.h"
+#include "rules/chain.h"
 
 namespace sonarch::bench {
 namespace {
@@ -155,6 +157,18 @@ void simulationFigures(long games) {
                 totals[0].atLimit, totals[0] == totals[1] ? "the same" : "NOT THE SAME");
 }
 
+// A key name with 200,000 modifiers before it, as a hostile script may hold:
+// read in one pass, it takes about as long as copying the line.
+void keyNameFigures() {
+    std::string name;
+    for (int i = 0; i < 200000; ++i) name += "Shift+";
+    name += "F12";
+    const auto start = cpuNow();
+    const auto stroke = parseKeyName(name);
+    std::printf("a key name with 200000 modifiers: %.2f ms (%s)\n", cpuSecondsSince(start) * 1e3,
+                stroke ? "read" : "NOT READ");
+}
+
 // Making a map of each size, on processor time, as --make-map and G do:
 // land, links, names and the file's text.
 void madeMapFigures(int maps) {
@@ -217,6 +231,7 @@ int main(int argc, char** argv) {
         strengthTurnFigures(hundredHolds, 8, std::atoi(argv[2]));
         return 0;
     }
+    keyNameFigures();
     chainFigures(quick ? 2000 : 200000);
     gameFigures(100, 8, quick ? 20 : 2000, true);
     simulationFigures(quick ? 40 : 4000);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for SECONDS (default 30):
-# the map and saved-game readers, the map check, key streams played on the
-# whole game, and the page's table of the browser's key names.
+# the map and saved-game readers, the map check, the headless script reader,
+# key streams played on the whole game, and the page's table of the browser's
+# key names.
 # A finding fails the script; the input that caused it is kept in
 # build-fuzz/findings/ and the fuzzer's log in build-fuzz/TARGET.log.
 set -euo pipefail
@@ -15,13 +16,13 @@ mkdir -p build-fuzz/findings
 # Seeds: the bundled maps for the map reader and the map check, a saved game
 # for the other; key streams start from nothing.
 declare -A seeds=([map_reader]=Maps [map_check]=Maps [save_reader]=fuzz/seeds/saves [key_stream]=
-    [browser_keys]=)
+    [browser_keys]= [script_reader]=fuzz/seeds/scripts)
 # Key streams are long from the start (1024 bytes, some five hundred
 # presses), since a game needs many presses before it gets anywhere.
 declare -A options=([map_reader]="-max_len=16384" [map_check]="-max_len=16384" [save_reader]="-max_len=16384"
-    [key_stream]="-max_len=1024 -len_control=0" [browser_keys]="-max_len=64")
+    [key_stream]="-max_len=1024 -len_control=0" [browser_keys]="-max_len=64" [script_reader]="-max_len=4096")
 passed=0 failed=0
-for target in map_reader map_check save_reader key_stream browser_keys; do
+for target in map_reader map_check save_reader script_reader key_stream browser_keys; do
     corpus=build-fuzz/corpus/$target
     mkdir -p "$corpus"
     log=build-fuzz/$target.log

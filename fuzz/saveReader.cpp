@@ -14,10 +14,11 @@ namespace {
 
 bool fitsTheTables(const SaveRecord& r) {
     const int zones = r.map.zoneCount, players = r.playerCount;
-    if (zones < 1 || zones > maxZones || players < 2 || players > maxPlayerSlots) return false;
+    if (zones < 1 || zones > maxZones || players < 2 || players > 8) return false;
     if (r.turnPlayer < 1 || r.turnPlayer > players || r.humanPlayer < 1 || r.humanPlayer > players)
         return false;
     for (int z = 1; z <= zones; ++z) {
+        if (r.map.zoneName[z].empty()) return false;
         if (r.zoneOwner[z] < 0 || r.zoneOwner[z] > players || r.zoneArmy[z] < 0) return false;
         if (r.map.linkCount[z] < 0 || r.map.linkCount[z] > maxLinks) return false;
         for (int k = 1; k <= r.map.linkCount[z]; ++k)

@@ -24,6 +24,10 @@ bundled="$work/usr/share/sonarch/Maps"
 [ "$(folders XDG_DATA_HOME=/x)" = "This run (installed):| maps: $bundled| /x/sonarch/Maps| saves: /x/sonarch/Saves|" ] ||
     fail "XDG_DATA_HOME: $(folders XDG_DATA_HOME=/x)"
 [ "$(folders XDG_DATA_HOME=rel)" = "$(folders)" ] || fail "a relative XDG_DATA_HOME is not ignored"
+# HOME set but empty is no home: the account's own is used, not the folder the game starts in.
+account=$(getent passwd "$(id -u)" | cut -d: -f6)/.local/share/sonarch
+[ "$(folders HOME=)" = "This run (installed):| maps: $bundled| $account/Maps| saves: $account/Saves|" ] ||
+    fail "an empty HOME: $(folders HOME=)"
 settings() { run "$@" "$program" --help | sed -n 's/^  settings: //p'; }
 [ "$(settings)" = "$home/.config/sonarch/settings.txt" ] || fail "settings: $(settings)"
 [ "$(settings XDG_CONFIG_HOME=/c)" = "/c/sonarch/settings.txt" ] || fail "XDG_CONFIG_HOME: $(settings XDG_CONFIG_HOME=/c)"

@@ -132,6 +132,12 @@ const std::vector<BadMap> badMaps{
     {"open quote", "Lost\r\n2\r\n\"A, the first\r\n0\r\nB,0\r\n",
      "the name of zone 1 on line 3 opens a double quote that is not closed on that line"},
     {"empty zone name", "Lost\r\n2\r\n,0\r\nB,0\r\n", "the name of zone 1 on line 3 is empty"},
+    {"long zone name", "Lost\r\n2\r\n" + repeated("\xc3\xa9", 101) + ",0\r\nB,0\r\n",
+     "the name of zone 1 on line 3 has 101 characters, but a name has at most 100"},
+    {"long map name", repeated("Lost ", 21) + "\r\n2\r\nA,0\r\nB,0\r\n",
+     "the map name on line 1 has 104 characters, but a name has at most 100"},
+    // The question would offer at most -1 computer players.
+    {"one zone", "Alone\r\n1\r\nA,0\r\n", "it has only 1 zone, too few for you and a computer player"},
     {"binary",
      std::string("\x7f"
                  "ELF\x02\x01\x01\0\0\0",

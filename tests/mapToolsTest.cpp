@@ -69,7 +69,8 @@ TEST(MapCheck, FindsEachFaultWithItsZones) {
         }
     }
     std::ostringstream out, err;
-    EXPECT_EQ(runToolCommand({"--check-map", (data.maps() / "none.map").string()}, disk, out, err, false), 2);
+    EXPECT_EQ(runToolCommand({"--check-map", (data.maps() / "none\x1b[2J.map").string()}, disk, out, err, false), 2);
+    EXPECT_EQ(out.str(), "The map none^[[2J.map cannot be loaded: it does not exist.\n") << "shown, not obeyed";
     EXPECT_EQ(runToolCommand({"--simulate", "0", "x.map"}, disk, out, err, false), 2);
     EXPECT_EQ(runToolCommand({"--headless"}, disk, out, err, false), std::nullopt);
 }

@@ -1,8 +1,11 @@
-// The rate keys with each kind of voice, and the sound cues of whole games.
+// The rate keys with each kind of voice, the sound cues of whole games, the
+// history of the last 50 sentences and its keys, and the keys that study
+// the board (S, B).
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "board.h"
 #include "game/Form1.h"
 #include "session.h"
 
@@ -80,6 +83,52 @@ TEST(SoundLog, TakingTheLastZoneSoundsTheVictoryAlone) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2], "msg: Jacob has been defeated! Congratulations, you have won! Main Menu.");
     EXPECT_EQ(lines.back(), "sound: victory");
+}
+
+// 51 sentences, the first of them another: the history keeps the last 50,
+// and its keys stop at the oldest and at the newest.
+TEST(History, HoldsTheLast50SentencesAndItsKeysStopAtBothEnds) {
+    auto s = gameOn({"Jacob"}, {{"Ford", {2}, 1, 1}, {"Mill", {1}, 2, 1}});
+    s->press("Grave");
+    for (int i = 0; i < 50; ++i) s->press("Tab");
+    s->said();
+    const std::string tab = "Ford has 1 links to other zones. 1. Mill";
+    const struct {
+        const char* key;
+        std::string heard;
+    } reads[] = {{"Shift+Period", "50. " + tab}, {"Period", "50. " + tab}, {"Shift+Comma", "1. " + tab},
+                 {"Comma", "1. " + tab}, {"Period", "2. " + tab}};
+    for (const auto& read : reads) {
+        s->press(read.key);
+        EXPECT_EQ(s->said(), Lines{"say: " + read.heard}) << read.key;
+    }
+}
+
+// S names the computer player with the most zones, on a tie the one with
+// the lower number. B jumps only to a zone of yours that can attack now:
+// Moor, with 3 and a neighbour in reach; never Ford, with 1, nor Dale, with
+// no neighbour whose links lead back to it.
+TEST(StudyKeys, SNamesTheLeaderAndBJumpsToZonesThatCanAttack) {
+    const struct {
+        int keep, far, rise;  // owners: 2 Jacob, who also holds Mill, or 3 Ethan
+        std::string leader;
+    } standings[] = {{3, 3, 2, "Jacob, with 2 zones."}, {3, 3, 3, "Ethan, with 3 zones."},
+                     {2, 2, 3, "Jacob, with 3 zones."}};
+    for (const auto& standing : standings) {
+        auto s = gameOn({"Jacob", "Ethan"}, {{"Ford", {2}, 1, 1}, {"Mill", {1, 3}, 2, 1}, {"Moor", {2}, 1, 3},
+                                             {"Dale", {}, 1, 3}, {"Keep", {}, standing.keep, 1},
+                                             {"Far", {}, standing.far, 1}, {"Rise", {}, standing.rise, 1}});
+        s->press("S");
+        const Lines said = s->said();
+        const std::string lead = " The leading computer player is " + standing.leader;
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_EQ(said[0].substr(said[0].size() - lead.size()), lead) << said[0];
+    }
+    auto s = gameOn({"Jacob"}, {{"Ford", {2}, 1, 1}, {"Mill", {1, 3}, 2, 1}, {"Moor", {2}, 1, 3}, {"Dale", {}, 1, 3}});
+    for (int i = 0; i < 2; ++i) {
+        s->press("B");
+        EXPECT_EQ(s->said(), Lines{"say: Moor controlled by You. Army of 3 in Moor."});
+    }
 }
 
 }  // namespace

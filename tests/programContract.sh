@@ -30,6 +30,13 @@ printf '0.5\n1.5\n' >"$work/random"
 "$program" --headless --data-dir "$work" --random "$work/random" </dev/null >/dev/null 2>&1
 expect "bad random file status" 2 "$?"
 
+# A mistyped --data-dir is refused, not made.
+"$program" --headless --data-dir "$work/no/such/folder" </dev/null >"$work/out" 2>"$work/err"
+expect "missing data folder status" 2 "$?"
+expect "missing data folder message" "sonarch: the folder given with --data-dir does not exist: $work/no/such/folder" \
+    "$(cat "$work/err")"
+[ -e "$work/no" ] && { echo "FAIL a missing data folder was made"; failures=$((failures + 1)); }
+
 "$program" --headless --no-such-option </dev/null >/dev/null 2>&1
 expect "unknown option status" 2 "$?"
 

@@ -2,18 +2,29 @@
 // the file, writing it, flushing it to the disk, closing it or renaming it
 // over the earlier one) leaves the earlier file byte for byte, no temporary
 // file behind and the game as it was, and the player hears that it failed.
+// Nothing planted in the Saves folder, and no other program saving or
+// swapping files at the same moment, makes a save or a load lose a game,
+// write elsewhere or hang.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <fstream>
+#include <functional>
+#include <thread>
+#include <utility>
 
 #include "bot/TestBot.h"
+#include "host/posix/diskFiles.h"
 #include "host/posix/systemCalls.h"
 #include "session.h"
 #include "snapshot.h"
@@ -163,6 +174,155 @@ TEST_F(SaveUnderFaults, OnceTheFaultIsGoneTheSameSaveSucceeds) {
     EXPECT_EQ(saveByMenu(), (Lines{"say: Name your save and hit enter.", replaceQuestion, "say: Game Saved!"}));
     EXPECT_NE(s.data.readSave("Corners.snr"), earlier) << "the game had moved on";
     EXPECT_EQ(s.data.saveFiles(), Lines{"Corners.snr"});
+}
+
+
+// Runs something once when a save opens its temporary file, just before or
+// just after the opening: another program at work in the same folder.
+class AtTheOpening {
+public:
+    enum When { Before, After };
+    AtTheOpening(When when, std::function<void(const char* temporary)> meanwhile) : saved_(disk::systemCalls()) {
+        meanwhile_ = std::move(meanwhile);
+        when_ = when;
+        disk::systemCalls().open = [](const char* path, int flags, mode_t mode) {
+            auto once = std::exchange(meanwhile_, nullptr);
+            if (once && when_ == Before) once(path);
+            const int fd = ::open(path, flags, mode);
+            if (once && when_ == After) once(path);
+            return fd;
+        };
+    }
+    ~AtTheOpening() { disk::systemCalls() = saved_; }
+
+private:
+    static inline std::function<void(const char*)> meanwhile_;
+    static inline When when_ = Before;
+    disk::SystemCalls saved_;
+};
+
+TEST_F(SaveUnderFaults, ALinkOrPipePlantedAtTheTemporaryNameIsNeverOpened) {
+    const std::string outside = (s.data.path() / "outside.txt").string();
+    s.data.writeMap("../outside.txt", "the player's own file");
+    int pipeReader = -1;
+    const std::vector<std::pair<std::string, std::function<void(const char*)>>> plants{
+        {"a link", [&](const char* at) { ASSERT_EQ(::symlink(outside.c_str(), at), 0); }},
+        // Held open for reading, so that a save opening it would not wait but write into it.
+        {"a pipe", [&](const char* at) {
+             ASSERT_EQ(::mkfifo(at, 0644), 0);
+             pipeReader = ::open(at, O_RDONLY | O_NONBLOCK);
+         }},
+    };
+    for (const auto& [what, plant] : plants) {
+        std::string planted;
+        Lines said;
+        {
+            AtTheOpening race(AtTheOpening::Before, [&](const char* at) {
+                planted = std::filesystem::path(at).filename().string();
+                plant(at);
+            });
+            said = saveByMenu();
+        }
+        EXPECT_EQ(said.back(), "say: Game Saved!") << what;
+        EXPECT_EQ(s.data.saveFiles(), (Lines{planted, "Corners.snr"})) << what;
+        std::filesystem::remove(s.data.saves() / planted);
+    }
+    if (pipeReader >= 0) ::close(pipeReader);
+    s.form.saveGame("Alone");
+    EXPECT_EQ(s.data.readSave("Corners.snr"), s.data.readSave("Alone.snr")) << "the game, whole";
+    std::string whyNot;
+    EXPECT_EQ(disk::readTextFile(outside, whyNot, true), "the player's own file");
+}
+
+TEST_F(SaveUnderFaults, OfTwoProgramsSavingAtOnceTheLastRenameLeavesOneWholeGame) {
+    const std::string target = (s.data.saves() / "Corners.snr").string();
+    // The other program's game is longer, so a mixture would show its tail.
+    const std::string otherGame = earlier + earlier;
+    bool otherSaved = false;
+    Lines said;
+    {
+        AtTheOpening race(AtTheOpening::After, [&](const char*) {
+            std::string whyNot;
+            otherSaved = disk::writeTextFile(target, otherGame, whyNot);
+        });
+        said = saveByMenu();
+    }
+    EXPECT_TRUE(otherSaved);
+    EXPECT_EQ(said.back(), "say: Game Saved!");
+    s.form.saveGame("Alone");  // the same game saved with no one else at work
+    EXPECT_EQ(s.data.readSave("Corners.snr"), s.data.readSave("Alone.snr")) << "our game, whole";
+    EXPECT_EQ(s.data.saveFiles(), (Lines{"Alone.snr", "Corners.snr"}));
+}
+
+// A program killed in the middle of a save leaves its temporary file; the
+// next start removes it, and only it: nothing the player keeps, nothing in
+// Maps, and not the file of a program saving right now.
+TEST(LeftoverSaves, AreRemovedAtStartOnlyInSavesAndOnlyOfTheGamesPattern) {
+    DataDir data;
+    const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    const std::string leftover = ".sonarch-save-0123456789abcdef.tmp";
+    const std::string savingNow = ".sonarch-save-fedcba9876543210.tmp";
+    const Lines kept{".Corners.snr.writing", ".sonarch-save-0123.tmp", savingNow, "notes.txt",
+                     "sonarch-save-0123456789abcdef.tmp"};
+    for (const std::string& name : kept) data.writeSave(name, "the player's");
+    data.writeSave(leftover, "half a game");
+    data.writeMap(leftover, "not in Saves");
+    for (const auto& folder : {data.saves(), data.maps()})
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            if (entry.path().filename() != savingNow) std::filesystem::last_write_time(entry.path(), anHourAgo);
+    EXPECT_EQ(play(data, "").status, 0);
+    EXPECT_EQ(data.saveFiles(), kept);
+    EXPECT_TRUE(std::filesystem::exists(data.maps() / leftover));
+}
+
+// A saved game swapped again and again for a named pipe while the game loads
+// it, as another program might: every load answers at once, and none waits
+// for a writer to the pipe. A load stuck for a second is freed by writing to
+// the pipe, and counted.
+TEST(LoadUnderSwaps, AFileSwappedForAPipeIsNeverWaitedOn) {
+    Session s;
+    s.start();
+    s.said();
+    const auto saves = s.data.saves();
+    const auto pipe = s.data.path() / "pipe", file = s.data.path() / "file", target = saves / "swap.snr";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    std::filesystem::copy_file(sourceDir() / "tests" / "saves" / "islands.snr", file);
+    std::filesystem::copy_file(file, target);
+    std::atomic<int> loads{0}, stuck{0};
+    std::atomic<bool> done{false};
+    std::thread swapper([&] {
+        int seen = 0;
+        auto since = std::chrono::steady_clock::now();
+        for (bool putPipe = true; !done; putPipe = !putPipe) {
+            const auto next = s.data.path() / "next";
+            std::filesystem::create_hard_link(putPipe ? pipe : file, next);
+            std::filesystem::rename(next, target);
+            if (loads != seen) {
+                seen = loads;
+                since = std::chrono::steady_clock::now();
+            } else if (std::chrono::steady_clock::now() - since > std::chrono::seconds(1)) {
+                ++stuck;
+                const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+                if (writer >= 0) ::close(writer);
+                since = std::chrono::steady_clock::now();
+            }
+        }
+    });
+    // As many loads as two seconds allow, up to 20,000: a reader that looked
+    // first and opened after met the pipe once every few thousand loads. A
+    // slower build (the sanitizers') makes fewer tries.
+    const auto enough = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    for (int i = 0; i < 20000 && stuck == 0 && std::chrono::steady_clock::now() < enough; ++i) {
+        s.form.loadGame("swap.snr");
+        const Lines said = s.said();
+        EXPECT_TRUE(said == Lines{"say: Game Loaded!"} ||
+                    said == Lines{"say: The saved game swap.snr cannot be loaded: it is not a file."})
+            << ::testing::PrintToString(said);
+        ++loads;
+    }
+    done = true;
+    swapper.join();
+    EXPECT_EQ(stuck, 0) << "a load waited on the pipe";
 }
 
 }  // namespace

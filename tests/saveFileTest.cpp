@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "board.h"
 #include "snapshot.h"
@@ -21,6 +22,12 @@ const std::string threeValleysSave =
     "South Valley\r\n 0 \r\n 1 \r\n 0 \r\n 2 \r\n"
     "You\r\n 0 \r\n 1 \r\n"
     "Jacob\r\n 1 \r\n 0 \r\n";
+
+std::string repeated(const std::string& text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i) result += text;
+    return result;
+}
 
 void setUpThreeValleys(Form1& f) {
     layOutGame(f, {"Jacob"}, {{"North Valley", {2}, 1, 1}, {"Middle Valley", {1, 3}, 0, 0},
@@ -75,7 +82,9 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
         {".hidden", "A save name cannot begin with a full stop."},
         {"tab\there", "A save name cannot hold control characters."},
         {"line\nend", "A save name cannot hold control characters."},
+        {"csi\xc2\x9b" "2J", "A save name cannot hold control characters."},
         {std::string(101, 'a'), "A save name can have at most 100 characters."},
+        {repeated("\xc3\xa9", 101), "A save name can have at most 100 characters."},
         {"a:stream", marks}, {"why?", marks}, {"<all>", marks}, {"\"quoted\"", marks},
         {"trailing.", "A save name cannot end with a full stop or a blank."},
         {"trailing ", "A save name cannot end with a full stop or a blank."},
@@ -88,6 +97,7 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
     EXPECT_FALSE(fs::exists(s.data.path() / "escaped.snr"));
     EXPECT_FALSE(fs::exists(s.data.maps() / "inside.snr"));
     EXPECT_EQ(save(std::string(100, 'a')), Lines{"say: Game Saved!"});
+    EXPECT_EQ(save(repeated("\xc3\xa9", 100)), Lines{"say: Game Saved!"}) << "characters, not bytes";
     EXPECT_EQ(save("Dots.in..the middle"), Lines{"say: Game Saved!"});
     for (const std::string kept : {"CONSOLE", "com10", "nul-and-void", "Ærø Føroyar"})
         EXPECT_EQ(save(kept), Lines{"say: Game Saved!"}) << kept;
@@ -100,14 +110,14 @@ struct BadSave {
     std::string what, contents, reason;
 };
 
-// The three valleys with line n (from 1) replaced.
-std::string withLine(int n, const std::string& text) {
+// The three valleys (or another save) with line n (from 1) replaced.
+std::string withLine(int n, const std::string& text, const std::string& save = threeValleysSave) {
     std::string result;
     int line = 1;
     std::size_t start = 0;
-    while (start < threeValleysSave.size()) {
-        const std::size_t end = threeValleysSave.find("\r\n", start);
-        result += (line == n ? text : threeValleysSave.substr(start, end - start)) + "\r\n";
+    while (start < save.size()) {
+        const std::size_t end = save.find("\r\n", start);
+        result += (line == n ? text : save.substr(start, end - start)) + "\r\n";
         start = end + 2;
         ++line;
     }
@@ -138,10 +148,14 @@ const std::vector<BadSave> badSaves{
      "the number of zones on line 2 is 101, but a map has 1 to 100 zones"},
     {"no zones", withLine(2, " 0 "),
      "the number of zones on line 2 is 0, but a map has 1 to 100 zones"},
-    {"11 players", withLine(3, " 11 "),
-     "the number of players on line 3 is 11, but a game has 2 to 10 players"},
+    {"9 players", withLine(3, " 9 "),
+     "the number of players on line 3 is 9, but a game has 2 to 8 players"},
     {"one player", withLine(3, " 1 "),
-     "the number of players on line 3 is 1, but a game has 2 to 10 players"},
+     "the number of players on line 3 is 1, but a game has 2 to 8 players"},
+    {"nameless zone", withLine(13, ""), "the name of zone 2 on line 13 is empty"},
+    {"zone name too long", withLine(8, repeated("\xc3\xa9", 101)),
+     "the name of zone 1 on line 8 has 101 characters, but a name has at most 100"},
+    {"nameless map", withLine(1, ""), "the map name on line 1 is empty"},
     {"turn outside", withLine(4, " 3 "),
      "the player whose turn it is on line 4 is 3, but the players are 1 to 2"},
     {"no human", withLine(5, " 0 "), "the human player on line 5 is 0, but the players are 1 to 2"},
@@ -172,6 +186,9 @@ const std::vector<BadSave> badSaves{
     {"nameless human", withLine(24, ""), "the human player has no name"},
     {"out but holding", replaced(withLine(27, ""), "South Valley\r\n 0 ", "South Valley\r\n 2 "),
      "player 2 is out of the game but holds zone 3"},
+    // The human could never claim, attack or lose: the turns would go round for ever.
+    {"nowhere for the human", withLine(9, " 2 ", withLine(14, " 2 ", withLine(20, " 2 "))),
+     "the human player holds no zone and no zone is free to claim"},
 };
 
 TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
@@ -190,6 +207,9 @@ TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
         EXPECT_TRUE(s.form.gameLoadFailed) << bad.what;
         EXPECT_EQ(snapshot(s.form), before) << bad.what;
     }
+    // A map too small for a new game still loads as a saved game.
+    s.data.writeSave("good.snr", threeValleysSave);
+    EXPECT_EQ(load("good.snr"), Lines{"say: Game Loaded!"});
 }
 
 TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {
@@ -210,6 +230,21 @@ TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {
         Lines{"say: The saved game .. cannot be loaded: it is not a file of the Saves folder."});
     EXPECT_TRUE(s.form.gameLoadFailed);
     EXPECT_EQ(snapshot(s.form), before);
+}
+
+// A data folder without Maps and with a Saves that cannot be read (here a
+// file, which even the superuser cannot list): the welcome says where Maps
+// is missing, and the saved-game list says why it is empty.
+TEST(DataFolders, AMissingMapsAndAnUnreadableSavesAreSaid) {
+    DataDir data;
+    fs::remove_all(data.maps());
+    fs::remove_all(data.saves());
+    std::ofstream(data.saves()) << "not a folder";
+    EXPECT_EQ(play(data, "Enter\nDown\nEnter\n").out,
+              "say: Welcome to Sonarch Alpha 1.4 by Korvel. There is no Maps folder in " + data.path().string() +
+                  ", so there are no maps to choose.\n"
+                  "say: NewGame\nsay: Load Game\nsay: Select Game to Load\n"
+                  "say: The Saves folder cannot be read, so there is no saved game to choose.\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -57,6 +58,7 @@ std::string DataDir::readSave(const std::string& fileName) const {
 std::vector<std::string> DataDir::saveFiles() const {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(saves())) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
     return names;
 }
 

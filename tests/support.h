@@ -30,7 +30,7 @@ public:
     void writeMap(const std::string& fileName, const std::string& contents);
     void writeSave(const std::string& fileName, const std::string& contents);
     std::string readSave(const std::string& fileName) const;
-    // The names of everything in Saves/.
+    // The names of everything in Saves/, sorted.
     std::vector<std::string> saveFiles() const;
 
 private:

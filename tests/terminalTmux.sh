@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program in a real terminal: tmux runs `sonarch --text`, keys go in
 # with send-keys and the screen is read back with capture-pane.
-#   terminalTmux.sh PROGRAM basics|signals|menus|game
+#   terminalTmux.sh PROGRAM basics|signals|menus|game|suspend|names
 # Exits 0 when every check passed and 1 on a failure.
 set -u
 program=$(realpath "$1")
@@ -92,7 +92,7 @@ basics() {
     waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
     step F12 "Sapi is now Off."
     step F12 "Sapi is now On."
-    step '?' "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause; while you find a zone by name it erases. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving."
+    step '?' "Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause; while you find a zone by name it erases. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving. Ctrl+Z suspends it until you bring it back with fg."
     # The stand-in for Ctrl only silences: no line at all.
     keys BSpace
     keys F12
@@ -104,7 +104,7 @@ basics() {
 Welcome to Sonarch Alpha 1.4 by Korvel.
 Sapi is now Off.
 Sapi is now On.
-Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause; while you find a zone by name it erases. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving.
+Terminal keys: Backspace does what Ctrl does, it silences the voice and skips a pause; while you find a zone by name it erases. Equals does what Shift+Enter does, it ends the attack phase or the turn. Question mark repeats this help. Ctrl+C leaves the game at once, without saving. Ctrl+Z suspends it until you bring it back with fg.
 Sapi is now Off.
 exit status 130"
     [ "$(screen)" = "$expected" ] || fail "the screen is not one plain line a sentence"
@@ -212,8 +212,92 @@ game() {
     expectRestored
 }
 
+
+# The processor time the game has used, in clock ticks, and its state (T: stopped).
+cpuTicks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+processState() { awk '{ print $3 }' "/proc/$1/stat"; }
+
+# Waits until the game's process is in the state.
+waitForState() {
+    local pid=$1 state=$2 tries
+    for ((tries = 200; tries > 0; tries--)); do
+        [ "$(processState "$pid")" = "$state" ] && return 0
+        sleep 0.05
+    done
+    fail "the game's process is $(processState "$pid"), not $state"
+}
+
+# Ctrl+Z and a SIGTSTP from outside stop the game with the terminal as the
+# shell had it; fg gives the game its keys back one by one; while stopped it
+# uses no processor.
+suspend() {
+    mux kill-session -t game >/dev/null 2>&1
+    mux new-session -d -s game -x 220 -y 50 "cd '$work' && PS1='shell> ' exec bash --norc --noprofile -i"
+    local pid ticks rounds=0 tries
+    for ((tries = 200; tries > 0; tries--)); do
+        screen | grep -q '^shell>' && break
+        sleep 0.05
+    done
+    # The game alone on its command line: a stopped job ends a list of commands.
+    typeText "stty -g >stty-before"
+    keys Enter
+    typeText "'$program' --text --speech none --data-dir '$work'"
+    keys Enter
+    waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
+    pid=$(gamePid)
+    for way in Ctrl+Z SIGTSTP; do
+        rounds=$((rounds + 1))
+        if [ "$way" = Ctrl+Z ]; then keys C-z; else kill -s TSTP "$pid"; fi
+        waitForState "$pid" T
+        ticks=$(cpuTicks "$pid")
+        sleep 1
+        [ "$(cpuTicks "$pid")" = "$ticks" ] || fail "the game ran while stopped by $way"
+        typeText "stty -g >stty-during"
+        keys Enter
+        for ((tries = 100; tries > 0; tries--)); do
+            [ -s "$work/stty-during" ] && break
+            sleep 0.05
+        done
+        cmp -s "$work/stty-before" "$work/stty-during" || fail "the terminal was not the shell's while stopped by $way"
+        rm -f "$work/stty-during"
+        typeText "fg"
+        keys Enter
+        waitForState "$pid" S
+        # One key, no Enter: the game reads keys one by one again.
+        keys F12
+        waitFor "Sapi is now Off." 10 "$rounds"
+        keys F12
+        waitFor "Sapi is now On." 10 "$rounds"
+        ticks=$(cpuTicks "$pid")
+        sleep 1
+        [ $(($(cpuTicks "$pid") - ticks)) -le 5 ] || fail "the game spins after $way and fg"
+    done
+    keys C-c
+    typeText 'echo "exit status $?"; stty -g >stty-after'
+    keys Enter
+    waitFor "exit status 130"
+    expectRestored
+}
+
+# Names from the files of the folders and from inside a map reach the
+# terminal with their control characters shown, never obeyed: neither the
+# pane's title nor its screen changes.
+names() {
+    writeMap
+    mv "$work/Maps/ring.map" "$work/Maps/"$'\e]2;owned\a\e[2J'".map"
+    start
+    waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
+    step Enter "NewGame"
+    step Enter "Select Map"
+    step Enter "^[]2;owned^G^[[2J.map"
+    [ "$(mux display-message -p -t game '#{pane_title}')" != owned ] || fail "a file name retitled the terminal"
+    waitFor "Welcome to Sonarch Alpha 1.4 by Korvel."
+    step C-c "exit status 130"
+    expectRestored
+}
+
 case "$scenario" in
-basics | signals | menus | game) "$scenario" ;;
+basics | signals | menus | game | suspend | names) "$scenario" ;;
 *) echo "unknown scenario $scenario"; exit 2 ;;
 esac
 echo "terminal $scenario: all checks passed"

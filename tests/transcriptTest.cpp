@@ -100,5 +100,31 @@ INSTANTIATE_TEST_SUITE_P(Cases, Transcript, ::testing::ValuesIn(caseFiles()),
                              return name;
                          });
 
+// A script line that cannot be read is told on standard error before any key
+// is played: quoted at most 60 characters long, and with its control
+// characters shown, not obeyed by the terminal. Modifiers are read in one
+// pass however many a line holds (bench/ times a line of 200,000).
+TEST(BadScriptLines, AreQuotedShortAndHarmless) {
+    std::string manyShifts;
+    for (int i = 0; i < 20000; ++i) manyShifts += "Shift+";
+    const std::vector<std::pair<std::string, std::string>> bad{
+        {"NoSuchKey", "line 2: unknown key name 'NoSuchKey'"},
+        {"press \x1b]0;owned\x07", "line 2: unknown key name '^[]0;owned^G'"},
+        {"two \x1b[2J words", "line 2: cannot read 'two ^[[2J words'"},
+        {"during-pause Ctrl \x9b" "31m", "line 2: unknown key name '?31m'"},
+        {std::string(70, 'x') + "\xc3\xa9", "line 2: unknown key name '" + std::string(60, 'x') + "...'"},
+        {manyShifts + "Nothing", "line 2: unknown key name 'Shift+Shift+Shift+Shift+Shift+Shift+Shift+Shift+Shift+Shift+...'"},
+    };
+    DataDir data;
+    for (const auto& [line, message] : bad) {
+        const PlayResult result = play(data, "F12\n" + line + "\n");
+        EXPECT_EQ(result.status, 2) << message;
+        EXPECT_EQ(result.out, "") << message;
+        EXPECT_EQ(result.err, "sonarch: script " + message + "\n");
+    }
+    const PlayResult shifted = play(data, manyShifts + "F12\n");
+    EXPECT_EQ(shifted.out, "say: Welcome to Sonarch Alpha 1.4 by Korvel.\ncaption: Sapi is now Off.\n");
+}
+
 }  // namespace
 }  // namespace sonarch::testing

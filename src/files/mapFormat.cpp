@@ -31,8 +31,9 @@ public:
 
     bool name(const std::string& what, std::string& value) {
         if (!text(what, value)) return false;
-        if (!value.empty()) return true;
-        whyNot_ = what + " on line " + std::to_string(reader_.line()) + " is empty";
+        const std::string problem = nameProblem(value);
+        if (problem.empty()) return true;
+        whyNot_ = what + " on line " + std::to_string(reader_.line()) + " " + problem;
         return false;
     }
 

@@ -42,6 +42,15 @@ public:
         return true;
     }
 
+    // Text that names a map or a zone: not empty, and not too long to say.
+    bool name(const std::string& what, std::string& value) {
+        if (!text(what, value)) return false;
+        const std::string problem = nameProblem(value);
+        if (problem.empty()) return true;
+        whyNot_ = where(what) + " " + problem;
+        return false;
+    }
+
     bool item(const std::string& what, std::string& value) {
         std::string_view read;
         if (!line(what, read)) return false;
@@ -85,10 +94,10 @@ private:
 const std::string flagRule = "it must be 0 or 1";
 
 bool readHead(SaveLines& in, SaveRecord& r) {
-    if (!in.text("the map name", r.map.mapName)) return false;
+    if (!in.name("the map name", r.map.mapName)) return false;
     if (!in.number("the number of zones", 1, maxZones, "a map has 1 to 100 zones", r.map.zoneCount))
         return false;
-    if (!in.number("the number of players", 2, maxPlayerSlots, "a game has 2 to 10 players",
+    if (!in.number("the number of players", 2, mostPlayers, "a game has 2 to 8 players",
                    r.playerCount))
         return false;
     const std::string players = "the players are 1 to " + std::to_string(r.playerCount);
@@ -104,7 +113,7 @@ bool readZone(SaveLines& in, SaveRecord& r, int z) {
         "an owner is 0 for none or a player from 1 to " + std::to_string(r.playerCount);
     const std::string linkRule =
         "the zones of this game are 1 to " + std::to_string(r.map.zoneCount);
-    if (!in.text("the name of " + zone, r.map.zoneName[z]) ||
+    if (!in.name("the name of " + zone, r.map.zoneName[z]) ||
         !in.number("the owner of " + zone, 0, r.playerCount, ownerRule, r.zoneOwner[z]) ||
         !in.number("the number of links of " + zone, 0, maxLinks, "a zone has 0 to 10 links",
                    r.map.linkCount[z]) ||
@@ -161,6 +170,7 @@ bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
             return false;
         }
     }
+    bool humanCanPlay = false;  // holds a zone, or has a free one to claim
     for (int z = 1; z <= r.map.zoneCount; ++z) {
         const int owner = r.zoneOwner[z];
         if (owner != 0 && r.playerName[owner].empty()) {
@@ -168,6 +178,11 @@ bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
                      std::to_string(z);
             return false;
         }
+        if (owner == 0 || owner == human) humanCanPlay = true;
+    }
+    if (!humanCanPlay) {
+        whyNot = "the human player holds no zone and no zone is free to claim";
+        return false;
     }
     return true;
 }

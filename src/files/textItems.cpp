@@ -24,6 +24,21 @@ bool looksLikeText(std::string_view text) {
     return true;
 }
 
+std::size_t characterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+std::string nameProblem(std::string_view name) {
+    if (name.empty()) return "is empty";
+    const std::size_t characters = characterCount(name);
+    if (characters <= longestName) return "";
+    return "has " + std::to_string(characters) + " characters, but a name has at most " +
+           std::to_string(longestName);
+}
+
 std::string_view withoutByteOrderMark(std::string_view text) {
     constexpr std::string_view mark = "\xEF\xBB\xBF";
     if (text.substr(0, mark.size()) == mark) text.remove_prefix(mark.size());

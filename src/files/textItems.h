@@ -17,6 +17,18 @@ bool looksLikeText(std::string_view text);
 // The text without a leading UTF-8 byte order mark, which some editors add.
 std::string_view withoutByteOrderMark(std::string_view text);
 
+// Map, zone and save names are said in full in many sentences; a longer one
+// is no name a listener could follow, and would only fill memory.
+constexpr std::size_t longestName = 100;
+
+// The characters of a UTF-8 text, not its bytes.
+std::size_t characterCount(std::string_view text);
+
+// Why a map, zone or player name read from a file cannot be used ("is
+// empty", "has 120 characters, but a name has at most 100"), or the empty
+// text when it can.
+std::string nameProblem(std::string_view name);
+
 // A whole number with blanks around it allowed; nothing when the text holds
 // anything else or more digits than a game value can have.
 std::optional<int> wholeNumber(std::string_view text);

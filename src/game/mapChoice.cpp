@@ -17,6 +17,12 @@ void Form1::loadMap() {
         sayIt(mapRefusal(mapPath, whyNot));
         return;
     }
+    // A map on which not even one computer player has a zone would ask for a
+    // number of computer players that no digit can give.
+    if (playersAllowed(record.zoneCount) < 1) {
+        sayIt(mapRefusal(mapPath, "it has only 1 zone, too few for you and a computer player"));
+        return;
+    }
     maxPlayers = playersAllowed(record.zoneCount);
     pendingMap = std::make_shared<const MapRecord>(std::move(record));
     mapLoadFailed = false;

@@ -5,14 +5,13 @@
 
 #include "files/portableNames.h"
 #include "files/saveFormat.h"
+#include "files/textItems.h"
 #include "game/Form1.h"
 #include "rules/chain.h"
 
 namespace sonarch {
 
 namespace {
-
-constexpr std::size_t longestSaveName = 100;
 
 // Why a typed name cannot name a save, or the empty text when it can. A name
 // beginning with a full stop would be a hidden file that the saved-game list
@@ -22,11 +21,13 @@ std::string saveNameProblem(const std::string& name) {
     if (name.find_first_of("/\\") != std::string::npos)
         return "A save name cannot hold a slash or a backslash.";
     if (name.front() == '.') return "A save name cannot begin with a full stop.";
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) return "A save name cannot hold control characters.";
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        // The C1 codes too, U+0080 to U+009F, written C2 80 to C2 9F.
+        const bool c1 = byte == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0;
+        if (byte < 0x20 || byte == 0x7f || c1) return "A save name cannot hold control characters.";
     }
-    if (name.size() > longestSaveName) return "A save name can have at most 100 characters.";
+    if (characterCount(name) > longestName) return "A save name can have at most 100 characters.";
     if (holdsReservedMark(name))
         return "A save name cannot hold a colon, a question mark, an asterisk, a quotation mark, "
                "a vertical bar or angle brackets.";

@@ -10,6 +10,14 @@ namespace sonarch {
 Form1::Form1(Platform& platform, FrontEnd& frontEnd)
     : platform_(platform), frontEnd_(frontEnd), wording_(classicWording()) {}
 
+namespace {
+// The folder a path lies in: its part before the last slash.
+std::string folderHolding(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+}  // namespace
+
 std::vector<std::string> Form1::mapsFolders() { return platform_.dataFolders().maps; }
 std::string Form1::savesFolder() { return platform_.dataFolders().saves; }
 
@@ -23,7 +31,8 @@ void Form1::Form_Load() {
     if (maps) {
         mapFileCount = static_cast<int>(maps->entries.size());
     } else if (mapsFolders().size() == 1) {
-        trouble += " The Maps folder beside the program is missing, so there are no maps to choose.";
+        trouble += " There is no Maps folder in " + folderHolding(mapsFolders().front()) +
+                   ", so there are no maps to choose.";
     } else {
         trouble += " No Maps folder can be read, so there are no maps to choose.";
     }

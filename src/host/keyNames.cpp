@@ -1,6 +1,7 @@
 #include "host/keyNames.h"
 
 #include <array>
+#include <string_view>
 #include <utility>
 
 #include "input/keyCodes.h"
@@ -38,19 +39,22 @@ std::optional<short> baseKey(const std::string& name) {
 
 std::optional<KeyStroke> parseKeyName(const std::string& name) {
     KeyStroke stroke;
-    std::string rest = name;
+    // Each modifier is looked at once where it stands, so a line of many
+    // costs no more than their length.
+    std::size_t at = 0;
     for (;;) {
-        const auto plus = rest.find('+');
-        if (plus == std::string::npos || plus + 1 == rest.size()) break;
-        const std::string modifier = rest.substr(0, plus);
+        const auto plus = name.find('+', at);
+        if (plus == std::string::npos || plus + 1 == name.size()) break;
+        const std::string_view modifier = std::string_view(name).substr(at, plus - at);
         short bit = 0;
         if (modifier == "Shift") bit = key::ShiftMask;
         else if (modifier == "Ctrl") bit = key::CtrlMask;
         else if (modifier == "Alt") bit = key::AltMask;
         else return std::nullopt;
         stroke.shift = static_cast<short>(stroke.shift | bit);
-        rest = rest.substr(plus + 1);
+        at = plus + 1;
     }
+    const std::string rest = name.substr(at);
     const auto code = baseKey(rest);
     if (!code) return std::nullopt;
     stroke.code = *code;

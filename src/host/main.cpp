@@ -2,12 +2,14 @@
 // or the map maker's tools.
 #include <unistd.h>
 
+#include <filesystem>
 #include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "host/RunOptions.h"
+#include "host/harmlessText.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/interactive.h"
 #include "host/posix/PosixPlatform.h"
@@ -35,6 +37,17 @@ int main(int argc, char** argv) {
         std::cout << helpText(describeFolderLayout(currentFolderLayout(options.dataDir)));
         return 0;
     case RunOptions::Mode::Version: std::cout << "sonarch " SONARCH_VERSION "\n"; return 0;
+    default: break;
+    }
+    // A mistyped folder is told, not made: the game would start with no maps
+    // and save where the player will never look.
+    std::error_code error;
+    if (!options.dataDir.empty() && !std::filesystem::is_directory(options.dataDir, error)) {
+        std::cerr << "sonarch: the folder given with --data-dir does not exist: " << harmless(options.dataDir)
+                  << '\n';
+        return 2;
+    }
+    switch (options.mode) {
     case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);
         PosixPlatform platform(options.dataDir);

@@ -35,8 +35,11 @@ void Form1::openFileList(const std::string& announcement, const std::vector<std:
     sayIt(announcement);
     // Read afresh each time a list opens, so a game saved a moment ago is
     // there; one reading serves both the length of the list and its names.
-    File1 = listFolders(platform_, folders).value_or(FileList{});
+    const auto listed = listFolders(platform_, folders);
+    File1 = listed.value_or(FileList{});
     length = static_cast<int>(File1.entries.size());
+    // An empty list would look like a folder without saved games.
+    if (!listed && list == 3) sayIt("The Saves folder cannot be read, so there is no saved game to choose.");
     menuState = list;
     menuCursor = 0;
 }

@@ -12,7 +12,8 @@ struct Outcome {
     enum class Kind {
         StartClaimed,    // player took zone as its starting zone, with army
         ZoneTaken,       // player's zone `from` took the unclaimed zone; army moved in
-        BattleWon,       // player's zone `from` took zone from defender; army survived
+        BattleWon,       // player's zone `from` took zone from defender; army survived; name is
+                         // the defender's when the battle put it out (the board's is then empty)
         BattleLost,      // player's zone `from` failed on zone of defender; army is the defender's left
         PlayerOut,       // player lost its last zone; name is the name it had
         HumanDefeated,   // the human lost its last zone: the game is over
@@ -31,6 +32,9 @@ struct Outcome {
     int army = 0;
     int points = 0;
     std::string name{};
+
+    // The defender of a battle, named as before the battle.
+    const std::string& defenderName(const std::string& onTheBoard) const { return name.empty() ? onTheBoard : name; }
 };
 
 using Outcomes = std::vector<Outcome>;

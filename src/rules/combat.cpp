@@ -63,9 +63,6 @@ void attackRoll(Board& board, int temp1, int temp2, int& roll1, int& roll2, Rand
     roll1 = static_cast<int>(attackRollTotal);
     roll2 = static_cast<int>(defenceRollTotal);
     const int defender = owner[target];
-    // Named as it stands before the battle: putting a player out empties it.
-    const std::string defenderName =
-        defender >= 0 && defender <= maxPlayerSlots ? board.playerName[static_cast<std::size_t>(defender)] : "";
 
     if (attackRollTotal > defenceRollTotal) {
         const int losses = std::max(1, shareOfArmy(attackers, defenceRollTotal, attackRollTotal));
@@ -75,19 +72,21 @@ void attackRoll(Board& board, int temp1, int temp2, int& roll1, int& roll2, Rand
         // The battle is told first; the chains may then put the defender
         // out, and end the game.
         out.push_back({.kind = Outcome::Kind::BattleWon, .player = attacker, .zone = temp2, .from = temp1,
-                       .defender = defender, .roll1 = roll1, .roll2 = roll2, .army = survivors,
-                       .name = defenderName});
+                       .defender = defender, .roll1 = roll1, .roll2 = roll2, .army = survivors});
+        const std::size_t battle = out.size() - 1;
         chainChanged(board, attacker);
         calcChain(board, defender, out);
         army[target] = survivors;
+        // Putting the defender out emptied its name; the battle keeps it.
+        if (out.size() > battle + 1 && out[battle + 1].kind == Outcome::Kind::PlayerOut)
+            out[battle].name = out[battle + 1].name;
     } else {
         // A tie goes to the defender.
         const int remaining = std::max(1, defenders - shareOfArmy(defenders, attackRollTotal, defenceRollTotal));
         army[from] = 1;
         army[target] = remaining;
         out.push_back({.kind = Outcome::Kind::BattleLost, .player = attacker, .zone = temp2, .from = temp1,
-                       .defender = defender, .roll1 = roll1, .roll2 = roll2, .army = remaining,
-                       .name = defenderName});
+                       .defender = defender, .roll1 = roll1, .roll2 = roll2, .army = remaining});
     }
 }
 

@@ -44,7 +44,7 @@ public:
             return name + " has taken control of " + to + ". " + to + " now has an army of " + army + ".";
         // The defender's name as it was before the battle: a defeat empties it.
         const std::string result = attack.kind == Outcome::Kind::BattleWon ? " and was successful" : " and was defeated";
-        return name + " of " + board.zoneName(attack.from) + " attacked " + attack.name + " in " + to + result +
+        return name + " of " + board.zoneName(attack.from) + " attacked " + attack.defenderName(board.playerName[static_cast<std::size_t>(attack.defender)]) + " in " + to + result +
                rolls + to + " has " + army + " army remaining.";
     }
 

@@ -1,6 +1,7 @@
 // The page itself: what a screen reader is told about it, an automated
 // accessibility audit with the save dialog closed and open, a main thread
-// that sleeps through a pause, and the picture of Simple World.
+// that sleeps through a pause, the picture of Simple World, and saves from
+// two tabs at once.
 'use strict';
 
 const test = require('node:test');
@@ -140,6 +141,31 @@ test('the sounds chosen are kept for the next visit, and Backspace erases in a s
   await page.keyboard.press('Backspace');
   await h.settle(page);
   assert.equal(await h.spoken(page), 'Find a zone: type the start of its name.');
+});
+
+// Two tabs of the game open at once, one importing a save while the other
+// saves a game: each file is kept, where writing the whole folder back from
+// one tab would drop what the other had saved meanwhile.
+test('saves made in two tabs at once are both kept', async () => {
+  const first = await h.openGame(browser, server);
+  const second = await h.openGame(browser, server);
+  const file = require('node:path').join(h.newProfile(), 'from the second tab.snr');
+  require('node:fs').writeFileSync(file, 'a saved game');
+  await (await second.$('#import-save')).uploadFile(file);
+  await second.waitForFunction(() => document.getElementById('page-status').textContent.includes('imported'));
+  await newGame(first, 2);
+  await h.press(first, 'Space');
+  await h.press(first, 'Escape');
+  while (await h.spoken(first) !== 'Save Game') await h.press(first, 'Down');
+  await first.keyboard.press('Enter');
+  await first.waitForSelector('#save-dialog[open]');
+  await first.keyboard.type('from the first tab');
+  await first.keyboard.press('Enter');
+  await h.settle(first);
+  assert.equal(await h.spoken(first), 'Game Saved!');
+  const third = await h.openGame(browser, server);
+  const saves = await third.evaluate(() => sonarchStorage.saves());
+  assert.ok(saves.includes('from the first tab.snr') && saves.includes('from the second tab.snr'), saves.join(', '));
 });
 
 test('F3 and its stand-in choose the computer players\' strength, kept for the next visit', async () => {

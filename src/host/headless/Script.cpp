@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "host/harmlessText.h"
+
 namespace sonarch {
 
 namespace {
@@ -10,9 +12,13 @@ std::string trimEnd(std::string s) {
     return s;
 }
 
+// A script can come from anywhere: what it holds is quoted short, and never
+// with a control character that the terminal showing the message would obey.
+std::string quoted(const std::string& text) { return "'" + harmlessShortened(text, 60) + "'"; }
+
 KeyStroke needKey(const std::string& name, int lineNumber) {
     const auto stroke = parseKeyName(name);
-    if (!stroke) throw ScriptError{"line " + std::to_string(lineNumber) + ": unknown key name '" + name + "'"};
+    if (!stroke) throw ScriptError{"line " + std::to_string(lineNumber) + ": unknown key name " + quoted(name)};
     return *stroke;
 }
 }  // namespace
@@ -52,7 +58,7 @@ std::vector<ScriptLine> readScript(std::istream& in) {
             line.kind = ScriptLine::Kind::Key;
             line.keys.push_back(needKey(word, lineNumber));
         } else {
-            throw ScriptError{"line " + std::to_string(lineNumber) + ": cannot read '" + body + "'"};
+            throw ScriptError{"line " + std::to_string(lineNumber) + ": cannot read " + quoted(body)};
         }
         lines.push_back(std::move(line));
     }

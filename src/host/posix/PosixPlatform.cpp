@@ -1,11 +1,15 @@
 #include "host/posix/PosixPlatform.h"
 
+#include <filesystem>
+
 #include "host/posix/diskFiles.h"
 #include "host/posix/folderLayout.h"
 
 namespace sonarch {
 
-PosixPlatform::PosixPlatform(std::string dataDir) : folders_(currentFolderLayout(dataDir).folders) {}
+PosixPlatform::PosixPlatform(std::string dataDir) : folders_(currentFolderLayout(dataDir).folders) {
+    disk::removeLeftoverSaves(folders_.saves);
+}
 
 DataFolders PosixPlatform::dataFolders() { return folders_; }
 
@@ -16,7 +20,8 @@ std::optional<std::vector<std::string>> PosixPlatform::listFiles(const std::stri
 bool PosixPlatform::makeFolder(const std::string& folder) { return disk::makeFolder(folder); }
 
 std::optional<std::string> PosixPlatform::readTextFile(const std::string& path, std::string& whyNot) {
-    return disk::readTextFile(path, whyNot);
+    const bool isSave = std::filesystem::path(path).parent_path() == std::filesystem::path(folders_.saves);
+    return disk::readTextFile(path, whyNot, !isSave);
 }
 
 bool PosixPlatform::replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) {

@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "host/posix/systemCalls.h"
+#include "host/temporarySaves.h"
 
 namespace sonarch::disk {
 
@@ -42,55 +43,77 @@ bool makeFolder(const std::string& folder) {
     return !error;
 }
 
-std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) {
-    // Opened first and looked at after, without waiting: a name that turns
-    // out to be a pipe or a device must neither hang the game nor be read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        whyNot = errno == ENOENT || errno == ENOTDIR ? "it does not exist" : "it cannot be opened";
+namespace {
+// Closes the descriptor however the reading ends.
+struct OpenFile {
+    int fd;
+    ~OpenFile() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+std::string whyNotOpened(int error) {
+    switch (error) {
+    case ENOENT: return "it does not exist";
+    case ELOOP: return "it is a link to another file";
+    case EISDIR: return "it is not a file";
+    default: return "it cannot be opened";
+    }
+}
+}  // namespace
+
+std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot, bool followLinks) {
+    // Opened first and looked at afterwards, so the file cannot be swapped
+    // for something else in between; never waiting on a pipe or a device.
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW);
+    const OpenFile file{::open(path.c_str(), flags)};
+    if (file.fd < 0) {
+        whyNot = whyNotOpened(errno);
         return std::nullopt;
     }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
+    struct stat status {};
+    if (::fstat(file.fd, &status) != 0) {
         whyNot = "it cannot be read";
         return std::nullopt;
     }
-    if (!S_ISREG(info.st_mode)) {
+    if (!S_ISREG(status.st_mode)) {
         whyNot = "it is not a file";
         return std::nullopt;
     }
-    if (static_cast<std::uintmax_t>(info.st_size) > largestTextFile) {
+    if (static_cast<std::uintmax_t>(status.st_size) > largestTextFile) {
         whyNot = "it is far too large";
         return std::nullopt;
     }
+    // Read no further than the limit, even from a file that grows meanwhile.
     std::string contents;
     char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
+    while (contents.size() <= largestTextFile) {
+        const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
             whyNot = "it cannot be read";
             return std::nullopt;
         }
-        if (got == 0) break;
-        contents.append(buffer, static_cast<std::size_t>(got));
-        // A file that grows while it is read is held to the same limit.
-        if (contents.size() > largestTextFile) {
-            whyNot = "it is far too large";
-            return std::nullopt;
-        }
+        if (n == 0) return contents;
+        contents.append(buffer, static_cast<std::size_t>(n));
     }
-    return contents;
+    whyNot = "it is far too large";
+    return std::nullopt;
 }
 
 namespace {
+#ifdef __EMSCRIPTEN__
+// In the browser a save reaches lasting storage when the page stores that
+// one file (BrowserStorage). The system's fsync there would write the whole
+// folder back, dropping the saves another tab has made since this one opened.
+int flushToDisk(int) { return 0; }
+#else
+int flushToDisk(int fd) { return ::fsync(fd); }
+#endif
+
 SystemCalls calls{
     [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
-    ::write, ::fsync, ::close, ::rename, ::unlink, ::link,
+    ::write, flushToDisk, ::close, ::rename, ::unlink, ::link,
 };
 
 // The reason of the call that just failed; a call that failed without
@@ -114,18 +137,19 @@ int writeAll(int fd, const std::string& contents) {
     return 0;
 }
 
-// Writes contents beside target under a hidden name, flushed to the disk: 0,
-// or the reason with temporary left empty when nothing was created. The file
-// is made new, never opened through a link or over a file already there; a
-// name in use (left by a write that was cut off, or a planted link) is passed
-// over for the next.
+// Writes contents beside target into a new file of the game's temporary
+// pattern made for this write alone, flushed to the disk: 0, or the reason
+// with temporary left empty when nothing was created. The file is created
+// exclusively, so neither a link nor a pipe planted under its name is ever
+// opened, and two programs writing at once never share one.
 int writeTemporary(const fs::path& target, const std::string& contents, fs::path& temporary) {
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = target.parent_path() / ("." + target.filename().string() +
-                                             (attempt > 0 ? "." + std::to_string(attempt) : "") + ".writing");
+        const auto clock = std::chrono::steady_clock::now().time_since_epoch().count();
+        temporary = target.parent_path() / temporarySaveName(temporarySaveNumber(
+                                               static_cast<std::uint64_t>(::getpid()), static_cast<std::uint64_t>(clock)));
         errno = 0;
-        fd = calls.open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        fd = calls.open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
@@ -154,7 +178,8 @@ SystemCalls& systemCalls() { return calls; }
 bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
     // Renamed over the target only once whole on the disk, so a failure at
     // any point leaves the earlier file whole and no half-written one under
-    // the player's name.
+    // the player's name, and of two programs saving at once the last rename
+    // wins with a whole game.
     const fs::path target(path);
     fs::path temporary;
     int failure = writeTemporary(target, contents, temporary);
@@ -184,6 +209,23 @@ bool createTextFile(const std::string& path, const std::string& contents, std::s
     if (failure != 0) return failed(failure, temporary, whyNot);
     calls.unlink(temporary.c_str());
     return true;
+}
+
+void removeLeftoverSaves(const std::string& folder) {
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    if (error) return;
+    const auto now = fs::file_time_type::clock::now();
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        if (error) return;
+        if (!isTemporarySaveName(it->path().filename().string())) continue;
+        // Only files: the game never makes a link or a folder of that name.
+        std::error_code statError;
+        if (fs::symlink_status(it->path(), statError).type() != fs::file_type::regular) continue;
+        const auto written = fs::last_write_time(it->path(), statError);
+        if (statError || now - written < std::chrono::seconds(leftoverAfterSeconds)) continue;
+        ::unlink(it->path().c_str());
+    }
 }
 
 std::string programFolder() {

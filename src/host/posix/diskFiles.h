@@ -15,10 +15,15 @@ constexpr std::size_t largestTextFile = 4 * 1024 * 1024;
 
 std::optional<std::vector<std::string>> listFiles(const std::string& folder);
 bool makeFolder(const std::string& folder);
-std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot);
+// followLinks: whether a symbolic link is read through (a map may be one; a
+// saved game, which only the game writes, never is).
+std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot, bool followLinks);
 bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
 // Writes a new file whole, never over one already there (EEXIST's reason then).
 bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot);
+// Removes from folder the temporary files of saves that a program killed in
+// the middle of saving left behind; nothing else.
+void removeLeftoverSaves(const std::string& folder);
 // The folder that holds the running program.
 std::string programFolder();
 double secondsSinceMidnight();

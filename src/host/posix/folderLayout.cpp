@@ -45,7 +45,8 @@ DataFolders beside(const std::string& folder) {
 }
 
 const char* accountHome() {
-    if (const char* home = std::getenv("HOME")) return home;
+    // Set but empty is unset, or the saves would land wherever the game was started.
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') return home;
     const passwd* account = getpwuid(getuid());
     return account != nullptr ? account->pw_dir : nullptr;
 }

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "host/harmlessText.h"
 #include "host/terminal/lineEditor.h"
 #include "host/terminal/terminalKeys.h"
 #include "host/terminal/terminalMode.h"
@@ -96,7 +97,8 @@ void TerminalHost::setCaption(const std::string&) {}
 
 void TerminalHost::sentenceOut(const std::string& text, bool, bool) {
     // The empty sentence only silences the voice; an empty line would be noise.
-    if (!text.empty()) print(text + "\n");
+    // File names and names from map files are printed harmless.
+    if (!text.empty()) print(harmless(text) + "\n");
 }
 
 void TerminalHost::startTimer(int milliseconds) {
@@ -129,6 +131,9 @@ void TerminalHost::pressed(const KeyStroke& stroke) {
     const KeyMeaning meaning = meaningOf(stroke);
     switch (meaning.action) {
     case KeyMeaning::Action::Leave: throw Leave{130};
+    case KeyMeaning::Action::Suspend:
+        if (mode_) mode_->suspend();
+        return;
     case KeyMeaning::Action::Help: game_->say(helpSentence); return;
     case KeyMeaning::Action::Press:
         // A terminal tells of no key release: the key goes up right after it went down.
@@ -191,6 +196,11 @@ std::optional<std::string> TerminalHost::promptText(const std::string&, Voice*) 
         while (editor.state() == LineEditor::State::Editing) {
             const auto input = nextInput(std::nullopt);
             if (!input) continue;
+            if (input->kind == DecodedKey::Kind::Key &&
+                meaningOf(input->stroke).action == KeyMeaning::Action::Suspend) {
+                if (mode_) mode_->suspend();
+                continue;
+            }
             const std::string before = editor.text();
             const std::size_t cursorBefore = editor.cursor();
             if (editor.apply(*input) == LineEditor::State::Editing) echo(before, cursorBefore, editor);
@@ -212,7 +222,7 @@ void TerminalHost::echo(const std::string& before, std::size_t cursorBefore, con
     if (now == before && cursorBefore == editor.cursor()) return;
     // Typing and rubbing out at the end of the line echo as a terminal does.
     if (wasAtEnd && isAtEnd && now.size() > before.size() && now.compare(0, before.size(), before) == 0) {
-        print(now.substr(before.size()));
+        print(harmless(now.substr(before.size())));
         return;
     }
     if (wasAtEnd && isAtEnd && now.size() < before.size() && before.compare(0, now.size(), now) == 0) {
@@ -222,7 +232,7 @@ void TerminalHost::echo(const std::string& before, std::size_t cursorBefore, con
         print(rubOut);
         return;
     }
-    std::string redraw = "\r" + now + "\x1b[K";
+    std::string redraw = "\r" + harmless(now) + "\x1b[K";
     const std::size_t back = editor.charactersAfterCursor();
     if (back > 0) redraw += "\x1b[" + std::to_string(back) + "D";
     print(redraw);

@@ -1,5 +1,5 @@
 // What a key read from the terminal means to the host: a press for the game,
-// the terminal's help, or leaving at once. Keys that not every terminal can
+// the terminal's help, leaving at once, or stopping until `fg` (Ctrl+Z). Keys that not every terminal can
 // send (Shift+Enter, Ctrl alone) have stand-ins that every terminal can.
 #pragma once
 
@@ -14,7 +14,7 @@ constexpr short help = key::Slash;       // question mark: Shift and the slash k
 }  // namespace standIn
 
 struct KeyMeaning {
-    enum class Action { Press, Help, Leave };
+    enum class Action { Press, Help, Leave, Suspend };
     Action action = Action::Press;
     KeyStroke stroke;  // the key the game is given, for Press
 };

@@ -1,9 +1,11 @@
 #include "host/terminal/terminalMode.h"
 
+#include <pthread.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -62,9 +64,13 @@ termios keyModeOf(const termios& original) {
     return raw;
 }
 
-void enterKeyMode() {
+void setRawMode() {
     const termios raw = keyModeOf(saved.original);
     ::tcsetattr(saved.fd, TCSANOW, &raw);
+}
+
+void enterKeyMode() {
+    setRawMode();
     if (saved.askProtocols) writeAll(saved.controlFd, protocolsOn, sizeof protocolsOn - 1);
     saved.inKeyMode = 1;
 }
@@ -77,15 +83,41 @@ void onFatalSignal(int signal) {
     ::raise(signal);
 }
 
-// Suspended from outside: the shell gets its terminal back, and the game
-// takes it again when it continues.
+void onSuspend(int);
+
+void handleSuspend() {
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    sigemptyset(&action.sa_mask);
+    action.sa_handler = onSuspend;
+    ::sigaction(SIGTSTP, &action, nullptr);
+}
+
+// Suspended by Ctrl+Z or from outside: the shell gets its terminal back as
+// the player left it, the program stops until it is continued (fg), and then
+// takes the terminal again in the mode it was in. The signal is blocked
+// while its handler runs, so it is unblocked to stop with it here; raised
+// still blocked it would only come back to this handler as soon as it
+// returned, over and over, and the program would never stop.
 void onSuspend(int) {
+    const int savedErrno = errno;
+    const bool wasTaken = saved.taken;
     const bool wasKeyMode = saved.inKeyMode;
     putBack();
     ::signal(SIGTSTP, SIG_DFL);
+    sigset_t suspend;
+    sigemptyset(&suspend);
+    sigaddset(&suspend, SIGTSTP);
+    ::pthread_sigmask(SIG_UNBLOCK, &suspend, nullptr);
     ::raise(SIGTSTP);
-    ::signal(SIGTSTP, onSuspend);
-    if (saved.taken && wasKeyMode) enterKeyMode();
+    // Continued.
+    ::pthread_sigmask(SIG_BLOCK, &suspend, nullptr);
+    handleSuspend();
+    if (wasTaken) {
+        if (wasKeyMode) enterKeyMode();
+        else setRawMode();
+    }
+    errno = savedErrno;
 }
 
 // The Linux console, where many braille displays are read, knows neither
@@ -105,8 +137,7 @@ void installHandlers() {
     sigemptyset(&action.sa_mask);
     action.sa_handler = onFatalSignal;
     for (int s : fatalSignals) ::sigaction(s, &action, nullptr);
-    action.sa_handler = onSuspend;
-    ::sigaction(SIGTSTP, &action, nullptr);
+    handleSuspend();
 }
 
 void removeHandlers() {
@@ -144,6 +175,11 @@ void TerminalMode::line() {
     if (!active_ || !saved.inKeyMode) return;
     if (saved.askProtocols) writeAll(saved.controlFd, protocolsOff, sizeof protocolsOff - 1);
     saved.inKeyMode = 0;
+}
+
+void TerminalMode::suspend() {
+    // To the whole process group, as the terminal itself would send it.
+    if (active_) ::kill(0, SIGTSTP);
 }
 
 void TerminalMode::restore() {

@@ -1,6 +1,6 @@
 // Puts the player's terminal into the mode the game reads keys in, and puts
 // it back on every way out: a normal end, Ctrl+C, a termination request, a
-// hang-up and a crash. A terminal left without echo would look broken to
+// hang-up and a crash; and on a suspend, until the program continues. A terminal left without echo would look broken to
 // the player and to the screen reader.
 #pragma once
 
@@ -24,6 +24,9 @@ public:
     // characters from the keyboard protocols, but still byte by byte so that
     // Escape can cancel at once.
     void line();
+    // Ctrl+Z: the program stops with the terminal as the game found it, and
+    // takes it again when it is continued.
+    void suspend();
     // The terminal exactly as the game found it.
     void restore();
 

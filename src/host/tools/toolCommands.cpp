@@ -7,6 +7,7 @@
 
 #include "files/mapCheck.h"
 #include "files/mapFormat.h"
+#include "host/harmlessText.h"
 #include "host/tools/makeMapCommand.h"
 #include "host/tools/simulation.h"
 #include "host/tools/toolOptions.h"
@@ -95,7 +96,7 @@ int simulateMapFile(Platform& disk, const SimulateCommand& command, std::ostream
     std::string refusal;
     const auto map = readMap(disk, command.path, refusal);
     if (!map) {
-        out << refusal << '\n';
+        out << harmless(refusal) << '\n';
         return 2;
     }
     SimulationOptions options = command.options;
@@ -129,7 +130,7 @@ int checkMapFile(Platform& disk, const std::string& path, std::ostream& out) {
     std::string refusal;
     const auto map = readMap(disk, path, refusal);
     if (!map) {
-        out << refusal << '\n';
+        out << harmless(refusal) << '\n';
         return 2;
     }
     out << "The map " << map->mapName << " has " << map->zoneCount

@@ -10,7 +10,7 @@ bool BrowserStorage::replaceFile(const std::string& path, const std::string& con
     if (!files_.replaceFile(path, contents, whyNot)) return false;
     // Kept in the page's files now; the browser copies them to its lasting
     // storage meanwhile, and the page says so if it will not.
-    pageStoreFiles();
+    pageStoreFile(path.c_str());
     return true;
 }
 

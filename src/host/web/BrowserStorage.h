@@ -1,7 +1,7 @@
 // The browser's platform: the page's file system, in which Maps/ holds the
 // bundled maps, and Saves/, the player's own maps and the settings file lie
-// in the browser's lasting storage. A save or a made map counts only once
-// the browser has kept it.
+// in the browser's lasting storage. Only the file written goes there, so
+// saves that other tabs have made meanwhile stay.
 #pragma once
 
 #include <string>

@@ -27,6 +27,6 @@ EM_JS(void, pageWrite, (const char* text), { sonarchPage.board.write(UTF8ToStrin
 EM_JS(void, pageStartTimer, (int milliseconds, int round), { sonarchPage.events.startTimer(milliseconds, round); });
 EM_JS(void, pageStopTimer, (), { sonarchPage.events.stopTimer(); });
 EM_JS(void, pageAskText, (const char* prompt), { sonarchPage.askText(UTF8ToString(prompt)); });
-EM_JS(void, pageStoreFiles, (), { sonarchPage.storeFiles(); });
+EM_JS(void, pageStoreFile, (const char* path), { sonarchPage.storeFile(UTF8ToString(path)); });
 EM_JS(void, pageEnded, (), { sonarchPage.ended(); });
 EM_JS(double, pageSeed, (), { return sonarchPage.seed(); });

@@ -30,9 +30,9 @@ void pageStartTimer(int milliseconds, int round);
 void pageStopTimer();
 // Opens the save dialog; its text comes back through sonarchTextEntered.
 void pageAskText(const char* prompt);
-// Copies the saves and the added maps into the browser's lasting storage;
-// the page tells the player if the browser refuses.
-void pageStoreFiles();
+// Copies the file at path, a save, into the browser's lasting storage, and
+// nothing else; the page tells the player if the browser refuses.
+void pageStoreFile(const char* path);
 void pageEnded();
 // The seed the page's address asks for, or -1.
 double pageSeed();

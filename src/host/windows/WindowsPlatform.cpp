@@ -6,7 +6,9 @@ namespace sonarch {
 
 namespace disk = windows::disk;
 
-WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {
+    disk::removeLeftoverSaves(dataFolders().saves);
+}
 
 // The portable layout only: Maps\ and Saves\ beside sonarch.exe, where the
 // zip unpacks them, and the settings beside them.
@@ -22,7 +24,10 @@ std::optional<std::vector<std::string>> WindowsPlatform::listFiles(const std::st
 bool WindowsPlatform::makeFolder(const std::string& folder) { return disk::makeFolder(folder); }
 
 std::optional<std::string> WindowsPlatform::readTextFile(const std::string& path, std::string& whyNot) {
-    return disk::readTextFile(path, whyNot);
+    const std::string saves = dataFolders().saves + "/";
+    const bool isSave = path.size() > saves.size() && path.compare(0, saves.size(), saves) == 0 &&
+                        path.find_first_of("/\\", saves.size()) == std::string::npos;
+    return disk::readTextFile(path, whyNot, !isSave);
 }
 
 bool WindowsPlatform::replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) {

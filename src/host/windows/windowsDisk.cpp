@@ -1,15 +1,18 @@
 // The disk services on Windows: the same promises as on Linux, with UTF-16
 // paths, and a save replaced (or a map made) with MoveFileExW after its data
-// is flushed, so that a failure at any point leaves the earlier file whole.
+// is written into a new file of its own and flushed, so that a failure at
+// any point leaves the earlier file whole.
 #include "host/windows/windowsDisk.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include "files/portableNames.h"
+#include "host/temporarySaves.h"
 #include "host/windows/wideText.h"
 
 namespace sonarch::windows::disk {
@@ -88,70 +91,68 @@ bool makeFolder(const std::string& folder) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) {
+std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot, bool followLinks) {
     if (const char* unfit = unfitName(path)) {
         whyNot = unfit;
         return std::nullopt;
     }
-    const DWORD attributes = GetFileAttributesW(widen(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        whyNot = "it does not exist";
-        return std::nullopt;
-    }
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        whyNot = "it is not a file";
-        return std::nullopt;
-    }
-    Handle file{CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    // Opened first and looked at afterwards, so the file cannot be swapped
+    // for something else in between. A folder cannot be opened this way.
+    const DWORD flags = FILE_ATTRIBUTE_NORMAL | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    Handle file{CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            flags, nullptr)};
     if (file.h == INVALID_HANDLE_VALUE) {
-        whyNot = "it cannot be opened";
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        const DWORD attributes = GetFileAttributesW(widen(path).c_str());
+        const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        whyNot = missing ? "it does not exist" : folder ? "it is not a file" : "it cannot be opened";
         return std::nullopt;
     }
-    // Looked at again once open: only a file on a disk is read.
-    if (GetFileType(file.h) != FILE_TYPE_DISK) {
+    BY_HANDLE_FILE_INFORMATION information;
+    if (GetFileType(file.h) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.h, &information) ||
+        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         whyNot = "it is not a file";
         return std::nullopt;
     }
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.h, &size)) {
-        whyNot = "it cannot be read";
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        whyNot = "it is a link to another file";
         return std::nullopt;
     }
-    if (static_cast<unsigned long long>(size.QuadPart) > largestTextFile) {
-        whyNot = "it is far too large";
-        return std::nullopt;
-    }
-    std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < contents.size()) {
+    // Read no further than the limit, even from a file that grows meanwhile.
+    std::string contents;
+    char buffer[65536];
+    while (contents.size() <= largestTextFile) {
         DWORD read = 0;
-        const auto wanted = static_cast<DWORD>(contents.size() - done);
-        if (!ReadFile(file.h, contents.data() + done, wanted, &read, nullptr)) {
+        if (!ReadFile(file.h, buffer, sizeof buffer, &read, nullptr)) {
             whyNot = "it cannot be read";
             return std::nullopt;
         }
-        if (read == 0) break;  // shortened while being read
-        done += read;
+        if (read == 0) return contents;
+        contents.append(buffer, read);
     }
-    contents.resize(done);
-    return contents;
+    whyNot = "it is far too large";
+    return std::nullopt;
 }
 
 namespace {
-// Writes contents beside path under a hidden name, flushed to the disk:
-// ERROR_SUCCESS, or the reason with temporary left empty when nothing was
-// created. The file is made new, never over one already there; a name in
-// use (left by a write that was cut off) is passed over for the next.
+// Writes contents beside path into a new file of the game's temporary
+// pattern made for this write alone, flushed to the disk: ERROR_SUCCESS, or
+// the reason with temporary left empty when nothing was created. CREATE_NEW
+// never opens anything already there, a link included, and two programs
+// writing at once never share one file.
 DWORD writeTemporary(const std::string& path, const std::string& contents, std::wstring& temporary) {
     const std::size_t cut = path.size() - lastPart(path).size();
     Handle file{INVALID_HANDLE_VALUE};
     for (int attempt = 0; attempt < 100 && file.h == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = widen(path.substr(0, cut) + "." + std::string(lastPart(path)) +
-                          (attempt > 0 ? "." + std::to_string(attempt) : "") + ".writing");
-        file.h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                             nullptr);
-        if (file.h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+        LARGE_INTEGER clock;
+        QueryPerformanceCounter(&clock);
+        temporary = widen(path.substr(0, cut) + temporarySaveName(temporarySaveNumber(
+                                                    GetCurrentProcessId(), static_cast<std::uint64_t>(clock.QuadPart))));
+        file.h = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        const DWORD error = GetLastError();
+        if (file.h == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
     if (file.h == INVALID_HANDLE_VALUE) {
         const DWORD failure = GetLastError();
@@ -204,6 +205,27 @@ bool writeTextFile(const std::string& path, const std::string& contents, std::st
 // Without MOVEFILE_REPLACE_EXISTING the move fails when the name is taken.
 bool createTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
     return writeThenMove(path, contents, MOVEFILE_WRITE_THROUGH, whyNot);
+}
+
+void removeLeftoverSaves(const std::string& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileExW(widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
+                                     FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    constexpr std::uint64_t ticksASecond = 10'000'000;
+    do {
+        // Only files: the game never makes a link or a folder of that name.
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+        if (!isTemporarySaveName(narrow(found.cFileName))) continue;
+        if (ticks(now) - ticks(found.ftLastWriteTime) < leftoverAfterSeconds * ticksASecond) continue;
+        DeleteFileW(widen(folder + "\\" + narrow(found.cFileName)).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 std::string programFolder() {

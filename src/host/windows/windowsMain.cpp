@@ -6,10 +6,14 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 #include "host/RunOptions.h"
+#include "host/harmlessText.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/interactive.h"
 #include "host/windows/WindowsPlatform.h"
+#include "host/windows/wideText.h"
 
 int main(int argc, char** argv) {
     using namespace sonarch;
@@ -25,6 +29,17 @@ int main(int argc, char** argv) {
     switch (options.mode) {
     case RunOptions::Mode::Help: std::cout << helpText(folders); return 0;
     case RunOptions::Mode::Version: std::cout << "sonarch " SONARCH_VERSION "\n"; return 0;
+    default: break;
+    }
+    // A mistyped folder is told, not made, as on Linux.
+    const DWORD attributes = options.dataDir.empty() ? 0 : GetFileAttributesW(windows::widen(options.dataDir).c_str());
+    if (!options.dataDir.empty() &&
+        (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))) {
+        std::cerr << "sonarch: the folder given with --data-dir does not exist: " << harmless(options.dataDir)
+                  << '\n';
+        return 2;
+    }
+    switch (options.mode) {
     case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);
         WindowsPlatform platform(options.dataDir);

@@ -47,8 +47,8 @@
       sonarchDialog.ask(prompt).then((answer) => sonarchEvents.answer(answer));
     },
     // The game has written a save; the browser keeps it in the background.
-    storeFiles() {
-      sonarchStorage.store().then((kept) => {
+    storeFile(path) {
+      sonarchStorage.store(path).then((kept) => {
         if (kept) return;
         const sentence = 'The browser would not keep the saved game in its storage.';
         sonarchVoice.speak(sentence);

@@ -10,10 +10,33 @@ const sonarchStorage = (() => {
   const ADDED_MAPS = '/addedMaps';
   const SETTINGS = '/sonarch/Settings';
   let fs = null;
+  let idbfs = null;
   let askedToPersist = false;
 
-  function sync(populate) {
-    return new Promise((resolve) => fs.syncfs(populate, (error) => resolve(!error)));
+  // Reads the lasting folders in, once, when the page opens.
+  function populate() {
+    return new Promise((resolve) => fs.syncfs(true, (error) => resolve(!error)));
+  }
+
+  // Writes one file into the browser's lasting storage, and only it, whole
+  // or not at all. Writing the whole folder back would drop whatever
+  // another tab of the game has saved since this one opened.
+  function keep(path) {
+    const folder = [SAVES, ADDED_MAPS, SETTINGS].find((mount) => path.startsWith(`${mount}/`));
+    if (!folder) return Promise.resolve(false);
+    return new Promise((resolve) => {
+      idbfs.getDB(folder, (error, db) => {
+        if (error) { resolve(false); return; }
+        idbfs.loadLocalEntry(path, (loadError, entry) => {
+          if (loadError) { resolve(false); return; }
+          const transaction = db.transaction([idbfs.DB_STORE_NAME], 'readwrite');
+          transaction.oncomplete = () => resolve(true);
+          transaction.onabort = () => resolve(false);
+          transaction.onerror = (event) => event.preventDefault();
+          idbfs.storeRemoteEntry(transaction.objectStore(idbfs.DB_STORE_NAME), path, entry, () => {});
+        });
+      });
+    });
   }
 
   function filesIn(folder) {
@@ -29,7 +52,8 @@ const sonarchStorage = (() => {
     if (/[/\\]/.test(stem)) return 'A save name cannot hold a slash or a backslash.';
     if (stem.startsWith('.')) return 'A save name cannot begin with a full stop.';
     if (/[\u0000-\u001f\u007f]/.test(stem)) return 'A save name cannot hold control characters.';
-    if (new TextEncoder().encode(stem).length > 100) {
+    // Characters, as the game counts them, not bytes or UTF-16 units.
+    if ([...stem].length > 100) {
       return 'A save name can have at most 100 characters.';
     }
     return '';
@@ -39,6 +63,7 @@ const sonarchStorage = (() => {
     // Mounts the lasting folders and reads them in; the game starts after.
     prepare(module) {
       fs = module.FS;
+      idbfs = module.IDBFS;
       fs.mkdirTree(SAVES);
       fs.mount(module.IDBFS, {}, SAVES);
       fs.mkdirTree(ADDED_MAPS);
@@ -46,14 +71,16 @@ const sonarchStorage = (() => {
       fs.mkdirTree(SETTINGS);
       fs.mount(module.IDBFS, {}, SETTINGS);
       module.addRunDependency('storage');
-      sync(true).then(() => module.removeRunDependency('storage'));
+      populate().then(() => module.removeRunDependency('storage'));
     },
-    async store() {
+    // Keeps the file at path (a save, a map or the settings); false when the
+    // browser would not.
+    async store(path) {
       if (!askedToPersist && navigator.storage && navigator.storage.persist) {
         askedToPersist = true;
         navigator.storage.persist().catch(() => {});
       }
-      return sync(false);
+      return keep(path);
     },
     saves() { return filesIn(SAVES); },
     saveBytes(name) { return fs.readFile(`${SAVES}/${name}`); },
@@ -65,14 +92,14 @@ const sonarchStorage = (() => {
       const problem = nameProblem(name.slice(0, -4));
       if (problem) return `${problem} ${name} was not imported.`;
       fs.writeFile(`${SAVES}/${name}`, bytes);
-      if (!(await this.store())) return `The browser would not keep ${name} in its storage.`;
+      if (!(await this.store(`${SAVES}/${name}`))) return `The browser would not keep ${name} in its storage.`;
       return `${name} was imported. Load Game lists it from the next time the page is opened.`;
     },
     async addMap(name, bytes) {
       const problem = nameProblem(name);
       if (problem) return `${problem} ${name} was not added.`;
       fs.writeFile(`${ADDED_MAPS}/${name}`, bytes);
-      if (!(await this.store())) return `The browser would not keep ${name} in its storage.`;
+      if (!(await this.store(`${ADDED_MAPS}/${name}`))) return `The browser would not keep ${name} in its storage.`;
       return `The map ${name} was added. The map list shows it from the next time it is opened.`;
     },
   };
