@@ -20,6 +20,7 @@
 #include "bot/headlessGame.h"
 #include "bot/mapMaker.h"
 #include "chainSweeps.h"
+#include "strengthTurns.h"
 #include "files/mapFormat.h"
 #include "files/mapMaker.h"
 #include "game/Form1.h"
@@ -224,10 +225,17 @@ int main(int argc, char** argv) {
         simulationFigures(std::atol(argv[2]));
         return 0;
     }
+    const std::string hundredHolds = std::string(SONARCH_SOURCE_DIR) + "/Maps/Hundred Holds.map";
+    // --turns N: only the computer turns of each strength, N games each.
+    if (argc > 2 && std::strcmp(argv[1], "--turns") == 0) {
+        strengthTurnFigures(hundredHolds, 8, std::atoi(argv[2]));
+        return 0;
+    }
     keyNameFigures();
     chainFigures(quick ? 2000 : 200000);
     gameFigures(100, 8, quick ? 20 : 2000, true);
     simulationFigures(quick ? 40 : 4000);
+    strengthTurnFigures(hundredHolds, 8, quick ? 2 : 200);
     madeMapFigures(quick ? 20 : 2000);
     std::printf("cost growth (time per game and per round of turns):\n");
     for (int zones : {10, 25, 50, 100})

@@ -96,7 +96,7 @@ MapRecord readMapText(const std::string& text) {
 
 TEST(Simulation, TheSameSeedGivesTheSameReportOnOneThreadOrTwo) {
     const MapRecord map = readMapText("Square,4,A,2,1,3,B,2,0,2,C,2,1,3,D,2,2,0");
-    SimulationOptions options{80, 2, 7, 1};
+    SimulationOptions options{80, 2, 7, 1, 1000, {}};
     const SimulationTotals one = simulate(map, options);
     options.threads = 2;
     const SimulationTotals two = simulate(map, options);
@@ -115,7 +115,7 @@ TEST(Simulation, AKeepNothingCanAttackWinsEveryGameBegunThere) {
     // The Keep reaches every zone and no zone reaches it or any other: its
     // holder takes all, and games without it never end.
     const MapRecord map = readMapText("Keep,6,Keep,5,1,2,3,4,5,B,0,C,0,D,0,E,0,F,0");
-    const SimulationOptions options{200, 3, 11, 0, 50};
+    const SimulationOptions options{200, 3, 11, 0, 50, {}};
     const SimulationTotals totals = simulate(map, options);
     std::ostringstream report;
     writeSimulationReport(report, map, options, totals);

@@ -38,9 +38,11 @@ PlayResult playWith(const DataDir& data, const fs::path& settings, const std::st
 TEST(Settings, AMissingFileIsWrittenAtTheFirstChangeAndReadByTheNextRun) {
     DataDir data;
     const fs::path file = data.path() / "config" / "settings.txt";
-    EXPECT_EQ(playWith(data, file, "F11\nF10\n").out, welcome + "\nsay: Sounds off.\nsay: Rate 4.\n");
-    EXPECT_EQ(readAll(file), header + "rate = 4\nsounds = off\n");
-    EXPECT_EQ(playWith(data, file, "F11\nF9\n").out, welcome + "\nsay: Sounds on.\nsay: Rate 3.\n");
+    EXPECT_EQ(playWith(data, file, "F11\nF10\nF3\n").out,
+              welcome + "\nsay: Sounds off.\nsay: Rate 4.\nsay: Computer players: strong.\n");
+    EXPECT_EQ(readAll(file), header + "rate = 4\nsounds = off\nstrength = strong\n");
+    EXPECT_EQ(playWith(data, file, "F11\nF9\nF3\n").out,
+              welcome + "\nsay: Sounds on.\nsay: Rate 3.\nsay: Computer players: gentle.\n");
     // Without --settings scripted play reads nothing, not even the file
     // where the window would look for it.
     fs::copy_file(file, data.path() / "settings.txt");
@@ -56,6 +58,7 @@ TEST(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndSaysSo) {
          "cannot be used (line 2: the rate must be a whole number from -10 to 10)"},
         {"rate = 11\n", "cannot be used (line 1: the rate must be a whole number from -10 to 10)"},
         {"sounds = loud\n", "cannot be used (line 1: sounds must be on or off)"},
+        {"strength = hard\n", "cannot be used (line 1: the strength must be gentle, standard or strong)"},
         {"sounds off\n", "cannot be used (line 1 is not of the form key = value)"},
         {"rate = 4\x01\n", "cannot be used (it is not a text file)"},
         {"", "cannot be read (it is not a file)"},  // a folder in its place

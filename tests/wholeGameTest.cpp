@@ -26,7 +26,9 @@ struct Game {
 
 constexpr int keyLimit = 60000;
 
-Game playGame(const std::string& mapFile, int computers, std::uint64_t seed, TestBot::Style style) {
+// firstKeys come before the new game's: F3 for the computer players' strength.
+Game playGame(const std::string& mapFile, int computers, std::uint64_t seed, TestBot::Style style,
+              const std::vector<std::string>& firstKeys = {}) {
     Session s("", {}, seed);
     s.data.addMap(mapFile);
     s.start();
@@ -36,6 +38,7 @@ Game playGame(const std::string& mapFile, int computers, std::uint64_t seed, Tes
         s.press(keyName);
         for (const auto& what : brokenInvariants(s.form)) game.broken.push_back(what);
     };
+    for (const auto& keyName : firstKeys) press(keyName);
     for (const auto& keyName : TestBot::newGameKeys(0, computers)) press(keyName);
     TestBot bot(s.form, press, style);
     int steps = 0;
@@ -85,6 +88,20 @@ TEST_P(OnEveryMap, AnIdlePlayerIsDefeatedAndItReplays) {
     ASSERT_TRUE(game.broken.empty()) << game.broken.front();
     EXPECT_TRUE(game.lost);
     expectReplays(GetParam(), 7, game);
+}
+
+// A game against three computer players of each strength F3 chooses ends,
+// keeps every rule of the board, and replays byte for byte from its keys and
+// seed: the gentle and the strong player draw only from the game's source.
+TEST(EachStrength, AWholeGameReplays) {
+    for (const auto& [keys, heard] : {std::pair{Lines{"F3"}, "say: Computer players: strong."},
+                                      std::pair{Lines{"F3", "F3"}, "say: Computer players: gentle."}}) {
+        const Game game = playGame("Broad World.map", 3, 5, TestBot::Style::Conqueror, keys);
+        ASSERT_TRUE(game.broken.empty()) << game.broken.front();
+        EXPECT_NE(game.transcript.find(heard), std::string::npos);
+        EXPECT_TRUE(game.won || game.lost) << heard;
+        expectReplays("Broad World.map", 5, game);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Bundled, OnEveryMap, ::testing::ValuesIn(bundledMaps()),

@@ -34,7 +34,7 @@ struct KnownKey {
     std::optional<std::string> (*write)(const SettingsRecord& record);
 };
 
-const std::array<KnownKey, 2> knownKeys{{
+const std::array<KnownKey, 3> knownKeys{{
     {"rate",
      [](std::string_view value, SettingsRecord& record) -> std::string {
          const auto rate = wholeNumber(value);
@@ -57,6 +57,17 @@ const std::array<KnownKey, 2> knownKeys{{
      [](const SettingsRecord& record) -> std::optional<std::string> {
          if (!record.soundsOn) return std::nullopt;
          return std::string(*record.soundsOn ? "on" : "off");
+     }},
+    {"strength",
+     [](std::string_view value, SettingsRecord& record) -> std::string {
+         const auto strength = strengthNamed(lowered(value));
+         if (!strength) return "the strength must be gentle, standard or strong";
+         record.computerStrength = *strength;
+         return "";
+     },
+     [](const SettingsRecord& record) -> std::optional<std::string> {
+         if (!record.computerStrength) return std::nullopt;
+         return strengthName(*record.computerStrength);
      }},
 }};
 }  // namespace

@@ -1,5 +1,5 @@
 // The settings file: what the player chose last time (the voice's rate, the
-// sound cues), one "key = value" a line, so that a person can read and edit
+// sound cues, the computer players' strength), one "key = value" a line, so that a person can read and edit
 // it. Keys this version does not know are kept as they stand, so that a
 // newer version's settings survive a run of an older one.
 #pragma once
@@ -9,11 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/strength.h"
+
 namespace sonarch {
 
 struct SettingsRecord {
     std::optional<int> speechRate;  // -10..10
     std::optional<bool> soundsOn;
+    std::optional<Strength> computerStrength;
     std::vector<std::string> otherLines;  // lines of keys not known here, as read
 
     bool operator==(const SettingsRecord&) const = default;

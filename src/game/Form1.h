@@ -23,6 +23,7 @@
 #include "rules/Outcome.h"
 #include "rules/RandomSource.h"
 #include "rules/computerPlayer.h"
+#include "rules/strength.h"
 #include "wording/Wording.h"
 
 namespace sonarch {
@@ -95,6 +96,11 @@ public:
     // F1 presses just before; any other key starts the help over.
     int helpStep = 0;
     int helpPlace = -1;
+    // The strength F3 sets for the computer players of the next game, and
+    // the strength of the game in progress, fixed when it began or was loaded.
+    Strength computerStrength = Strength::Standard;
+    Strength gameStrength = Strength::Standard;
+
     // The search by name that F opens; it has the keys while it lasts.
     ZoneFind finding;
     // The zone J, B or N went to last: from a zone not yours they go on from
@@ -225,6 +231,7 @@ private:
     void saveOrAskToReplace(const std::string& saveName);
     bool saveExists(const std::string& saveName);
     bool settingKeys(short keyCode, short shift);
+    bool strengthKey(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);
     bool jumpKeys(short keyCode, short shift);
     bool findKeys(short keyCode, short shift);

@@ -11,6 +11,7 @@ void Form1::startUsOut() {
     jumpedTo = 0;
     startGame(board, pendingMap ? std::move(pendingMap) : board.map, board.playerCount, random);
     pendingMap.reset();
+    gameStrength = computerStrength;
     // Said once the board is cleared, so the picture drawn with it shows the
     // new game rather than the last one.
     addMessage("Choose your starting zone and press Spacebar. You are now in " + board.zoneName(cursorZone) +

@@ -141,6 +141,8 @@ void Form1::loadGame(const std::string& saveName) {
         return;
     }
     board = boardOf(std::move(record), board);
+    // A saved game keeps no strength: it goes on at the one chosen now.
+    gameStrength = computerStrength;
     cursorZone = 1;
     linkCursor = 1;
     jumpedTo = 0;

@@ -24,6 +24,7 @@ std::string Form1::loadSettings() {
     settings = record;
     if (settings.speechRate && !rateGivenForRun) speechRate = *settings.speechRate;
     if (settings.soundsOn) soundsOn = *settings.soundsOn;
+    if (settings.computerStrength) computerStrength = *settings.computerStrength;
     return "";
 }
 

@@ -26,7 +26,7 @@ void Form1::tellTurnBegins(const Outcome& outcome) {
 
 void Form1::computerMove() {
     if (menuState != 0) return;
-    const ComputerMove move = chooseComputerMove(board, computerTurn_, random);
+    const ComputerMove move = chooseMoveAt(gameStrength, board, computerTurn_, random);
     if (move.kind == ComputerMove::Kind::Done) {
         endTurn();
         return;

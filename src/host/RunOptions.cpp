@@ -21,7 +21,7 @@ const char* const usageText =
     "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log]\n"
     "                          [--sound-log] [--rate N] [--settings FILE] < SCRIPT\n"
     "       sonarch --check-map FILE\n"
-    "       sonarch --simulate N [--players K] [--seed S] FILE\n"
+    "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n"
     "       sonarch --make-map [--zones N] [--seed S] FILE\n"
     "       sonarch --help | --version\n";
 

@@ -2,6 +2,7 @@
 // each can be heard whole and none has to be waded through twice.
 #include "game/Form1.h"
 #include "input/helpTexts.h"
+#include "input/strengthWords.h"
 
 namespace sonarch {
 
@@ -25,7 +26,14 @@ void Form1::helpKey() {
     // A place reached between two presses starts its own help from the top.
     if (static_cast<int>(place) != helpPlace) helpStep = 0;
     helpPlace = static_cast<int>(place);
-    const auto sentences = helpSentences(place, maxPlayers - 1);
+    auto sentences = helpSentences(place, maxPlayers - 1);
+    // Where a game is chosen or played, the strength of the computer players
+    // comes before the closing sentence; the main menu's help stays as short
+    // as it has been.
+    if (place != HelpPlace::MainMenu)
+        sentences.insert(sentences.end() - 1,
+                         strengthStanding(gameStrength, computerStrength, board.humanPlayer != 0) +
+                             " F3 sets their strength for the next game: gentle, standard or strong.");
     sayIt(sentences[static_cast<std::size_t>(helpStep) % sentences.size()]);
     ++helpStep;
 }

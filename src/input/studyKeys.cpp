@@ -11,6 +11,7 @@
 #include "input/boardSentence.h"
 #include "input/front.h"
 #include "input/keyCodes.h"
+#include "input/strengthWords.h"
 #include "input/zoneOrder.h"
 #include "input/zoneWords.h"
 
@@ -60,6 +61,14 @@ std::string leadingComputer(const Form1& f) {
            counted(most, "zone", "zones") + ".";
 }
 
+// The strength, once one other than the standard is in play or chosen: the
+// standard is the game as it has always been, and S then says no more than
+// it always has.
+std::string strengthNote(const Form1& f) {
+    if (f.gameStrength == Strength::Standard && f.computerStrength == Strength::Standard) return "";
+    return " " + strengthStanding(f.gameStrength, f.computerStrength, true);
+}
+
 // "2 of its 3 links lead to other players, 1 to an unclaimed zone."
 std::string frontSentence(const LinksOut& out) {
     std::string text = std::to_string(out.toOthers) + " of its " + counted(out.total, "link", "links") +
@@ -93,7 +102,7 @@ bool Form1::studyKeys(short keyCode, short shift) {
     if (board.humanPlayer == 0) return false;
     const bool plain = shift == 0 || shift == key::ShiftMask;
     if (keyCode == key::S && plain) {
-        sayIt(humanStanding(*this) + leadingComputer(*this));
+        sayIt(humanStanding(*this) + leadingComputer(*this) + strengthNote(*this));
     } else if (keyCode == key::D && plain) {
         sayIt(zoneDescription(*this));
     } else if (keyCode == key::M && plain) {

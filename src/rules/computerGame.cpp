@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "rules/Outcome.h"
-#include "rules/computerPlayer.h"
 #include "rules/newGame.h"
 
 namespace sonarch {
@@ -17,7 +16,7 @@ int lastSeatStanding(const Board& board) {
 }  // namespace
 
 ComputerGameResult playComputerGame(const std::shared_ptr<const MapRecord>& map, int players, int roundLimit,
-                                    std::uint64_t seed) {
+                                    std::uint64_t seed, const SeatStrengths& seats) {
     RandomSource random;
     random.pinSeed(seed);
     random.seedFromClock(0);
@@ -39,7 +38,7 @@ ComputerGameResult playComputerGame(const std::shared_ptr<const MapRecord>& map,
             board.placingPoints = 0;
             board.attackFrom = 0;
             outcomes.clear();
-            runAI(board, random, outcomes);
+            playTurnAt(seats[static_cast<std::size_t>(p)], board, random, outcomes);
             if (board.gameOver) {
                 result.winner = lastSeatStanding(board);
                 return result;

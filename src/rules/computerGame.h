@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "rules/Board.h"
+#include "rules/strength.h"
 
 namespace sonarch {
 
@@ -16,9 +17,13 @@ struct ComputerGameResult {
     PlayerTable<int> startZone{};  // the zone each seat claimed first
 };
 
+// The strength each seat plays at, seat 1 (the human's) first; standard
+// unless told.
+using SeatStrengths = PlayerTable<Strength>;
+
 // One game of players seats on map, at most roundLimit rounds; the seed
 // decides every draw, so the same seed plays the same game.
 ComputerGameResult playComputerGame(const std::shared_ptr<const MapRecord>& map, int players, int roundLimit,
-                                    std::uint64_t seed);
+                                    std::uint64_t seed, const SeatStrengths& seats = {});
 
 }  // namespace sonarch

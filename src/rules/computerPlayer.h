@@ -39,6 +39,7 @@ struct ComputerTurn {
     std::array<std::uint64_t, 2> sweeping{};
     bool sweepBegun = false;
     ZoneTable<int> placed{};  // the points each zone receives in the placing
+    int battles = 0;          // battles chosen so far, for a player that limits them
 };
 
 // The next move of the player whose turn it is. Draws from the random

@@ -82,7 +82,8 @@ const spoken = (page) => page.$eval('#speech', (region) => region.textContent.re
 // Script key names, as in the headless scripts, to the browser's key names.
 const BROWSER_KEYS = { Enter: 'Enter', Escape: 'Escape', Space: 'Space', Tab: 'Tab',
   Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown', Shift: 'ShiftLeft',
-  Ctrl: 'ControlLeft', Alt: 'AltLeft', Comma: 'Comma', Period: 'Period', Grave: 'Backquote' };
+  Ctrl: 'ControlLeft', Alt: 'AltLeft', Comma: 'Comma', Period: 'Period', Grave: 'Backquote',
+  BracketRight: 'BracketRight' };
 
 function browserKey(name) {
   if (/^[A-Z]$/.test(name)) return `Key${name}`;

@@ -167,3 +167,11 @@ test('saves made in two tabs at once are both kept', async () => {
   const saves = await third.evaluate(() => sonarchStorage.saves());
   assert.ok(saves.includes('from the first tab.snr') && saves.includes('from the second tab.snr'), saves.join(', '));
 });
+
+test('F3 and its stand-in choose the computer players\' strength, kept for the next visit', async () => {
+  let page = await h.openGame(browser, server);
+  assert.equal(await h.press(page, 'F3'), 'Computer players: strong.');
+  page = await h.openGame(browser, server);
+  assert.equal(await h.press(page, 'BracketRight'), 'Computer players: gentle.');
+  assert.equal(await h.press(page, 'F3'), 'Computer players: standard.');
+});

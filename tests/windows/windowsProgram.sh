@@ -82,6 +82,8 @@ if start --data-dir "$data" --speech auto; then
     titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (no screen reader is running and the Windows voice refuses to speak), so sentences are shown as text only."
     xdotool key F12
     titleBecomes "Sapi is now Off."
+    xdotool key F3
+    titleBecomes "Computer players: strong."
     ticks=$(cpuTicks)
     sleep 2
     used=$(($(cpuTicks) - ticks))

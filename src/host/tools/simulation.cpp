@@ -31,6 +31,7 @@ void add(SimulationTotals& to, const SimulationTotals& from) {
         to.started[z] += from.started[z];
         to.won[z] += from.won[z];
     }
+    for (int p = 0; p <= maxPlayerSlots; ++p) to.seatWon[p] += from.seatWon[p];
 }
 
 // Games first, first + step, first + 2 step... on one game object.
@@ -39,10 +40,13 @@ SimulationTotals playShare(const std::shared_ptr<const MapRecord>& map, const Si
     SimulationTotals totals;
     const long every = std::max(1L, options.games / 100);
     long told = 0;
+    SeatStrengths seats{};
+    for (std::size_t p = 0; p < options.seats.size() && p < maxPlayerSlots; ++p) seats[p + 1] = options.seats[p];
     for (long g = first; g < options.games; g += step) {
         const ComputerGameResult result =
-            playComputerGame(map, options.players, options.roundLimit, gameSeed(options.seed, g));
+            playComputerGame(map, options.players, options.roundLimit, gameSeed(options.seed, g), seats);
         ++totals.games;
+        ++totals.seatWon[static_cast<std::size_t>(result.winner)];
         totals.rounds += result.rounds;
         if (result.winner == 0) ++totals.atLimit;
         for (int p = 1; p <= options.players; ++p) {
@@ -111,6 +115,11 @@ void writeSimulationReport(std::ostream& out, const MapRecord& map, const Simula
         out << "zone " << z << " (" << map.zoneName[z] << "): won " << percent(totals.won[z], totals.games)
             << " of all games; " << totals.won[z] << " of the " << totals.started[z]
             << " games begun there (" << percent(totals.won[z], totals.started[z]) << ").\n";
+    }
+    for (std::size_t seat = 1; seat <= options.seats.size(); ++seat) {
+        out << "seat " << seat << " (" << strengthName(options.seats[seat - 1]) << "): won "
+            << percent(totals.seatWon[seat], totals.games) << " (" << totals.seatWon[seat] << " of "
+            << totals.games << (totals.games == 1 ? " game" : " games") << ")\n";
     }
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "rules/computerGame.h"
 
@@ -19,6 +20,9 @@ struct SimulationOptions {
     std::uint64_t seed = 0;
     int threads = 0;           // 0: one for each core when there are games enough
     int roundLimit = 1000;     // a game still running after this many rounds has no winner
+    // The strength of each seat, seat 1 first, one for each player; empty:
+    // every seat standard, and the report says nothing of seats.
+    std::vector<Strength> seats;
 };
 
 struct SimulationTotals {
@@ -27,6 +31,7 @@ struct SimulationTotals {
     long atLimit = 0;          // games stopped by the round limit
     ZoneTable<long> started{}; // games in which some seat started on the zone
     ZoneTable<long> won{};     // games won by the seat that started on the zone
+    PlayerTable<long> seatWon{};  // games won by each seat
 
     bool operator==(const SimulationTotals&) const = default;
 };

@@ -16,7 +16,7 @@ namespace sonarch {
 
 const char* const toolUsageText =
     "       sonarch --check-map FILE\n"
-    "       sonarch --simulate N [--players K] [--seed S] FILE\n"
+    "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n"
     "       sonarch --make-map [--zones N] [--seed S] FILE\n";
 
 namespace {
@@ -31,6 +31,26 @@ std::optional<MapRecord> readMap(Platform& disk, const std::string& path, std::s
         return std::nullopt;
     }
     return map;
+}
+
+// gentle,standard,strong...: a strength for each seat, seat 1 first.
+std::vector<Strength> seatList(const std::string& text) {
+    std::vector<Strength> seats;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        const std::string name = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const auto strength = strengthNamed(name);
+        if (!strength)
+            throw std::invalid_argument("--seats takes gentle, standard or strong for each seat, not '" + name + "'");
+        seats.push_back(*strength);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (seats.size() < 2 || seats.size() > mostPlayers)
+        throw std::invalid_argument("--seats needs 2 to " + std::to_string(mostPlayers) + " seats, not " +
+                                    std::to_string(seats.size()));
+    return seats;
 }
 
 struct SimulateCommand {
@@ -48,10 +68,16 @@ SimulateCommand readSimulateOptions(const std::vector<std::string>& args) {
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if ((arg == "--players" || arg == "--seed") && !hasValue)
+        if ((arg == "--players" || arg == "--seed" || arg == "--seats") && !hasValue)
             throw std::invalid_argument(arg + " needs a value");
+        if ((arg == "--players" || arg == "--seats") && command.playersGiven)
+            throw std::invalid_argument("give --players or --seats, once");
         if (arg == "--players") {
             command.options.players = wholeOption<int>(arg, args[++i], 2, 8);
+            command.playersGiven = true;
+        } else if (arg == "--seats") {
+            command.options.seats = seatList(args[++i]);
+            command.options.players = static_cast<int>(command.options.seats.size());
             command.playersGiven = true;
         } else if (arg == "--seed") {
             command.options.seed = wholeOption<std::uint64_t>(arg, args[++i], 0, UINT64_MAX);

@@ -46,9 +46,9 @@ constexpr std::array<std::pair<std::string_view, short>, 11> keypadCursorKeys{{
 
 // Keys the game leaves unused, each near the meaning of its function key:
 // the question mark for help, minus and equals (plus) for slower and faster.
-constexpr std::array<std::pair<std::string_view, short>, 5> standIns{{
-    {"Slash", key::F1}, {"Minus", key::F9}, {"Equal", key::F10}, {"Quote", key::F11},
-    {"Backslash", key::F12},
+constexpr std::array<std::pair<std::string_view, short>, 6> standIns{{
+    {"Slash", key::F1}, {"BracketRight", key::F3}, {"Minus", key::F9}, {"Equal", key::F10},
+    {"Quote", key::F11}, {"Backslash", key::F12},
 }};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
