@@ -166,13 +166,14 @@ public:
     std::vector<std::string> mapsFolders();
     std::string savesFolder();
 
-    // The sentences the game says.
+    // The sentences the game says, in the wording the player chose.
     const Wording& words() const { return *wording_; }
+    void chooseWording(bool clear) { wording_ = clear ? &clearWording() : &classicWording(); }
 
 private:
     Platform& platform_;
     FrontEnd& frontEnd_;
-    std::unique_ptr<Wording> wording_;
+    const Wording* wording_ = &classicWording();
 
     // What the game is telling, in order: sentences, cues, pauses, and the
     // next move of the turn, which is made only when what comes before it

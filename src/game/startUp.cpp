@@ -8,7 +8,7 @@
 namespace sonarch {
 
 Form1::Form1(Platform& platform, FrontEnd& frontEnd)
-    : platform_(platform), frontEnd_(frontEnd), wording_(classicWording()) {}
+    : platform_(platform), frontEnd_(frontEnd) {}
 
 namespace {
 // The folder a path lies in: its part before the last slash.

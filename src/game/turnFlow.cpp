@@ -20,7 +20,7 @@ void Form1::endTurn() {
 }
 
 void Form1::tellTurnBegins(const Outcome& outcome) {
-    tellMessage(words().turnBegins(board, outcome.player));
+    tellMessage(words().play.turnBegins(board, outcome.player));
     if (outcome.player == board.humanPlayer) tellCue(Cue::YourTurn);
 }
 
@@ -38,21 +38,21 @@ void Form1::computerMove() {
 }
 
 void Form1::tellComputerMove() {
-    const bool consequencesFirst = !words().battleBeforeItsConsequences();
+    const bool consequencesFirst = !words().play.battleBeforeItsConsequences();
     if (consequencesFirst && !tellGameEnders(outcomes_)) return;
     for (const Outcome& outcome : outcomes_) {
         switch (outcome.kind) {
-        case Outcome::Kind::StartClaimed: tellMessage(words().startClaimed(board, outcome)); break;
+        case Outcome::Kind::StartClaimed: tellMessage(words().play.startClaimed(board, outcome)); break;
         case Outcome::Kind::ZoneTaken:
         case Outcome::Kind::BattleWon:
         case Outcome::Kind::BattleLost:
-            tellMessage(words().attackReport(board, outcome));
+            tellMessage(words().play.attackReport(board, outcome));
             if (outcome.kind == Outcome::Kind::BattleWon && outcome.defender == board.humanPlayer &&
                 board.humanPlayer != 0)
                 tellCue(Cue::ZoneLost);
             break;
         case Outcome::Kind::ComputerPlaced:
-            tellMessage(words().computerPlaced(board, outcome.player, computerTurn_.placed));
+            tellMessage(words().play.computerPlaced(board, outcome.player, computerTurn_.placed));
             break;
         default: continue;
         }
@@ -65,14 +65,14 @@ bool Form1::tellGameEnders(const Outcomes& outcomes) {
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         const Outcome& outcome = outcomes[i];
         if (outcome.kind == Outcome::Kind::HumanDefeated) {
-            tellMessage(words().humanDefeated());
+            tellMessage(words().play.humanDefeated());
             tellCue(Cue::Defeat);
             tellThen(&Form1::endGame);
             return false;
         }
         if (outcome.kind != Outcome::Kind::PlayerOut) continue;
         const bool won = i + 1 < outcomes.size() && outcomes[i + 1].kind == Outcome::Kind::GameWon;
-        tellMessage(words().playerOut(outcome, won));
+        tellMessage(words().play.playerOut(outcome, won));
         if (won) {
             tellCue(Cue::Victory);
             tellThen(&Form1::endGame);

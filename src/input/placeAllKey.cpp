@@ -18,14 +18,14 @@ void Form1::placeAllKey() {
     const Refusal refused = placingRefusal(board, h, cursorZone);
     if (refused == Refusal::NoPointsLeft) return;
     if (refused != Refusal::None) {
-        addMessage(words().refusal(board, refused, cursorZone, cursorZone));
+        addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
         return;
     }
     const int count = std::min(maxArmy - board.zoneArmy[static_cast<std::size_t>(cursorZone)],
                                board.points[static_cast<std::size_t>(h)]);
     outcomes_.clear();
     for (int i = 0; i < count; ++i) sonarch::placePoint(board, h, cursorZone, outcomes_);
-    addMessage(words().pointPlaced(board, outcomes_.back()));
+    addMessage(words().play.pointPlaced(board, outcomes_.back()));
     if (board.points[static_cast<std::size_t>(h)] <= 0) {
         hold(2);
         tellThen(&Form1::endTurn);

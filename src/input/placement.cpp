@@ -35,7 +35,7 @@ void Form1::endPhaseKey() {
     if (board.placingPoints == 0) {
         outcomes_.clear();
         openPlacing(board, outcomes_);
-        addMessage(words().placingOpens(board));
+        addMessage(words().play.placingOpens(board));
     } else {
         endTurn();  // points not placed are kept for later
     }
@@ -44,12 +44,12 @@ void Form1::endPhaseKey() {
 void Form1::claimHumanStart() {
     const Refusal refused = claimRefusal(board, cursorZone);
     if (refused != Refusal::None) {
-        addMessage(words().refusal(board, refused, cursorZone, cursorZone));
+        addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
         return;
     }
     outcomes_.clear();
     claimStart(board, board.humanPlayer, cursorZone, outcomes_);
-    addMessage(words().startClaimed(board, outcomes_.front()));
+    addMessage(words().play.startClaimed(board, outcomes_.front()));
     playCue(Cue::Claim);
 }
 
@@ -59,12 +59,12 @@ void Form1::placePoint() {
     // With no points left Space does nothing at all.
     if (refused == Refusal::NoPointsLeft) return;
     if (refused != Refusal::None) {
-        addMessage(words().refusal(board, refused, cursorZone, cursorZone));
+        addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
         return;
     }
     outcomes_.clear();
     sonarch::placePoint(board, h, cursorZone, outcomes_);
-    addMessage(words().pointPlaced(board, outcomes_.front()));
+    addMessage(words().play.pointPlaced(board, outcomes_.front()));
     if (board.points[static_cast<std::size_t>(h)] <= 0) {
         // The last point ends the turn by itself once the sentence is heard.
         hold(2);
@@ -77,34 +77,34 @@ void Form1::attackKey() {
     const int target = cursorZone;
     if (board.zoneOwner[static_cast<std::size_t>(target)] == h) {
         if (!canAttackFrom(board, target)) {
-            sayIt(words().refusal(board, Refusal::TooWeak, target, target));
+            sayIt(words().play.refusal(board, Refusal::TooWeak, target, target));
             return;
         }
         board.attackFrom = target;
-        sayIt(words().attackerChosen(board, target));
+        sayIt(words().play.attackerChosen(board, target));
         return;
     }
     const int from = board.attackFrom;
     if (from == 0) {
-        sayIt(words().refusal(board, Refusal::NoAttacker, from, target));
+        sayIt(words().play.refusal(board, Refusal::NoAttacker, from, target));
         return;
     }
     if (!canAttackFrom(board, from)) {
-        sayIt(words().refusal(board, Refusal::TooWeak, from, target));
+        sayIt(words().play.refusal(board, Refusal::TooWeak, from, target));
         return;
     }
     if (!attackReaches(board, from, target)) {
-        addMessage(words().refusal(board, Refusal::OutOfReach, from, target));
+        addMessage(words().play.refusal(board, Refusal::OutOfReach, from, target));
         return;
     }
     outcomes_.clear();
     int roll1 = 0, roll2 = 0;
     attackRoll(board, from, target, roll1, roll2, random, outcomes_);
-    const bool consequencesFirst = !words().battleBeforeItsConsequences();
+    const bool consequencesFirst = !words().play.battleBeforeItsConsequences();
     // An attack that ends the game is told by the end of the game alone.
     if (consequencesFirst && !tellGameEnders(outcomes_)) return;
     const Outcome& attack = outcomes_.front();
-    tellMessage(words().attackReport(board, attack));
+    tellMessage(words().play.attackReport(board, attack));
     if (attack.kind == Outcome::Kind::BattleLost) {
         tellCue(Cue::BattleLost);
     } else {

@@ -1,46 +1,27 @@
-// Every sentence of play the game says, in one place, so that a second
-// wording can sit beside the classic one. A wording turns what the rules
-// did (outcomes on a board) and what the player asked into sentences; the
-// session decides when each is said.
+// Every sentence the game says is worded here, in one folder, so that a
+// second wording can sit beside the classic one. A wording is a set of
+// topics; each topic's classic sentences are the ones players have always
+// heard, and the clear wording changes only what it words better.
 #pragma once
 
-#include <memory>
-#include <string>
-
-#include "rules/Board.h"
-#include "rules/Outcome.h"
+#include "wording/menuWords.h"
+#include "wording/playWords.h"
+#include "wording/studyWords.h"
 
 namespace sonarch {
 
-class Wording {
-public:
-    virtual ~Wording() = default;
-
-    // Whether a battle is told before the defeat or the victory it causes.
-    virtual bool battleBeforeItsConsequences() const = 0;
-
-    // ---- the turn cycle and the computer players ----
-    virtual std::string turnBegins(const Board& board, int player) const = 0;
-    // A starting zone claimed, by the human or a computer player.
-    virtual std::string startClaimed(const Board& board, const Outcome& claim) const = 0;
-    // A battle or the taking of an unclaimed zone, by the human or a
-    // computer player, told from the board after it.
-    virtual std::string attackReport(const Board& board, const Outcome& attack) const = 0;
-    // A computer player's points, placed where placed says.
-    virtual std::string computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const = 0;
-
-    // ---- the end of a player and of the game ----
-    virtual std::string playerOut(const Outcome& out, bool gameWon) const = 0;
-    virtual std::string humanDefeated() const = 0;
-
-    // ---- the human's moves ----
-    virtual std::string refusal(const Board& board, Refusal why, int from, int target) const = 0;
-    virtual std::string attackerChosen(const Board& board, int zone) const = 0;
-    virtual std::string pointPlaced(const Board& board, const Outcome& placed) const = 0;
-    virtual std::string placingOpens(const Board& board) const = 0;
+struct Wording {
+    const PlayWords& play;
+    const StudyWords& study;
+    const MenuWords& menus;
+    // The clear wording also changes a little of what the session does
+    // around its sentences (where the history keys start again, say).
+    bool clear;
 };
 
-// The wording players have always heard.
-std::unique_ptr<Wording> classicWording();
+// The wording players have always heard, and the default.
+const Wording& classicWording();
+// Right grammar throughout, every battle told before what it causes.
+const Wording& clearWording();
 
 }  // namespace sonarch

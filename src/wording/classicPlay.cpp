@@ -3,108 +3,103 @@
 // and of the game, and the answers to the human's moves.
 #include <string>
 
-#include "wording/Wording.h"
+#include "wording/playWords.h"
 
 namespace sonarch {
 
 namespace {
 std::string number(int value) { return std::to_string(value); }
-
-class ClassicWording final : public Wording {
-public:
-    bool battleBeforeItsConsequences() const override { return false; }
-
-    std::string turnBegins(const Board& board, int player) const override {
-        if (player == board.humanPlayer) return "It is your turn.";
-        return board.playerName[static_cast<std::size_t>(player)] + "'s turn.";
-    }
-
-    std::string startClaimed(const Board& board, const Outcome& claim) const override {
-        const std::string& zone = board.zoneName(claim.zone);
-        if (board.isComputer[static_cast<std::size_t>(claim.player)] == 0)
-            return zone + " is now under your control. Choose where to place your points.";
-        return board.playerName[static_cast<std::size_t>(claim.player)] + " has taken control of " + zone +
-               ". The army of " + zone + " is now " + number(claim.army) + ".";
-    }
-
-    std::string attackReport(const Board& board, const Outcome& attack) const override {
-        const std::string& to = board.zoneName(attack.zone);
-        const std::string army = number(board.zoneArmy[static_cast<std::size_t>(attack.zone)]);
-        const std::string rolls = " with a roll of " + number(attack.roll1) + " to " + number(attack.roll2) + ". ";
-        if (board.isComputer[static_cast<std::size_t>(attack.player)] == 0) {
-            switch (attack.kind) {
-            case Outcome::Kind::ZoneTaken: return "You have taken control of " + to + ".";
-            case Outcome::Kind::BattleWon:
-                return "Your armies captured " + to + rolls + to + " now has an army of " + army + ".";
-            default: return "Your armies failed to capture " + to + rolls + to + " now has an army of " + army + ".";
-            }
-        }
-        const std::string& name = board.playerName[static_cast<std::size_t>(attack.player)];
-        if (attack.kind == Outcome::Kind::ZoneTaken)
-            return name + " has taken control of " + to + ". " + to + " now has an army of " + army + ".";
-        // The defender's name as it was before the battle: a defeat empties it.
-        const std::string result = attack.kind == Outcome::Kind::BattleWon ? " and was successful" : " and was defeated";
-        return name + " of " + board.zoneName(attack.from) + " attacked " + attack.defenderName(board.playerName[static_cast<std::size_t>(attack.defender)]) + " in " + to + result +
-               rolls + to + " has " + army + " army remaining.";
-    }
-
-    std::string computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const override {
-        int receiving = 0;
-        for (int zone = 1; zone <= board.zoneCount(); ++zone)
-            if (placed[static_cast<std::size_t>(zone)] > 0) ++receiving;
-        const std::string& name = board.playerName[static_cast<std::size_t>(player)];
-        if (receiving == 0) return name + " stores their points because all armies are at maximum size.";
-        // ", " before " and " gives the two blanks players have always heard.
-        std::string sentence = name + " has increased the army of ";
-        int told = 0;
-        for (int zone = 1; zone <= board.zoneCount(); ++zone) {
-            if (placed[static_cast<std::size_t>(zone)] == 0) continue;
-            ++told;
-            const std::string part =
-                board.zoneName(zone) + " to " + number(board.zoneArmy[static_cast<std::size_t>(zone)]);
-            if (told < receiving) sentence += part + ", ";
-            if (told == receiving) sentence += part + ".";
-            if (told == receiving - 1) sentence += " and ";
-        }
-        return sentence;
-    }
-
-    std::string playerOut(const Outcome& out, bool gameWon) const override {
-        const std::string sentence = out.name + " has been defeated!";
-        return gameWon ? sentence + " Congratulations, you have won! Main Menu." : sentence;
-    }
-
-    std::string humanDefeated() const override { return "You have been defeated! Game over. Main Menu."; }
-
-    std::string refusal(const Board& board, Refusal why, int from, int target) const override {
-        switch (why) {
-        case Refusal::ZoneOwned: return "You must choose land that is unoccupied.";
-        case Refusal::NotYours: return "You must choose land that you own.";
-        case Refusal::ArmyFull: return "This zone is at max army.";
-        case Refusal::TooWeak: return "The army of " + board.zoneName(from) + " is too weak to attack.";
-        case Refusal::NoAttacker: return "You must first choose an army to attack with.";
-        case Refusal::OutOfReach:
-            return "The army of " + board.zoneName(from) + " cannot reach " + board.zoneName(target) + " to attack.";
-        case Refusal::NoPointsLeft:
-        case Refusal::None: break;
-        }
-        return "";
-    }
-
-    std::string attackerChosen(const Board& board, int zone) const override {
-        return "Strength " + number(board.zoneArmy[static_cast<std::size_t>(zone)]) + " army of " +
-               board.zoneName(zone) + " selected. Select a connected zone to attack.";
-    }
-
-    std::string pointPlaced(const Board& board, const Outcome& placed) const override {
-        return "The army of " + board.zoneName(placed.zone) + " was increased to " + number(placed.army) +
-               ". You have " + number(placed.points) + " points remaining.";
-    }
-
-    std::string placingOpens(const Board&) const override { return "Choose where to place your points."; }
-};
 }  // namespace
 
-std::unique_ptr<Wording> classicWording() { return std::make_unique<ClassicWording>(); }
+bool ClassicPlayWords::battleBeforeItsConsequences() const { return false; }
+
+std::string ClassicPlayWords::turnBegins(const Board& board, int player) const {
+    if (player == board.humanPlayer) return "It is your turn.";
+    return board.playerName[static_cast<std::size_t>(player)] + "'s turn.";
+}
+
+std::string ClassicPlayWords::startClaimed(const Board& board, const Outcome& claim) const {
+    const std::string& zone = board.zoneName(claim.zone);
+    if (board.isComputer[static_cast<std::size_t>(claim.player)] == 0)
+        return zone + " is now under your control. Choose where to place your points.";
+    return board.playerName[static_cast<std::size_t>(claim.player)] + " has taken control of " + zone +
+           ". The army of " + zone + " is now " + number(claim.army) + ".";
+}
+
+std::string ClassicPlayWords::attackReport(const Board& board, const Outcome& attack) const {
+    const std::string& to = board.zoneName(attack.zone);
+    const std::string army = number(board.zoneArmy[static_cast<std::size_t>(attack.zone)]);
+    const std::string rolls = " with a roll of " + number(attack.roll1) + " to " + number(attack.roll2) + ". ";
+    if (board.isComputer[static_cast<std::size_t>(attack.player)] == 0) {
+        switch (attack.kind) {
+        case Outcome::Kind::ZoneTaken: return "You have taken control of " + to + ".";
+        case Outcome::Kind::BattleWon:
+            return "Your armies captured " + to + rolls + to + " now has an army of " + army + ".";
+        default: return "Your armies failed to capture " + to + rolls + to + " now has an army of " + army + ".";
+        }
+    }
+    const std::string& name = board.playerName[static_cast<std::size_t>(attack.player)];
+    if (attack.kind == Outcome::Kind::ZoneTaken)
+        return name + " has taken control of " + to + ". " + to + " now has an army of " + army + ".";
+    // The defender's name as it was before the battle: a defeat empties it.
+    const std::string result = attack.kind == Outcome::Kind::BattleWon ? " and was successful" : " and was defeated";
+    return name + " of " + board.zoneName(attack.from) + " attacked " + attack.defenderName(board.playerName[static_cast<std::size_t>(attack.defender)]) + " in " + to + result +
+           rolls + to + " has " + army + " army remaining.";
+}
+
+std::string ClassicPlayWords::computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const {
+    int receiving = 0;
+    for (int zone = 1; zone <= board.zoneCount(); ++zone)
+        if (placed[static_cast<std::size_t>(zone)] > 0) ++receiving;
+    const std::string& name = board.playerName[static_cast<std::size_t>(player)];
+    if (receiving == 0) return name + " stores their points because all armies are at maximum size.";
+    // ", " before " and " gives the two blanks players have always heard.
+    std::string sentence = name + " has increased the army of ";
+    int told = 0;
+    for (int zone = 1; zone <= board.zoneCount(); ++zone) {
+        if (placed[static_cast<std::size_t>(zone)] == 0) continue;
+        ++told;
+        const std::string part =
+            board.zoneName(zone) + " to " + number(board.zoneArmy[static_cast<std::size_t>(zone)]);
+        if (told < receiving) sentence += part + ", ";
+        if (told == receiving) sentence += part + ".";
+        if (told == receiving - 1) sentence += " and ";
+    }
+    return sentence;
+}
+
+std::string ClassicPlayWords::playerOut(const Outcome& out, bool gameWon) const {
+    const std::string sentence = out.name + " has been defeated!";
+    return gameWon ? sentence + " Congratulations, you have won! Main Menu." : sentence;
+}
+
+std::string ClassicPlayWords::humanDefeated() const { return "You have been defeated! Game over. Main Menu."; }
+
+std::string ClassicPlayWords::refusal(const Board& board, Refusal why, int from, int target) const {
+    switch (why) {
+    case Refusal::ZoneOwned: return "You must choose land that is unoccupied.";
+    case Refusal::NotYours: return "You must choose land that you own.";
+    case Refusal::ArmyFull: return "This zone is at max army.";
+    case Refusal::TooWeak: return "The army of " + board.zoneName(from) + " is too weak to attack.";
+    case Refusal::NoAttacker: return "You must first choose an army to attack with.";
+    case Refusal::OutOfReach:
+        return "The army of " + board.zoneName(from) + " cannot reach " + board.zoneName(target) + " to attack.";
+    case Refusal::NoPointsLeft:
+    case Refusal::None: break;
+    }
+    return "";
+}
+
+std::string ClassicPlayWords::attackerChosen(const Board& board, int zone) const {
+    return "Strength " + number(board.zoneArmy[static_cast<std::size_t>(zone)]) + " army of " +
+           board.zoneName(zone) + " selected. Select a connected zone to attack.";
+}
+
+std::string ClassicPlayWords::pointPlaced(const Board& board, const Outcome& placed) const {
+    return "The army of " + board.zoneName(placed.zone) + " was increased to " + number(placed.army) +
+           ". You have " + number(placed.points) + " points remaining.";
+}
+
+std::string ClassicPlayWords::placingOpens(const Board&) const { return "Choose where to place your points."; }
 
 }  // namespace sonarch
