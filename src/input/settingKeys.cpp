@@ -1,5 +1,5 @@
 // F9 and F10 slow down and speed up the built-in voice; F11 switches the
-// sound cues. Like the speech switch they work everywhere, during pauses too.
+// sound cues; F2 switches between the classic and the clear sentences. Like the speech switch they work everywhere, during pauses too.
 // Both are remembered for the next run.
 #include <string>
 
@@ -14,9 +14,15 @@ constexpr int fastestRate = 10;
 }  // namespace
 
 bool Form1::settingKeys(short keyCode, short shift) {
-    if (shift != 0 || (keyCode != key::F9 && keyCode != key::F10 && keyCode != key::F11)) return false;
+    if (shift != 0 || (keyCode != key::F2 && keyCode != key::F9 && keyCode != key::F10 && keyCode != key::F11))
+        return false;
     // In play they pair with the link keys as every other key there does.
     if (menuState == 0 && !Holder.Enabled) lastKey = keyCode;
+    if (keyCode == key::F2) {
+        chooseWording(!words().clear);
+        sayIt(words().clear ? "Clear sentences." : "Classic sentences.");
+        return true;
+    }
     if (keyCode == key::F11) {
         soundsOn = !soundsOn;
         settings.soundsOn = soundsOn;
