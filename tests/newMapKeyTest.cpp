@@ -17,13 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 const std::string corners = "Corners\r\n4\r\nA\r\n1\r\n1\r\nB\r\n2\r\n0\r\n2\r\nC\r\n2\r\n1\r\n3\r\nD\r\n1\r\n2\r\n";
 
 TEST(NewMapKey, EachMapItNamesIsSavedWholeAtTheSizeItSays) {

@@ -48,12 +48,14 @@ void DataDir::writeSave(const std::string& fileName, const std::string& contents
     writeFile(saves() / fileName, contents);
 }
 
-std::string DataDir::readSave(const std::string& fileName) const {
-    std::ifstream in(saves() / fileName, std::ios::binary);
+std::string contentsOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream contents;
     contents << in.rdbuf();
     return contents.str();
 }
+
+std::string DataDir::readSave(const std::string& fileName) const { return contentsOf(saves() / fileName); }
 
 std::vector<std::string> DataDir::saveFiles() const {
     std::vector<std::string> names;

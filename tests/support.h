@@ -12,6 +12,9 @@ namespace sonarch::testing {
 
 std::filesystem::path sourceDir();
 
+// A whole file's bytes; empty when it cannot be read.
+std::string contentsOf(const std::filesystem::path& path);
+
 // Transcript lines, one sentence or pause an entry.
 using Lines = std::vector<std::string>;
 
