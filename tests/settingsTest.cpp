@@ -1,7 +1,8 @@
 // The settings remembered between runs: a missing file gives the defaults
 // without a word and is written at the first change; a file that cannot be
 // used gives the defaults and one sentence, and is written anew; keys of a
-// newer version are kept; scripted play reads none unless given one.
+// newer version are kept; scripted play reads none unless given one; the
+// wording chosen with F2 is kept like the rest.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -59,6 +60,7 @@ TEST(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndSaysSo) {
         {"rate = 11\n", "cannot be used (line 1: the rate must be a whole number from -10 to 10)"},
         {"sounds = loud\n", "cannot be used (line 1: sounds must be on or off)"},
         {"strength = hard\n", "cannot be used (line 1: the strength must be gentle, standard or strong)"},
+        {"wording = plain\n", "cannot be used (line 1: the wording must be classic or clear)"},
         {"sounds off\n", "cannot be used (line 1 is not of the form key = value)"},
         {"rate = 4\x01\n", "cannot be used (it is not a text file)"},
         {"", "cannot be read (it is not a file)"},  // a folder in its place
@@ -82,12 +84,26 @@ TEST(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndSaysSo) {
     }
 }
 
+// The wording is in force from the welcome on: F12 is answered in the
+// clear words at once, and F2 back to classic is written for the next run.
+TEST(Settings, TheWordingChosenLastIsReadAndF2WritesItBack) {
+    DataDir data;
+    const fs::path file = data.path() / "settings.txt";
+    writeAll(file, "Wording = Clear\n");
+    EXPECT_EQ(playWith(data, file, "F12\nF12\nF2\nF12\n").out,
+              welcome + "\ncaption: Speech off.\nsay: Speech on.\nsay: Classic sentences.\ncaption: Sapi is now Off.\n");
+    EXPECT_EQ(readAll(file), header + "wording = classic\n");
+    EXPECT_EQ(playWith(data, file, "F12\nF12\nF2\n").out,
+              welcome + "\ncaption: Sapi is now Off.\nsay: Sapi is now On.\nsay: Clear sentences.\n");
+    EXPECT_EQ(readAll(file), header + "wording = clear\n");
+}
+
 TEST(Settings, KeysOfANewerVersionAreKeptAndAGivenRateWins) {
     DataDir data;
     const fs::path file = data.path() / "settings.txt";
-    writeAll(file, "# mine\r\nWording = clear\r\n  rate =  -2 \r\nsounds = OFF\r\n");
+    writeAll(file, "# mine\r\nColours = dark\r\n  rate =  -2 \r\nsounds = OFF\r\n");
     EXPECT_EQ(playWith(data, file, "F11\nF10\n").out, welcome + "\nsay: Sounds on.\nsay: Rate -1.\n");
-    EXPECT_EQ(readAll(file), header + "rate = -1\nsounds = on\nWording = clear\n");
+    EXPECT_EQ(readAll(file), header + "rate = -1\nsounds = on\nColours = dark\n");
     RunOptions options;
     options.settingsFile = file.string();
     options.speechRate = 7;

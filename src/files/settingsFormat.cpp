@@ -34,7 +34,7 @@ struct KnownKey {
     std::optional<std::string> (*write)(const SettingsRecord& record);
 };
 
-const std::array<KnownKey, 3> knownKeys{{
+const std::array<KnownKey, 4> knownKeys{{
     {"rate",
      [](std::string_view value, SettingsRecord& record) -> std::string {
          const auto rate = wholeNumber(value);
@@ -68,6 +68,17 @@ const std::array<KnownKey, 3> knownKeys{{
      [](const SettingsRecord& record) -> std::optional<std::string> {
          if (!record.computerStrength) return std::nullopt;
          return strengthName(*record.computerStrength);
+     }},
+    {"wording",
+     [](std::string_view value, SettingsRecord& record) -> std::string {
+         const std::string word = lowered(value);
+         if (word != "classic" && word != "clear") return "the wording must be classic or clear";
+         record.clearWording = word == "clear";
+         return "";
+     },
+     [](const SettingsRecord& record) -> std::optional<std::string> {
+         if (!record.clearWording) return std::nullopt;
+         return std::string(*record.clearWording ? "clear" : "classic");
      }},
 }};
 }  // namespace

@@ -1,5 +1,6 @@
 // The settings file: what the player chose last time (the voice's rate, the
-// sound cues, the computer players' strength), one "key = value" a line, so that a person can read and edit
+// sound cues, the computer players' strength, the classic or the clear
+// wording), one "key = value" a line, so that a person can read and edit
 // it. Keys this version does not know are kept as they stand, so that a
 // newer version's settings survive a run of an older one.
 #pragma once
@@ -17,6 +18,7 @@ struct SettingsRecord {
     std::optional<int> speechRate;  // -10..10
     std::optional<bool> soundsOn;
     std::optional<Strength> computerStrength;
+    std::optional<bool> clearWording;  // "wording = clear"; false for "wording = classic"
     std::vector<std::string> otherLines;  // lines of keys not known here, as read
 
     bool operator==(const SettingsRecord&) const = default;

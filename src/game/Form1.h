@@ -220,6 +220,7 @@ private:
     void mainMenuKeys(short& keyCode);
     void mapListKeys(short& keyCode);
     void savedGameListKeys(short& keyCode);
+    void previousMenuKey(short keyCode);
     void openFileList(const std::string& announcement, const std::vector<std::string>& folders, int& length,
                       int list);
     void gameKeys(short& keyCode, const short& shift);

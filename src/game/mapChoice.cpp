@@ -9,27 +9,33 @@
 
 namespace sonarch {
 
+namespace {
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+}  // namespace
+
 void Form1::loadMap() {
     mapLoadFailed = true;
     std::string whyNot;
     const auto text = platform_.readTextFile(mapPath, whyNot);
     MapRecord record;
     if (!text || !parseMap(*text, record, whyNot)) {
-        sayIt(mapRefusal(mapPath, whyNot));
+        sayIt(words().menus.mapRefused(fileNameOf(mapPath), whyNot));
         return;
     }
     // A map without room for a computer player (every player needs two
     // zones' worth) would ask for a number of computer players that no
     // digit can give. Saved games of such maps still load.
     if (playersAllowed(record.zoneCount) < 2) {
-        const std::string zones = std::to_string(record.zoneCount) + (record.zoneCount == 1 ? " zone" : " zones");
-        sayIt(mapRefusal(mapPath, "it has only " + zones + ", too few for you and a computer player: a map needs at least 4"));
+        sayIt(words().menus.mapRefused(fileNameOf(mapPath), words().menus.tooFewZones(record.zoneCount)));
         return;
     }
     maxPlayers = playersAllowed(record.zoneCount);
     pendingMap = std::make_shared<const MapRecord>(std::move(record));
     mapLoadFailed = false;
-    sayIt("Game Loaded!");
+    sayIt(words().menus.said(MenuLine::MapChosen));
 }
 
 }  // namespace sonarch

@@ -14,8 +14,7 @@ void Form1::startUsOut() {
     gameStrength = computerStrength;
     // Said once the board is cleared, so the picture drawn with it shows the
     // new game rather than the last one.
-    addMessage("Choose your starting zone and press Spacebar. You are now in " + board.zoneName(cursorZone) +
-               ".");
+    addMessage(words().menus.newGameBegins(board.zoneName(cursorZone)));
     playCue(Cue::YourTurn);
     endPause();
 }

@@ -1,6 +1,7 @@
 // Saving and loading a game. A save is written whole or not at all, under a
 // name that stays inside the Saves folder; a load takes the file over only
 // when all of it was good, so a refused file leaves the game as it was.
+#include <optional>
 #include <string>
 
 #include "files/portableNames.h"
@@ -13,40 +14,30 @@ namespace sonarch {
 
 namespace {
 
-// Why a typed name cannot name a save, or the empty text when it can. A name
+// Why a typed name cannot name a save, or nothing when it can. A name
 // beginning with a full stop would be a hidden file that the saved-game list
 // never shows, and it is also how ".." would leave the folder.
-std::string saveNameProblem(const std::string& name) {
-    if (name.find_first_not_of(" \t") == std::string::npos) return "A saved game needs a name.";
-    if (name.find_first_of("/\\") != std::string::npos)
-        return "A save name cannot hold a slash or a backslash.";
-    if (name.front() == '.') return "A save name cannot begin with a full stop.";
+std::optional<SaveNameProblem> saveNameProblem(const std::string& name) {
+    if (name.find_first_not_of(" \t") == std::string::npos) return SaveNameProblem::Blank;
+    if (name.find_first_of("/\\") != std::string::npos) return SaveNameProblem::Slash;
+    if (name.front() == '.') return SaveNameProblem::LeadingFullStop;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto byte = static_cast<unsigned char>(name[i]);
         // The C1 codes too, U+0080 to U+009F, written C2 80 to C2 9F.
         const bool c1 = byte == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0;
-        if (byte < 0x20 || byte == 0x7f || c1) return "A save name cannot hold control characters.";
+        if (byte < 0x20 || byte == 0x7f || c1) return SaveNameProblem::ControlCharacter;
     }
-    if (characterCount(name) > longestName) return "A save name can have at most 100 characters.";
-    if (holdsReservedMark(name))
-        return "A save name cannot hold a colon, a question mark, an asterisk, a quotation mark, "
-               "a vertical bar or angle brackets.";
-    if (endsInDotOrBlank(name)) return "A save name cannot end with a full stop or a blank.";
-    if (isDeviceName(name))
-        return "A save name cannot be a name Windows keeps for a device, such as CON, NUL or COM1.";
-    return "";
+    if (characterCount(name) > longestName) return SaveNameProblem::TooLong;
+    if (holdsReservedMark(name)) return SaveNameProblem::ReservedMark;
+    if (endsInDotOrBlank(name)) return SaveNameProblem::TrailingFullStopOrBlank;
+    if (isDeviceName(name)) return SaveNameProblem::DeviceName;
+    return std::nullopt;
 }
 
 // A name from the saved-game list is a bare file name of the Saves folder.
 bool namesAFileInSaves(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of("/\\") == std::string::npos;
-}
-
-std::string lowerFirst(std::string text) {
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
-        text[0] = static_cast<char>(text[0] - 'A' + 'a');
-    return text;
 }
 
 SaveRecord recordOf(const Board& board) {
@@ -98,12 +89,11 @@ Board boardOf(SaveRecord r, const Board& before) {
 
 void Form1::saveGame(const std::string& saveName) {
     if (board.humanPlayer == 0) {
-        sayIt("There is no game in progress to save.");
+        sayIt(words().menus.said(MenuLine::NothingToSave));
         return;
     }
-    const std::string problem = saveNameProblem(saveName);
-    if (!problem.empty()) {
-        sayIt(problem + " Nothing was saved.");
+    if (const auto problem = saveNameProblem(saveName)) {
+        sayIt(words().menus.saveNameRefused(*problem));
         return;
     }
     // The folder may have gone since start-up; making it again costs nothing.
@@ -111,14 +101,14 @@ void Form1::saveGame(const std::string& saveName) {
     std::string whyNot;
     if (!platform_.replaceFile(savesFolder() + "/" + saveName + ".snr", saveText(recordOf(board)),
                              whyNot)) {
-        sayIt("The game could not be saved as " + saveName + ": " + lowerFirst(whyNot) + ".");
+        sayIt(words().menus.saveFailed(saveName, whyNot));
         return;
     }
-    sayIt("Game Saved!");
+    sayIt(words().menus.said(MenuLine::GameSaved));
 }
 
 bool Form1::saveExists(const std::string& saveName) {
-    if (!saveNameProblem(saveName).empty()) return false;
+    if (saveNameProblem(saveName)) return false;
     const auto files = platform_.listFiles(savesFolder());
     if (!files) return false;
     for (const std::string& file : *files)
@@ -128,16 +118,15 @@ bool Form1::saveExists(const std::string& saveName) {
 
 void Form1::loadGame(const std::string& saveName) {
     gameLoadFailed = true;
-    const std::string refused = "The saved game " + saveName + " cannot be loaded: ";
     if (!namesAFileInSaves(saveName)) {
-        sayIt(refused + "it is not a file of the Saves folder.");
+        sayIt(words().menus.loadRefusedOutsideSaves(saveName));
         return;
     }
     std::string whyNot;
     const auto text = platform_.readTextFile(savesFolder() + "/" + saveName, whyNot);
     SaveRecord record;
     if (!text || !parseSave(*text, record, whyNot)) {
-        sayIt(refused + whyNot + ".");
+        sayIt(words().menus.loadRefused(saveName, whyNot));
         return;
     }
     board = boardOf(std::move(record), board);
@@ -147,7 +136,7 @@ void Form1::loadGame(const std::string& saveName) {
     linkCursor = 1;
     jumpedTo = 0;
     gameLoadFailed = false;
-    sayIt("Game Loaded!");
+    sayIt(words().menus.said(MenuLine::GameLoaded));
 }
 
 }  // namespace sonarch

@@ -1,6 +1,7 @@
 // The player's settings between runs: read once at start, written whole each
 // time the player changes one in play. A file that cannot be used leaves the
-// defaults, and the welcome says so; the game goes on either way.
+// defaults, and the welcome says so; the game goes on either way. The
+// wording chosen last time is in force from the welcome on.
 #include <string>
 
 #include "files/settingsFormat.h"
@@ -16,15 +17,16 @@ std::string Form1::loadSettings() {
     if (!text) {
         // Before the first change there is no file, and nothing is wrong.
         if (whyNot == "it does not exist") return "";
-        return " Your settings file cannot be read (" + whyNot + "), so the defaults apply.";
+        return " " + words().menus.settingsNotRead(whyNot);
     }
     SettingsRecord record;
     if (!parseSettings(*text, record, whyNot))
-        return " Your settings file cannot be used (" + whyNot + "), so the defaults apply.";
+        return " " + words().menus.settingsNotUsed(whyNot);
     settings = record;
     if (settings.speechRate && !rateGivenForRun) speechRate = *settings.speechRate;
     if (settings.soundsOn) soundsOn = *settings.soundsOn;
     if (settings.computerStrength) computerStrength = *settings.computerStrength;
+    if (settings.clearWording) chooseWording(*settings.clearWording);
     return "";
 }
 
@@ -38,7 +40,7 @@ std::string Form1::rememberSettings() {
     // Once a run is enough to hear it; the setting still holds for this run.
     if (settingsWriteFailed) return "";
     settingsWriteFailed = true;
-    return " It cannot be kept for the next run (" + whyNot + ").";
+    return " " + words().menus.settingNotKept(whyNot);
 }
 
 }  // namespace sonarch

@@ -26,27 +26,28 @@ void Form1::Form_Load() {
     mapFileCount = 0;
     menuState = 1;
 
+    // The settings first: they choose the wording of the welcome too.
+    const std::string settingsTrouble = loadSettings();
     std::string trouble;
     const auto maps = listFolders(platform_, mapsFolders());
     if (maps) {
         mapFileCount = static_cast<int>(maps->entries.size());
     } else if (mapsFolders().size() == 1) {
-        trouble += " There is no Maps folder in " + folderHolding(mapsFolders().front()) +
-                   ", so there are no maps to choose.";
+        trouble += " " + words().menus.noMapsFolder(folderHolding(mapsFolders().front()));
     } else {
-        trouble += " No Maps folder can be read, so there are no maps to choose.";
+        trouble += " " + words().menus.said(MenuLine::NoMapsFolderReadable);
     }
     // A fresh installation may lack the saves folder; saving needs it.
     if (!platform_.listFiles(savesFolder())) platform_.makeFolder(savesFolder());
     const auto saves = platform_.listFiles(savesFolder());
     saveFileCount = saves ? static_cast<int>(saves->size()) : 0;
 
-    trouble += loadSettings();
+    trouble += settingsTrouble;
     voice = frontEnd_.createVoice();
     voice->setRate(speechRate);
     voice->setVolume(100);
     if (const std::string whyNoVoice = voice->whyUnheard(); !whyNoVoice.empty())
-        trouble += " Speech is unavailable (" + whyNoVoice + "), so sentences are shown as text only.";
+        trouble += " " + words().menus.speechUnavailable(whyNoVoice);
 
     ctrlHeld = 0;
     board.humanPlayer = 0;
@@ -56,7 +57,7 @@ void Form1::Form_Load() {
     frontEnd_.setCaption("");
     setupStep = 0;
     // One sentence, so that a start-up problem does not cut the welcome off.
-    sayIt("Welcome to Sonarch Alpha 1.4 by Korvel." + trouble);
+    sayIt(words().menus.said(MenuLine::Welcome) + trouble);
 }
 
 }  // namespace sonarch

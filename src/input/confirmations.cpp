@@ -9,7 +9,7 @@
 namespace sonarch {
 
 void Form1::exitProgram() {
-    sayIt("Goodbye!");
+    sayIt(words().menus.said(MenuLine::Goodbye));
     hold(1);
     tellThen(&Form1::endProgram);
 }
@@ -23,8 +23,7 @@ void Form1::saveOrAskToReplace(const std::string& saveName) {
     }
     confirming = Confirming::ReplaceSave;
     saveToReplace = saveName;
-    sayIt("A saved game named " + saveName +
-          " already exists. Press Enter to replace it, or any other key to keep it.");
+    sayIt(words().menus.replaceSave(saveName));
 }
 
 bool Form1::confirmationKey(short keyCode) {
@@ -36,14 +35,14 @@ bool Form1::confirmationKey(short keyCode) {
         if (goAhead) {
             exitProgram();
         } else {
-            sayIt("Exit cancelled.");
+            sayIt(words().menus.said(MenuLine::ExitCancelled));
         }
         return true;
     case Confirming::ReplaceSave:
         if (goAhead) {
             saveGame(saveToReplace);
         } else {
-            sayIt("Nothing was saved.");
+            sayIt(words().menus.said(MenuLine::NothingSaved));
         }
         return true;
     }

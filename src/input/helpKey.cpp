@@ -1,8 +1,6 @@
 // F1: help for the place the player is in, one sentence a press, so that
 // each can be heard whole and none has to be waded through twice.
 #include "game/Form1.h"
-#include "input/helpTexts.h"
-#include "input/strengthWords.h"
 
 namespace sonarch {
 
@@ -26,14 +24,13 @@ void Form1::helpKey() {
     // A place reached between two presses starts its own help from the top.
     if (static_cast<int>(place) != helpPlace) helpStep = 0;
     helpPlace = static_cast<int>(place);
-    auto sentences = helpSentences(place, maxPlayers - 1);
+    auto sentences = words().menus.help(place, maxPlayers - 1);
     // Where a game is chosen or played, the strength of the computer players
     // comes before the closing sentence; the main menu's help stays as short
     // as it has been.
     if (place != HelpPlace::MainMenu)
         sentences.insert(sentences.end() - 1,
-                         strengthStanding(gameStrength, computerStrength, board.humanPlayer != 0) +
-                             " F3 sets their strength for the next game: gentle, standard or strong.");
+                         words().menus.strengthHelp(gameStrength, computerStrength, board.humanPlayer != 0));
     sayIt(sentences[static_cast<std::size_t>(helpStep) % sentences.size()]);
     ++helpStep;
 }

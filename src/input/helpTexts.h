@@ -1,14 +1,5 @@
-// What F1 says in each place of the game, one sentence a press.
+// The places where F1 helps (HelpPlace); what it says in each is worded
+// with the rest of the menus' sentences, in wording/menuWords.h.
 #pragma once
 
-#include <string>
-#include <vector>
-
-namespace sonarch {
-
-enum class HelpPlace { MainMenu, MapList, Question, SavedGames, Start, Attack, Placing, ComputerTurn, Finding };
-
-// largestNumber: the most computer players the question accepts.
-std::vector<std::string> helpSentences(HelpPlace place, int largestNumber);
-
-}  // namespace sonarch
+#include "wording/menuWords.h"

@@ -42,12 +42,12 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     if (keyCode != key::F1 && !modifierAlone) helpStep = 0;
     if (messageCount > 0 && moveHistoryCursor(*this, keyCode, shift)) {
         // Read back without entering the history again.
-        sayIt(std::to_string(messageCursor) + ". " + messages[messageCursor]);
+        sayIt(words().menus.historyEntry(messageCursor, messages[messageCursor]));
         return;
     }
     if (keyCode == key::F12) {
         sapiOn = !sapiOn;
-        sayIt(sapiOn ? "Sapi is now On." : "Sapi is now Off.");
+        sayIt(words().menus.said(sapiOn ? MenuLine::SpeechOn : MenuLine::SpeechOff));
         return;
     }
     if (keyCode == key::Ctrl) {
@@ -63,12 +63,12 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     if (menuState == 0 && findKeys(keyCode, shift)) return;
     if (keyCode == key::Escape && menuState == 0) {
         menuState = 1;
-        sayIt("Main Menu");
+        sayIt(words().menus.said(MenuLine::MainMenuOpened));
         return;
     }
     if (keyCode == key::Escape && board.humanPlayer != 0) {
         menuState = 0;
-        sayIt("Menu Closed");
+        sayIt(words().menus.said(MenuLine::MenuClosed));
         return;
     }
     if (menuState == 0) {

@@ -39,7 +39,7 @@ void Form1::openFileList(const std::string& announcement, const std::vector<std:
     File1 = listed.value_or(FileList{});
     length = static_cast<int>(File1.entries.size());
     // An empty list would look like a folder without saved games.
-    if (!listed && list == 3) sayIt("The Saves folder cannot be read, so there is no saved game to choose.");
+    if (!listed && list == 3) sayIt(words().menus.said(MenuLine::SavesFolderUnreadable));
     menuState = list;
     menuCursor = 0;
 }
@@ -55,48 +55,30 @@ void Form1::mainMenuKeys(short& keyCode) {
         if (isForward(keyCode) && menuCursor == 3) menuCursor = 4;
         if (isBackward(keyCode) && menuCursor == 3) menuCursor = 2;
     }
-    const bool enter = keyCode == key::Enter;
+    if (keyCode != key::Enter) {
+        sayIt(words().menus.mainMenuItem(menuCursor));
+        return;
+    }
     switch (menuCursor) {
-    case 1:
-        if (!enter) {
-            sayIt("NewGame");
-            break;
-        }
-        openFileList("Select Map", mapsFolders(), mapFileCount, 2);
-        break;
-    case 2:
-        if (!enter) {
-            sayIt("Load Game");
-            break;
-        }
-        openFileList("Select Game to Load", {savesFolder()}, saveFileCount, 3);
-        break;
+    case 1: openFileList(words().menus.said(MenuLine::MapListOpened), mapsFolders(), mapFileCount, 2); break;
+    case 2: openFileList(words().menus.said(MenuLine::SavedGamesOpened), {savesFolder()}, saveFileCount, 3); break;
     case 3: {
-        if (!enter) {
-            sayIt("Save Game");
-            break;
-        }
         if (board.humanPlayer == 0) {
-            sayIt("There is no game in progress to save.");
+            sayIt(words().menus.said(MenuLine::NothingToSave));
             break;
         }
-        const std::string prompt = "Name your save and hit enter.";
+        const std::string prompt = words().menus.said(MenuLine::SavePrompt);
         sayIt(prompt);
         awaitingText_ = true;
         frontEnd_.askText(prompt, speakingVoice());
         break;
     }
     case 4:
-        if (!enter) {
-            sayIt("Exit");
-            break;
-        }
         if (board.humanPlayer != 0) {
             // The main menu wraps from its first item to Exit: one key too
             // many must not throw a game away.
             confirming = Confirming::Exit;
-            sayIt("A game is in progress. Press Enter again to exit without saving, or any other "
-                  "key to stay.");
+            sayIt(words().menus.said(MenuLine::ExitWithGameInProgress));
             break;
         }
         exitProgram();
@@ -111,7 +93,7 @@ void Form1::textEntered(const std::optional<std::string>& name) {
     if (name) {
         saveOrAskToReplace(*name);
     } else {
-        sayIt("Save cancelled.");
+        sayIt(words().menus.said(MenuLine::SaveCancelled));
     }
 }
 
@@ -124,15 +106,13 @@ void Form1::mapListKeys(short& keyCode) {
         if (menuCursor >= mapFileCount + 2) menuCursor = 1;
         if (menuCursor <= 0) menuCursor = mapFileCount + 1;
         if (menuCursor >= 1 && menuCursor <= static_cast<int>(File1.entries.size())) {
-            const std::string& fileName = File1.entries[menuCursor - 1];
-            sayIt(fileName);
+            sayIt(words().menus.listEntry(File1.entries[menuCursor - 1], File1.entries));
             if (keyCode == key::Enter) {
                 mapPath = File1.paths[menuCursor - 1];
                 loadMap();
                 // A refused map has said why; the list stays open on it.
                 if (!mapLoadFailed) {
-                    sayIt("How many computer players would you like? The max is " +
-                          std::to_string(maxPlayers - 1) + ".");
+                    sayIt(words().menus.howManyComputerPlayers(maxPlayers - 1));
                     setupStep = 1;
                 }
             }
@@ -142,11 +122,11 @@ void Form1::mapListKeys(short& keyCode) {
     if (setupStep == 1) {
         if (keyCode == key::Escape) {
             setupStep = 0;
-            sayIt("Choose map");
+            sayIt(words().menus.said(MenuLine::BackToMapList));
             return;
         }
         if ((keyCode < key::Digit0 || keyCode > maxPlayers + 47) && keyCode != key::Enter) {
-            sayIt("Please choose a number between 1 and " + std::to_string(maxPlayers - 1) + ".");
+            sayIt(words().menus.numberRefused(maxPlayers - 1));
         }
         if (keyCode >= key::Digit1 && keyCode <= maxPlayers + 47) {
             board.playerCount = keyCode - 47;
@@ -160,13 +140,18 @@ void Form1::mapListKeys(short& keyCode) {
         return;
     }
     if (setupStep == 0 && menuCursor == mapFileCount + 1) {
-        if (keyCode == key::Enter) {
-            sayIt("Main Menu");
-            menuState = 1;
-            menuCursor = 0;
-        } else {
-            sayIt("Previous Menu");
-        }
+        previousMenuKey(keyCode);
+    }
+}
+
+// The last position of both lists leads back to the main menu.
+void Form1::previousMenuKey(short keyCode) {
+    if (keyCode == key::Enter) {
+        sayIt(words().menus.said(MenuLine::MainMenuOpened));
+        menuState = 1;
+        menuCursor = 0;
+    } else {
+        sayIt(words().menus.said(MenuLine::PreviousMenu));
     }
 }
 
@@ -179,7 +164,7 @@ void Form1::savedGameListKeys(short& keyCode) {
     if (menuCursor <= 0) menuCursor = saveFileCount + 1;
     if (menuCursor >= 1 && menuCursor <= static_cast<int>(File1.entries.size())) {
         const std::string fileName = File1.entries[menuCursor - 1];
-        sayIt(fileName);
+        sayIt(words().menus.listEntry(fileName, File1.entries));
         if (keyCode == key::Enter) {
             loadGame(fileName);
             if (!gameLoadFailed) menuState = 0;
@@ -187,13 +172,7 @@ void Form1::savedGameListKeys(short& keyCode) {
         return;
     }
     // The last position leads back, so a player without a game is never stuck.
-    if (keyCode == key::Enter) {
-        sayIt("Main Menu");
-        menuState = 1;
-        menuCursor = 0;
-    } else {
-        sayIt("Previous Menu");
-    }
+    previousMenuKey(keyCode);
 }
 
 }  // namespace sonarch

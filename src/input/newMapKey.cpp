@@ -14,20 +14,16 @@ namespace sonarch {
 namespace {
 
 struct MapSize {
-    const char* word;
+    MadeMapSize size;
     int zones;
 };
-constexpr std::array<MapSize, 3> sizesInTurn{{{"medium", usualMadeZones}, {"large", 60}, {"small", 12}}};
+constexpr std::array<MapSize, 3> sizesInTurn{
+    {{MadeMapSize::Medium, usualMadeZones}, {MadeMapSize::Large, 60}, {MadeMapSize::Small, 12}}};
 // The run's seed and this give the maps' seeds, apart from the game's own draws.
 constexpr std::uint64_t mapSeedsSalt = 0x6d61702073656564;
 // Names are drawn again while they sound like a map of the list; a player
 // with so many maps that this many draws all clash is told so.
 constexpr int namesTried = 20;
-
-std::string lowerFirst(std::string text) {
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
-    return text;
-}
 
 // A name a listener could take for a map already in the list.
 bool soundsLikeAMapOf(const FileList& list, const std::string& mapName) {
@@ -64,18 +60,17 @@ void Form1::makeNewMap() {
         const std::string fileName = map.mapName + ".map";
         std::string whyNot;
         if (!platform_.createFile(folder + "/" + fileName, mapFileText(map), whyNot)) {
-            sayIt("The new map could not be saved as " + fileName + ": " + lowerFirst(whyNot) + ".");
+            sayIt(words().menus.madeMapNotSaved(fileName, whyNot));
             return;
         }
         File1 = listFolders(platform_, mapsFolders()).value_or(FileList{});
         mapFileCount = static_cast<int>(File1.entries.size());
         for (int i = 0; i < mapFileCount; ++i)
             if (File1.entries[i] == fileName) menuCursor = i + 1;
-        sayIt("Made the map " + map.mapName + ", " + std::to_string(size.zones) + " zones, saved as " + fileName +
-              ". Press Enter to play it, or G again for a " + next.word + " map.");
+        sayIt(words().menus.mapMade(map.mapName, size.zones, fileName, next.size));
         return;
     }
-    sayIt("No new map was made: every name drawn sounds like a map already in the list.");
+    sayIt(words().menus.said(MenuLine::NoNameForNewMap));
 }
 
 }  // namespace sonarch

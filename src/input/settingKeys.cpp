@@ -1,8 +1,7 @@
 // F9 and F10 slow down and speed up the built-in voice; F11 switches the
-// sound cues; F2 switches between the classic and the clear sentences. Like the speech switch they work everywhere, during pauses too.
-// Both are remembered for the next run.
-#include <string>
-
+// sound cues; F2 switches between the classic and the clear sentences. Like
+// the speech switch they work everywhere, during pauses too, and each is
+// remembered for the next run.
 #include "game/Form1.h"
 #include "input/keyCodes.h"
 
@@ -20,36 +19,39 @@ bool Form1::settingKeys(short keyCode, short shift) {
     if (menuState == 0 && !Holder.Enabled) lastKey = keyCode;
     if (keyCode == key::F2) {
         chooseWording(!words().clear);
-        sayIt(words().clear ? "Clear sentences." : "Classic sentences.");
+        settings.clearWording = words().clear;
+        // The answer, and any trouble keeping it, come in the wording just chosen.
+        sayIt(words().menus.said(words().clear ? MenuLine::ClearChosen : MenuLine::ClassicChosen) +
+              rememberSettings());
         return true;
     }
     if (keyCode == key::F11) {
         soundsOn = !soundsOn;
         settings.soundsOn = soundsOn;
-        sayIt((soundsOn ? "Sounds on." : "Sounds off.") + rememberSettings());
+        sayIt(words().menus.said(soundsOn ? MenuLine::SoundsOn : MenuLine::SoundsOff) + rememberSettings());
         return true;
     }
     if (!voice || voice->rateSetBy() == RateSetBy::Nobody) {
-        sayIt("There is no voice to set the rate of; sentences are shown as text.");
+        sayIt(words().menus.said(MenuLine::NoVoiceForRate));
         return true;
     }
     if (voice->rateSetBy() == RateSetBy::Player) {
-        sayIt("Your screen reader's own rate applies; change it there.");
+        sayIt(words().menus.said(MenuLine::ScreenReaderRate));
         return true;
     }
     const bool faster = keyCode == key::F10;
     if (faster && speechRate >= fastestRate) {
-        sayIt("Rate " + std::to_string(fastestRate) + " is the fastest.");
+        sayIt(words().menus.rateAtLimit(fastestRate, true));
         return true;
     }
     if (!faster && speechRate <= slowestRate) {
-        sayIt("Rate " + std::to_string(slowestRate) + " is the slowest.");
+        sayIt(words().menus.rateAtLimit(slowestRate, false));
         return true;
     }
     speechRate += faster ? 1 : -1;
     voice->setRate(speechRate);
     settings.speechRate = speechRate;
-    sayIt("Rate " + std::to_string(speechRate) + "." + rememberSettings());
+    sayIt(words().menus.rateSet(speechRate) + rememberSettings());
     return true;
 }
 

@@ -9,14 +9,9 @@
 
 namespace sonarch {
 
-std::string strengthChosen(Strength chosen, bool gameInProgress) {
-    return "Computer players: " + strengthName(chosen) + "." + (gameInProgress ? " From the next game." : "");
-}
-
+// Said alike in both wordings, so S need not know which one is in force.
 std::string strengthStanding(Strength ofGame, Strength chosen, bool gameInProgress) {
-    if (!gameInProgress || ofGame == chosen) return "Computer players: " + strengthName(chosen) + ".";
-    return "Computer players: " + strengthName(ofGame) + " in this game, " + strengthName(chosen) +
-           " from the next.";
+    return classicWording().menus.strengthStanding(ofGame, chosen, gameInProgress);
 }
 
 bool Form1::strengthKey(short keyCode, short shift) {
@@ -25,7 +20,7 @@ bool Form1::strengthKey(short keyCode, short shift) {
     if (menuState == 0 && !Holder.Enabled) lastKey = keyCode;
     computerStrength = shift == 0 ? strengthAfter(computerStrength) : strengthBefore(computerStrength);
     settings.computerStrength = computerStrength;
-    sayIt(strengthChosen(computerStrength, board.humanPlayer != 0) + rememberSettings());
+    sayIt(words().menus.strengthChosen(computerStrength, board.humanPlayer != 0) + rememberSettings());
     return true;
 }
 

@@ -1,5 +1,6 @@
-// What the game says about the computer players' strength: F3's answer, and
-// the sentence S and F1 add about it.
+// The sentence S adds about the computer players' strength. The wording of
+// the strength is in src/wording (menuWords.h); S, which tells the rest of
+// its report apart from it, reaches it here.
 #pragma once
 
 #include <string>
@@ -7,9 +8,6 @@
 #include "rules/strength.h"
 
 namespace sonarch {
-
-// F3's answer: the strength now chosen, which a game in progress keeps.
-std::string strengthChosen(Strength chosen, bool gameInProgress);
 
 // The strength of the game in progress, and the next game's where it
 // differs; between games, the next game's.

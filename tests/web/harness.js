@@ -83,7 +83,7 @@ const spoken = (page) => page.$eval('#speech', (region) => region.textContent.re
 const BROWSER_KEYS = { Enter: 'Enter', Escape: 'Escape', Space: 'Space', Tab: 'Tab',
   Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown', Shift: 'ShiftLeft',
   Ctrl: 'ControlLeft', Alt: 'AltLeft', Comma: 'Comma', Period: 'Period', Grave: 'Backquote',
-  BracketRight: 'BracketRight' };
+  BracketLeft: 'BracketLeft', BracketRight: 'BracketRight' };
 
 function browserKey(name) {
   if (/^[A-Z]$/.test(name)) return `Key${name}`;

@@ -168,6 +168,13 @@ test('saves made in two tabs at once are both kept', async () => {
   assert.ok(saves.includes('from the first tab.snr') && saves.includes('from the second tab.snr'), saves.join(', '));
 });
 
+test('F2 and its stand-in choose the clear or the classic sentences, kept for the next visit', async () => {
+  let page = await h.openGame(browser, server);
+  assert.equal(await h.press(page, 'F2'), 'Clear sentences.');
+  page = await h.openGame(browser, server);
+  assert.equal(await h.press(page, 'BracketLeft'), 'Classic sentences.');
+});
+
 test('F3 and its stand-in choose the computer players\' strength, kept for the next visit', async () => {
   let page = await h.openGame(browser, server);
   assert.equal(await h.press(page, 'F3'), 'Computer players: strong.');

@@ -1,4 +1,9 @@
-#include "input/helpTexts.h"
+// The classic help of F1, one list of sentences for each place of the
+// game; the closing sentence ends every list.
+#include <string>
+#include <vector>
+
+#include "wording/menuWords.h"
 
 namespace sonarch {
 
@@ -73,8 +78,8 @@ std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
 }
 }  // namespace
 
-std::vector<std::string> helpSentences(HelpPlace place, int largestNumber) {
-    std::vector<std::string> sentences = placeSentences(place, largestNumber);
+std::vector<std::string> ClassicMenuWords::help(HelpPlace place, int largest) const {
+    std::vector<std::string> sentences = placeSentences(place, largest);
     sentences.push_back(closing);
     return sentences;
 }
