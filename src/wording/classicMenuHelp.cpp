@@ -18,6 +18,11 @@ const std::string exploring =
     "Z says who holds the zone you are on and X its army. Q to P name its links, the same key "
     "again goes there; Tab lists the links, the arrows and Enter follow them.";
 
+// Told in play only, so that the menus' help stays as it was.
+const std::string wordingChoice =
+    "F2 chooses clear sentences, which tell every battle in full and before what it causes, or the "
+    "classic ones.";
+
 // The keys that reach a zone without walking there.
 const std::string finding =
     "F finds a zone: type the start of its name, then Enter goes there. J, B and N go through your "
@@ -57,7 +62,8 @@ std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
                 "defender. A zone you capture attacks next.",
                 "Shift+Enter ends the attacks and starts placing your points.", exploring, finding,
                 "M tells the whole board in one sentence: your zones, groups and front, and each "
-                "other player's zones and where it is strongest."};
+                "other player's zones and where it is strongest.",
+                wordingChoice};
     case HelpPlace::Placing:
         return {"Placing phase. Press Space on your zone to add one army; a zone holds at most 8.",
                 "Each turn brings as many points as your chain, your largest group of linked "
