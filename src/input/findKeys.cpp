@@ -10,7 +10,6 @@
 #include "input/helpTexts.h"
 #include "input/keyCodes.h"
 #include "input/zoneFind.h"
-#include "input/zoneWords.h"
 
 namespace sonarch {
 
@@ -18,7 +17,7 @@ namespace {
 const std::string findPrompt = "Find a zone: type the start of its name.";
 
 std::string matchSentence(const Form1& f, int zone, const std::vector<int>& matches) {
-    std::string text = f.board.zoneName(zone) + ": " + holding(f, zone) + ".";
+    std::string text = f.board.zoneName(zone) + ": " + f.words().study.holding(f.board, zone) + ".";
     if (matches.size() == 1) return text + " The only match.";
     int place = 1;
     while (matches[static_cast<std::size_t>(place - 1)] != zone) ++place;
@@ -52,7 +51,7 @@ bool Form1::findKeys(short keyCode, short shift) {
     } else if (keyCode == key::Enter && shift == 0 && finding.told != 0) {
         finding.active = false;
         cursorZone = finding.told;
-        sayIt(ownerSentence(*this, cursorZone) + " " + armySentence(*this, cursorZone));
+        sayIt(words().study.ownerSentence(board, cursorZone) + " " + words().study.armySentence(board, cursorZone));
         return true;
     } else if (keyCode == key::Escape && shift == 0) {
         finding.active = false;
