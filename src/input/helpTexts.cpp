@@ -52,7 +52,9 @@ std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
                 "defender. A zone you capture attacks next.",
                 "Shift+Enter ends the attacks and starts placing your points.", exploring, finding,
                 "M tells the whole board in one sentence: your zones, groups and front, and each "
-                "other player's zones and where it is strongest."};
+                "other player's zones and where it is strongest.",
+                "Shift+D tells what your zone can attack now, or which of your zones can attack the "
+                "zone you are on."};
     case HelpPlace::Placing:
         return {"Placing phase. Press Space on your zone to add one army; a zone holds at most 8.",
                 "Each turn brings as many points as your chain, your largest group of linked "
