@@ -14,14 +14,11 @@
 namespace sonarch {
 
 namespace {
-const std::string findPrompt = "Find a zone: type the start of its name.";
-
+// The zone told, with its place among the zones that match.
 std::string matchSentence(const Form1& f, int zone, const std::vector<int>& matches) {
-    std::string text = f.board.zoneName(zone) + ": " + f.words().study.holding(f.board, zone) + ".";
-    if (matches.size() == 1) return text + " The only match.";
     int place = 1;
     while (matches[static_cast<std::size_t>(place - 1)] != zone) ++place;
-    return text + " " + std::to_string(place) + " of " + std::to_string(matches.size()) + " matches.";
+    return f.words().study.findMatch(f.board, zone, place, static_cast<int>(matches.size()));
 }
 }  // namespace
 
@@ -30,7 +27,7 @@ bool Form1::findKeys(short keyCode, short shift) {
         if (keyCode != key::F || shift != 0 || board.humanPlayer == 0) return false;
         finding = {true, "", 0};
         lastKey = keyCode;
-        sayIt(findPrompt);
+        sayIt(words().study.findPrompt());
         return true;
     }
     // A key of the search pairs with no link key after it.
@@ -55,7 +52,7 @@ bool Form1::findKeys(short keyCode, short shift) {
         return true;
     } else if (keyCode == key::Escape && shift == 0) {
         finding.active = false;
-        sayIt("Search ended. You are still at " + board.zoneName(cursorZone) + ".");
+        sayIt(words().study.findEnded(board, cursorZone));
         return true;
     } else if (keyCode == key::F1 && shift == 0) {
         helpKey();
@@ -65,9 +62,9 @@ bool Form1::findKeys(short keyCode, short shift) {
         return false;
     }
     if (matches.empty()) {
-        sayIt("No zone starts with " + finding.text + ".");
+        sayIt(words().study.findNoMatch(finding.text));
     } else if (finding.told == 0) {
-        sayIt(findPrompt);
+        sayIt(words().study.findPrompt());
     } else {
         sayIt(matchSentence(*this, finding.told, matches));
     }

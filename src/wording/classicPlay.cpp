@@ -105,4 +105,6 @@ std::string ClassicPlayWords::placingOpens(const Board&) const { return "Choose 
 // Points left unplaced have always been kept without a word.
 std::string ClassicPlayWords::pointsKept(const Board&, int) const { return ""; }
 
+std::string ClassicPlayWords::placeAllRefused() const { return "A places points in your placing phase."; }
+
 }  // namespace sonarch

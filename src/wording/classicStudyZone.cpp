@@ -136,4 +136,20 @@ std::string ClassicStudyWords::frontSentence(int toOthers, int toUnclaimed, int 
     return text + ".";
 }
 
+std::string ClassicStudyWords::findPrompt() const { return "Find a zone: type the start of its name."; }
+
+std::string ClassicStudyWords::findMatch(const Board& board, int zone, int place, int matches) const {
+    const std::string text = board.zoneName(zone) + ": " + holding(board, zone) + ".";
+    if (matches == 1) return text + " The only match.";
+    return text + " " + number(place) + " of " + number(matches) + " matches.";
+}
+
+std::string ClassicStudyWords::findNoMatch(const std::string& typed) const {
+    return "No zone starts with " + typed + ".";
+}
+
+std::string ClassicStudyWords::findEnded(const Board& board, int at) const {
+    return "Search ended. You are still at " + board.zoneName(at) + ".";
+}
+
 }  // namespace sonarch

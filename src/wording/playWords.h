@@ -39,6 +39,8 @@ public:
     virtual std::string placingOpens(const Board& board) const = 0;
     // The human's turn ends with points unplaced; "" when nothing is said.
     virtual std::string pointsKept(const Board& board, int points) const = 0;
+    // A outside the human's placing phase.
+    virtual std::string placeAllRefused() const = 0;
 };
 
 // The classic sentences of play, byte for byte as players have always heard them.
@@ -56,6 +58,7 @@ public:
     std::string pointPlaced(const Board& board, const Outcome& placed) const override;
     std::string placingOpens(const Board& board) const override;
     std::string pointsKept(const Board& board, int points) const override;
+    std::string placeAllRefused() const override;
 };
 
 // The clear sentences of play: what differs from the classic ones.

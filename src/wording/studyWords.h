@@ -50,6 +50,13 @@ public:
     virtual std::string nothingToJumpTo(JumpKind kind) const = 0;
     // "2 of its 3 links lead to other players, 1 to an unclaimed zone."
     virtual std::string frontSentence(int toOthers, int toUnclaimed, int total) const = 0;
+
+    // ---- F, finding a zone by name ----
+    virtual std::string findPrompt() const = 0;
+    // The zone told, and its place among the matches.
+    virtual std::string findMatch(const Board& board, int zone, int place, int matches) const = 0;
+    virtual std::string findNoMatch(const std::string& typed) const = 0;
+    virtual std::string findEnded(const Board& board, int at) const = 0;
 };
 
 class ClassicStudyWords : public StudyWords {
@@ -68,6 +75,10 @@ public:
     std::string attackOptions(const Board& board, int zone) const override;
     std::string nothingToJumpTo(JumpKind kind) const override;
     std::string frontSentence(int toOthers, int toUnclaimed, int total) const override;
+    std::string findPrompt() const override;
+    std::string findMatch(const Board& board, int zone, int place, int matches) const override;
+    std::string findNoMatch(const std::string& typed) const override;
+    std::string findEnded(const Board& board, int at) const override;
 };
 
 class ClearStudyWords : public ClassicStudyWords {
