@@ -107,6 +107,13 @@ public:
     // its place in name order, so a look at the neighbours does not lose
     // the player's place among their own zones. 0 before any.
     int jumpedTo = 0;
+    // The names of the players put out, for the digit keys: the board
+    // empties a name when its player goes out. They belong to the game on
+    // the board's map; another game (a new map record) starts them afresh.
+    struct OutNames {
+        std::shared_ptr<const MapRecord> game;
+        PlayerTable<std::string> names{};
+    } outNames;
 
     // ---- settings remembered between runs ----
     // The file the host chose; when empty, the platform's place is used.
@@ -139,6 +146,7 @@ public:
     // after it wait until it is over.
     void hold(const double& seconds);
     void checkPlayer(const int& index);
+    void rememberPutOut(const Outcome& out);
     void moveLink(const int& index);
     // Plays the cue unless the player switched sounds off.
     void playCue(Cue cue);

@@ -1,21 +1,20 @@
-// How one player stands: the chain as last computed and the zones it holds.
-#include <algorithm>
+// How one player stands: the chain and the zones it holds; for a player who
+// is out, the name it had, which the board no longer keeps.
 #include <string>
 
 #include "game/Form1.h"
-#include "rules/chain.h"
 
 namespace sonarch {
 
 void Form1::checkPlayer(const int& index) {
     if (index < 0 || index > maxPlayerSlots) return;
-    int controlled = 0;
-    for (int zone = 1; zone <= std::min(board.zoneCount(), maxZones); ++zone) {
-        if (board.zoneOwner[zone] == index) ++controlled;
-    }
-    // An out player's name is empty, so its sentence begins with the blank.
-    addMessage(board.playerName[index] + " has chain of " + std::to_string(chainNow(board, index)) +
-               " and total of " + std::to_string(controlled) + " controlled zones.");
+    const std::string outName = outNames.game == board.map ? outNames.names[static_cast<std::size_t>(index)] : "";
+    addMessage(words().study.playerReport(board, index, outName));
+}
+
+void Form1::rememberPutOut(const Outcome& out) {
+    if (outNames.game != board.map) outNames = {.game = board.map};
+    outNames.names[static_cast<std::size_t>(out.player)] = out.name;
 }
 
 }  // namespace sonarch

@@ -71,6 +71,7 @@ bool Form1::tellGameEnders(const Outcomes& outcomes) {
             return false;
         }
         if (outcome.kind != Outcome::Kind::PlayerOut) continue;
+        rememberPutOut(outcome);
         const bool won = i + 1 < outcomes.size() && outcomes[i + 1].kind == Outcome::Kind::GameWon;
         tellMessage(words().play.playerOut(outcome, won));
         if (won) {

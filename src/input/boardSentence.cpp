@@ -6,7 +6,7 @@
 #include "input/boardShape.h"
 #include "input/front.h"
 #include "input/zoneOrder.h"
-#include "input/zoneWords.h"
+#include "wording/counting.h"
 
 namespace sonarch {
 

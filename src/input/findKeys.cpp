@@ -10,19 +10,15 @@
 #include "input/helpTexts.h"
 #include "input/keyCodes.h"
 #include "input/zoneFind.h"
-#include "input/zoneWords.h"
 
 namespace sonarch {
 
 namespace {
-const std::string findPrompt = "Find a zone: type the start of its name.";
-
+// The zone told, with its place among the zones that match.
 std::string matchSentence(const Form1& f, int zone, const std::vector<int>& matches) {
-    std::string text = f.board.zoneName(zone) + ": " + holding(f, zone) + ".";
-    if (matches.size() == 1) return text + " The only match.";
     int place = 1;
     while (matches[static_cast<std::size_t>(place - 1)] != zone) ++place;
-    return text + " " + std::to_string(place) + " of " + std::to_string(matches.size()) + " matches.";
+    return f.words().study.findMatch(f.board, zone, place, static_cast<int>(matches.size()));
 }
 }  // namespace
 
@@ -31,7 +27,7 @@ bool Form1::findKeys(short keyCode, short shift) {
         if (keyCode != key::F || shift != 0 || board.humanPlayer == 0) return false;
         finding = {true, "", 0};
         lastKey = keyCode;
-        sayIt(findPrompt);
+        sayIt(words().study.findPrompt());
         return true;
     }
     // A key of the search pairs with no link key after it.
@@ -52,11 +48,11 @@ bool Form1::findKeys(short keyCode, short shift) {
     } else if (keyCode == key::Enter && shift == 0 && finding.told != 0) {
         finding.active = false;
         cursorZone = finding.told;
-        sayIt(ownerSentence(*this, cursorZone) + " " + armySentence(*this, cursorZone));
+        sayIt(words().study.ownerSentence(board, cursorZone) + " " + words().study.armySentence(board, cursorZone));
         return true;
     } else if (keyCode == key::Escape && shift == 0) {
         finding.active = false;
-        sayIt("Search ended. You are still at " + board.zoneName(cursorZone) + ".");
+        sayIt(words().study.findEnded(board, cursorZone));
         return true;
     } else if (keyCode == key::F1 && shift == 0) {
         helpKey();
@@ -66,9 +62,9 @@ bool Form1::findKeys(short keyCode, short shift) {
         return false;
     }
     if (matches.empty()) {
-        sayIt("No zone starts with " + finding.text + ".");
+        sayIt(words().study.findNoMatch(finding.text));
     } else if (finding.told == 0) {
-        sayIt(findPrompt);
+        sayIt(words().study.findPrompt());
     } else {
         sayIt(matchSentence(*this, finding.told, matches));
     }

@@ -7,23 +7,15 @@
 
 #include "game/Form1.h"
 #include "input/keyCodes.h"
-#include "input/zoneWords.h"
 
 namespace sonarch {
 
 namespace {
 // Q W E R T Y U I O P: one key per link position.
 constexpr std::array<short, maxLinks + 1> linkKeyCodes{0, 81, 87, 69, 82, 84, 89, 85, 73, 79, 80};
-
-std::string zoneReport(const Form1& f, int zone) {
-    if (f.board.zoneOwner[zone] == 0) return "You are now at " + f.board.zoneName(zone) + ".";
-    return "You are now at " + f.board.zoneName(zone) + " which is owned by " +
-           f.board.playerName[f.board.zoneOwner[zone]] + " and has an army of " +
-           std::to_string(f.board.zoneArmy[zone]) + ".";
-}
 }  // namespace
 
-void Form1::sayCursorZoneReport() { addMessage(zoneReport(*this, cursorZone)); }
+void Form1::sayCursorZoneReport() { addMessage(words().study.nowAt(board, cursorZone)); }
 
 void Form1::moveLink(const int& index) {
     cursorZone = board.links(cursorZone, index);
@@ -49,7 +41,7 @@ void Form1::browseLinks(short keyCode) {
     // A zone without links has no link to select or follow; reading its
     // empty slots would put the cursor on no zone at all.
     if (count == 0) {
-        sayIt(board.zoneName(cursorZone) + " has no links.");
+        sayIt(words().study.noLinks(board, cursorZone));
         return;
     }
     if (keyCode == key::Left || keyCode == key::Up) {
@@ -66,42 +58,27 @@ void Form1::browseLinks(short keyCode) {
         sayCursorZoneReport();
         return;
     }
-    const int t = board.links(cursorZone, linkCursor);
-    std::string text = board.zoneName(t);
-    if (board.zoneOwner[t] != 0)
-        text += ", owned by " + board.playerName[board.zoneOwner[t]] + " with a army of " +
-                std::to_string(board.zoneArmy[t]);
-    sayIt(text + ". You are now at " + board.zoneName(cursorZone) + ".");
+    sayIt(words().study.selectedLink(board, board.links(cursorZone, linkCursor), cursorZone));
 }
 
 void Form1::gameKeys(short& keyCode, const short& shift) {
-    const std::string& here = board.zoneName(cursorZone);
     if (keyCode == key::Z) {
-        sayIt(ownerSentence(*this, cursorZone));
+        sayIt(words().study.ownerSentence(board, cursorZone));
         return;
     }
     if (keyCode == key::X) {
-        sayIt(armySentence(*this, cursorZone));
+        sayIt(words().study.armySentence(board, cursorZone));
         return;
     }
     if (linkKeys(keyCode)) return;
     lastKey = keyCode;
     if (studyKeys(keyCode, shift) || jumpKeys(keyCode, shift)) return;
     if (keyCode == key::Tab) {
-        std::string text = here + " has " + std::to_string(board.linkCount(cursorZone)) + " links to other zones.";
-        for (int i = 1; i <= board.linkCount(cursorZone); ++i)
-            text += " " + std::to_string(i) + ". " + board.zoneName(board.links(cursorZone, i));
-        addMessage(text);
+        addMessage(words().study.linkList(board, cursorZone));
         return;
     }
     if (keyCode == key::Grave) {
-        int inGame = 0;
-        std::string list;
-        for (int i = 1; i <= board.playerCount; ++i) {
-            if (!board.playerName[i].empty()) ++inGame;
-            list += ". " + std::to_string(i) + ". " + board.playerName[i];
-        }
-        addMessage(std::to_string(inGame) + " players. " + list);
+        addMessage(words().study.playerList(board));
         return;
     }
     if (keyCode >= key::Digit1 && keyCode <= board.playerCount + 48) {

@@ -12,7 +12,7 @@ namespace sonarch {
 void Form1::placeAllKey() {
     const int h = board.humanPlayer;
     if (board.turnPlayer != h || board.choosingStart != 0 || board.placingPoints != 1) {
-        sayIt("A places points in your placing phase.");
+        sayIt(words().play.placeAllRefused());
         return;
     }
     const Refusal refused = placingRefusal(board, h, cursorZone);

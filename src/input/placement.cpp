@@ -37,7 +37,11 @@ void Form1::endPhaseKey() {
         openPlacing(board, outcomes_);
         addMessage(words().play.placingOpens(board));
     } else {
-        endTurn();  // points not placed are kept for later
+        // Points not placed are kept for later.
+        const int kept = board.points[static_cast<std::size_t>(board.humanPlayer)];
+        const std::string keeping = kept > 0 ? words().play.pointsKept(board, kept) : "";
+        if (!keeping.empty()) addMessage(keeping);
+        endTurn();
     }
 }
 
@@ -112,7 +116,10 @@ void Form1::attackKey() {
         // The captured zone attacks next.
         board.attackFrom = target;
     }
-    if (!consequencesFirst) tellGameEnders(outcomes_);
+    if (consequencesFirst) return;
+    // The battle is heard out before whoever it put out.
+    if (outcomes_.size() > 1) hold(2);
+    tellGameEnders(outcomes_);
 }
 
 }  // namespace sonarch

@@ -34,6 +34,9 @@ void Form1::addMessage(const std::string& tempm) {
     // history keys rely on.
     for (int i = messageCount; i >= 2; --i) messages[i] = std::move(messages[i - 1]);
     messages[1] = tempm;
+    // In the clear wording the history keys start again from the newest
+    // once something new has been said; the classic cursor stays put.
+    if (words().clear) messageCursor = 0;
     putOut(tempm, true);
 }
 

@@ -63,6 +63,8 @@ std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
                 "Shift+Enter ends the attacks and starts placing your points.", exploring, finding,
                 "M tells the whole board in one sentence: your zones, groups and front, and each "
                 "other player's zones and where it is strongest.",
+                "Shift+D tells what your zone can attack now, or which of your zones can attack the "
+                "zone you are on.",
                 wordingChoice};
     case HelpPlace::Placing:
         return {"Placing phase. Press Space on your zone to add one army; a zone holds at most 8.",

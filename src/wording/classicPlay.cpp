@@ -102,4 +102,9 @@ std::string ClassicPlayWords::pointPlaced(const Board& board, const Outcome& pla
 
 std::string ClassicPlayWords::placingOpens(const Board&) const { return "Choose where to place your points."; }
 
+// Points left unplaced have always been kept without a word.
+std::string ClassicPlayWords::pointsKept(const Board&, int) const { return ""; }
+
+std::string ClassicPlayWords::placeAllRefused() const { return "A places points in your placing phase."; }
+
 }  // namespace sonarch

@@ -37,6 +37,10 @@ public:
     virtual std::string attackerChosen(const Board& board, int zone) const = 0;
     virtual std::string pointPlaced(const Board& board, const Outcome& placed) const = 0;
     virtual std::string placingOpens(const Board& board) const = 0;
+    // The human's turn ends with points unplaced; "" when nothing is said.
+    virtual std::string pointsKept(const Board& board, int points) const = 0;
+    // A outside the human's placing phase.
+    virtual std::string placeAllRefused() const = 0;
 };
 
 // The classic sentences of play, byte for byte as players have always heard them.
@@ -53,11 +57,21 @@ public:
     std::string attackerChosen(const Board& board, int zone) const override;
     std::string pointPlaced(const Board& board, const Outcome& placed) const override;
     std::string placingOpens(const Board& board) const override;
+    std::string pointsKept(const Board& board, int points) const override;
+    std::string placeAllRefused() const override;
 };
 
 // The clear sentences of play: what differs from the classic ones.
 class ClearPlayWords : public ClassicPlayWords {
 public:
+    bool battleBeforeItsConsequences() const override;
+    std::string startClaimed(const Board& board, const Outcome& claim) const override;
+    std::string attackReport(const Board& board, const Outcome& attack) const override;
+    std::string computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const override;
+    std::string playerOut(const Outcome& out, bool gameWon) const override;
+    std::string pointPlaced(const Board& board, const Outcome& placed) const override;
+    std::string placingOpens(const Board& board) const override;
+    std::string pointsKept(const Board& board, int points) const override;
 };
 
 }  // namespace sonarch

@@ -1,5 +1,6 @@
 // The sentences of studying the board: the cursor's zone, its links, the
-// players, the board in one sentence, finding a zone and the front.
+// players, how the game stands, the zone and its attacks, the jumps through
+// your zones and the front.
 #pragma once
 
 #include <string>
@@ -8,17 +9,86 @@
 
 namespace sonarch {
 
+// Which of J, B and N found nothing to jump to.
+enum class JumpKind { Any, CanAttack, Front };
+
 class StudyWords {
 public:
     virtual ~StudyWords() = default;
+
+    // ---- the cursor zone and its links ----
+    // Z: who holds the zone.
+    virtual std::string ownerSentence(const Board& board, int zone) const = 0;
+    // X: its army.
+    virtual std::string armySentence(const Board& board, int zone) const = 0;
+    // "yours, army 3", "Jacob, army 4", "unclaimed": who holds a zone and
+    // its army, from the player's side.
+    virtual std::string holding(const Board& board, int zone) const = 0;
+    virtual std::string noLinks(const Board& board, int zone) const = 0;
+    // The link the arrows selected, and where the cursor still is.
+    virtual std::string selectedLink(const Board& board, int link, int at) const = 0;
+    // The cursor has moved to zone.
+    virtual std::string nowAt(const Board& board, int zone) const = 0;
+    // Tab: the links of zone.
+    virtual std::string linkList(const Board& board, int zone) const = 0;
+
+    // ---- the players ----
+    virtual std::string playerList(const Board& board) const = 0;
+    // A digit: how one player stands; outName is the name a player that is
+    // out had, "" when it is not known.
+    virtual std::string playerReport(const Board& board, int player, const std::string& outName) const = 0;
+    // S: how the human stands, and the leading computer player.
+    virtual std::string standing(const Board& board) const = 0;
+
+    // ---- the zone and what can be done from it ----
+    // D: the zone and each of its links.
+    virtual std::string zoneDescription(const Board& board, int zone) const = 0;
+    // Shift+D: the attacks the zone offers now, from it or on it.
+    virtual std::string attackOptions(const Board& board, int zone) const = 0;
+
+    // ---- J, B and N ----
+    virtual std::string nothingToJumpTo(JumpKind kind) const = 0;
+    // "2 of its 3 links lead to other players, 1 to an unclaimed zone."
+    virtual std::string frontSentence(int toOthers, int toUnclaimed, int total) const = 0;
+
+    // ---- F, finding a zone by name ----
+    virtual std::string findPrompt() const = 0;
+    // The zone told, and its place among the matches.
+    virtual std::string findMatch(const Board& board, int zone, int place, int matches) const = 0;
+    virtual std::string findNoMatch(const std::string& typed) const = 0;
+    virtual std::string findEnded(const Board& board, int at) const = 0;
 };
 
 class ClassicStudyWords : public StudyWords {
 public:
+    std::string ownerSentence(const Board& board, int zone) const override;
+    std::string armySentence(const Board& board, int zone) const override;
+    std::string holding(const Board& board, int zone) const override;
+    std::string noLinks(const Board& board, int zone) const override;
+    std::string selectedLink(const Board& board, int link, int at) const override;
+    std::string nowAt(const Board& board, int zone) const override;
+    std::string linkList(const Board& board, int zone) const override;
+    std::string playerList(const Board& board) const override;
+    std::string playerReport(const Board& board, int player, const std::string& outName) const override;
+    std::string standing(const Board& board) const override;
+    std::string zoneDescription(const Board& board, int zone) const override;
+    std::string attackOptions(const Board& board, int zone) const override;
+    std::string nothingToJumpTo(JumpKind kind) const override;
+    std::string frontSentence(int toOthers, int toUnclaimed, int total) const override;
+    std::string findPrompt() const override;
+    std::string findMatch(const Board& board, int zone, int place, int matches) const override;
+    std::string findNoMatch(const std::string& typed) const override;
+    std::string findEnded(const Board& board, int at) const override;
 };
 
 class ClearStudyWords : public ClassicStudyWords {
 public:
+    std::string ownerSentence(const Board& board, int zone) const override;
+    std::string selectedLink(const Board& board, int link, int at) const override;
+    std::string nowAt(const Board& board, int zone) const override;
+    std::string linkList(const Board& board, int zone) const override;
+    std::string playerList(const Board& board) const override;
+    std::string playerReport(const Board& board, int player, const std::string& outName) const override;
 };
 
 }  // namespace sonarch

@@ -1,0 +1,95 @@
+// The clear sentences of play: every battle told whole, with both rolls and
+// the armies it leaves on both sides, before anything it causes; counts
+// that agree with their nouns; the points to place said when placing opens.
+#include <string>
+#include <vector>
+
+#include "wording/counting.h"
+#include "wording/playWords.h"
+
+namespace sonarch {
+
+namespace {
+std::string number(int value) { return std::to_string(value); }
+
+std::string pointsToPlace(int points) {
+    return points > 0 ? counted(points, "point", "points") + " to place" : "no points to place";
+}
+
+// "Hill now has an army of 1, Harbour an army of 3.": the zone attacked
+// from, then the zone attacked, as the battle left them.
+std::string armiesAfter(const Board& board, const Outcome& attack) {
+    const auto armyOf = [&](int zone) { return number(board.zoneArmy[static_cast<std::size_t>(zone)]); };
+    return board.zoneName(attack.from) + " now has an army of " + armyOf(attack.from) + ", " +
+           board.zoneName(attack.zone) + " an army of " + armyOf(attack.zone) + ".";
+}
+}  // namespace
+
+bool ClearPlayWords::battleBeforeItsConsequences() const { return true; }
+
+std::string ClearPlayWords::startClaimed(const Board& board, const Outcome& claim) const {
+    if (board.isComputer[static_cast<std::size_t>(claim.player)] != 0)
+        return ClassicPlayWords::startClaimed(board, claim);
+    return board.zoneName(claim.zone) + " is now yours. You have " +
+           pointsToPlace(board.points[static_cast<std::size_t>(claim.player)]) + ".";
+}
+
+std::string ClearPlayWords::attackReport(const Board& board, const Outcome& attack) const {
+    const std::string& to = board.zoneName(attack.zone);
+    const std::string& from = board.zoneName(attack.from);
+    const std::string rolls = " with a roll of " + number(attack.roll1) + " to " + number(attack.roll2) + ". ";
+    const std::string after = armiesAfter(board, attack);
+    if (board.isComputer[static_cast<std::size_t>(attack.player)] == 0) {
+        switch (attack.kind) {
+        case Outcome::Kind::ZoneTaken: return "You have taken control of " + to + " from " + from + ". " + after;
+        case Outcome::Kind::BattleWon: return "You captured " + to + " from " + from + rolls + after;
+        default: return "You failed to capture " + to + " from " + from + rolls + after;
+        }
+    }
+    const std::string& name = board.playerName[static_cast<std::size_t>(attack.player)];
+    if (attack.kind == Outcome::Kind::ZoneTaken)
+        return name + " has taken control of " + to + " from " + from + ". " + after;
+    // The human is "you" even once the battle has ended the game; another
+    // defender the battle put out has lost its name on the board.
+    const std::string defender =
+        board.isComputer[static_cast<std::size_t>(attack.defender)] == 0
+            ? "you"
+            : attack.defenderName(board.playerName[static_cast<std::size_t>(attack.defender)]);
+    const std::string result = attack.kind == Outcome::Kind::BattleWon ? " and won" : " and lost";
+    return name + " attacked " + defender + " in " + to + " from " + from + result + rolls + after;
+}
+
+std::string ClearPlayWords::computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const {
+    std::vector<int> receiving;
+    for (int zone = 1; zone <= board.zoneCount(); ++zone)
+        if (placed[static_cast<std::size_t>(zone)] > 0) receiving.push_back(zone);
+    if (receiving.empty()) return ClassicPlayWords::computerPlaced(board, player, placed);
+    std::string sentence = board.playerName[static_cast<std::size_t>(player)] + " has increased the army of ";
+    for (std::size_t i = 0; i < receiving.size(); ++i) {
+        if (i > 0) sentence += i + 1 == receiving.size() ? " and " : ", ";
+        const int zone = receiving[i];
+        sentence += board.zoneName(zone) + " to " + number(board.zoneArmy[static_cast<std::size_t>(zone)]);
+    }
+    return sentence + ".";
+}
+
+std::string ClearPlayWords::playerOut(const Outcome& out, bool gameWon) const {
+    const std::string sentence = out.name + " is out of the game.";
+    return gameWon ? sentence + " Congratulations, you have won! Main Menu." : sentence;
+}
+
+std::string ClearPlayWords::pointPlaced(const Board& board, const Outcome& placed) const {
+    return "The army of " + board.zoneName(placed.zone) + " was increased to " + number(placed.army) +
+           ". You have " + counted(placed.points, "point", "points") + " remaining.";
+}
+
+std::string ClearPlayWords::placingOpens(const Board& board) const {
+    return "Placing phase: you have " + pointsToPlace(board.points[static_cast<std::size_t>(board.humanPlayer)]) +
+           ".";
+}
+
+std::string ClearPlayWords::pointsKept(const Board&, int points) const {
+    return "You keep " + counted(points, "point", "points") + " for your next turn.";
+}
+
+}  // namespace sonarch

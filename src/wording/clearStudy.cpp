@@ -1,0 +1,71 @@
+// The clear sentences of studying the board: "an army", "you" for the
+// human, counts that agree, and only the players still in the game.
+#include <string>
+
+#include "rules/chain.h"
+#include "wording/counting.h"
+#include "wording/studyWords.h"
+
+namespace sonarch {
+
+namespace {
+std::string number(int value) { return std::to_string(value); }
+int armyOf(const Board& board, int zone) { return board.zoneArmy[static_cast<std::size_t>(zone)]; }
+int ownerOf(const Board& board, int zone) { return board.zoneOwner[static_cast<std::size_t>(zone)]; }
+
+// "held by Jacob", "yours", "unclaimed".
+std::string heldBy(const Board& board, int zone) {
+    const int owner = ownerOf(board, zone);
+    if (owner == 0) return "unclaimed";
+    if (owner == board.humanPlayer) return "yours";
+    return "held by " + board.playerName[static_cast<std::size_t>(owner)];
+}
+
+// ", held by Jacob, with an army of 4"; nothing more for an unclaimed zone.
+std::string heldWithArmy(const Board& board, int zone) {
+    if (ownerOf(board, zone) == 0) return "";
+    return ", " + heldBy(board, zone) + ", with an army of " + number(armyOf(board, zone));
+}
+}  // namespace
+
+std::string ClearStudyWords::ownerSentence(const Board& board, int zone) const {
+    return board.zoneName(zone) + " is " + heldBy(board, zone) + ".";
+}
+
+std::string ClearStudyWords::selectedLink(const Board& board, int link, int at) const {
+    return board.zoneName(link) + heldWithArmy(board, link) + ". You are still at " + board.zoneName(at) + ".";
+}
+
+std::string ClearStudyWords::nowAt(const Board& board, int zone) const {
+    return "You are now at " + board.zoneName(zone) + heldWithArmy(board, zone) + ".";
+}
+
+std::string ClearStudyWords::linkList(const Board& board, int zone) const {
+    const int count = board.linkCount(zone);
+    std::string text = board.zoneName(zone) + " has " + counted(count, "link:", "links:");
+    for (int i = 1; i <= count; ++i) text += " " + number(i) + ". " + board.zoneName(board.links(zone, i)) + ".";
+    return text;
+}
+
+std::string ClearStudyWords::playerList(const Board& board) const {
+    // Each player with the digit that asks after it; players who are out are left out.
+    int inGame = 0;
+    std::string list;
+    for (int i = 1; i <= board.playerCount; ++i) {
+        if (!board.inGame(i)) continue;
+        ++inGame;
+        list += (list.empty() ? " " : ", ") + number(i) + " " + board.playerName[static_cast<std::size_t>(i)];
+    }
+    return counted(inGame, "player", "players") + " in the game:" + list + ".";
+}
+
+std::string ClearStudyWords::playerReport(const Board& board, int player, const std::string& outName) const {
+    if (!board.inGame(player))
+        return (outName.empty() ? "Player " + number(player) : outName) + " is out of the game.";
+    const std::string zones = counted(board.zonesHeldBy(player), "zone", "zones");
+    const std::string chain = ", with a chain of " + number(chainNow(board, player)) + ".";
+    if (player == board.humanPlayer) return "You hold " + zones + chain;
+    return board.playerName[static_cast<std::size_t>(player)] + " holds " + zones + chain;
+}
+
+}  // namespace sonarch
