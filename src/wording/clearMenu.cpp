@@ -106,7 +106,8 @@ std::vector<std::string> ClearMenuWords::help(HelpPlace place, int largest) cons
     // The setting keys are told last everywhere, F2 with them.
     sentences.back() =
         "You win when every computer player is out, and lose when your last zone falls. In play, S tells how "
-        "you stand, D describes the zone you are on, J and B jump to your zones. F9 and F10 set the speech "
+        "you stand, D tells what your zone can attack or what can attack the zone you are on, J and B jump "
+        "to your zones. F9 and F10 set the speech "
         "rate, F11 the sounds, and F2 chooses between clear and classic sentences.";
     return sentences;
 }

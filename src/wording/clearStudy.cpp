@@ -68,4 +68,12 @@ std::string ClearStudyWords::playerReport(const Board& board, int player, const 
     return board.playerName[static_cast<std::size_t>(player)] + " holds " + zones + chain;
 }
 
+std::string ClearStudyWords::zoneDescription(const Board& board, int zone) const {
+    const int owner = board.zoneOwner[static_cast<std::size_t>(zone)];
+    const bool mine = owner == board.humanPlayer;
+    const bool attacks = mine ? board.zoneArmy[static_cast<std::size_t>(zone)] >= 2 : owner != 0;
+    if (board.choosingStart == 0 && attacks) return attackOptions(board, zone);
+    return ClassicStudyWords::zoneDescription(board, zone);
+}
+
 }  // namespace sonarch

@@ -83,6 +83,10 @@ public:
 
 class ClearStudyWords : public ClassicStudyWords {
 public:
+    // In play, D on a zone of yours that can attack, or on another
+    // player's zone, tells the attacks (what Shift+D tells); elsewhere
+    // the description.
+    std::string zoneDescription(const Board& board, int zone) const override;
     std::string ownerSentence(const Board& board, int zone) const override;
     std::string selectedLink(const Board& board, int link, int at) const override;
     std::string nowAt(const Board& board, int zone) const override;
