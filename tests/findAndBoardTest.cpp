@@ -9,7 +9,7 @@
 
 #include "bot/TestBot.h"
 #include "input/keyCodes.h"
-#include "input/zoneOrder.h"
+#include "rules/zoneOrder.h"
 #include "session.h"
 
 namespace sonarch::testing {

@@ -96,6 +96,9 @@ public:
     // F1 presses just before; any other key starts the help over.
     int helpStep = 0;
     int helpPlace = -1;
+    // How many of M's sentences the M presses just before said; any other
+    // key starts them over.
+    int boardStep = 0;
     // The strength F3 sets for the computer players of the next game, and
     // the strength of the game in progress, fixed when it began or was loaded.
     Strength computerStrength = Strength::Standard;

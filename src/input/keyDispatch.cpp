@@ -40,6 +40,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     const bool modifierAlone = keyCode == key::Shift || keyCode == key::Ctrl || keyCode == key::Alt;
     // Help goes on sentence by sentence only while F1 is pressed again and again.
     if (keyCode != key::F1 && !modifierAlone) helpStep = 0;
+    if (keyCode != key::M && !modifierAlone) boardStep = 0;
     if (messageCount > 0 && moveHistoryCursor(*this, keyCode, shift)) {
         // Read back without entering the history again.
         sayIt(words().menus.historyEntry(messageCursor, messages[messageCursor]));

@@ -1,18 +1,18 @@
 // Keys for studying the board by ear without walking it link by link: S for
 // how the game stands, D for the cursor zone and everything around it,
 // Shift+D for the attacks it offers now (from it, or on it), M
-// for the whole board in a sentence, F1 for help. They change nothing, so
+// for the whole board in a sentence (again at once, the next one), F1 for help. They change nothing, so
 // they also answer during pauses. J, B and N jump through your zones in
 // name order, a listener's order.
 #include <string>
+#include <vector>
 
 #include "game/Form1.h"
 #include "rules/combat.h"
-#include "input/boardSentence.h"
-#include "input/front.h"
+#include "rules/front.h"
 #include "input/keyCodes.h"
 #include "input/strengthWords.h"
-#include "input/zoneOrder.h"
+#include "rules/zoneOrder.h"
 
 namespace sonarch {
 
@@ -36,7 +36,9 @@ bool Form1::studyKeys(short keyCode, short shift) {
     } else if (keyCode == key::D && shift == key::ShiftMask) {
         sayIt(words().study.attackOptions(board, cursorZone));
     } else if (keyCode == key::M && plain) {
-        sayIt(boardSentence(board));
+        const std::vector<std::string> sentences = words().study.boardSentences(board);
+        sayIt(sentences[static_cast<std::size_t>(boardStep) % sentences.size()]);
+        ++boardStep;
     } else if (keyCode == key::F1 && shift == 0) {
         helpKey();
     } else {

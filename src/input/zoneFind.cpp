@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "input/keyCodes.h"
-#include "input/zoneOrder.h"
+#include "rules/zoneOrder.h"
 
 namespace sonarch {
 

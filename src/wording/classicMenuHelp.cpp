@@ -51,8 +51,9 @@ std::vector<std::string> placeSentences(HelpPlace place, int largestNumber) {
     case HelpPlace::Start:
         return {"Choose your starting zone: walk the map and press Space on an unclaimed zone.",
                 exploring,
-                "M tells the map's regions and the zones with the most links; F finds a zone by the "
-                "start of its name, and Enter goes there."};
+                "M tells the map's regions and the zones with the most links; M again at once tells "
+                "each region in turn, its zones and its ways in. F finds a zone by the start of its "
+                "name, and Enter goes there."};
     case HelpPlace::Attack:
         return {"Attack phase. Press Space on your zone with an army of 2 or more, then Space on "
                 "a neighbour to attack it.",

@@ -19,17 +19,6 @@ int ownerOf(const Board& board, int zone) { return board.zoneOwner[static_cast<s
 // by its counts instead.
 constexpr int mostWords = 29;
 
-int wordsIn(const std::string& text) {
-    int words = 0;
-    bool inWord = false;
-    for (const char c : text) {
-        const bool blank = c == ' ';
-        if (!blank && !inWord) ++words;
-        inWord = !blank;
-    }
-    return words;
-}
-
 // "Hill, Jacob, army 4; Falls, unclaimed": the zones with who holds them.
 std::string zoneList(const StudyWords& words, const Board& board, const std::vector<int>& zones) {
     std::string list;

@@ -4,10 +4,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "rules/Board.h"
 
 namespace sonarch {
+
+// M keeps each of its sentences to this many words.
+constexpr int mostWordsInABoardSentence = 40;
 
 // Which of J, B and N found nothing to jump to.
 enum class JumpKind { Any, CanAttack, Front };
@@ -40,6 +44,9 @@ public:
     // S: how the human stands, and the leading computer player.
     virtual std::string standing(const Board& board) const = 0;
 
+    // M: the board in sentences of at most 40 words, one a press in a row.
+    virtual std::vector<std::string> boardSentences(const Board& board) const = 0;
+
     // ---- the zone and what can be done from it ----
     // D: the zone and each of its links.
     virtual std::string zoneDescription(const Board& board, int zone) const = 0;
@@ -71,6 +78,7 @@ public:
     std::string playerList(const Board& board) const override;
     std::string playerReport(const Board& board, int player, const std::string& outName) const override;
     std::string standing(const Board& board) const override;
+    std::vector<std::string> boardSentences(const Board& board) const override;
     std::string zoneDescription(const Board& board, int zone) const override;
     std::string attackOptions(const Board& board, int zone) const override;
     std::string nothingToJumpTo(JumpKind kind) const override;

@@ -1,4 +1,4 @@
-#include "input/front.h"
+#include "rules/front.h"
 
 namespace sonarch {
 

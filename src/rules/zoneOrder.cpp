@@ -1,4 +1,4 @@
-#include "input/zoneOrder.h"
+#include "rules/zoneOrder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
-#include "input/boardShape.h"
+#include "rules/boardShape.h"
 
 #include <algorithm>
 #include <array>
 
-#include "input/zoneOrder.h"
+#include "rules/zoneOrder.h"
 
 namespace sonarch {
 
@@ -140,6 +140,20 @@ int strongest(const Board& board, const ZoneSet& zones) {
     for (const int zone : zones)
         if (board.zoneArmy[at(zone)] == most) strongestZones.push_back(zone);
     return bestLinked(board, strongestZones);
+}
+
+ZoneSet gatesOf(const Board& board, const ZoneSet& region) {
+    const Joined joined = joinedZones(board);
+    std::array<bool, maxZones + 1> inside{};
+    for (const int zone : region) inside[at(zone)] = true;
+    ZoneSet gates;
+    for (const int zone : region)
+        for (int other = 1; other <= board.zoneCount(); ++other)
+            if (!inside[at(other)] && joined[at(zone)][at(other)]) {
+                gates.push_back(zone);
+                break;
+            }
+    return gates;
 }
 
 }  // namespace sonarch

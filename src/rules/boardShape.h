@@ -21,6 +21,10 @@ std::vector<ZoneSet> groupsOf(const Board& board, int player);
 // give (modularity) the most, until no joining raises it. Largest first.
 std::vector<ZoneSet> mapRegions(const Board& board);
 
+// The zones of region joined by a link (either way) to a zone outside it:
+// the ways in and out of it, ascending.
+ZoneSet gatesOf(const Board& board, const ZoneSet& region);
+
 // The zone of zones with the most links (ties: more of them inside zones,
 // then the first in name order).
 int bestLinked(const Board& board, const ZoneSet& zones);

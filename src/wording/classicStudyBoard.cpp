@@ -1,32 +1,23 @@
-#include "input/boardSentence.h"
-
+// M: the whole board in sentences of at most 40 words. In play: your
+// zones, their groups and your front, then each other player still in, the
+// strongest first. Before the starting zones are chosen: the map's shape,
+// its regions and its best-linked zones, each named so that F finds it;
+// M again at once tells each region in turn: its zones and its ways in.
 #include <algorithm>
+#include <string>
 #include <vector>
 
-#include "input/boardShape.h"
-#include "input/front.h"
-#include "input/zoneOrder.h"
+#include "rules/boardShape.h"
+#include "rules/front.h"
+#include "rules/zoneOrder.h"
 #include "wording/counting.h"
+#include "wording/studyWords.h"
 
 namespace sonarch {
 
 namespace {
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 int number(std::size_t count) { return static_cast<int>(count); }
-
-int wordsIn(const std::string& text) {
-    int words = 0;
-    bool inWord = false;
-    for (const char c : text) {
-        if (c == ' ') {
-            inWord = false;
-        } else if (!inWord) {
-            inWord = true;
-            ++words;
-        }
-    }
-    return words;
-}
 
 // The items of a list in a long and a short form, most important first.
 // The list takes the long forms from the front while they fit, then the
@@ -38,7 +29,7 @@ struct Item {
 
 std::string fitted(const std::string& opening, const std::vector<Item>& items, const std::string& separator,
                    std::string (*leftOut)(std::size_t), const std::string& closing) {
-    const int budget = mostWordsInBoardSentence - wordsIn(opening) - wordsIn(closing);
+    const int budget = mostWordsInABoardSentence - wordsIn(opening) - wordsIn(closing);
     auto tail = [&](std::size_t kept) {
         return kept < items.size() ? (kept > 0 ? separator : "") + leftOut(items.size() - kept) : "";
     };
@@ -81,7 +72,7 @@ std::string yourPart(const Board& board) {
     return text + ", " + std::to_string(front) + " on the front.";
 }
 
-std::string standing(const Board& board) {
+std::string rivalsStanding(const Board& board) {
     struct Rival {
         int player, held;
     };
@@ -151,11 +142,58 @@ std::string mapShape(const Board& board) {
     return fitted(zones + " in " + std::to_string(regions.size()) + " regions: ", items, ", ", leftOut,
                   "." + mostLinked(board));
 }
+// "Around Frostholm, 7 zones: Frostholm, Glacier Gate, ... Ways in:
+// Glacier Gate and Jade Coast.": one region's zones in name order, and those
+// of them linked to zones outside it, which are the ones to hold when the
+// region is yours.
+std::string regionSentence(const Board& board, const ZoneSet& region, const std::vector<int>& nameOrder) {
+    ZoneSet zones = region;
+    std::sort(zones.begin(), zones.end(), [&](int a, int b) { return nameOrder[at(a)] < nameOrder[at(b)]; });
+    ZoneSet gates;
+    const ZoneSet ways = gatesOf(board, region);
+    for (const int zone : zones)
+        if (std::find(ways.begin(), ways.end(), zone) != ways.end()) gates.push_back(zone);
+    // Names with commas of their own ("Market, Lower Town") are told apart
+    // by semicolons.
+    bool commas = false;
+    for (const int zone : zones) commas = commas || board.zoneName(zone).find(',') != std::string::npos;
+    const std::string separator = commas ? "; " : ", ";
+    std::string closing;
+    constexpr std::size_t gatesNamed = 4;
+    if (gates.size() == 1) {
+        closing = ". One way in: " + board.zoneName(gates.front()) + ".";
+    } else if (gates.size() <= gatesNamed) {
+        closing = ". Ways in: ";
+        for (std::size_t i = 0; i < gates.size(); ++i)
+            closing += (i == 0 ? "" : i + 1 == gates.size() ? " and " : separator) + board.zoneName(gates[i]);
+        closing += ".";
+    } else {
+        closing = ". Ways in at " + counted(number(gates.size()), "zone", "zones") + ".";
+    }
+    std::vector<Item> items;
+    for (const int zone : zones) items.push_back({board.zoneName(zone), board.zoneName(zone)});
+    const auto leftOut = [](std::size_t count) { return "and " + std::to_string(count) + " more"; };
+    const std::string opening = "Around " + board.zoneName(bestLinked(board, region)) + ", " +
+                                counted(number(region.size()), "zone", "zones") + ": ";
+    return fitted(opening, items, separator, leftOut, closing);
+}
+
+// Before the start: the map's shape, then each region in turn.
+std::vector<std::string> mapSentences(const Board& board) {
+    std::vector<std::string> sentences{mapShape(board)};
+    const std::vector<ZoneSet> regions = mapRegions(board);
+    if (regions.size() < 2) return sentences;
+    std::vector<int> nameOrder(at(board.zoneCount()) + 1, 0);
+    int place = 0;
+    for (const int zone : zonesInNameOrder(board)) nameOrder[at(zone)] = ++place;
+    for (const ZoneSet& region : regions) sentences.push_back(regionSentence(board, region, nameOrder));
+    return sentences;
+}
 }  // namespace
 
-std::string boardSentence(const Board& board) {
-    if (board.choosingStart != 0) return mapShape(board);
-    return standing(board);
+std::vector<std::string> ClassicStudyWords::boardSentences(const Board& board) const {
+    if (board.choosingStart != 0) return mapSentences(board);
+    return {rivalsStanding(board)};
 }
 
 }  // namespace sonarch
