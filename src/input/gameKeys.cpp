@@ -26,7 +26,12 @@ void Form1::moveLink(const int& index) {
 
 bool Form1::linkKeys(short keyCode) {
     for (int n = 1; n <= maxLinks; ++n) {
-        if (keyCode != linkKeyCodes[n] || board.linkCount(cursorZone) < n) continue;
+        if (keyCode != linkKeyCodes[n]) continue;
+        if (board.linkCount(cursorZone) < n) {
+            const std::string beyond = words().study.beyondLinks(board, cursorZone);
+            if (!beyond.empty()) sayIt(beyond);
+            continue;
+        }
         if (lastKey == keyCode) {
             moveLink(n);
             return true;

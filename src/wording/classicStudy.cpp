@@ -72,6 +72,8 @@ std::string ClassicStudyWords::holding(const Board& board, int zone) const {
     return (owner == board.humanPlayer ? std::string("yours") : nameOf(board, owner)) + ", " + army;
 }
 
+std::string ClassicStudyWords::beyondLinks(const Board&, int) const { return ""; }
+
 std::string ClassicStudyWords::noLinks(const Board& board, int zone) const {
     return board.zoneName(zone) + " has no links.";
 }

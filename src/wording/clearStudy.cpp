@@ -76,4 +76,10 @@ std::string ClearStudyWords::zoneDescription(const Board& board, int zone) const
     return ClassicStudyWords::zoneDescription(board, zone);
 }
 
+std::string ClearStudyWords::beyondLinks(const Board& board, int zone) const {
+    const int count = board.linkCount(zone);
+    if (count <= 0) return board.zoneName(zone) + " has no links.";
+    return board.zoneName(zone) + " has only " + counted(count, "link", "links") + ".";
+}
+
 }  // namespace sonarch

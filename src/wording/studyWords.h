@@ -29,6 +29,9 @@ public:
     // its army, from the player's side.
     virtual std::string holding(const Board& board, int zone) const = 0;
     virtual std::string noLinks(const Board& board, int zone) const = 0;
+    // A link key past the zone's links; "" to say nothing, as the classic
+    // game does.
+    virtual std::string beyondLinks(const Board& board, int zone) const = 0;
     // The link the arrows selected, and where the cursor still is.
     virtual std::string selectedLink(const Board& board, int link, int at) const = 0;
     // The cursor has moved to zone.
@@ -72,6 +75,7 @@ public:
     std::string armySentence(const Board& board, int zone) const override;
     std::string holding(const Board& board, int zone) const override;
     std::string noLinks(const Board& board, int zone) const override;
+    std::string beyondLinks(const Board& board, int zone) const override;
     std::string selectedLink(const Board& board, int link, int at) const override;
     std::string nowAt(const Board& board, int zone) const override;
     std::string linkList(const Board& board, int zone) const override;
@@ -91,6 +95,7 @@ public:
 
 class ClearStudyWords : public ClassicStudyWords {
 public:
+    std::string beyondLinks(const Board& board, int zone) const override;
     // In play, D on a zone of yours that can attack, or on another
     // player's zone, tells the attacks (what Shift+D tells); elsewhere
     // the description.
