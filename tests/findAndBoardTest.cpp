@@ -106,6 +106,18 @@ TEST(BoardSentence, StaysWithinFortyWordsOnEveryBundledMapWithTheMostPlayers) {
         if (entry.path().extension() != ".map") continue;
         Session s;
         startNewGame(s, entry.path().filename().string(), 7);
+        // Before the start: the map's shape, then each region in turn,
+        // every zone of it named.
+        s.said();
+        for (int region = 0; region <= 8; ++region) {
+            s.press("M");
+            const Lines said = s.said();
+            ASSERT_EQ(said.size(), 1u);
+            EXPECT_LE(wordsIn(said[0].substr(said[0].find(' '))), 40) << said[0];
+            if (said[0].starts_with("say: Around ")) {
+                EXPECT_EQ(said[0].find(" more."), std::string::npos) << said[0];
+            }
+        }
         std::size_t heard = 0;
         TestBot bot(s.form, [&](const std::string& key) {
             s.press(key);

@@ -142,17 +142,19 @@ int strongest(const Board& board, const ZoneSet& zones) {
     return bestLinked(board, strongestZones);
 }
 
-ZoneSet gatesOf(const Board& board, const ZoneSet& region) {
+ZoneSet joinedOutside(const Board& board, const ZoneSet& region, int zone) {
     const Joined joined = joinedZones(board);
-    std::array<bool, maxZones + 1> inside{};
-    for (const int zone : region) inside[at(zone)] = true;
+    ZoneSet outside;
+    for (int other = 1; other <= board.zoneCount(); ++other)
+        if (joined[at(zone)][at(other)] && std::find(region.begin(), region.end(), other) == region.end())
+            outside.push_back(other);
+    return outside;
+}
+
+ZoneSet gatesOf(const Board& board, const ZoneSet& region) {
     ZoneSet gates;
     for (const int zone : region)
-        for (int other = 1; other <= board.zoneCount(); ++other)
-            if (!inside[at(other)] && joined[at(zone)][at(other)]) {
-                gates.push_back(zone);
-                break;
-            }
+        if (!joinedOutside(board, region, zone).empty()) gates.push_back(zone);
     return gates;
 }
 

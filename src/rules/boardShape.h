@@ -24,6 +24,8 @@ std::vector<ZoneSet> mapRegions(const Board& board);
 // The zones of region joined by a link (either way) to a zone outside it:
 // the ways in and out of it, ascending.
 ZoneSet gatesOf(const Board& board, const ZoneSet& region);
+// The zones outside region that zone is joined to by a link, either way.
+ZoneSet joinedOutside(const Board& board, const ZoneSet& region, int zone);
 
 // The zone of zones with the most links (ties: more of them inside zones,
 // then the first in name order).

@@ -142,40 +142,51 @@ std::string mapShape(const Board& board) {
     return fitted(zones + " in " + std::to_string(regions.size()) + " regions: ", items, ", ", leftOut,
                   "." + mostLinked(board));
 }
-// "Around Frostholm, 7 zones: Frostholm, Glacier Gate, ... Ways in:
-// Glacier Gate and Jade Coast.": one region's zones in name order, and those
-// of them linked to zones outside it, which are the ones to hold when the
-// region is yours.
+// "a, b and c", or with semicolons where the names hold commas of their own.
+std::string spoken(const Board& board, const ZoneSet& zones, const std::string& separator) {
+    std::string text;
+    for (std::size_t i = 0; i < zones.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == zones.size() ? " and " : separator) + board.zoneName(zones[i]);
+    return text;
+}
+
+// "Around Frostholm, 7 zones: Bleak Tundra, Frostholm, ... Ways in:
+// Frostholm from Jade Coast; Glacier Gate from Stonebridge.": one region's
+// zones in name order, then those of them linked to zones outside it, which
+// are the ones to hold when the region is yours, with where they lead; when
+// that is too long, only the zones, or how many.
 std::string regionSentence(const Board& board, const ZoneSet& region, const std::vector<int>& nameOrder) {
-    ZoneSet zones = region;
-    std::sort(zones.begin(), zones.end(), [&](int a, int b) { return nameOrder[at(a)] < nameOrder[at(b)]; });
-    ZoneSet gates;
-    const ZoneSet ways = gatesOf(board, region);
-    for (const int zone : zones)
-        if (std::find(ways.begin(), ways.end(), zone) != ways.end()) gates.push_back(zone);
-    // Names with commas of their own ("Market, Lower Town") are told apart
-    // by semicolons.
+    const auto inNameOrder = [&](ZoneSet zones) {
+        std::sort(zones.begin(), zones.end(), [&](int a, int b) { return nameOrder[at(a)] < nameOrder[at(b)]; });
+        return zones;
+    };
+    const ZoneSet zones = inNameOrder(region);
+    const ZoneSet gates = inNameOrder(gatesOf(board, region));
     bool commas = false;
     for (const int zone : zones) commas = commas || board.zoneName(zone).find(',') != std::string::npos;
     const std::string separator = commas ? "; " : ", ";
-    std::string closing;
+    std::vector<std::string> closings;
+    std::string leading = gates.size() == 1 ? ". One way in: " : ". Ways in: ";
+    for (std::size_t i = 0; i < gates.size(); ++i)
+        leading += (i == 0 ? "" : "; ") + board.zoneName(gates[i]) + " from " +
+                   spoken(board, inNameOrder(joinedOutside(board, region, gates[i])), separator);
+    closings.push_back(leading + ".");
     constexpr std::size_t gatesNamed = 4;
-    if (gates.size() == 1) {
-        closing = ". One way in: " + board.zoneName(gates.front()) + ".";
-    } else if (gates.size() <= gatesNamed) {
-        closing = ". Ways in: ";
-        for (std::size_t i = 0; i < gates.size(); ++i)
-            closing += (i == 0 ? "" : i + 1 == gates.size() ? " and " : separator) + board.zoneName(gates[i]);
-        closing += ".";
-    } else {
-        closing = ". Ways in at " + counted(number(gates.size()), "zone", "zones") + ".";
-    }
+    if (gates.size() <= gatesNamed)
+        closings.push_back((gates.size() == 1 ? ". One way in: " : ". Ways in: ") + spoken(board, gates, separator) + ".");
+    closings.push_back(". Ways in at " + counted(number(gates.size()), "zone", "zones") + ".");
     std::vector<Item> items;
     for (const int zone : zones) items.push_back({board.zoneName(zone), board.zoneName(zone)});
     const auto leftOut = [](std::size_t count) { return "and " + std::to_string(count) + " more"; };
     const std::string opening = "Around " + board.zoneName(bestLinked(board, region)) + ", " +
                                 counted(number(region.size()), "zone", "zones") + ": ";
-    return fitted(opening, items, separator, leftOut, closing);
+    // The first closing that leaves room for every zone of the region.
+    for (const std::string& closing : closings) {
+        const std::string sentence = fitted(opening, items, separator, leftOut, closing);
+        if (wordsIn(sentence) <= mostWordsInABoardSentence && sentence.find(" more.") == std::string::npos)
+            return sentence;
+    }
+    return fitted(opening, items, separator, leftOut, closings.back());
 }
 
 // Before the start: the map's shape, then each region in turn.

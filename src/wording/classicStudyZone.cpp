@@ -19,11 +19,15 @@ int ownerOf(const Board& board, int zone) { return board.zoneOwner[static_cast<s
 // by its counts instead.
 constexpr int mostWords = 29;
 
-// "Hill, Jacob, army 4; Falls, unclaimed": the zones with who holds them.
-std::string zoneList(const StudyWords& words, const Board& board, const std::vector<int>& zones) {
+// "2. Hill, Jacob, army 4; 3. Falls, unclaimed": the links, by the number
+// of the key that names them, with who holds them.
+std::string linkList(const StudyWords& words, const Board& board, const std::vector<int>& links, int from) {
     std::string list;
-    for (const int zone : zones)
-        list += (list.empty() ? "" : "; ") + board.zoneName(zone) + ", " + words.holding(board, zone);
+    for (const int link : links) {
+        const int zone = board.links(from, link);
+        list += (list.empty() ? "" : "; ") + number(link) + ". " + board.zoneName(zone) + ", " +
+                words.holding(board, zone);
+    }
     return list;
 }
 
@@ -44,13 +48,15 @@ std::string countsByOwner(const Board& board, const std::vector<int>& zones) {
 std::string attacksFrom(const StudyWords& words, const Board& board, int zone) {
     const std::string& name = board.zoneName(zone);
     if (!canAttackFrom(board, zone)) return name + " is too weak to attack: it needs an army of 2 or more.";
-    std::vector<int> targets;
+    std::vector<int> links, targets;
     for (int i = 1; i <= board.linkCount(zone) && i <= maxLinks; ++i) {
         const int t = board.links(zone, i);
-        if (ownerOf(board, t) != board.humanPlayer && attackReaches(board, zone, t)) targets.push_back(t);
+        if (ownerOf(board, t) == board.humanPlayer || !attackReaches(board, zone, t)) continue;
+        links.push_back(i);
+        targets.push_back(t);
     }
     if (targets.empty()) return "No zone is in reach of " + name + ".";
-    const std::string listed = name + " can attack " + zoneList(words, board, targets) + ".";
+    const std::string listed = name + " can attack: " + linkList(words, board, links, zone) + ".";
     if (wordsIn(listed) <= mostWords) return listed;
     return name + " can attack " + counted(static_cast<int>(targets.size()), "zone", "zones") + ": " +
            countsByOwner(board, targets) + ".";

@@ -41,9 +41,9 @@ std::string ClearPlayWords::attackReport(const Board& board, const Outcome& atta
     const std::string after = armiesAfter(board, attack);
     if (board.isComputer[static_cast<std::size_t>(attack.player)] == 0) {
         switch (attack.kind) {
-        case Outcome::Kind::ZoneTaken: return "You have taken control of " + to + " from " + from + ". " + after;
-        case Outcome::Kind::BattleWon: return "You captured " + to + " from " + from + rolls + after;
-        default: return "You failed to capture " + to + " from " + from + rolls + after;
+        case Outcome::Kind::ZoneTaken: return "Your army from " + from + " took the unclaimed " + to + ". " + after;
+        case Outcome::Kind::BattleWon: return "Your attack from " + from + " captured " + to + rolls + after;
+        default: return "Your attack from " + from + " failed to capture " + to + rolls + after;
         }
     }
     const std::string& name = board.playerName[static_cast<std::size_t>(attack.player)];
@@ -75,12 +75,16 @@ std::string ClearPlayWords::computerPlaced(const Board& board, int player, const
 
 std::string ClearPlayWords::playerOut(const Outcome& out, bool gameWon) const {
     const std::string sentence = out.name + " is out of the game.";
-    return gameWon ? sentence + " Congratulations, you have won! Main Menu." : sentence;
+    return gameWon ? sentence + " Congratulations, you have won! Main menu." : sentence;
 }
 
+std::string ClearPlayWords::humanDefeated() const { return "You have been defeated! Game over. Main menu."; }
+
 std::string ClearPlayWords::pointPlaced(const Board& board, const Outcome& placed) const {
-    return "The army of " + board.zoneName(placed.zone) + " was increased to " + number(placed.army) +
-           ". You have " + counted(placed.points, "point", "points") + " remaining.";
+    const std::string raised = "The army of " + board.zoneName(placed.zone) + " was increased to " + number(placed.army);
+    // The last point ends the turn by itself.
+    if (placed.points <= 0) return raised + ". That was your last point: your turn is over.";
+    return raised + ". You have " + counted(placed.points, "point", "points") + " left.";
 }
 
 std::string ClearPlayWords::placingOpens(const Board& board) const {

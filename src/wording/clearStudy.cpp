@@ -3,6 +3,7 @@
 #include <string>
 
 #include "rules/chain.h"
+#include "rules/combat.h"
 #include "wording/counting.h"
 #include "wording/studyWords.h"
 
@@ -68,11 +69,25 @@ std::string ClearStudyWords::playerReport(const Board& board, int player, const 
     return board.playerName[static_cast<std::size_t>(player)] + " holds " + zones + chain;
 }
 
+namespace {
+// Whether an attack can be made now from zone (when it is the human's) or
+// on it (when it is another player's).
+bool attackPossible(const Board& board, int zone) {
+    const int owner = ownerOf(board, zone);
+    const int h = board.humanPlayer;
+    if (owner == 0 || board.choosingStart != 0) return false;
+    for (int i = 1; i <= board.linkCount(zone) && i <= maxLinks; ++i) {
+        const int other = board.links(zone, i);
+        if (owner == h ? ownerOf(board, other) != h && canAttackFrom(board, zone) && attackReaches(board, zone, other)
+                       : ownerOf(board, other) == h && canAttackFrom(board, other) && attackReaches(board, other, zone))
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
 std::string ClearStudyWords::zoneDescription(const Board& board, int zone) const {
-    const int owner = board.zoneOwner[static_cast<std::size_t>(zone)];
-    const bool mine = owner == board.humanPlayer;
-    const bool attacks = mine ? board.zoneArmy[static_cast<std::size_t>(zone)] >= 2 : owner != 0;
-    if (board.choosingStart == 0 && attacks) return attackOptions(board, zone);
+    if (attackPossible(board, zone)) return attackOptions(board, zone);
     return ClassicStudyWords::zoneDescription(board, zone);
 }
 

@@ -64,6 +64,7 @@ public:
 // The clear sentences of play: what differs from the classic ones.
 class ClearPlayWords : public ClassicPlayWords {
 public:
+    std::string humanDefeated() const override;
     bool battleBeforeItsConsequences() const override;
     std::string startClaimed(const Board& board, const Outcome& claim) const override;
     std::string attackReport(const Board& board, const Outcome& attack) const override;
