@@ -48,7 +48,7 @@ bool Form1::findKeys(short keyCode, short shift) {
     } else if (keyCode == key::Enter && shift == 0 && finding.told != 0) {
         finding.active = false;
         cursorZone = finding.told;
-        sayIt(words().study.ownerSentence(board, cursorZone) + " " + words().study.armySentence(board, cursorZone));
+        sayIt(words().study.reached(board, cursorZone, JumpKind::Any));
         return true;
     } else if (keyCode == key::Escape && shift == 0) {
         finding.active = false;

@@ -62,19 +62,13 @@ bool Form1::jumpKeys(short keyCode, short shift) {
     };
     const int from = board.zoneOwner[cursorZone] != h && board.isZone(jumpedTo) ? jumpedTo : cursorZone;
     const int zone = nextInNameOrder(board, from, shift == key::ShiftMask ? -1 : 1, fits);
+    const JumpKind kind = keyCode == key::B ? JumpKind::CanAttack : keyCode == key::N ? JumpKind::Front : JumpKind::Any;
     if (zone == 0) {
-        sayIt(words().study.nothingToJumpTo(keyCode == key::B   ? JumpKind::CanAttack
-                                            : keyCode == key::N ? JumpKind::Front
-                                                                : JumpKind::Any));
+        sayIt(words().study.nothingToJumpTo(kind));
         return true;
     }
     cursorZone = jumpedTo = zone;
-    std::string text = words().study.ownerSentence(board, zone) + " " + words().study.armySentence(board, zone);
-    if (keyCode == key::N) {
-        const LinksOut out = linksOut(board, zone);
-        text += " " + words().study.frontSentence(out.toOthers, out.toUnclaimed, out.total);
-    }
-    sayIt(text);
+    sayIt(words().study.reached(board, zone, kind));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/combat.h"
+#include "rules/front.h"
 #include "wording/counting.h"
 #include "wording/studyWords.h"
 
@@ -121,6 +122,13 @@ std::string ClassicStudyWords::nothingToJumpTo(JumpKind kind) const {
     case JumpKind::Any: break;
     }
     return "You hold no zones.";
+}
+
+std::string ClassicStudyWords::reached(const Board& board, int zone, JumpKind kind) const {
+    std::string text = ownerSentence(board, zone) + " " + armySentence(board, zone);
+    if (kind != JumpKind::Front) return text;
+    const LinksOut out = linksOut(board, zone);
+    return text + " " + frontSentence(out.toOthers, out.toUnclaimed, out.total);
 }
 
 std::string ClassicStudyWords::frontSentence(int toOthers, int toUnclaimed, int total) const {

@@ -48,7 +48,7 @@ std::string ClearPlayWords::attackReport(const Board& board, const Outcome& atta
     }
     const std::string& name = board.playerName[static_cast<std::size_t>(attack.player)];
     if (attack.kind == Outcome::Kind::ZoneTaken)
-        return name + " has taken control of " + to + " from " + from + ". " + after;
+        return name + "'s army from " + from + " took the unclaimed " + to + ". " + after;
     // The human is "you" even once the battle has ended the game; another
     // defender the battle put out has lost its name on the board.
     const std::string defender =

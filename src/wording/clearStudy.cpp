@@ -4,6 +4,7 @@
 
 #include "rules/chain.h"
 #include "rules/combat.h"
+#include "rules/front.h"
 #include "wording/counting.h"
 #include "wording/studyWords.h"
 
@@ -95,6 +96,21 @@ std::string ClearStudyWords::beyondLinks(const Board& board, int zone) const {
     const int count = board.linkCount(zone);
     if (count <= 0) return board.zoneName(zone) + " has no links.";
     return board.zoneName(zone) + " has only " + counted(count, "link", "links") + ".";
+}
+
+std::string ClearStudyWords::reached(const Board& board, int zone, JumpKind kind) const {
+    if (kind == JumpKind::CanAttack) return attackOptions(board, zone);
+    const std::string here = board.zoneName(zone) + heldWithArmy(board, zone) + ".";
+    if (kind != JumpKind::Front) return here;
+    const LinksOut out = linksOut(board, zone);
+    return here + " " + frontSentence(out.toOthers, out.toUnclaimed, out.total);
+}
+
+std::string ClearStudyWords::frontSentence(int toOthers, int toUnclaimed, int total) const {
+    if (toOthers > 0) return ClassicStudyWords::frontSentence(toOthers, toUnclaimed, total);
+    const std::string unclaimed = toUnclaimed == 1 ? "1 leads to an unclaimed zone"
+                                                   : number(toUnclaimed) + " lead to unclaimed zones";
+    return "None of its " + counted(total, "link", "links") + " leads to another player; " + unclaimed + ".";
 }
 
 }  // namespace sonarch

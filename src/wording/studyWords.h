@@ -58,6 +58,8 @@ public:
 
     // ---- J, B and N ----
     virtual std::string nothingToJumpTo(JumpKind kind) const = 0;
+    // The zone J, B or N (kind) or F's Enter (Any) went to.
+    virtual std::string reached(const Board& board, int zone, JumpKind kind) const = 0;
     // "2 of its 3 links lead to other players, 1 to an unclaimed zone."
     virtual std::string frontSentence(int toOthers, int toUnclaimed, int total) const = 0;
 
@@ -86,6 +88,7 @@ public:
     std::string zoneDescription(const Board& board, int zone) const override;
     std::string attackOptions(const Board& board, int zone) const override;
     std::string nothingToJumpTo(JumpKind kind) const override;
+    std::string reached(const Board& board, int zone, JumpKind kind) const override;
     std::string frontSentence(int toOthers, int toUnclaimed, int total) const override;
     std::string findPrompt() const override;
     std::string findMatch(const Board& board, int zone, int place, int matches) const override;
@@ -95,6 +98,9 @@ public:
 
 class ClearStudyWords : public ClassicStudyWords {
 public:
+    std::string frontSentence(int toOthers, int toUnclaimed, int total) const override;
+    // B's zone with what it can attack, so that no D need follow.
+    std::string reached(const Board& board, int zone, JumpKind kind) const override;
     std::string beyondLinks(const Board& board, int zone) const override;
     // In play, D on a zone of yours that can attack, or on another
     // player's zone, tells the attacks (what Shift+D tells); elsewhere
