@@ -96,6 +96,11 @@ std::string ClearMenuWords::madeMapNotSaved(const std::string& fileName, const s
     return ClassicMenuWords::madeMapNotSaved(withoutExtension(fileName), why);
 }
 
+std::string ClearMenuWords::newGameBegins(const std::string& startZone) const {
+    return "Choose your starting zone: Space claims the zone you are on, M tells the map. You are at " + startZone +
+           ".";
+}
+
 std::vector<std::string> ClearMenuWords::help(HelpPlace place, int largest) const {
     std::vector<std::string> sentences = ClassicMenuWords::help(place, largest);
     if (place == HelpPlace::MainMenu)

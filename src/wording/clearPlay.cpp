@@ -59,6 +59,15 @@ std::string ClearPlayWords::attackReport(const Board& board, const Outcome& atta
     return name + " attacked " + defender + " in " + to + " from " + from + result + rolls + after;
 }
 
+std::string ClearPlayWords::refusal(const Board& board, Refusal why, int from, int target) const {
+    switch (why) {
+    case Refusal::ZoneOwned: return board.zoneName(target) + " is taken: choose an unclaimed zone.";
+    case Refusal::NotYours: return board.zoneName(target) + " is not yours: choose a zone of your own.";
+    case Refusal::ArmyFull: return board.zoneName(target) + " is full: a zone holds at most 8.";
+    default: return ClassicPlayWords::refusal(board, why, from, target);
+    }
+}
+
 std::string ClearPlayWords::computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const {
     std::vector<int> receiving;
     for (int zone = 1; zone <= board.zoneCount(); ++zone)

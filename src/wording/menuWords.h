@@ -168,6 +168,7 @@ public:
     std::string tooFewZones(int zoneCount) const override;
     std::string howManyComputerPlayers(int largest) const override;
     std::string numberRefused(int largest) const override;
+    std::string newGameBegins(const std::string& startZone) const override;
     std::string loadRefused(const std::string& fileName, const std::string& why) const override;
     std::string loadRefusedOutsideSaves(const std::string& fileName) const override;
     std::string mapMade(const std::string& mapName, int zones, const std::string& fileName,

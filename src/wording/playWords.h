@@ -64,6 +64,7 @@ public:
 // The clear sentences of play: what differs from the classic ones.
 class ClearPlayWords : public ClassicPlayWords {
 public:
+    std::string refusal(const Board& board, Refusal why, int from, int target) const override;
     std::string humanDefeated() const override;
     bool battleBeforeItsConsequences() const override;
     std::string startClaimed(const Board& board, const Outcome& claim) const override;
