@@ -55,10 +55,7 @@ bool Form1::jumpKeys(short keyCode, short shift) {
         if (board.zoneOwner[zone] != h) return false;
         if (keyCode == key::N) return onFront(board, h, zone);
         if (keyCode == key::J) return true;
-        if (board.zoneArmy[zone] < 2) return false;
-        for (int t = 1; t <= board.zoneCount(); ++t)
-            if (board.zoneOwner[t] != h && attackReaches(board, zone, t)) return true;
-        return false;
+        return canAttackNow(board, zone);
     };
     const int from = board.zoneOwner[cursorZone] != h && board.isZone(jumpedTo) ? jumpedTo : cursorZone;
     const int zone = nextInNameOrder(board, from, shift == key::ShiftMask ? -1 : 1, fits);

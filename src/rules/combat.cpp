@@ -27,6 +27,15 @@ bool canAttackFrom(const Board& board, int zone) {
     return board.isZone(zone) && board.zoneArmy[static_cast<std::size_t>(zone)] >= 2;
 }
 
+bool canAttackNow(const Board& board, int zone) {
+    if (!canAttackFrom(board, zone)) return false;
+    const int owner = board.zoneOwner[static_cast<std::size_t>(zone)];
+    for (int target = 1; target <= board.zoneCount(); ++target)
+        if (board.zoneOwner[static_cast<std::size_t>(target)] != owner && attackReaches(board, zone, target))
+            return true;
+    return false;
+}
+
 namespace {
 double rollDice(RandomSource& random, int dice) {
     double roll = 0;

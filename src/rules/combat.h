@@ -17,6 +17,10 @@ bool attackReaches(const Board& board, int from, int target);
 // Whether a zone's army can attack: it needs 2 or more, as one stays behind.
 bool canAttackFrom(const Board& board, int zone);
 
+// Whether the human's zone can attack now: its army can, and some zone not
+// its owner's is in reach of it.
+bool canAttackNow(const Board& board, int zone);
+
 // Resolves the attack of zone temp1 on zone temp2, moving armies and owners
 // and working out the chains concerned, and hands both rolls back (0 and 0
 // for an unclaimed zone). Checks nothing: the caller has. Tells the battle

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/combat.h"
 #include "wording/counting.h"
 #include "wording/playWords.h"
 
@@ -26,6 +27,15 @@ std::string armiesAfter(const Board& board, const Outcome& attack) {
 }  // namespace
 
 bool ClearPlayWords::battleBeforeItsConsequences() const { return true; }
+
+std::string ClearPlayWords::turnBegins(const Board& board, int player) const {
+    if (player != board.humanPlayer) return ClassicPlayWords::turnBegins(board, player);
+    int ready = 0;
+    for (int zone = 1; zone <= board.zoneCount(); ++zone)
+        if (board.zoneOwner[static_cast<std::size_t>(zone)] == player && canAttackNow(board, zone)) ++ready;
+    if (ready == 0) return "It is your turn. None of your zones can attack.";
+    return "It is your turn. " + counted(ready, "zone of yours can attack.", "zones of yours can attack.");
+}
 
 std::string ClearPlayWords::startClaimed(const Board& board, const Outcome& claim) const {
     if (board.isComputer[static_cast<std::size_t>(claim.player)] != 0)

@@ -77,10 +77,11 @@ bool attackPossible(const Board& board, int zone) {
     const int owner = ownerOf(board, zone);
     const int h = board.humanPlayer;
     if (owner == 0 || board.choosingStart != 0) return false;
+    if (owner == h) return canAttackNow(board, zone);
     for (int i = 1; i <= board.linkCount(zone) && i <= maxLinks; ++i) {
         const int other = board.links(zone, i);
-        if (owner == h ? ownerOf(board, other) != h && canAttackFrom(board, zone) && attackReaches(board, zone, other)
-                       : ownerOf(board, other) == h && canAttackFrom(board, other) && attackReaches(board, other, zone))
+        if (owner != h && ownerOf(board, other) == h && canAttackFrom(board, other) &&
+            attackReaches(board, other, zone))
             return true;
     }
     return false;

@@ -64,6 +64,8 @@ public:
 // The clear sentences of play: what differs from the classic ones.
 class ClearPlayWords : public ClassicPlayWords {
 public:
+    // The human's turn says how many of their zones can attack.
+    std::string turnBegins(const Board& board, int player) const override;
     std::string refusal(const Board& board, Refusal why, int from, int target) const override;
     std::string humanDefeated() const override;
     bool battleBeforeItsConsequences() const override;
