@@ -142,19 +142,26 @@ int strongest(const Board& board, const ZoneSet& zones) {
     return bestLinked(board, strongestZones);
 }
 
-ZoneSet joinedOutside(const Board& board, const ZoneSet& region, int zone) {
-    const Joined joined = joinedZones(board);
+namespace {
+ZoneSet outsideOf(const Joined& joined, int zoneCount, const ZoneSet& region, int zone) {
     ZoneSet outside;
-    for (int other = 1; other <= board.zoneCount(); ++other)
+    for (int other = 1; other <= zoneCount; ++other)
         if (joined[at(zone)][at(other)] && std::find(region.begin(), region.end(), other) == region.end())
             outside.push_back(other);
     return outside;
 }
+}  // namespace
+
+ZoneSet joinedOutside(const Board& board, const ZoneSet& region, int zone) {
+    return outsideOf(joinedZones(board), board.zoneCount(), region, zone);
+}
 
 ZoneSet gatesOf(const Board& board, const ZoneSet& region) {
+    // The links' table once for the whole region.
+    const Joined joined = joinedZones(board);
     ZoneSet gates;
     for (const int zone : region)
-        if (!joinedOutside(board, region, zone).empty()) gates.push_back(zone);
+        if (!outsideOf(joined, board.zoneCount(), region, zone).empty()) gates.push_back(zone);
     return gates;
 }
 

@@ -5,16 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "wording/counting.h"
 #include "wording/menuWords.h"
 
 namespace sonarch {
 
 namespace {
 std::string number(int value) { return std::to_string(value); }
-
-std::string counted(int count, const std::string& one, const std::string& many) {
-    return number(count) + " " + (count == 1 ? one : many);
-}
 
 // A file's name without its extension: "Four Corners" for "Four Corners.map".
 std::string withoutExtension(const std::string& fileName) {
