@@ -105,7 +105,7 @@ void chainFigures(int calls) {
     Form1& form = run.form;
     form.mapPath = (folder.path / "Maps" / "bench.map").string();
     form.loadMap();
-    form.board.playerCount = 8;
+    form.computersChosen = 7;
     form.startUsOut();
     for (int p = 1; p <= 8; ++p) form.board.hasStarted[p] = 1;
     std::mt19937 random(7);

@@ -33,7 +33,7 @@ Board boardOf(const std::vector<std::string>& computerNames, const std::vector<B
 }
 
 void layOutGame(Form1& game, const std::vector<std::string>& computerNames, const std::vector<BoardZone>& zones) {
-    game.board = boardOf(computerNames, zones);
+    game.setUpBoard(boardOf(computerNames, zones));
     game.menuState = 0;
     game.menuCursor = 0;
     game.cursorZone = 1;

@@ -84,12 +84,14 @@ std::string mapOfZones(int zones) {
 
 // A game on the four valleys, with the human in North Valley.
 void playFourValleys(Session& s) {
-    s.form.board.playerCount = 2;
+    s.form.computersChosen = 1;
     s.form.menuState = 0;
     s.form.startUsOut();
-    s.form.board.zoneOwner[1] = 1;
-    s.form.board.zoneArmy[1] = 3;
-    s.form.board.choosingStart = 0;
+    Board board = s.form.board;
+    board.zoneOwner[1] = 1;
+    board.zoneArmy[1] = 3;
+    board.choosingStart = 0;
+    s.form.setUpBoard(board);
     s.said();
 }
 

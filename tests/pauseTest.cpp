@@ -15,9 +15,10 @@ protected:
         // The human's last point to place; Jacob, whose turn is next, holds
         // zone 2 with 8, which leads nowhere: he can only store his points.
         s = gameOn({"Jacob"}, {{"Home", {2}, 1, 3}, {"Fort", {}, 2, 8}});
-        Board& board = s->form.board;
+        Board board = s->form.board;
         board.placingPoints = 1;
         board.points[1] = 1;
+        s->form.setUpBoard(board);
     }
     GameSession& game() { return s->run.session; }
     void down(short code) { game().keyDown(code, 0); }

@@ -30,7 +30,7 @@ RandomSource dice(const std::vector<int>& faces) {
 std::string kinds(const Outcomes& outcomes) {
     static const char* const names[] = {"StartClaimed", "ZoneTaken",     "BattleWon", "BattleLost",
                                         "PlayerOut",    "HumanDefeated", "GameWon",   "PointPlaced",
-                                        "ComputerPlaced", "TurnBegins"};
+                                        "ComputerPlaced", "TurnBegins", "PlacingOpens", "PointsKept"};
     std::string text;
     for (const Outcome& outcome : outcomes)
         text += (text.empty() ? "" : " ") + std::string(names[static_cast<int>(outcome.kind)]);
@@ -174,6 +174,7 @@ TEST(Placing, ClaimsIncomeAndPointsForEachSeat) {
     // The turn's income adds the chain to the points held.
     board.points[1] = 5;
     board.zoneOwner[2] = 1;
+    board.turnPlayer = 1;
     openPlacing(board, out);
     EXPECT_EQ(board.points[1], 7) << "5 held and a chain of 2";
 }

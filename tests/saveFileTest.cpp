@@ -34,9 +34,11 @@ void setUpThreeValleys(Form1& f) {
                               {"South Valley", {2}, 0, 0}});
     MapRecord named = *f.board.map;
     named.mapName = "Three Valleys";
-    f.board.map = std::make_shared<const MapRecord>(named);
-    f.board.placingPoints = 1;
-    f.board.points[1] = 1;
+    Board board = f.board;
+    board.map = std::make_shared<const MapRecord>(named);
+    board.placingPoints = 1;
+    board.points[1] = 1;
+    f.setUpBoard(board);
 }
 
 class SavedGames : public ::testing::Test {
@@ -193,9 +195,11 @@ const std::vector<BadSave> badSaves{
 
 TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
     setUpThreeValleys(s.form);
-    s.form.board.zoneOwner[3] = 2;
-    s.form.board.hasStarted[2] = 1;
-    s.form.board.chain[2] = 1;
+    Board board = s.form.board;
+    board.zoneOwner[3] = 2;
+    board.hasStarted[2] = 1;
+    board.chain[2] = 1;
+    s.form.setUpBoard(board);
     s.form.cursorZone = 3;
     const std::string before = snapshot(s.form);
     for (const BadSave& bad : badSaves) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "files/textItems.h"
+#include "rules/moves.h"
 
 namespace sonarch {
 
@@ -68,7 +69,7 @@ std::string mapRefusal(const std::string& path, const std::string& whyNot) {
     return "The map " + fileName + " cannot be loaded: " + whyNot + ".";
 }
 
-int playersAllowed(int zoneCount) { return std::min(zoneCount / 2, 8); }
+int playersAllowed(int zoneCount) { return seatsAllowed(zoneCount); }
 
 bool parseMap(std::string_view text, MapRecord& record, std::string& whyNot) {
     text = withoutByteOrderMark(text);

@@ -18,7 +18,8 @@ bool parseMap(std::string_view text, MapRecord& record, std::string& whyNot);
 // loaded: " with the reason, X the file's name without its folder.
 std::string mapRefusal(const std::string& path, const std::string& whyNot);
 
-// The largest number of players, the human included, that a map allows.
+// The largest number of seats, people and computer players, that a map
+// allows (the rules decide it; the map tools and the menus ask here).
 int playersAllowed(int zoneCount);
 
 }  // namespace sonarch

@@ -24,6 +24,7 @@
 #include "rules/RandomSource.h"
 #include "rules/computerPlayer.h"
 #include "rules/strength.h"
+#include "table/Table.h"
 #include "wording/Wording.h"
 
 namespace sonarch {
@@ -37,11 +38,13 @@ struct PauseTimer {
     int Interval = 0;
 };
 
-class Form1 {
+class Form1 : private TableListener {
 public:
     Form1(Platform& platform, FrontEnd& frontEnd);
 
-    // ---- the game on the table ----
+    // ---- the game as this seat has heard it so far ----
+    // The table's board as the last move told left it: what the study keys
+    // answer from. Only the table changes the game; this follows it.
     Board board;
 
     // ---- the player's place in it ----
@@ -136,12 +139,18 @@ public:
     int madeMapsInARow = 0;
     std::optional<std::mt19937_64> mapSeeds;
 
+    // ---- setting up a game at one keyboard ----
+    // The people added with P, in seat order; empty for the one-person
+    // game, whose person is "You".
+    std::vector<std::string> people;
+    // The number of computer players chosen for the next game.
+    int computersChosen = 0;
+
     // ---- operations ----
     void loadMap();
     void loadGame(const std::string& saveName);
     void saveGame(const std::string& saveName);
     void startUsOut();
-    void endTurn();
     void drawscreen();
     void sayIt(const std::string& tempm);
     void addMessage(const std::string& tempm);
@@ -173,6 +182,10 @@ public:
     // numbers first before Form_Load seeds it.
     RandomSource random;
 
+    // Puts a position on the table and shows it, as a load does.
+    void setUpBoard(const Board& position);
+    const Table& table() const { return table_; }
+
     // Where maps are read from and games saved to.
     std::vector<std::string> mapsFolders();
     std::string savesFolder();
@@ -190,19 +203,24 @@ private:
     // next move of the turn, which is made only when what comes before it
     // has been told.
     struct Step {
-        enum class Kind { Say, Message, Cue, Pause, Then };
+        enum class Kind { Say, Message, Cue, Pause, Then, Show };
         Kind kind;
         std::string text{};
         Cue cue = Cue::YourTurn;
         double seconds = 0;
         void (Form1::*then)() = nullptr;
+        std::shared_ptr<const Board> shown{};
     };
     std::deque<Step> story_;
     bool awaitingText_ = false;
-    // The computer player's turn between its moves, and the outcomes of the
-    // move being told.
-    ComputerTurn computerTurn_;
-    Outcomes outcomes_;
+    // The prompt open is for a person's name, not a save's.
+    bool askingName_ = false;
+    // The game itself: it plays every move and hands each to this session.
+    Table table_{random};
+    // At one keyboard with several people: whose place the cursor keeps
+    // now, and each person's place while others play.
+    int keysHeldBy_ = 0;
+    PlayerTable<int> cursorOf_{};
 
     // The voice while speech is on and heard; null while sentences go to the caption.
     Voice* speakingVoice();
@@ -217,13 +235,19 @@ private:
     void beginPause(double seconds);
     void endPause();
 
-    // The turn cycle, a move at a time.
-    void computerMove();
-    void tellTurnBegins(const Outcome& outcome);
-    void tellComputerMove();
+    // The turn cycle, told a move at a time as the table hands moves over.
+    void played(const Played& played) override;
+    int listenerOf(const Board& seen) const;
+    void showBoard(const Board& after);
+    void tellPersonMove(const Played& played);
+    void tellAttack(const Played& played);
+    void tellComputerMove(const Played& played);
+    void tellTurnPassing(const Played& played);
+    void tellTurnBegins(const Outcome& outcome, const Board& after);
+    void passTheKeys();
     // Tells who was put out and whether the game ended, in the order the
     // wording gives; false when the game is over.
-    bool tellGameEnders(const Outcomes& outcomes);
+    bool tellGameEnders(const Outcomes& outcomes, const Board& after);
     void endGame();
 
     // Stages of the key handler.

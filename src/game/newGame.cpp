@@ -1,5 +1,6 @@
-// A new game on the map chosen in the map list: the rules set the board up,
-// the cursor goes to zone 1 and the human is asked for a starting zone.
+// A new game on the map chosen in the map list: the table sets the board up
+// with the people added at this keyboard and the computer players chosen,
+// the cursor goes to zone 1 and the first person is asked for a starting zone.
 #include "game/Form1.h"
 #include "rules/newGame.h"
 
@@ -9,9 +10,15 @@ void Form1::startUsOut() {
     cursorZone = 1;
     linkCursor = 1;
     jumpedTo = 0;
-    startGame(board, pendingMap ? std::move(pendingMap) : board.map, board.playerCount, random);
+    const std::vector<std::string> seated = people.empty() ? std::vector<std::string>{"You"} : people;
+    // Names are drawn against the seats as the last game left them.
+    table_.setUp(board, computerStrength);
+    table_.newGame(pendingMap ? std::move(pendingMap) : board.map, seated, computersChosen, computerStrength);
     pendingMap.reset();
     gameStrength = computerStrength;
+    board = table_.board();
+    keysHeldBy_ = 0;
+    cursorOf_ = {};
     // Said once the board is cleared, so the picture drawn with it shows the
     // new game rather than the last one.
     addMessage(words().menus.newGameBegins(board.zoneName(cursorZone)));

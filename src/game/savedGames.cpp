@@ -9,6 +9,7 @@
 #include "files/textItems.h"
 #include "game/Form1.h"
 #include "rules/chain.h"
+#include "rules/moves.h"
 
 namespace sonarch {
 
@@ -74,12 +75,7 @@ Board boardOf(SaveRecord r, const Board& before) {
         board.isComputer[static_cast<std::size_t>(p)] = r.isComputer[static_cast<std::size_t>(p)];
         board.points[static_cast<std::size_t>(p)] = r.points[static_cast<std::size_t>(p)];
     }
-    // The file does not say who has started. Whoever owns a zone has;
-    // whoever owns none has yet to choose a starting zone (or is out).
-    for (int z = 1; z <= board.zoneCount(); ++z) {
-        const int owner = board.zoneOwner[static_cast<std::size_t>(z)];
-        if (owner != 0) board.hasStarted[static_cast<std::size_t>(owner)] = 1;
-    }
+    countStartedFromZones(board);
     // Nor does it hold the chains: they are worked out when first asked for.
     board.chainStale = ~0U;
     return board;
@@ -129,14 +125,21 @@ void Form1::loadGame(const std::string& saveName) {
         sayIt(words().menus.loadRefused(saveName, whyNot));
         return;
     }
-    board = boardOf(std::move(record), board);
     // A saved game keeps no strength: it goes on at the one chosen now.
     gameStrength = computerStrength;
+    setUpBoard(boardOf(std::move(record), board));
     cursorZone = 1;
     linkCursor = 1;
     jumpedTo = 0;
     gameLoadFailed = false;
     sayIt(words().menus.said(MenuLine::GameLoaded));
+}
+
+void Form1::setUpBoard(const Board& position) {
+    table_.setUp(position, gameStrength);
+    board = table_.board();
+    keysHeldBy_ = board.peopleCount() > 1 ? board.humanPlayer : 0;
+    cursorOf_ = {};
 }
 
 }  // namespace sonarch

@@ -8,7 +8,9 @@
 namespace sonarch {
 
 Form1::Form1(Platform& platform, FrontEnd& frontEnd)
-    : platform_(platform), frontEnd_(frontEnd) {}
+    : platform_(platform), frontEnd_(frontEnd) {
+    table_.seatListener(this);
+}
 
 namespace {
 // The folder a path lies in: its part before the last slash.
@@ -50,6 +52,7 @@ void Form1::Form_Load() {
         trouble += " " + words().menus.speechUnavailable(whyNoVoice);
 
     ctrlHeld = 0;
+    table_.clear();
     board.humanPlayer = 0;
     sapiOn = true;
     messageCount = 0;

@@ -1,71 +1,155 @@
-// The turn cycle as the player hears it. Ending the human's turn passes it
-// on: each computer player's turn is told move by move, a pause after each
-// move, until the human's turn comes back or the game has ended. Each move
-// is chosen and made only when everything before it has been told, so the
-// board the player studies in a pause is the board just told.
+// The turn cycle as a seat at this keyboard hears it. The table plays every
+// move at once and hands each over with the board it left; here each is
+// told in order, with the pauses that let it be heard, and the board the
+// player studies changes only when the move that changed it is told. So a
+// computer player's turn is told move by move, a pause after each, and the
+// board studied in a pause is the board just told.
+#include <memory>
+
 #include "game/Form1.h"
-#include "rules/turns.h"
 
 namespace sonarch {
 
-void Form1::endTurn() {
-    // The game may have ended during the last computer turn.
-    if (menuState != 0) return;
-    outcomes_.clear();
-    if (!nextTurn(board, outcomes_)) return;
-    tellTurnBegins(outcomes_.front());
-    if (board.isComputer[static_cast<std::size_t>(board.turnPlayer)] == 0) return;
-    computerTurn_ = ComputerTurn{};
-    tellThen(&Form1::computerMove);
+// With one person, that person hears everything as "you", whoever's turn it
+// is. With several at one keyboard, the person whose turn it is is "you",
+// and while a computer player moves everyone is named.
+int Form1::listenerOf(const Board& seen) const {
+    if (seen.peopleCount() > 1) return seen.isPerson(seen.turnPlayer) ? seen.turnPlayer : 0;
+    for (int p = 1; p <= seen.playerCount; ++p)
+        if (seen.isPerson(p)) return p;
+    return seen.humanPlayer;
 }
 
-void Form1::tellTurnBegins(const Outcome& outcome) {
-    tellMessage(words().play.turnBegins(board, outcome.player));
-    if (outcome.player == board.humanPlayer) tellCue(Cue::YourTurn);
+void Form1::played(const Played& played) {
+    switch (played.kind) {
+    case Played::Kind::Move: tellPersonMove(played); break;
+    case Played::Kind::TurnOver:
+        // The last point ends the turn by itself once its sentence is heard.
+        hold(2);
+        showBoard(played.after);
+        tellTurnPassing(played);
+        break;
+    case Played::Kind::ComputerMove:
+        showBoard(played.after);
+        tellComputerMove(played);
+        break;
+    case Played::Kind::TurnPassed:
+        showBoard(played.after);
+        tellTurnPassing(played);
+        break;
+    }
 }
 
-void Form1::computerMove() {
-    if (menuState != 0) return;
-    const ComputerMove move = chooseMoveAt(gameStrength, board, computerTurn_, random);
-    if (move.kind == ComputerMove::Kind::Done) {
-        endTurn();
+// The board studied becomes the one a move left: at once when nothing is
+// waiting to be told, else when the story reaches the move.
+void Form1::showBoard(const Board& after) {
+    if (story_.empty() && !Holder.Enabled) {
+        board = after;
         return;
     }
-    outcomes_.clear();
-    playComputerMove(board, move, computerTurn_, random, outcomes_);
-    tellComputerMove();
-    tellThen(&Form1::computerMove);
+    story_.push_back({.kind = Step::Kind::Show, .shown = std::make_shared<const Board>(after)});
 }
 
-void Form1::tellComputerMove() {
+void Form1::tellTurnPassing(const Played& played) {
+    for (const Outcome& outcome : played.outcomes) {
+        if (outcome.kind == Outcome::Kind::PointsKept) {
+            // The classic wording has always kept them without a word.
+            const std::string keeping = words().play.pointsKept(played.after, outcome.points);
+            if (!keeping.empty()) addMessage(keeping);
+        }
+        if (outcome.kind == Outcome::Kind::TurnBegins) tellTurnBegins(outcome, played.after);
+    }
+}
+
+void Form1::tellTurnBegins(const Outcome& outcome, const Board& after) {
+    tellMessage(words().play.turnBegins(after, outcome.player, listenerOf(after)));
+    if (outcome.player != after.humanPlayer) return;
+    tellCue(Cue::YourTurn);
+    if (after.peopleCount() > 1) tellThen(&Form1::passTheKeys);
+}
+
+// Several people at one keyboard: each keeps their own place on the board
+// between turns, and one who has yet to claim a start is told how.
+void Form1::passTheKeys() {
+    const int seat = board.humanPlayer;
+    if (keysHeldBy_ != 0) cursorOf_[static_cast<std::size_t>(keysHeldBy_)] = cursorZone;
+    keysHeldBy_ = seat;
+    const int kept = cursorOf_[static_cast<std::size_t>(seat)];
+    cursorZone = board.isZone(kept) ? kept : 1;
+    linkCursor = 1;
+    jumpedTo = 0;
+    if (board.choosingStart != 0) tellMessage(words().menus.newGameBegins(board.zoneName(cursorZone)));
+}
+
+void Form1::tellPersonMove(const Played& played) {
+    const Board& after = played.after;
+    const int listener = listenerOf(after);
+    showBoard(after);
+    switch (played.move.kind) {
+    case Move::Kind::Claim:
+        addMessage(words().play.startClaimed(after, played.outcomes.front(), listener));
+        playCue(Cue::Claim);
+        break;
+    case Move::Kind::Place: addMessage(words().play.pointPlaced(after, played.outcomes.front())); break;
+    case Move::Kind::Attack: tellAttack(played); break;
+    case Move::Kind::EndPhase:
+        if (!played.outcomes.empty() && played.outcomes.back().kind == Outcome::Kind::PlacingOpens)
+            addMessage(words().play.placingOpens(after));
+        else
+            tellTurnPassing(played);
+        break;
+    }
+}
+
+void Form1::tellAttack(const Played& played) {
+    const Outcomes& outcomes = played.outcomes;
     const bool consequencesFirst = !words().play.battleBeforeItsConsequences();
-    if (consequencesFirst && !tellGameEnders(outcomes_)) return;
-    for (const Outcome& outcome : outcomes_) {
+    // An attack that ends the game is told by the end of the game alone.
+    if (consequencesFirst && !tellGameEnders(outcomes, played.after)) return;
+    const Outcome& attack = outcomes.front();
+    tellMessage(words().play.attackReport(played.after, attack, listenerOf(played.after)));
+    if (attack.kind == Outcome::Kind::BattleLost)
+        tellCue(Cue::BattleLost);
+    else
+        tellCue(attack.kind == Outcome::Kind::BattleWon ? Cue::BattleWon : Cue::Claim);
+    if (consequencesFirst) return;
+    // The battle is heard out before whoever it put out.
+    if (outcomes.size() > 1) hold(2);
+    tellGameEnders(outcomes, played.after);
+}
+
+void Form1::tellComputerMove(const Played& played) {
+    const Board& after = played.after;
+    const int listener = listenerOf(after);
+    const bool consequencesFirst = !words().play.battleBeforeItsConsequences();
+    if (consequencesFirst && !tellGameEnders(played.outcomes, after)) return;
+    for (const Outcome& outcome : played.outcomes) {
         switch (outcome.kind) {
-        case Outcome::Kind::StartClaimed: tellMessage(words().play.startClaimed(board, outcome)); break;
+        case Outcome::Kind::StartClaimed: tellMessage(words().play.startClaimed(after, outcome, listener)); break;
         case Outcome::Kind::ZoneTaken:
         case Outcome::Kind::BattleWon:
         case Outcome::Kind::BattleLost:
-            tellMessage(words().play.attackReport(board, outcome));
-            if (outcome.kind == Outcome::Kind::BattleWon && outcome.defender == board.humanPlayer &&
-                board.humanPlayer != 0)
+            tellMessage(words().play.attackReport(after, outcome, listener));
+            if (outcome.kind == Outcome::Kind::BattleWon && after.isPerson(outcome.defender) &&
+                after.humanPlayer != 0)
                 tellCue(Cue::ZoneLost);
             break;
         case Outcome::Kind::ComputerPlaced:
-            tellMessage(words().play.computerPlaced(board, outcome.player, computerTurn_.placed));
+            tellMessage(words().play.computerPlaced(after, outcome.player, played.placed));
             break;
         default: continue;
         }
         hold(5);
     }
-    if (!consequencesFirst) tellGameEnders(outcomes_);
+    if (!consequencesFirst) tellGameEnders(played.outcomes, after);
 }
 
-bool Form1::tellGameEnders(const Outcomes& outcomes) {
+bool Form1::tellGameEnders(const Outcomes& outcomes, const Board& after) {
+    const int listener = listenerOf(after);
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         const Outcome& outcome = outcomes[i];
         if (outcome.kind == Outcome::Kind::HumanDefeated) {
-            tellMessage(words().play.humanDefeated());
+            tellMessage(words().play.humanDefeated(after, outcome, listener));
             tellCue(Cue::Defeat);
             tellThen(&Form1::endGame);
             return false;
@@ -73,7 +157,7 @@ bool Form1::tellGameEnders(const Outcomes& outcomes) {
         if (outcome.kind != Outcome::Kind::PlayerOut) continue;
         rememberPutOut(outcome);
         const bool won = i + 1 < outcomes.size() && outcomes[i + 1].kind == Outcome::Kind::GameWon;
-        tellMessage(words().play.playerOut(outcome, won));
+        tellMessage(words().play.playerOut(after, outcome, won ? outcomes[i + 1].player : 0, listener));
         if (won) {
             tellCue(Cue::Victory);
             tellThen(&Form1::endGame);

@@ -129,7 +129,7 @@ void Form1::mapListKeys(short& keyCode) {
             sayIt(words().menus.numberRefused(maxPlayers - 1));
         }
         if (keyCode >= key::Digit1 && keyCode <= maxPlayers + 47) {
-            board.playerCount = keyCode - 47;
+            computersChosen = keyCode - 48;
             setupStep = 2;
         }
     }

@@ -1,14 +1,14 @@
-// The human's turn by two keys. Space acts on the cursor zone: it claims the
+// A person's turn by two keys. Space acts on the cursor zone: it claims the
 // starting zone, places a point, or chooses the attacking zone and then the
-// target. Shift+Enter opens the placing phase and then ends the turn. The
-// rules are the computer player's too; this file only reads the keys and
-// tells what the rules did.
+// target. Shift+Enter opens the placing phase and then ends the turn. Each
+// key builds a move for the table, which plays it by the rules every seat
+// plays by; what it did comes back to be told (turnFlow), and a refusal is
+// said here.
 #include <string>
 
 #include "game/Form1.h"
 #include "input/keyCodes.h"
 #include "rules/combat.h"
-#include "rules/placing.h"
 
 namespace sonarch {
 
@@ -31,55 +31,36 @@ void Form1::placementKeys(short& keyCode, const short& shift) {
     }
 }
 
-void Form1::endPhaseKey() {
-    if (board.placingPoints == 0) {
-        outcomes_.clear();
-        openPlacing(board, outcomes_);
-        addMessage(words().play.placingOpens(board));
-    } else {
-        // Points not placed are kept for later.
-        const int kept = board.points[static_cast<std::size_t>(board.humanPlayer)];
-        const std::string keeping = kept > 0 ? words().play.pointsKept(board, kept) : "";
-        if (!keeping.empty()) addMessage(keeping);
-        endTurn();
-    }
-}
+void Form1::endPhaseKey() { table_.play(board.humanPlayer, Move::endPhase()); }
 
 void Form1::claimHumanStart() {
-    const Refusal refused = claimRefusal(board, cursorZone);
-    if (refused != Refusal::None) {
-        addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
-        return;
-    }
-    outcomes_.clear();
-    claimStart(board, board.humanPlayer, cursorZone, outcomes_);
-    addMessage(words().play.startClaimed(board, outcomes_.front()));
-    playCue(Cue::Claim);
+    const Refusal refused = table_.play(board.humanPlayer, Move::claim(cursorZone));
+    if (refused != Refusal::None) addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
 }
 
 void Form1::placePoint() {
-    const int h = board.humanPlayer;
-    const Refusal refused = placingRefusal(board, h, cursorZone);
+    const Refusal refused = table_.play(board.humanPlayer, Move::place(cursorZone));
     // With no points left Space does nothing at all.
-    if (refused == Refusal::NoPointsLeft) return;
-    if (refused != Refusal::None) {
+    if (refused != Refusal::None && refused != Refusal::NoPointsLeft)
         addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
-        return;
-    }
-    outcomes_.clear();
-    sonarch::placePoint(board, h, cursorZone, outcomes_);
-    addMessage(words().play.pointPlaced(board, outcomes_.front()));
-    if (board.points[static_cast<std::size_t>(h)] <= 0) {
-        // The last point ends the turn by itself once the sentence is heard.
-        hold(2);
-        tellThen(&Form1::endTurn);
+}
+
+// A: as many points on the cursor zone as it takes or as are left, in one
+// key; the refusals and the sentence are Space's.
+void Form1::placeAllKey() {
+    const Refusal refused = table_.play(board.humanPlayer, Move::placeAll(cursorZone));
+    if (refused == Refusal::NotYourTurn || refused == Refusal::WrongPhase) {
+        sayIt(words().play.placeAllRefused());
+    } else if (refused != Refusal::None && refused != Refusal::NoPointsLeft) {
+        addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
     }
 }
 
 void Form1::attackKey() {
-    const int h = board.humanPlayer;
     const int target = cursorZone;
-    if (board.zoneOwner[static_cast<std::size_t>(target)] == h) {
+    if (board.zoneOwner[static_cast<std::size_t>(target)] == board.humanPlayer) {
+        // Choosing the attacking zone is the player's own business: the
+        // move names it when the attack is made.
         if (!canAttackFrom(board, target)) {
             sayIt(words().play.refusal(board, Refusal::TooWeak, target, target));
             return;
@@ -89,37 +70,12 @@ void Form1::attackKey() {
         return;
     }
     const int from = board.attackFrom;
-    if (from == 0) {
-        sayIt(words().play.refusal(board, Refusal::NoAttacker, from, target));
-        return;
+    const Refusal refused = table_.play(board.humanPlayer, Move::attack(from, target));
+    if (refused == Refusal::OutOfReach) {
+        addMessage(words().play.refusal(board, refused, from, target));
+    } else if (refused != Refusal::None) {
+        sayIt(words().play.refusal(board, refused, from, target));
     }
-    if (!canAttackFrom(board, from)) {
-        sayIt(words().play.refusal(board, Refusal::TooWeak, from, target));
-        return;
-    }
-    if (!attackReaches(board, from, target)) {
-        addMessage(words().play.refusal(board, Refusal::OutOfReach, from, target));
-        return;
-    }
-    outcomes_.clear();
-    int roll1 = 0, roll2 = 0;
-    attackRoll(board, from, target, roll1, roll2, random, outcomes_);
-    const bool consequencesFirst = !words().play.battleBeforeItsConsequences();
-    // An attack that ends the game is told by the end of the game alone.
-    if (consequencesFirst && !tellGameEnders(outcomes_)) return;
-    const Outcome& attack = outcomes_.front();
-    tellMessage(words().play.attackReport(board, attack));
-    if (attack.kind == Outcome::Kind::BattleLost) {
-        tellCue(Cue::BattleLost);
-    } else {
-        tellCue(attack.kind == Outcome::Kind::BattleWon ? Cue::BattleWon : Cue::Claim);
-        // The captured zone attacks next.
-        board.attackFrom = target;
-    }
-    if (consequencesFirst) return;
-    // The battle is heard out before whoever it put out.
-    if (outcomes_.size() > 1) hold(2);
-    tellGameEnders(outcomes_);
 }
 
 }  // namespace sonarch

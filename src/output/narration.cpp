@@ -49,6 +49,7 @@ void Form1::tell() {
         case Step::Kind::Cue: playCue(step.cue); break;
         case Step::Kind::Pause: beginPause(step.seconds); break;
         case Step::Kind::Then: (this->*step.then)(); break;
+        case Step::Kind::Show: board = *step.shown; break;
         }
     }
 }

@@ -20,6 +20,13 @@ bool Board::holdsAnyZone(int player) const {
     return false;
 }
 
+int Board::peopleCount() const {
+    int people = 0;
+    for (int p = 1; p <= playerCount; ++p)
+        if (isPerson(p)) ++people;
+    return people;
+}
+
 bool Board::operator==(const Board& other) const {
     return (map == other.map || *map == *other.map) && playerCount == other.playerCount &&
            humanPlayer == other.humanPlayer && turnPlayer == other.turnPlayer &&

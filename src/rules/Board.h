@@ -15,7 +15,8 @@ namespace sonarch {
 constexpr int maxZones = 100;
 constexpr int maxLinks = 10;
 constexpr int maxPlayerSlots = 10;
-constexpr int mostPlayers = 8;  // the human included
+constexpr int mostPlayers = 8;  // people and computer players together
+constexpr int mostPeople = 8;
 constexpr int maxArmy = 8;
 constexpr int maxHeldPoints = 20;
 
@@ -43,18 +44,22 @@ struct Board {
     // The map; shared between copies of a board and never changed in place.
     std::shared_ptr<const MapRecord> map;
 
-    int playerCount = 0;    // the human included
-    int humanPlayer = 0;    // 0 when no game is in progress (before one, or after its end)
+    int playerCount = 0;    // every seat, people and computer players
+    // The person at the keys: with one person, that person's seat; with
+    // several, the person whose turn it is, or during a computer player's
+    // turn the person who plays next. 0 when no game is in progress
+    // (before one, or after its end).
+    int humanPlayer = 0;
     int turnPlayer = 0;
-    int choosingStart = 0;  // 1 while the human has still to claim a starting zone
+    int choosingStart = 0;  // 1 while the person whose turn it is has still to claim a starting zone
     int placingPoints = 0;  // 1 while the player whose turn it is places points
-    int attackFrom = 0;     // the human's chosen attacking zone; 0 while none
+    int attackFrom = 0;     // the person's chosen attacking zone; 0 while none
     bool gameOver = false;  // set by the rule that ends the game
 
     ZoneTable<int> zoneOwner{};
     ZoneTable<int> zoneArmy{};
     PlayerTable<std::string> playerName{};  // the empty name: out of the game
-    PlayerTable<int> isComputer{};
+    PlayerTable<int> isComputer{};  // 0 for a person's seat
     PlayerTable<int> hasStarted{};
     PlayerTable<int> points{};  // the human's points still to place
     // The chains as last worked out. A rule that changes a player's zones
@@ -74,6 +79,12 @@ struct Board {
     bool isZone(int zone) const { return zone >= 1 && zone <= zoneCount(); }
     bool isPlayer(int player) const { return player >= 1 && player <= playerCount; }
     bool inGame(int player) const { return !playerName[static_cast<std::size_t>(player)].empty(); }
+    // A seat played by a person, in the game or out of it.
+    bool isPerson(int player) const {
+        return isPlayer(player) && isComputer[static_cast<std::size_t>(player)] == 0;
+    }
+    // How many seats people hold; a game of one is the classic game.
+    int peopleCount() const;
     int zonesHeldBy(int player) const;
     bool holdsAnyZone(int player) const;
 

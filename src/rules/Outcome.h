@@ -16,11 +16,13 @@ struct Outcome {
                          // the defender's when the battle put it out (the board's is then empty)
         BattleLost,      // player's zone `from` failed on zone of defender; army is the defender's left
         PlayerOut,       // player lost its last zone; name is the name it had
-        HumanDefeated,   // the human lost its last zone: the game is over
-        GameWon,         // every other seat is out (follows the last PlayerOut): the game is over
-        PointPlaced,     // one army added to zone (now army); points left to the player
+        HumanDefeated,   // the last person in the game lost its last zone: the game is over; name is theirs
+        GameWon,         // player is the one seat left (follows the last PlayerOut): the game is over
+        PointPlaced,     // armies added to zone (now army); points left to the player
         ComputerPlaced,  // a computer player placed its points on army zones (0: all were full)
         TurnBegins,      // player's turn begins
+        PlacingOpens,    // player's placing phase opens with points to place
+        PointsKept,      // player's turn ends with points unplaced, kept for later
     };
     Kind kind;
     int player = 0;
@@ -49,6 +51,10 @@ enum class Refusal {
     TooWeak,          // the attacking zone has 1 army or none
     NoAttacker,       // no attacking zone chosen
     OutOfReach,       // the target's links do not lead back to the attacker
+    NotYourTurn,      // a seat moved out of its turn, or no game is in progress
+    WrongPhase,       // the move does not belong to the phase the turn is in
+    OwnZone,          // an attack on a zone of the attacker's own
+    NoSuchZone,       // a zone number outside the map
 };
 
 }  // namespace sonarch

@@ -248,6 +248,27 @@ int settleChain(Board& board, int player) {
     return board.chain[static_cast<std::size_t>(player)];
 }
 
+namespace {
+int seatsInGame(const Board& board) {
+    int seats = 0;
+    for (int p = 1; p <= std::min(board.playerCount, maxPlayerSlots); ++p)
+        if (board.inGame(p)) ++seats;
+    return seats;
+}
+
+int lastSeatInGame(const Board& board) {
+    for (int p = 1; p <= std::min(board.playerCount, maxPlayerSlots); ++p)
+        if (board.inGame(p)) return p;
+    return 0;
+}
+
+bool otherPersonInGame(const Board& board, int player) {
+    for (int p = 1; p <= std::min(board.playerCount, maxPlayerSlots); ++p)
+        if (p != player && board.isPerson(p) && board.inGame(p)) return true;
+    return false;
+}
+}  // namespace
+
 void calcChain(Board& board, int index, Outcomes& out) {
     if (index < 0 || index > maxPlayerSlots) return;
     const int player = index;
@@ -262,22 +283,22 @@ void calcChain(Board& board, int index, Outcomes& out) {
     // A player who never held a starting zone cannot have lost it.
     if (board.hasStarted[static_cast<std::size_t>(player)] == 0) return;
 
-    if (player == board.humanPlayer) {
-        out.push_back({.kind = Outcome::Kind::HumanDefeated, .player = player});
+    std::string& name = board.playerName[static_cast<std::size_t>(player)];
+    // The last person put out ends the game in defeat, whoever is left: the
+    // computer players have won. (Only a computer player can take a last
+    // person's last zone.)
+    if (board.isPerson(player) && !otherPersonInGame(board, player)) {
+        out.push_back({.kind = Outcome::Kind::HumanDefeated, .player = player, .name = name});
         board.humanPlayer = 0;
         board.gameOver = true;
         return;
     }
-    std::string& name = board.playerName[static_cast<std::size_t>(player)];
     out.push_back({.kind = Outcome::Kind::PlayerOut, .player = player, .name = name});
     name.clear();
-    int playersOut = 0;
-    for (int other = 1; other <= std::min(board.playerCount, maxPlayerSlots); ++other)
-        if (!board.inGame(other)) ++playersOut;
-    // The human's name is never emptied, so with a human seat this counts
-    // the computer players; without one, the game ends with one seat left.
-    if (playersOut >= board.playerCount - 1) {
-        out.push_back({.kind = Outcome::Kind::GameWon, .player = player});
+    // The game ends with one seat left, whether a person or a computer
+    // player holds it.
+    if (seatsInGame(board) <= 1) {
+        out.push_back({.kind = Outcome::Kind::GameWon, .player = lastSeatInGame(board)});
         board.humanPlayer = 0;
         board.gameOver = true;
     }

@@ -9,7 +9,7 @@
 namespace sonarch {
 
 // After a change of player index's zones: a started player left with no
-// zone is out, the human's defeat ends the game, and so does the last
+// zone is out, the last person's defeat ends the game, and so does the last
 // other seat going out. Otherwise the chain is marked to be worked out
 // again when next asked for.
 void calcChain(Board& board, int index, Outcomes& out);

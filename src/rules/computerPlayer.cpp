@@ -11,6 +11,7 @@
 
 #include "rules/chain.h"
 #include "rules/combat.h"
+#include "rules/moves.h"
 #include "rules/placing.h"
 
 namespace sonarch {
@@ -151,7 +152,7 @@ void playComputerMove(Board& board, const ComputerMove& move, ComputerTurn& turn
     const int player = board.turnPlayer;
     switch (move.kind) {
     case ComputerMove::Kind::Claim:
-        claimStart(board, player, move.zone, out);
+        playMove(board, player, Move::claim(move.zone), random, out);
         // The starting claim is the whole of the first turn.
         turn.done = true;
         break;
@@ -162,8 +163,7 @@ void playComputerMove(Board& board, const ComputerMove& move, ComputerTurn& turn
         break;
     case ComputerMove::Kind::Attack: {
         const int formerOwner = board.zoneOwner[at(move.zone)];
-        int roll1 = 0, roll2 = 0;
-        attackRoll(board, move.from, move.zone, roll1, roll2, random, out);
+        playMove(board, player, Move::attack(move.from, move.zone), random, out);
         turn.sweeping[at(move.from / 64)] &= ~(std::uint64_t{1} << (move.from % 64));
         if (board.zoneOwner[at(move.zone)] != formerOwner) {
             turn.conquered = true;
@@ -176,10 +176,12 @@ void playComputerMove(Board& board, const ComputerMove& move, ComputerTurn& turn
     case ComputerMove::Kind::Place: {
         int zonesPlaced = 0;
         const int zones = zonesOf(board);
-        // The choice has placed each point by the placing rules already.
+        // The choice has kept each zone within the army cap already.
         for (int zone = 1; zone <= zones; ++zone) {
-            board.zoneArmy[at(zone)] += turn.placed[at(zone)];
-            zonesPlaced += turn.placed[at(zone)] > 0 ? 1 : 0;
+            const int count = turn.placed[at(zone)];
+            if (count == 0) continue;
+            playMove(board, player, Move::place(zone, count), random, out);
+            ++zonesPlaced;
         }
         out.push_back({.kind = Outcome::Kind::ComputerPlaced, .player = player, .army = zonesPlaced});
         break;

@@ -38,10 +38,10 @@ Refusal placingRefusal(const Board& board, int player, int zone) {
     return Refusal::None;
 }
 
-void placePoint(Board& board, int player, int zone, Outcomes& out) {
-    ++board.zoneArmy[at(zone)];
+void placeArmies(Board& board, int player, int zone, int count, Outcomes& out) {
+    board.zoneArmy[at(zone)] += count;
     if (board.isComputer[at(player)] != 0) return;
-    --board.points[at(player)];
+    board.points[at(player)] -= count;
     out.push_back({.kind = Outcome::Kind::PointPlaced, .player = player, .zone = zone,
                    .army = board.zoneArmy[at(zone)], .points = board.points[at(player)]});
 }
@@ -54,7 +54,7 @@ void addIncome(Board& board, int player, Outcomes& out) {
 
 void openPlacing(Board& board, Outcomes& out) {
     board.placingPoints = 1;
-    addIncome(board, board.humanPlayer, out);
+    addIncome(board, board.turnPlayer, out);
 }
 
 }  // namespace sonarch

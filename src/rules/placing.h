@@ -25,16 +25,20 @@ inline bool takesArmy(const Board& board, int player, int zone) {
 
 // Why player cannot place an army on zone (None when it can). The human
 // also needs points left; a computer player places what its chain gives.
+// (A person's points are a store kept between turns; a computer player's
+// are placed or lost in the turn they come.)
 Refusal placingRefusal(const Board& board, int player, int zone);
 
-// One army more on zone; the human pays a point for it.
-void placePoint(Board& board, int player, int zone, Outcomes& out);
+// count armies more on zone, which takes them; a person pays a point for
+// each, and hears the army and the points left once.
+void placeArmies(Board& board, int player, int zone, int count, Outcomes& out);
+inline void placePoint(Board& board, int player, int zone, Outcomes& out) { placeArmies(board, player, zone, 1, out); }
 
 // The turn's income: the chain worked out afresh and added to the points
 // held, which never go above maxHeldPoints.
 void addIncome(Board& board, int player, Outcomes& out);
 
-// Ends the human's attack phase: placing opens with the turn's income.
+// Ends a person's attack phase: placing opens with the turn's income.
 void openPlacing(Board& board, Outcomes& out);
 
 }  // namespace sonarch

@@ -51,16 +51,15 @@ double StrongJudge::pressure(int attacker, int armyThere) const {
 
 double StrongJudge::threat(int zone, int armyThere) const {
     double safe = 1.0;
-    const int human = work_.humanPlayer;
     for (const int rival : links_.into(zone)) {
         const int who = owner(rival);
-        if (who == player_ || who == 0 || who == human) continue;
+        if (who == player_ || who == 0 || work_.isPerson(who)) continue;
         safe *= 1.0 - pressure(rival, armyThere);
     }
-    // The human reaches a zone only along the zone's own links.
-    if (human != 0 && human != player_) {
-        for (const int rival : links_.from(zone))
-            if (owner(rival) == human) safe *= 1.0 - pressure(rival, armyThere);
+    // A person reaches a zone only along the zone's own links.
+    for (const int rival : links_.from(zone)) {
+        const int who = owner(rival);
+        if (who != player_ && work_.isPerson(who)) safe *= 1.0 - pressure(rival, armyThere);
     }
     return 1.0 - safe;
 }

@@ -9,28 +9,44 @@ namespace sonarch {
 
 namespace {
 std::string number(int value) { return std::to_string(value); }
+
+const std::string& nameOf(const Board& board, int seat) { return board.playerName[static_cast<std::size_t>(seat)]; }
 }  // namespace
+
+bool aLonePerson(const Board& board) { return board.peopleCount() <= 1; }
+
+std::string victoryOf(const Board& board, int winner, int listener, const std::string& mainMenu) {
+    if (winner == listener && aLonePerson(board)) return " Congratulations, you have won! " + mainMenu;
+    return " " + nameOf(board, winner) + " has won the game! " + mainMenu;
+}
+
+std::string defeatOf(const Board& board, const Outcome& defeat, int listener, const std::string& mainMenu) {
+    if (defeat.player == listener && aLonePerson(board)) return "You have been defeated! Game over. " + mainMenu;
+    return defeat.name + " has been defeated! Game over. " + mainMenu;
+}
 
 bool ClassicPlayWords::battleBeforeItsConsequences() const { return false; }
 
-std::string ClassicPlayWords::turnBegins(const Board& board, int player) const {
-    if (player == board.humanPlayer) return "It is your turn.";
-    return board.playerName[static_cast<std::size_t>(player)] + "'s turn.";
+// With several people at the table, each person's turn is named, so that
+// the one whose turn it is knows it.
+std::string ClassicPlayWords::turnBegins(const Board& board, int player, int listener) const {
+    if (player == listener && aLonePerson(board)) return "It is your turn.";
+    return nameOf(board, player) + "'s turn.";
 }
 
-std::string ClassicPlayWords::startClaimed(const Board& board, const Outcome& claim) const {
+std::string ClassicPlayWords::startClaimed(const Board& board, const Outcome& claim, int listener) const {
     const std::string& zone = board.zoneName(claim.zone);
-    if (board.isComputer[static_cast<std::size_t>(claim.player)] == 0)
+    if (claim.player == listener)
         return zone + " is now under your control. Choose where to place your points.";
     return board.playerName[static_cast<std::size_t>(claim.player)] + " has taken control of " + zone +
            ". The army of " + zone + " is now " + number(claim.army) + ".";
 }
 
-std::string ClassicPlayWords::attackReport(const Board& board, const Outcome& attack) const {
+std::string ClassicPlayWords::attackReport(const Board& board, const Outcome& attack, int listener) const {
     const std::string& to = board.zoneName(attack.zone);
     const std::string army = number(board.zoneArmy[static_cast<std::size_t>(attack.zone)]);
     const std::string rolls = " with a roll of " + number(attack.roll1) + " to " + number(attack.roll2) + ". ";
-    if (board.isComputer[static_cast<std::size_t>(attack.player)] == 0) {
+    if (attack.player == listener) {
         switch (attack.kind) {
         case Outcome::Kind::ZoneTaken: return "You have taken control of " + to + ".";
         case Outcome::Kind::BattleWon:
@@ -42,9 +58,12 @@ std::string ClassicPlayWords::attackReport(const Board& board, const Outcome& at
     if (attack.kind == Outcome::Kind::ZoneTaken)
         return name + " has taken control of " + to + ". " + to + " now has an army of " + army + ".";
     // The defender's name as it was before the battle: a defeat empties it.
+    // A lone person has always been named "You" here.
+    const std::string defender =
+        attack.defender == listener ? "You" : attack.defenderName(nameOf(board, attack.defender));
     const std::string result = attack.kind == Outcome::Kind::BattleWon ? " and was successful" : " and was defeated";
-    return name + " of " + board.zoneName(attack.from) + " attacked " + attack.defenderName(board.playerName[static_cast<std::size_t>(attack.defender)]) + " in " + to + result +
-           rolls + to + " has " + army + " army remaining.";
+    return name + " of " + board.zoneName(attack.from) + " attacked " + defender + " in " + to + result + rolls +
+           to + " has " + army + " army remaining.";
 }
 
 std::string ClassicPlayWords::computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const {
@@ -68,12 +87,14 @@ std::string ClassicPlayWords::computerPlaced(const Board& board, int player, con
     return sentence;
 }
 
-std::string ClassicPlayWords::playerOut(const Outcome& out, bool gameWon) const {
+std::string ClassicPlayWords::playerOut(const Board& board, const Outcome& out, int winner, int listener) const {
     const std::string sentence = out.name + " has been defeated!";
-    return gameWon ? sentence + " Congratulations, you have won! Main Menu." : sentence;
+    return winner != 0 ? sentence + victoryOf(board, winner, listener, "Main Menu.") : sentence;
 }
 
-std::string ClassicPlayWords::humanDefeated() const { return "You have been defeated! Game over. Main Menu."; }
+std::string ClassicPlayWords::humanDefeated(const Board& board, const Outcome& defeat, int listener) const {
+    return defeatOf(board, defeat, listener, "Main Menu.");
+}
 
 std::string ClassicPlayWords::refusal(const Board& board, Refusal why, int from, int target) const {
     switch (why) {
@@ -84,7 +105,12 @@ std::string ClassicPlayWords::refusal(const Board& board, Refusal why, int from,
     case Refusal::NoAttacker: return "You must first choose an army to attack with.";
     case Refusal::OutOfReach:
         return "The army of " + board.zoneName(from) + " cannot reach " + board.zoneName(target) + " to attack.";
-    case Refusal::NoPointsLeft:
+    // Moves the keys never make, refused to a seat playing from elsewhere.
+    case Refusal::NotYourTurn: return "It is not your turn.";
+    case Refusal::WrongPhase: return "That move does not belong to this part of the turn.";
+    case Refusal::OwnZone: return "You cannot attack a zone of your own.";
+    case Refusal::NoSuchZone: return "There is no such zone.";
+    case Refusal::NoPointsLeft: return "You have no points to place.";
     case Refusal::None: break;
     }
     return "";

@@ -28,28 +28,29 @@ std::string armiesAfter(const Board& board, const Outcome& attack) {
 
 bool ClearPlayWords::battleBeforeItsConsequences() const { return true; }
 
-std::string ClearPlayWords::turnBegins(const Board& board, int player) const {
-    if (player != board.humanPlayer) return ClassicPlayWords::turnBegins(board, player);
+std::string ClearPlayWords::turnBegins(const Board& board, int player, int listener) const {
+    if (player != listener) return ClassicPlayWords::turnBegins(board, player, listener);
+    const std::string itIs = aLonePerson(board) ? "It is your turn. "
+                                                : "It is " + board.playerName[static_cast<std::size_t>(player)] + "'s turn. ";
     int ready = 0;
     for (int zone = 1; zone <= board.zoneCount(); ++zone)
         if (board.zoneOwner[static_cast<std::size_t>(zone)] == player && canAttackNow(board, zone)) ++ready;
-    if (ready == 0) return "It is your turn. None of your zones can attack.";
-    return "It is your turn. " + counted(ready, "zone of yours can attack.", "zones of yours can attack.");
+    if (ready == 0) return itIs + "None of your zones can attack.";
+    return itIs + counted(ready, "zone of yours can attack.", "zones of yours can attack.");
 }
 
-std::string ClearPlayWords::startClaimed(const Board& board, const Outcome& claim) const {
-    if (board.isComputer[static_cast<std::size_t>(claim.player)] != 0)
-        return ClassicPlayWords::startClaimed(board, claim);
+std::string ClearPlayWords::startClaimed(const Board& board, const Outcome& claim, int listener) const {
+    if (claim.player != listener) return ClassicPlayWords::startClaimed(board, claim, listener);
     return board.zoneName(claim.zone) + " is now yours. You have " +
            pointsToPlace(board.points[static_cast<std::size_t>(claim.player)]) + ".";
 }
 
-std::string ClearPlayWords::attackReport(const Board& board, const Outcome& attack) const {
+std::string ClearPlayWords::attackReport(const Board& board, const Outcome& attack, int listener) const {
     const std::string& to = board.zoneName(attack.zone);
     const std::string& from = board.zoneName(attack.from);
     const std::string rolls = " with a roll of " + number(attack.roll1) + " to " + number(attack.roll2) + ". ";
     const std::string after = armiesAfter(board, attack);
-    if (board.isComputer[static_cast<std::size_t>(attack.player)] == 0) {
+    if (attack.player == listener) {
         switch (attack.kind) {
         case Outcome::Kind::ZoneTaken: return "Your army from " + from + " took the unclaimed " + to + ". " + after;
         case Outcome::Kind::BattleWon: return "Your attack from " + from + " captured " + to + rolls + after;
@@ -59,12 +60,11 @@ std::string ClearPlayWords::attackReport(const Board& board, const Outcome& atta
     const std::string& name = board.playerName[static_cast<std::size_t>(attack.player)];
     if (attack.kind == Outcome::Kind::ZoneTaken)
         return name + "'s army from " + from + " took the unclaimed " + to + ". " + after;
-    // The human is "you" even once the battle has ended the game; another
+    // The listener is "you" even once the battle has ended the game; another
     // defender the battle put out has lost its name on the board.
     const std::string defender =
-        board.isComputer[static_cast<std::size_t>(attack.defender)] == 0
-            ? "you"
-            : attack.defenderName(board.playerName[static_cast<std::size_t>(attack.defender)]);
+        attack.defender == listener ? "you"
+                                    : attack.defenderName(board.playerName[static_cast<std::size_t>(attack.defender)]);
     const std::string result = attack.kind == Outcome::Kind::BattleWon ? " and won" : " and lost";
     return name + " attacked " + defender + " in " + to + " from " + from + result + rolls + after;
 }
@@ -92,12 +92,14 @@ std::string ClearPlayWords::computerPlaced(const Board& board, int player, const
     return sentence + ".";
 }
 
-std::string ClearPlayWords::playerOut(const Outcome& out, bool gameWon) const {
+std::string ClearPlayWords::playerOut(const Board& board, const Outcome& out, int winner, int listener) const {
     const std::string sentence = out.name + " is out of the game.";
-    return gameWon ? sentence + " Congratulations, you have won! Main menu." : sentence;
+    return winner != 0 ? sentence + victoryOf(board, winner, listener, "Main menu.") : sentence;
 }
 
-std::string ClearPlayWords::humanDefeated() const { return "You have been defeated! Game over. Main menu."; }
+std::string ClearPlayWords::humanDefeated(const Board& board, const Outcome& defeat, int listener) const {
+    return defeatOf(board, defeat, listener, "Main menu.");
+}
 
 std::string ClearPlayWords::pointPlaced(const Board& board, const Outcome& placed) const {
     const std::string raised = "The army of " + board.zoneName(placed.zone) + " was increased to " + number(placed.army);

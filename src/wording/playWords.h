@@ -1,7 +1,10 @@
 // The sentences of play: the turn cycle, the computer players' moves,
 // battles, claims and placing, the end of a player and of the game, and the
-// answers to the human's moves. Each wording turns outcomes on a board into
-// sentences; the session decides when each is said.
+// answers to a person's moves. Each wording turns outcomes on a board into
+// sentences for the seat that hears them: `listener` is "you", every other
+// seat is named, and a listener of 0 (watching, or at one keyboard while a
+// computer player moves) hears every seat by name. The session decides
+// when each is said.
 #pragma once
 
 #include <string>
@@ -19,20 +22,22 @@ public:
     virtual bool battleBeforeItsConsequences() const = 0;
 
     // ---- the turn cycle and the computer players ----
-    virtual std::string turnBegins(const Board& board, int player) const = 0;
-    // A starting zone claimed, by the human or a computer player.
-    virtual std::string startClaimed(const Board& board, const Outcome& claim) const = 0;
-    // A battle or the taking of an unclaimed zone, by the human or a
+    virtual std::string turnBegins(const Board& board, int player, int listener) const = 0;
+    // A starting zone claimed, by a person or a computer player.
+    virtual std::string startClaimed(const Board& board, const Outcome& claim, int listener) const = 0;
+    // A battle or the taking of an unclaimed zone, by a person or a
     // computer player, told from the board after it.
-    virtual std::string attackReport(const Board& board, const Outcome& attack) const = 0;
+    virtual std::string attackReport(const Board& board, const Outcome& attack, int listener) const = 0;
     // A computer player's points, placed where placed says.
     virtual std::string computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const = 0;
 
     // ---- the end of a player and of the game ----
-    virtual std::string playerOut(const Outcome& out, bool gameWon) const = 0;
-    virtual std::string humanDefeated() const = 0;
+    // A player put out; winner is the seat left when that ended the game, else 0.
+    virtual std::string playerOut(const Board& board, const Outcome& out, int winner, int listener) const = 0;
+    // The last person put out: the game is over.
+    virtual std::string humanDefeated(const Board& board, const Outcome& defeat, int listener) const = 0;
 
-    // ---- the human's moves ----
+    // ---- a person's moves, told to that person ----
     virtual std::string refusal(const Board& board, Refusal why, int from, int target) const = 0;
     virtual std::string attackerChosen(const Board& board, int zone) const = 0;
     virtual std::string pointPlaced(const Board& board, const Outcome& placed) const = 0;
@@ -43,16 +48,24 @@ public:
     virtual std::string placeAllRefused() const = 0;
 };
 
+// Whether one person plays: the classic game, where that person is "You".
+bool aLonePerson(const Board& board);
+// " Anna has won the game! Main menu.", or to a lone person who won, the
+// congratulations players have always heard.
+std::string victoryOf(const Board& board, int winner, int listener, const std::string& mainMenu);
+// "Ben has been defeated! Game over. Main menu.", "You" for a lone person.
+std::string defeatOf(const Board& board, const Outcome& defeat, int listener, const std::string& mainMenu);
+
 // The classic sentences of play, byte for byte as players have always heard them.
 class ClassicPlayWords : public PlayWords {
 public:
     bool battleBeforeItsConsequences() const override;
-    std::string turnBegins(const Board& board, int player) const override;
-    std::string startClaimed(const Board& board, const Outcome& claim) const override;
-    std::string attackReport(const Board& board, const Outcome& attack) const override;
+    std::string turnBegins(const Board& board, int player, int listener) const override;
+    std::string startClaimed(const Board& board, const Outcome& claim, int listener) const override;
+    std::string attackReport(const Board& board, const Outcome& attack, int listener) const override;
     std::string computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const override;
-    std::string playerOut(const Outcome& out, bool gameWon) const override;
-    std::string humanDefeated() const override;
+    std::string playerOut(const Board& board, const Outcome& out, int winner, int listener) const override;
+    std::string humanDefeated(const Board& board, const Outcome& defeat, int listener) const override;
     std::string refusal(const Board& board, Refusal why, int from, int target) const override;
     std::string attackerChosen(const Board& board, int zone) const override;
     std::string pointPlaced(const Board& board, const Outcome& placed) const override;
@@ -64,15 +77,15 @@ public:
 // The clear sentences of play: what differs from the classic ones.
 class ClearPlayWords : public ClassicPlayWords {
 public:
-    // The human's turn says how many of their zones can attack.
-    std::string turnBegins(const Board& board, int player) const override;
+    // A person's turn says how many of their zones can attack.
+    std::string turnBegins(const Board& board, int player, int listener) const override;
     std::string refusal(const Board& board, Refusal why, int from, int target) const override;
-    std::string humanDefeated() const override;
+    std::string humanDefeated(const Board& board, const Outcome& defeat, int listener) const override;
     bool battleBeforeItsConsequences() const override;
-    std::string startClaimed(const Board& board, const Outcome& claim) const override;
-    std::string attackReport(const Board& board, const Outcome& attack) const override;
+    std::string startClaimed(const Board& board, const Outcome& claim, int listener) const override;
+    std::string attackReport(const Board& board, const Outcome& attack, int listener) const override;
     std::string computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const override;
-    std::string playerOut(const Outcome& out, bool gameWon) const override;
+    std::string playerOut(const Board& board, const Outcome& out, int winner, int listener) const override;
     std::string pointPlaced(const Board& board, const Outcome& placed) const override;
     std::string placingOpens(const Board& board) const override;
     std::string pointsKept(const Board& board, int points) const override;
