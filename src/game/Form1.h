@@ -213,8 +213,8 @@ private:
     };
     std::deque<Step> story_;
     bool awaitingText_ = false;
-    // The prompt open is for a person's name, not a save's.
-    bool askingName_ = false;
+    // The person whose name the open prompt asks for; 0: it asks a save's.
+    int namingPerson_ = 0;
     // The game itself: it plays every move and hands each to this session.
     Table table_{random};
     // At one keyboard with several people: whose place the cursor keeps
@@ -245,6 +245,7 @@ private:
     void tellTurnPassing(const Played& played);
     void tellTurnBegins(const Outcome& outcome, const Board& after);
     void passTheKeys();
+    int firstPlaceOf(int seat) const;
     // Tells who was put out and whether the game ended, in the order the
     // wording gives; false when the game is over.
     bool tellGameEnders(const Outcomes& outcomes, const Board& after);
@@ -253,7 +254,16 @@ private:
     // Stages of the key handler.
     void menuKeys(short& keyCode, const short& shift);
     void mainMenuKeys(short& keyCode);
-    void mapListKeys(short& keyCode);
+    void mapListKeys(short& keyCode, short shift);
+    // Several people at one keyboard, in the question for the number of
+    // computer players.
+    bool peopleKeys(short keyCode, short shift);
+    int peopleAtTheKeyboard() const;
+    void askHowManyComputers(const std::string& before = "");
+    std::string fitPeopleToMap();
+    void askPersonName(int person, const std::string& prompt);
+    std::optional<PersonNameProblem> personNameProblem(const std::string& name) const;
+    void personNameEntered(const std::optional<std::string>& typed);
     void savedGameListKeys(short& keyCode);
     void previousMenuKey(short keyCode);
     void openFileList(const std::string& announcement, const std::vector<std::string>& folders, int& length,

@@ -21,7 +21,14 @@ void Form1::startUsOut() {
     cursorOf_ = {};
     // Said once the board is cleared, so the picture drawn with it shows the
     // new game rather than the last one.
-    addMessage(words().menus.newGameBegins(board.zoneName(cursorZone)));
+    const std::string begins = words().menus.newGameBegins(board.zoneName(cursorZone));
+    if (board.peopleCount() > 1) {
+        // Every person is named at their turn, the first one too.
+        keysHeldBy_ = 1;
+        addMessage(words().play.turnBegins(board, 1, 1) + " " + begins);
+    } else {
+        addMessage(begins);
+    }
     playCue(Cue::YourTurn);
     endPause();
 }

@@ -62,7 +62,11 @@ void Form1::tellTurnPassing(const Played& played) {
 }
 
 void Form1::tellTurnBegins(const Outcome& outcome, const Board& after) {
-    tellMessage(words().play.turnBegins(after, outcome.player, listenerOf(after)));
+    std::string sentence = words().play.turnBegins(after, outcome.player, listenerOf(after));
+    // A person who has yet to claim a start hears how, with their turn.
+    if (after.peopleCount() > 1 && outcome.player == after.humanPlayer && after.choosingStart != 0)
+        sentence += " " + words().menus.newGameBegins(after.zoneName(firstPlaceOf(outcome.player)));
+    tellMessage(sentence);
     if (outcome.player != after.humanPlayer) return;
     tellCue(Cue::YourTurn);
     if (after.peopleCount() > 1) tellThen(&Form1::passTheKeys);
@@ -74,11 +78,16 @@ void Form1::passTheKeys() {
     const int seat = board.humanPlayer;
     if (keysHeldBy_ != 0) cursorOf_[static_cast<std::size_t>(keysHeldBy_)] = cursorZone;
     keysHeldBy_ = seat;
-    const int kept = cursorOf_[static_cast<std::size_t>(seat)];
-    cursorZone = board.isZone(kept) ? kept : 1;
+    cursorZone = firstPlaceOf(seat);
     linkCursor = 1;
     jumpedTo = 0;
-    if (board.choosingStart != 0) tellMessage(words().menus.newGameBegins(board.zoneName(cursorZone)));
+}
+
+// Where a person's cursor stands when their turn begins: where they left
+// it, or zone 1 in their first turn.
+int Form1::firstPlaceOf(int seat) const {
+    const int kept = cursorOf_[static_cast<std::size_t>(seat)];
+    return board.isZone(kept) ? kept : 1;
 }
 
 void Form1::tellPersonMove(const Played& played) {

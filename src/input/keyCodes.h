@@ -46,6 +46,7 @@ constexpr short G = 71;
 constexpr short J = 74;
 constexpr short M = 77;
 constexpr short N = 78;
+constexpr short P = 80;
 constexpr short S = 83;
 constexpr short X = 88;
 constexpr short Z = 90;

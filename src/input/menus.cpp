@@ -24,7 +24,7 @@ void Form1::menuKeys(short& keyCode, const short& shift) {
     if (isBackward(keyCode)) --menuCursor;
     switch (menuState) {
     case 1: mainMenuKeys(keyCode); break;
-    case 2: mapListKeys(keyCode); break;
+    case 2: mapListKeys(keyCode, shift); break;
     case 3: savedGameListKeys(keyCode); break;
     default: break;
     }
@@ -90,6 +90,10 @@ void Form1::mainMenuKeys(short& keyCode) {
 void Form1::textEntered(const std::optional<std::string>& name) {
     if (!awaitingText_) return;
     awaitingText_ = false;
+    if (namingPerson_ != 0) {
+        personNameEntered(name);
+        return;
+    }
     if (name) {
         saveOrAskToReplace(*name);
     } else {
@@ -97,7 +101,7 @@ void Form1::textEntered(const std::optional<std::string>& name) {
     }
 }
 
-void Form1::mapListKeys(short& keyCode) {
+void Form1::mapListKeys(short& keyCode, short shift) {
     if (setupStep == 0) {
         if (keyCode == key::Enter && menuCursor == 0) {
             keyCode = 0;
@@ -112,7 +116,7 @@ void Form1::mapListKeys(short& keyCode) {
                 loadMap();
                 // A refused map has said why; the list stays open on it.
                 if (!mapLoadFailed) {
-                    sayIt(words().menus.howManyComputerPlayers(maxPlayers - 1));
+                    askHowManyComputers(fitPeopleToMap());
                     setupStep = 1;
                 }
             }
@@ -125,12 +129,15 @@ void Form1::mapListKeys(short& keyCode) {
             sayIt(words().menus.said(MenuLine::BackToMapList));
             return;
         }
-        if ((keyCode < key::Digit0 || keyCode > maxPlayers + 47) && keyCode != key::Enter) {
-            sayIt(words().menus.numberRefused(maxPlayers - 1));
-        }
-        if (keyCode >= key::Digit1 && keyCode <= maxPlayers + 47) {
-            computersChosen = keyCode - 48;
-            setupStep = 2;
+        // With people added, peopleKeys takes the number too.
+        if (peopleKeys(keyCode, shift)) return;
+        if (people.empty()) {
+            if ((keyCode < key::Digit0 || keyCode > maxPlayers + 47) && keyCode != key::Enter)
+                sayIt(words().menus.numberRefused(maxPlayers - 1));
+            if (keyCode >= key::Digit1 && keyCode <= maxPlayers + 47) {
+                computersChosen = keyCode - 48;
+                setupStep = 2;
+            }
         }
     }
     if (setupStep == 2) {

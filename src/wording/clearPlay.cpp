@@ -32,6 +32,8 @@ std::string ClearPlayWords::turnBegins(const Board& board, int player, int liste
     if (player != listener) return ClassicPlayWords::turnBegins(board, player, listener);
     const std::string itIs = aLonePerson(board) ? "It is your turn. "
                                                 : "It is " + board.playerName[static_cast<std::size_t>(player)] + "'s turn. ";
+    // A person still to claim a start is told how next.
+    if (!board.holdsAnyZone(player)) return itIs.substr(0, itIs.size() - 1);
     int ready = 0;
     for (int zone = 1; zone <= board.zoneCount(); ++zone)
         if (board.zoneOwner[static_cast<std::size_t>(zone)] == player && canAttackNow(board, zone)) ++ready;

@@ -60,6 +60,9 @@ enum class SaveNameProblem {
 enum class MadeMapSize { Medium, Large, Small };
 
 // Where F1 is pressed: each place has its own help.
+// Why a name typed for a person at this keyboard cannot be taken.
+enum class PersonNameProblem { Taken, You, TooLong, BadCharacter, LeadingBlank };
+
 enum class HelpPlace { MainMenu, MapList, Question, SavedGames, Start, Attack, Placing, ComputerTurn, Finding };
 
 class MenuWords {
@@ -114,6 +117,17 @@ public:
     virtual std::string mapMade(const std::string& mapName, int zones, const std::string& fileName,
                                 MadeMapSize next) const = 0;
     virtual std::string madeMapNotSaved(const std::string& fileName, const std::string& why) const = 0;
+
+    // ---- several people at one keyboard ----
+    virtual std::string personNamePrompt(int person) const;
+    virtual std::string personNameRefused(PersonNameProblem problem, const std::string& name, int person) const;
+    // The question for the number of computer players with people added.
+    virtual std::string peopleQuestion(int people, int largest) const;
+    virtual std::string peopleNumberRefused(int largest) const;
+    virtual std::string peopleFull(int seats) const;
+    virtual std::string nobodyToRemove() const;
+    virtual std::string personRemoved(const std::string& name) const;
+    virtual std::string peopleLeftOut(int seats) const;
 
     // ---- help ----
     // The help of a place, a sentence a press; largest: the most computer
