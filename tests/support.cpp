@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "host/headless/HeadlessHost.h"
-#include "host/LocalPlatform.h"
+#include "host/program/LocalPlatform.h"
 
 namespace sonarch::testing {
 

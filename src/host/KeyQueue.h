@@ -21,8 +21,8 @@ public:
     void press(const KeyStroke& stroke) { events_.push_back({true, stroke}); }
     void release(const KeyStroke& stroke) { events_.push_back({false, stroke}); }
 
-    // The answer of a text prompt the host ran itself: it goes to the game
-    // before any key.
+    // The answer of the host's save prompt, once Enter or Escape closed it:
+    // it goes to the game before any key.
     void answerPrompt(std::optional<std::string> text);
 
     bool empty() const { return events_.empty() && !answered_; }

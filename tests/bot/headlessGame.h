@@ -9,7 +9,7 @@
 #include "game/Form1.h"
 #include "game/GameSession.h"
 #include "host/headless/HeadlessHost.h"
-#include "host/LocalPlatform.h"
+#include "host/program/LocalPlatform.h"
 
 namespace sonarch::testing {
 

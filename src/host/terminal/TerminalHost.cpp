@@ -7,7 +7,6 @@
 #include <cerrno>
 
 #include "host/harmlessText.h"
-#include "host/terminal/lineEditor.h"
 #include "host/terminal/terminalKeys.h"
 #include "host/terminal/terminalMode.h"
 
@@ -112,6 +111,10 @@ void TerminalHost::processEvents() {
     if (ended_) return;
     // One event a call, as in the window: a pause looks at ctrlHeld between
     // the press of Ctrl and its release.
+    if (line_) {
+        editLine();
+        return;
+    }
     if (keys_.deliverOne(*game_)) return;
     for (;;) {
         if (tickAt_ && Clock::now() >= *tickAt_) {
@@ -188,31 +191,37 @@ bool TerminalHost::readMore(std::optional<Clock::time_point> deadline) {
     }
 }
 
-std::optional<std::string> TerminalHost::promptText(const std::string&, Voice*) {
+void TerminalHost::askText(const std::string&, Voice*) {
     // The sentence just said asked for the name; the line below it is typed on.
     if (mode_) mode_->line();
-    LineEditor editor;
+    line_.emplace();
+}
+
+void TerminalHost::editLine() {
+    std::optional<DecodedKey> input;
     try {
-        while (editor.state() == LineEditor::State::Editing) {
-            const auto input = nextInput(std::nullopt);
-            if (!input) continue;
-            if (input->kind == DecodedKey::Kind::Key &&
-                meaningOf(input->stroke).action == KeyMeaning::Action::Suspend) {
-                if (mode_) mode_->suspend();
-                continue;
-            }
-            const std::string before = editor.text();
-            const std::size_t cursorBefore = editor.cursor();
-            if (editor.apply(*input) == LineEditor::State::Editing) echo(before, cursorBefore, editor);
-        }
+        input = nextInput(std::nullopt);
     } catch (...) {
         if (mode_) mode_->keys();
         throw;
     }
+    if (!input) return;
+    if (input->kind == DecodedKey::Kind::Key && meaningOf(input->stroke).action == KeyMeaning::Action::Suspend) {
+        if (mode_) mode_->suspend();
+        return;
+    }
+    const std::string before = line_->text();
+    const std::size_t cursorBefore = line_->cursor();
+    const LineEditor::State state = line_->apply(*input);
+    if (state == LineEditor::State::Editing) {
+        echo(before, cursorBefore, *line_);
+        return;
+    }
     print("\n");
     if (mode_) mode_->keys();
-    if (editor.state() == LineEditor::State::Cancelled) return std::nullopt;
-    return editor.text();
+    keys_.answerPrompt(state == LineEditor::State::Accepted ? std::optional(line_->text()) : std::nullopt);
+    line_.reset();
+    keys_.deliverOne(*game_);
 }
 
 void TerminalHost::echo(const std::string& before, std::size_t cursorBefore, const LineEditor& editor) {

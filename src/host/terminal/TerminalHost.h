@@ -15,6 +15,7 @@
 #include "host/KeyQueue.h"
 #include "host/RunOptions.h"
 #include "host/terminal/keyDecoder.h"
+#include "host/terminal/lineEditor.h"
 
 namespace sonarch {
 
@@ -52,7 +53,7 @@ public:
     void playCuesWith(std::function<void(Cue)> player) { cuePlayer_ = std::move(player); }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void askText(const std::string& prompt, Voice* voice) override { keys_.answerPrompt(promptText(prompt, voice)); }
+    void askText(const std::string& prompt, Voice* voice) override;
     void endProgram() override;
 
     void processEvents() override;
@@ -67,14 +68,15 @@ private:
         int status;
     };
 
-    // The save prompt: a line typed below the question.
-    std::optional<std::string> promptText(const std::string& prompt, Voice* voice);
+    // The save prompt: a line typed below the question, one input an event,
+    // until Enter or Escape gives the game its answer.
+    void editLine();
     void pressed(const KeyStroke& stroke);
     // The next key or character typed, waiting for it until the deadline
     // (none: as long as it takes); nullopt when the deadline came first.
     std::optional<DecodedKey> nextInput(std::optional<Clock::time_point> deadline);
     bool readMore(std::optional<Clock::time_point> deadline);
-    void echo(const std::string& before, std::size_t cursorBefore, const class LineEditor& editor);
+    void echo(const std::string& before, std::size_t cursorBefore, const LineEditor& editor);
     void print(const std::string& text);
 
     VoiceMaker voiceMaker_;
@@ -86,6 +88,8 @@ private:
     std::string typed_;  // bytes read but not yet decoded
     bool inputEnded_ = false;
     KeyQueue keys_;
+    // The save prompt's line while it is open; the game hears nothing until it closes.
+    std::optional<LineEditor> line_;
     std::optional<Clock::time_point> tickAt_;
     bool ended_ = false;
 };

@@ -58,10 +58,18 @@ void WindowHost::stopTimer() {
     if (timer_) SDL_RemoveTimer(timer_);
     timer_ = 0;
     ++timerRound_;
+    tickHeld_ = false;
 }
 
 void WindowHost::processEvents() {
-    if (keys_.deliverOne(*game_)) return;
+    if (!prompt_) {
+        if (keys_.deliverOne(*game_)) return;
+        if (tickHeld_) {
+            tickHeld_ = false;
+            game_->tick();
+            return;
+        }
+    }
     // The game waits now: whatever it drew since the last wait is shown.
     picture_.present(window_);
     int wait = longestWaitMilliseconds;
@@ -69,14 +77,14 @@ void WindowHost::processEvents() {
         wait = static_cast<int>(std::min<std::uint64_t>(*untilRepeat, wait));
     SDL_Event event;
     if (!SDL_WaitEventTimeout(&event, wait)) {
-        repeatHeldCtrl();
+        if (!prompt_) repeatHeldCtrl();
         return;
     }
     // Events are read up to the first key, so that a tick never overtakes
     // a key that came before it.
     handle(event);
-    while (!ended_ && keys_.empty() && SDL_PollEvent(&event)) handle(event);
-    if (!ended_) keys_.deliverOne(*game_);
+    while (!ended_ && !prompt_ && keys_.empty() && SDL_PollEvent(&event)) handle(event);
+    if (!ended_ && !prompt_) keys_.deliverOne(*game_);
 }
 
 bool WindowHost::handleWindowEvent(const SDL_Event& event) {
@@ -96,13 +104,21 @@ bool WindowHost::handleWindowEvent(const SDL_Event& event) {
 
 void WindowHost::handle(const SDL_Event& event) {
     if (ended_ || handleWindowEvent(event)) return;
+    if (prompt_ && event.type != SDL_USEREVENT) {
+        promptEvent(event);
+        return;
+    }
     switch (event.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: queueKey(event.key); break;
     case SDL_USEREVENT:
         if (event.user.code == timerRound_ && timer_ != 0) {
             timer_ = 0;
-            game_->tick();
+            if (prompt_) {
+                tickHeld_ = true;
+            } else {
+                game_->tick();
+            }
         }
         break;
     default: break;

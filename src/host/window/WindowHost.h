@@ -41,14 +41,22 @@ public:
     void playCue(Cue cue) override { cues_.play(cue); }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void askText(const std::string& prompt, Voice* voice) override { keys_.answerPrompt(promptText(prompt, voice)); }
+    void askText(const std::string& prompt, Voice* voice) override;
     void endProgram() override { ended_ = true; }
 
     void processEvents() override;
 
 private:
-    // The save prompt, with the window's keys until it is answered.
-    std::optional<std::string> promptText(const std::string& prompt, Voice* voice);
+    // The save prompt, open from askText until Enter or Escape: it takes the
+    // window's keys meanwhile, and the game hears nothing until its answer.
+    struct Prompt {
+        std::string question;
+        Voice* voice;
+        std::string typed;
+    };
+    void promptEvent(const SDL_Event& event);
+    void showTyped(const std::string& said);
+    void answerPrompt(std::optional<std::string> answer);
     void handle(const SDL_Event& event);
     void queueKey(const SDL_KeyboardEvent& key);
     void repeatHeldCtrl();
@@ -59,6 +67,9 @@ private:
     WindowPicture picture_;
     GameSession* game_ = nullptr;
     KeyQueue keys_;
+    std::optional<Prompt> prompt_;
+    // The pause timer's tick that came while the prompt was open, given after its answer.
+    bool tickHeld_ = false;
     speech::CueSounds cues_;
     HeldCtrl heldCtrl_;
     SDL_TimerID timer_ = 0;

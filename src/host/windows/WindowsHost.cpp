@@ -74,13 +74,19 @@ void WindowsHost::processEvents() {
 void WindowsHost::pumpMessages() {
     // Messages are read up to the first key or tick, so that a tick never
     // overtakes a key that came before it.
+    // While the save dialog is open every message is the dialog's or the
+    // window's to handle, and the game waits for the answer.
     MSG message;
-    while (keys_.empty() && !tickDue_ && !closed_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+    while (!closed_ && (dialog_ || (keys_.empty() && !tickDue_)) &&
+           PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        // The dialog moves between its parts, types and answers by itself.
+        if (dialog_ && IsDialogMessageW(dialog_, &message)) continue;
         DispatchMessageW(&message);
+    }
 }
 
 bool WindowsHost::deliverOne() {
-    if (ended_ || closed_) return false;
+    if (ended_ || closed_ || dialog_) return false;
     // A held key repeats as further presses, as the game expects.
     if (keys_.deliverOne(*game_)) return true;
     if (!tickDue_) return false;

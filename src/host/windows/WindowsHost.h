@@ -42,15 +42,17 @@ public:
     Canvas& canvas() override { return picture_; }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
-    void askText(const std::string& prompt, Voice* voice) override { keys_.answerPrompt(promptText(prompt, voice)); }
+    void askText(const std::string& prompt, Voice* voice) override;
     void endProgram() override { ended_ = true; }
     void processEvents() override;
     // Called only while the player has the sounds on (F11).
     void playCue(Cue cue) override { cues_.play(cue); }
 
+    // The save dialog's OK (with the name typed) or Cancel (nullopt): closes
+    // it and gives the game its answer before any other event.
+    void answerPrompt(std::optional<std::string> answer);
+
 private:
-    // The save dialog, modal over the window until it is answered.
-    std::optional<std::string> promptText(const std::string& prompt, Voice* voice);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
     bool queueKey(UINT message, WPARAM virtualKey);
@@ -59,6 +61,8 @@ private:
 
     std::string speech_;
     HWND window_ = nullptr;
+    // The save dialog while it is open: the game hears nothing until its answer.
+    HWND dialog_ = nullptr;
     GdiPicture picture_;
     WindowsCues cues_;
     GameSession* game_ = nullptr;

@@ -1,6 +1,9 @@
-// The save prompt: a real modal dialog with the question, an edit box, OK
-// and Cancel, which every Windows screen reader reads by itself. Enter is
-// OK, Escape is Cancel. Built in memory, so the exe needs no resources.
+// The save prompt: a real dialog with the question, an edit box, OK and
+// Cancel, which every Windows screen reader reads by itself. Enter is OK,
+// Escape is Cancel. Built in memory, so the exe needs no resources. It runs
+// no loop of its own: its messages come through processEvents with the
+// window's, the window is disabled while it is open as under a modal dialog,
+// and its answer goes to the game as the next event.
 #include <windows.h>
 
 #include <vector>
@@ -61,21 +64,22 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM w, LPARAM l) 
         SetWindowLongPtrW(dialog, DWLP_USER, l);
         SetFocus(GetDlgItem(dialog, editBox));
         return FALSE;  // the focus is set
-    case WM_COMMAND:
+    case WM_COMMAND: {
+        auto* host = reinterpret_cast<WindowsHost*>(GetWindowLongPtrW(dialog, DWLP_USER));
         if (LOWORD(w) == IDOK) {
-            auto* typed = reinterpret_cast<std::wstring*>(GetWindowLongPtrW(dialog, DWLP_USER));
             HWND edit = GetDlgItem(dialog, editBox);
-            typed->assign(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-            typed->resize(static_cast<std::size_t>(
-                GetWindowTextW(edit, typed->data(), static_cast<int>(typed->size()))));
-            EndDialog(dialog, IDOK);
+            std::wstring typed(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+            typed.resize(static_cast<std::size_t>(
+                GetWindowTextW(edit, typed.data(), static_cast<int>(typed.size()))));
+            host->answerPrompt(narrow(typed));
             return TRUE;
         }
         if (LOWORD(w) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
+            host->answerPrompt(std::nullopt);
             return TRUE;
         }
         break;
+    }
     default: break;
     }
     return FALSE;
@@ -84,22 +88,34 @@ INT_PTR CALLBACK dialogProcedure(HWND dialog, UINT message, WPARAM w, LPARAM l) 
 
 // The dialog speaks through the screen reader by itself, so the game's voice
 // is not needed here.
-std::optional<std::string> WindowsHost::promptText(const std::string& prompt, Voice*) {
+void WindowsHost::askText(const std::string& prompt, Voice*) {
     DialogTemplate form(L"Save Game", 4, 200, 64);
     form.item(staticClass, 0xFFFF, SS_LEFT, 7, 7, 186, 10, widen(prompt));
     form.item(editClass, editBox, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 20, 186, 14, L"");
     form.item(buttonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 87, 42, 50, 14, L"OK");
     form.item(buttonClass, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 143, 42, 50, 14, L"Cancel");
-    std::wstring typed;
-    const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), form.get(), window_,
-                                                   dialogProcedure, reinterpret_cast<LPARAM>(&typed));
-    // The keys are the game's again.
+    dialog_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), form.get(), window_, dialogProcedure,
+                                         reinterpret_cast<LPARAM>(this));
+    if (!dialog_) {
+        // No dialog, no name: the game hears the prompt cancelled.
+        keys_.answerPrompt(std::nullopt);
+        return;
+    }
+    EnableWindow(window_, FALSE);
+    ShowWindow(dialog_, SW_SHOW);
+}
+
+void WindowsHost::answerPrompt(std::optional<std::string> answer) {
+    // The keys are the game's again; the window is enabled before the dialog
+    // goes, so that Windows gives it the focus back.
+    EnableWindow(window_, TRUE);
+    DestroyWindow(dialog_);
+    dialog_ = nullptr;
     SetForegroundWindow(window_);
     SetFocus(window_);
+    keys_.answerPrompt(std::move(answer));
     // A Ctrl let go in the dialog must not leave a pause ended early.
     if (!(GetKeyState(VK_CONTROL) & 0x8000)) keys_.release({VK_CONTROL, 0});
-    if (answer != IDOK) return std::nullopt;
-    return narrow(typed);
 }
 
 }  // namespace sonarch::windows
