@@ -181,8 +181,8 @@ const std::vector<BadSave> badSaves{
     // on (the human seat played by the computer turns without end, or a
     // turn that never comes back to the human).
     {"human seat a computer", withLine(25, " 1 "), "the human player is marked as a computer player"},
-    {"computer seat a person", withLine(28, " 0 "),
-     "player 2 is neither the human nor a computer player"},
+    // A second person on a map of 3 zones, which seats only one.
+    {"more people than seats", withLine(28, " 0 "), "2 people play, but a map of 3 zones has 1 seat"},
     {"computer's turn", withLine(4, " 2 "),
      "it is the turn of player 2, but a game is saved only in the human player's turn"},
     {"nameless human", withLine(24, ""), "the human player has no name"},

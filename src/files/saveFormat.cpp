@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/textItems.h"
+#include "rules/moves.h"
 
 namespace sonarch {
 
@@ -147,10 +148,11 @@ void addText(std::string& out, const std::string& value) {
 }
 
 // The seats must be those of a game the program itself plays and saves: a
-// game is saved only between key presses, in the human's turn, with the
-// human in the game and every other seat a computer player. A file that
-// breaks this would leave the game without a way on: the human seat played
-// by the computer turns without end, or a turn that never comes back.
+// game is saved only between key presses, in the turn of the person at the
+// keys (line 5), with that person in the game; the other seats are people
+// (flag 0) or computer players, and no more people than the map has seats.
+// A file that breaks this would leave the game without a way on: a person's
+// seat played by nobody, or a turn that never comes back.
 bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
     const int human = r.humanPlayer;
     if (r.playerName[human].empty()) {
@@ -162,13 +164,18 @@ bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
                  ", but a game is saved only in the human player's turn";
         return false;
     }
-    for (int p = 1; p <= r.playerCount; ++p) {
-        if (r.isComputer[p] != (p == human ? 0 : 1)) {
-            whyNot = p == human ? "the human player is marked as a computer player"
-                                : "player " + std::to_string(p) +
-                                      " is neither the human nor a computer player";
-            return false;
-        }
+    if (r.isComputer[human] != 0) {
+        whyNot = "the human player is marked as a computer player";
+        return false;
+    }
+    int people = 0;
+    for (int p = 1; p <= r.playerCount; ++p)
+        if (r.isComputer[p] == 0) ++people;
+    if (people > seatsAllowed(r.map.zoneCount)) {
+        const int seats = seatsAllowed(r.map.zoneCount);
+        whyNot = std::to_string(people) + " people play, but a map of " + std::to_string(r.map.zoneCount) +
+                 " zones has " + std::to_string(seats) + (seats == 1 ? " seat" : " seats");
+        return false;
     }
     bool humanCanPlay = false;  // holds a zone, or has a free one to claim
     for (int z = 1; z <= r.map.zoneCount; ++z) {

@@ -19,7 +19,7 @@ std::string MenuWords::personNamePrompt(int person) const {
 std::string MenuWords::personNameRefused(PersonNameProblem problem, const std::string& name, int person) const {
     switch (problem) {
     case PersonNameProblem::Taken: return name + " is taken already." + askAgain(person);
-    case PersonNameProblem::You: return "You is the word for the listener, not a name." + askAgain(person);
+    case PersonNameProblem::You: return "You is what the game calls the one it speaks to, not a name." + askAgain(person);
     case PersonNameProblem::TooLong: return "A name holds at most 20 characters." + askAgain(person);
     case PersonNameProblem::BadCharacter:
         return "A name cannot hold a comma, a double quote or a control character." + askAgain(person);

@@ -21,7 +21,9 @@ std::vector<std::string> brokenInvariants(const Form1& f) {
     check(f.cursorZone >= 1 && f.cursorZone <= f.board.zoneCount(), "cursor off the map");
     check(f.board.turnPlayer >= 1 && f.board.turnPlayer <= f.board.playerCount, "turn of no player");
     check(f.board.points[f.board.humanPlayer] >= 0 && f.board.points[f.board.humanPlayer] <= maxHeldPoints, "points beyond 20");
-    check(f.board.playerName[f.board.humanPlayer] == "You", "the human renamed or out");
+    const int people = f.board.peopleCount();
+    check(people == 1 ? f.board.playerName[f.board.humanPlayer] == "You" : f.board.inGame(f.board.humanPlayer),
+          "the person at the keys renamed or out");
     std::vector<int> zonesOf(f.board.playerCount + 1, 0);
     for (int z = 1; z <= f.board.zoneCount(); ++z) {
         const int owner = f.board.zoneOwner[z];
@@ -38,13 +40,14 @@ std::vector<std::string> brokenInvariants(const Form1& f) {
         const std::string player = "player " + std::to_string(p);
         check(!f.board.playerName[p].empty() || zonesOf[p] == 0, player + " is out but owns a zone");
         check(f.board.hasStarted[p] != 0 || zonesOf[p] == 0, player + " owns a zone before its start");
-        check(f.board.isComputer[p] == (p == f.board.humanPlayer ? 0 : 1), player + " in the wrong seat");
+        // People hold the first seats, computer players the rest.
+        check(f.board.isComputer[p] == (p <= people ? 0 : 1), player + " in the wrong seat");
         for (int q = p + 1; q <= f.board.playerCount; ++q)
             check(f.board.playerName[p].empty() || f.board.playerName[p] != f.board.playerName[q],
                   player + " shares a name");
     }
-    // Every computer turn runs inside the press that ended the human's, so
-    // between presses the turn is always the human's.
+    // Every computer turn runs inside the press that ended a person's, so
+    // between presses the turn is always with the person at the keys.
     check(f.board.turnPlayer == f.board.humanPlayer, "the turn left with a computer player");
     check(f.board.choosingStart == 0 || zonesOf[f.board.humanPlayer] == 0, "a second starting zone to choose");
     // The attacking zone is the human's own: chosen so, or taken by an
