@@ -31,6 +31,8 @@ void Form1::helpKey() {
     if (place != HelpPlace::MainMenu)
         sentences.insert(sentences.end() - 1,
                          words().menus.strengthHelp(gameStrength, computerStrength, board.humanPlayer != 0));
+    // Playing together comes last, so the question's help starts as it always has.
+    if (place == HelpPlace::Question) sentences.push_back(words().menus.peopleHelp());
     sayIt(sentences[static_cast<std::size_t>(helpStep) % sentences.size()]);
     ++helpStep;
 }

@@ -128,6 +128,7 @@ public:
     virtual std::string nobodyToRemove() const;
     virtual std::string personRemoved(const std::string& name) const;
     virtual std::string peopleLeftOut(int seats) const;
+    virtual std::string peopleHelp() const;
 
     // ---- help ----
     // The help of a place, a sentence a press; largest: the most computer

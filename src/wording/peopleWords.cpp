@@ -49,4 +49,9 @@ std::string MenuWords::peopleLeftOut(int seats) const {
     return "This map has " + number(seats) + " seats: the people added last will not play.";
 }
 
+std::string MenuWords::peopleHelp() const {
+    return "To play together at this keyboard, P adds people, asking each name, and Shift+P takes the last one "
+           "added away; with two or more people, 0 computer players is allowed.";
+}
+
 }  // namespace sonarch
