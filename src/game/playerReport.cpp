@@ -9,7 +9,7 @@ namespace sonarch {
 void Form1::checkPlayer(const int& index) {
     if (index < 0 || index > maxPlayerSlots) return;
     const std::string outName = outNames.game == board.map ? outNames.names[static_cast<std::size_t>(index)] : "";
-    addMessage(words().study.playerReport(board, index, outName));
+    addMessage(words().study.playerReport(board, index, outName, listenerOf(board)));
 }
 
 void Form1::rememberPutOut(const Outcome& out) {

@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<short, maxLinks + 1> linkKeyCodes{0, 81, 87, 69, 82, 84, 89, 85, 73, 79, 80};
 }  // namespace
 
-void Form1::sayCursorZoneReport() { addMessage(words().study.nowAt(board, cursorZone)); }
+void Form1::sayCursorZoneReport() { addMessage(words().study.nowAt(board, cursorZone, listenerOf(board))); }
 
 void Form1::moveLink(const int& index) {
     cursorZone = board.links(cursorZone, index);
@@ -63,12 +63,12 @@ void Form1::browseLinks(short keyCode) {
         sayCursorZoneReport();
         return;
     }
-    sayIt(words().study.selectedLink(board, board.links(cursorZone, linkCursor), cursorZone));
+    sayIt(words().study.selectedLink(board, board.links(cursorZone, linkCursor), cursorZone, listenerOf(board)));
 }
 
 void Form1::gameKeys(short& keyCode, const short& shift) {
     if (keyCode == key::Z) {
-        sayIt(words().study.ownerSentence(board, cursorZone));
+        sayIt(words().study.ownerSentence(board, cursorZone, listenerOf(board)));
         return;
     }
     if (keyCode == key::X) {

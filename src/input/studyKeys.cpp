@@ -30,13 +30,13 @@ bool Form1::studyKeys(short keyCode, short shift) {
     if (board.humanPlayer == 0) return false;
     const bool plain = shift == 0 || shift == key::ShiftMask;
     if (keyCode == key::S && plain) {
-        sayIt(words().study.standing(board) + strengthNote(*this));
+        sayIt(words().study.standing(board, listenerOf(board)) + strengthNote(*this));
     } else if (keyCode == key::D && shift == 0) {
-        sayIt(words().study.zoneDescription(board, cursorZone));
+        sayIt(words().study.zoneDescription(board, cursorZone, listenerOf(board)));
     } else if (keyCode == key::D && shift == key::ShiftMask) {
-        sayIt(words().study.attackOptions(board, cursorZone));
+        sayIt(words().study.attackOptions(board, cursorZone, listenerOf(board)));
     } else if (keyCode == key::M && plain) {
-        const std::vector<std::string> sentences = words().study.boardSentences(board);
+        const std::vector<std::string> sentences = words().study.boardSentences(board, listenerOf(board));
         sayIt(sentences[static_cast<std::size_t>(boardStep) % sentences.size()]);
         ++boardStep;
     } else if (keyCode == key::F1 && shift == 0) {

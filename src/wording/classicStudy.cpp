@@ -16,14 +16,15 @@ const std::string& nameOf(const Board& board, int player) {
 int armyOf(const Board& board, int zone) { return board.zoneArmy[static_cast<std::size_t>(zone)]; }
 int ownerOf(const Board& board, int zone) { return board.zoneOwner[static_cast<std::size_t>(zone)]; }
 
-std::string turnAndPhase(const Board& board) {
+std::string turnAndPhase(const Board& board, int listener) {
     const int h = board.humanPlayer;
-    if (board.turnPlayer != h) return nameOf(board, board.turnPlayer) + "'s turn: you hold ";
-    if (board.placingPoints == 1) return "Your turn, placing phase: you hold ";
-    return "Your turn, attack phase: you hold ";
+    const std::string holds = h == listener ? "you hold " : nameOf(board, h) + " holds ";
+    if (board.turnPlayer != h) return nameOf(board, board.turnPlayer) + "'s turn: " + holds;
+    if (board.placingPoints == 1) return "Your turn, placing phase: " + holds;
+    return "Your turn, attack phase: " + holds;
 }
 
-std::string humanStanding(const Board& board) {
+std::string humanStanding(const Board& board, int listener) {
     const int h = board.humanPlayer;
     if (board.choosingStart != 0 && board.turnPlayer == h)
         return "Your turn to choose a starting zone: " + number(board.zonesHeldBy(0)) + " of " +
@@ -34,7 +35,7 @@ std::string humanStanding(const Board& board) {
     // Points held in the placing phase are there to be placed; at any other
     // time they wait for the next placing phase.
     const bool placing = board.placingPoints == 1 && board.turnPlayer == h;
-    return turnAndPhase(board) + number(board.zonesHeldBy(h)) + " of " + counted(board.zoneCount(), "zone", "zones") +
+    return turnAndPhase(board, listener) + number(board.zonesHeldBy(h)) + " of " + counted(board.zoneCount(), "zone", "zones") +
            ", " + counted(armies, "army", "armies") + ", chain " + number(chainNow(board, h)) + ", " +
            counted(board.points[static_cast<std::size_t>(h)], "point", "points") +
            (placing ? " to place." : " stored.");
@@ -53,7 +54,7 @@ std::string leadingComputer(const Board& board) {
 }
 }  // namespace
 
-std::string ClassicStudyWords::ownerSentence(const Board& board, int zone) const {
+std::string ClassicStudyWords::ownerSentence(const Board& board, int zone, int) const {
     const int owner = ownerOf(board, zone);
     if (owner == 0) return board.zoneName(zone) + " is unclaimed.";
     return board.zoneName(zone) + " controlled by " + nameOf(board, owner) + ".";
@@ -65,11 +66,11 @@ std::string ClassicStudyWords::armySentence(const Board& board, int zone) const 
     return "Army of " + number(army) + " in " + board.zoneName(zone) + ".";
 }
 
-std::string ClassicStudyWords::holding(const Board& board, int zone) const {
+std::string ClassicStudyWords::holding(const Board& board, int zone, int listener) const {
     const int owner = ownerOf(board, zone);
     const std::string army = "army " + number(armyOf(board, zone));
     if (owner == 0) return armyOf(board, zone) > 0 ? "unclaimed, " + army : "unclaimed";
-    return (owner == board.humanPlayer ? std::string("yours") : nameOf(board, owner)) + ", " + army;
+    return (owner == listener ? std::string("yours") : nameOf(board, owner)) + ", " + army;
 }
 
 std::string ClassicStudyWords::beyondLinks(const Board&, int) const { return ""; }
@@ -78,14 +79,14 @@ std::string ClassicStudyWords::noLinks(const Board& board, int zone) const {
     return board.zoneName(zone) + " has no links.";
 }
 
-std::string ClassicStudyWords::selectedLink(const Board& board, int link, int at) const {
+std::string ClassicStudyWords::selectedLink(const Board& board, int link, int at, int) const {
     std::string text = board.zoneName(link);
     if (ownerOf(board, link) != 0)
         text += ", owned by " + nameOf(board, ownerOf(board, link)) + " with a army of " + number(armyOf(board, link));
     return text + ". You are now at " + board.zoneName(at) + ".";
 }
 
-std::string ClassicStudyWords::nowAt(const Board& board, int zone) const {
+std::string ClassicStudyWords::nowAt(const Board& board, int zone, int) const {
     if (ownerOf(board, zone) == 0) return "You are now at " + board.zoneName(zone) + ".";
     return "You are now at " + board.zoneName(zone) + " which is owned by " + nameOf(board, ownerOf(board, zone)) +
            " and has an army of " + number(armyOf(board, zone)) + ".";
@@ -110,14 +111,14 @@ std::string ClassicStudyWords::playerList(const Board& board) const {
     return number(inGame) + " players. " + list;
 }
 
-std::string ClassicStudyWords::playerReport(const Board& board, int player, const std::string&) const {
+std::string ClassicStudyWords::playerReport(const Board& board, int player, const std::string&, int) const {
     // An out player's name is empty, so its sentence begins with the blank.
     return nameOf(board, player) + " has chain of " + number(chainNow(board, player)) + " and total of " +
            number(board.zonesHeldBy(player)) + " controlled zones.";
 }
 
-std::string ClassicStudyWords::standing(const Board& board) const {
-    return humanStanding(board) + leadingComputer(board);
+std::string ClassicStudyWords::standing(const Board& board, int listener) const {
+    return humanStanding(board, listener) + leadingComputer(board);
 }
 
 }  // namespace sonarch

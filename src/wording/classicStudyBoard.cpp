@@ -51,8 +51,10 @@ std::string fitted(const std::string& opening, const std::vector<Item>& items, c
     return text + tail(shown) + closing;
 }
 
-std::string yourPart(const Board& board) {
+// The person at the keys, "You" to themselves, by name to everyone else.
+std::string yourPart(const Board& board, int listener) {
     const int h = board.humanPlayer;
+    const std::string& name = board.playerName[at(h)];
     const std::vector<ZoneSet> groups = groupsOf(board, h);
     int held = 0, front = 0;
     for (const ZoneSet& group : groups)
@@ -60,9 +62,9 @@ std::string yourPart(const Board& board) {
             ++held;
             if (onFront(board, h, zone)) ++front;
         }
-    if (held == 0) return "You hold no zones.";
+    if (held == 0) return h == listener ? "You hold no zones." : name + " holds no zones.";
     const std::string around = " around " + board.zoneName(strongest(board, groups.front()));
-    std::string text = "You: " + counted(held, "zone", "zones");
+    std::string text = (h == listener ? "You" : name) + ": " + counted(held, "zone", "zones");
     if (groups.size() == 1) {
         text += " in one group" + around;
     } else {
@@ -72,7 +74,7 @@ std::string yourPart(const Board& board) {
     return text + ", " + std::to_string(front) + " on the front.";
 }
 
-std::string rivalsStanding(const Board& board) {
+std::string rivalsStanding(const Board& board, int listener) {
     struct Rival {
         int player, held;
     };
@@ -104,7 +106,7 @@ std::string rivalsStanding(const Board& board) {
     const auto leftOut = [](std::size_t count) {
         return counted(number(count), "more player holds", "more players hold") + " fewer zones.";
     };
-    return fitted(yourPart(board) + (items.empty() ? "" : " "), items, " ", leftOut, "");
+    return fitted(yourPart(board, listener) + (items.empty() ? "" : " "), items, " ", leftOut, "");
 }
 
 std::string mostLinked(const Board& board) {
@@ -202,9 +204,9 @@ std::vector<std::string> mapSentences(const Board& board) {
 }
 }  // namespace
 
-std::vector<std::string> ClassicStudyWords::boardSentences(const Board& board) const {
+std::vector<std::string> ClassicStudyWords::boardSentences(const Board& board, int listener) const {
     if (board.choosingStart != 0) return mapSentences(board);
-    return {rivalsStanding(board)};
+    return {rivalsStanding(board, listener)};
 }
 
 }  // namespace sonarch

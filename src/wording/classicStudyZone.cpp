@@ -22,12 +22,13 @@ constexpr int mostWords = 29;
 
 // "2. Hill, Jacob, army 4; 3. Falls, unclaimed": the links, by the number
 // of the key that names them, with who holds them.
-std::string linkList(const StudyWords& words, const Board& board, const std::vector<int>& links, int from) {
+std::string linkList(const StudyWords& words, const Board& board, const std::vector<int>& links, int from,
+                     int listener) {
     std::string list;
     for (const int link : links) {
         const int zone = board.links(from, link);
         list += (list.empty() ? "" : "; ") + number(link) + ". " + board.zoneName(zone) + ", " +
-                words.holding(board, zone);
+                words.holding(board, zone, listener);
     }
     return list;
 }
@@ -46,7 +47,7 @@ std::string countsByOwner(const Board& board, const std::vector<int>& zones) {
 }
 
 // From the human's zone: its links not the human's that its attack reaches.
-std::string attacksFrom(const StudyWords& words, const Board& board, int zone) {
+std::string attacksFrom(const StudyWords& words, const Board& board, int zone, int listener) {
     const std::string& name = board.zoneName(zone);
     if (!canAttackFrom(board, zone)) return name + " is too weak to attack: it needs an army of 2 or more.";
     std::vector<int> links, targets;
@@ -57,14 +58,17 @@ std::string attacksFrom(const StudyWords& words, const Board& board, int zone) {
         targets.push_back(t);
     }
     if (targets.empty()) return "No zone is in reach of " + name + ".";
-    const std::string listed = name + " can attack: " + linkList(words, board, links, zone) + ".";
+    const std::string listed = name + " can attack: " + linkList(words, board, links, zone, listener) + ".";
     if (wordsIn(listed) <= mostWords) return listed;
     return name + " can attack " + counted(static_cast<int>(targets.size()), "zone", "zones") + ": " +
            countsByOwner(board, targets) + ".";
 }
 
 // On another's zone (or an unclaimed one): the human's zones that can attack it now.
-std::string attacksOn(const Board& board, int zone) {
+std::string attacksOn(const Board& board, int zone, int listener) {
+    // Whose zones: "your" to the person at the keys, "Ben's" to everyone else.
+    const std::string whose =
+        board.humanPlayer == listener ? "your" : board.playerName[static_cast<std::size_t>(board.humanPlayer)] + "'s";
     const std::string& name = board.zoneName(zone);
     std::vector<int> attackers;
     for (int i = 1; i <= board.linkCount(zone) && i <= maxLinks; ++i) {
@@ -75,7 +79,7 @@ std::string attacksOn(const Board& board, int zone) {
             attackReaches(board, a, zone))
             attackers.push_back(a);
     }
-    if (attackers.empty()) return "None of your zones can attack " + name + " now.";
+    if (attackers.empty()) return "None of " + whose + " zones can attack " + name + " now.";
     std::string list;
     int strongest = attackers.front();
     for (const int a : attackers) {
@@ -87,20 +91,20 @@ std::string attacksOn(const Board& board, int zone) {
     const std::string listed = name + " can be attacked from " + list + ".";
     if (wordsIn(listed) <= mostWords) return listed;
     return name + " can be attacked from " + number(static_cast<int>(attackers.size())) +
-           " of your zones, the strongest " + board.zoneName(strongest) + " with an army of " +
+           " of " + whose + " zones, the strongest " + board.zoneName(strongest) + " with an army of " +
            number(board.zoneArmy[static_cast<std::size_t>(strongest)]) + ".";
 }
 }  // namespace
 
-std::string ClassicStudyWords::zoneDescription(const Board& board, int zone) const {
+std::string ClassicStudyWords::zoneDescription(const Board& board, int zone, int listener) const {
     const int owner = ownerOf(board, zone);
     const int count = board.linkCount(zone);
-    std::string text = board.zoneName(zone) + ": " + holding(board, zone) + ".";
+    std::string text = board.zoneName(zone) + ": " + holding(board, zone, listener) + ".";
     if (count <= 0) return text + " No links.";
     text += " " + counted(count, "link", "links") + ".";
     for (int i = 1; i <= count && i <= maxLinks; ++i) {
         const int t = board.links(zone, i);
-        text += " " + number(i) + ". " + board.zoneName(t) + ": " + holding(board, t);
+        text += " " + number(i) + ". " + board.zoneName(t) + ": " + holding(board, t, listener);
         // Reach matters only where a battle could be: between two owners,
         // or from a held zone into an unclaimed one.
         if (owner != 0 && ownerOf(board, t) != owner)
@@ -110,9 +114,9 @@ std::string ClassicStudyWords::zoneDescription(const Board& board, int zone) con
     return text;
 }
 
-std::string ClassicStudyWords::attackOptions(const Board& board, int zone) const {
-    if (ownerOf(board, zone) == board.humanPlayer) return attacksFrom(*this, board, zone);
-    return attacksOn(board, zone);
+std::string ClassicStudyWords::attackOptions(const Board& board, int zone, int listener) const {
+    if (ownerOf(board, zone) == board.humanPlayer) return attacksFrom(*this, board, zone, listener);
+    return attacksOn(board, zone, listener);
 }
 
 std::string ClassicStudyWords::nothingToJumpTo(JumpKind kind) const {
@@ -125,7 +129,7 @@ std::string ClassicStudyWords::nothingToJumpTo(JumpKind kind) const {
 }
 
 std::string ClassicStudyWords::reached(const Board& board, int zone, JumpKind kind) const {
-    std::string text = ownerSentence(board, zone) + " " + armySentence(board, zone);
+    std::string text = ownerSentence(board, zone, board.humanPlayer) + " " + armySentence(board, zone);
     if (kind != JumpKind::Front) return text;
     const LinksOut out = linksOut(board, zone);
     return text + " " + frontSentence(out.toOthers, out.toUnclaimed, out.total);
@@ -142,7 +146,7 @@ std::string ClassicStudyWords::frontSentence(int toOthers, int toUnclaimed, int 
 std::string ClassicStudyWords::findPrompt() const { return "Find a zone: type the start of its name."; }
 
 std::string ClassicStudyWords::findMatch(const Board& board, int zone, int place, int matches) const {
-    const std::string text = board.zoneName(zone) + ": " + holding(board, zone) + ".";
+    const std::string text = board.zoneName(zone) + ": " + holding(board, zone, board.humanPlayer) + ".";
     if (matches == 1) return text + " The only match.";
     return text + " " + number(place) + " of " + number(matches) + " matches.";
 }

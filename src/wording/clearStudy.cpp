@@ -16,30 +16,31 @@ int armyOf(const Board& board, int zone) { return board.zoneArmy[static_cast<std
 int ownerOf(const Board& board, int zone) { return board.zoneOwner[static_cast<std::size_t>(zone)]; }
 
 // "held by Jacob", "yours", "unclaimed".
-std::string heldBy(const Board& board, int zone) {
+std::string heldBy(const Board& board, int zone, int listener) {
     const int owner = ownerOf(board, zone);
     if (owner == 0) return "unclaimed";
-    if (owner == board.humanPlayer) return "yours";
+    if (owner == listener) return "yours";
     return "held by " + board.playerName[static_cast<std::size_t>(owner)];
 }
 
 // ", held by Jacob, with an army of 4"; nothing more for an unclaimed zone.
-std::string heldWithArmy(const Board& board, int zone) {
+std::string heldWithArmy(const Board& board, int zone, int listener) {
     if (ownerOf(board, zone) == 0) return "";
-    return ", " + heldBy(board, zone) + ", with an army of " + number(armyOf(board, zone));
+    return ", " + heldBy(board, zone, listener) + ", with an army of " + number(armyOf(board, zone));
 }
 }  // namespace
 
-std::string ClearStudyWords::ownerSentence(const Board& board, int zone) const {
-    return board.zoneName(zone) + " is " + heldBy(board, zone) + ".";
+std::string ClearStudyWords::ownerSentence(const Board& board, int zone, int listener) const {
+    return board.zoneName(zone) + " is " + heldBy(board, zone, listener) + ".";
 }
 
-std::string ClearStudyWords::selectedLink(const Board& board, int link, int at) const {
-    return board.zoneName(link) + heldWithArmy(board, link) + ". You are still at " + board.zoneName(at) + ".";
+std::string ClearStudyWords::selectedLink(const Board& board, int link, int at, int listener) const {
+    return board.zoneName(link) + heldWithArmy(board, link, listener) + ". You are still at " + board.zoneName(at) +
+           ".";
 }
 
-std::string ClearStudyWords::nowAt(const Board& board, int zone) const {
-    return "You are now at " + board.zoneName(zone) + heldWithArmy(board, zone) + ".";
+std::string ClearStudyWords::nowAt(const Board& board, int zone, int listener) const {
+    return "You are now at " + board.zoneName(zone) + heldWithArmy(board, zone, listener) + ".";
 }
 
 std::string ClearStudyWords::linkList(const Board& board, int zone) const {
@@ -61,12 +62,13 @@ std::string ClearStudyWords::playerList(const Board& board) const {
     return counted(inGame, "player", "players") + " in the game:" + list + ".";
 }
 
-std::string ClearStudyWords::playerReport(const Board& board, int player, const std::string& outName) const {
+std::string ClearStudyWords::playerReport(const Board& board, int player, const std::string& outName,
+                                          int listener) const {
     if (!board.inGame(player))
         return (outName.empty() ? "Player " + number(player) : outName) + " is out of the game.";
     const std::string zones = counted(board.zonesHeldBy(player), "zone", "zones");
     const std::string chain = ", with a chain of " + number(chainNow(board, player)) + ".";
-    if (player == board.humanPlayer) return "You hold " + zones + chain;
+    if (player == listener) return "You hold " + zones + chain;
     return board.playerName[static_cast<std::size_t>(player)] + " holds " + zones + chain;
 }
 
@@ -88,9 +90,9 @@ bool attackPossible(const Board& board, int zone) {
 }
 }  // namespace
 
-std::string ClearStudyWords::zoneDescription(const Board& board, int zone) const {
-    if (attackPossible(board, zone)) return attackOptions(board, zone);
-    return ClassicStudyWords::zoneDescription(board, zone);
+std::string ClearStudyWords::zoneDescription(const Board& board, int zone, int listener) const {
+    if (attackPossible(board, zone)) return attackOptions(board, zone, listener);
+    return ClassicStudyWords::zoneDescription(board, zone, listener);
 }
 
 std::string ClearStudyWords::beyondLinks(const Board& board, int zone) const {
@@ -100,8 +102,9 @@ std::string ClearStudyWords::beyondLinks(const Board& board, int zone) const {
 }
 
 std::string ClearStudyWords::reached(const Board& board, int zone, JumpKind kind) const {
-    if (kind == JumpKind::CanAttack) return attackOptions(board, zone);
-    const std::string here = board.zoneName(zone) + heldWithArmy(board, zone) + ".";
+    // J, B and N are the keys of the person whose turn it is.
+    if (kind == JumpKind::CanAttack) return attackOptions(board, zone, board.humanPlayer);
+    const std::string here = board.zoneName(zone) + heldWithArmy(board, zone, board.humanPlayer) + ".";
     if (kind != JumpKind::Front) return here;
     const LinksOut out = linksOut(board, zone);
     return here + " " + frontSentence(out.toOthers, out.toUnclaimed, out.total);

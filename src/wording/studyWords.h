@@ -1,6 +1,9 @@
 // The sentences of studying the board: the cursor's zone, its links, the
 // players, how the game stands, the zone and its attacks, the jumps through
-// your zones and the front.
+// your zones and the front. The person studied is the one at the keys
+// (board.humanPlayer); `listener` is "you". With one person they are the
+// same seat; at one keyboard while a computer player moves the listener is
+// no one (0), and the person studied is named: "Ben holds 4 zones".
 #pragma once
 
 #include <string>
@@ -22,20 +25,20 @@ public:
 
     // ---- the cursor zone and its links ----
     // Z: who holds the zone.
-    virtual std::string ownerSentence(const Board& board, int zone) const = 0;
+    virtual std::string ownerSentence(const Board& board, int zone, int listener) const = 0;
     // X: its army.
     virtual std::string armySentence(const Board& board, int zone) const = 0;
     // "yours, army 3", "Jacob, army 4", "unclaimed": who holds a zone and
-    // its army, from the player's side.
-    virtual std::string holding(const Board& board, int zone) const = 0;
+    // its army, from the listener's side.
+    virtual std::string holding(const Board& board, int zone, int listener) const = 0;
     virtual std::string noLinks(const Board& board, int zone) const = 0;
     // A link key past the zone's links; "" to say nothing, as the classic
     // game does.
     virtual std::string beyondLinks(const Board& board, int zone) const = 0;
     // The link the arrows selected, and where the cursor still is.
-    virtual std::string selectedLink(const Board& board, int link, int at) const = 0;
+    virtual std::string selectedLink(const Board& board, int link, int at, int listener) const = 0;
     // The cursor has moved to zone.
-    virtual std::string nowAt(const Board& board, int zone) const = 0;
+    virtual std::string nowAt(const Board& board, int zone, int listener) const = 0;
     // Tab: the links of zone.
     virtual std::string linkList(const Board& board, int zone) const = 0;
 
@@ -43,18 +46,19 @@ public:
     virtual std::string playerList(const Board& board) const = 0;
     // A digit: how one player stands; outName is the name a player that is
     // out had, "" when it is not known.
-    virtual std::string playerReport(const Board& board, int player, const std::string& outName) const = 0;
-    // S: how the human stands, and the leading computer player.
-    virtual std::string standing(const Board& board) const = 0;
+    virtual std::string playerReport(const Board& board, int player, const std::string& outName,
+                                     int listener) const = 0;
+    // S: how the person at the keys stands, and the leading computer player.
+    virtual std::string standing(const Board& board, int listener) const = 0;
 
     // M: the board in sentences of at most 40 words, one a press in a row.
-    virtual std::vector<std::string> boardSentences(const Board& board) const = 0;
+    virtual std::vector<std::string> boardSentences(const Board& board, int listener) const = 0;
 
     // ---- the zone and what can be done from it ----
     // D: the zone and each of its links.
-    virtual std::string zoneDescription(const Board& board, int zone) const = 0;
+    virtual std::string zoneDescription(const Board& board, int zone, int listener) const = 0;
     // Shift+D: the attacks the zone offers now, from it or on it.
-    virtual std::string attackOptions(const Board& board, int zone) const = 0;
+    virtual std::string attackOptions(const Board& board, int zone, int listener) const = 0;
 
     // ---- J, B and N ----
     virtual std::string nothingToJumpTo(JumpKind kind) const = 0;
@@ -73,20 +77,21 @@ public:
 
 class ClassicStudyWords : public StudyWords {
 public:
-    std::string ownerSentence(const Board& board, int zone) const override;
+    std::string ownerSentence(const Board& board, int zone, int listener) const override;
     std::string armySentence(const Board& board, int zone) const override;
-    std::string holding(const Board& board, int zone) const override;
+    std::string holding(const Board& board, int zone, int listener) const override;
     std::string noLinks(const Board& board, int zone) const override;
     std::string beyondLinks(const Board& board, int zone) const override;
-    std::string selectedLink(const Board& board, int link, int at) const override;
-    std::string nowAt(const Board& board, int zone) const override;
+    std::string selectedLink(const Board& board, int link, int at, int listener) const override;
+    std::string nowAt(const Board& board, int zone, int listener) const override;
     std::string linkList(const Board& board, int zone) const override;
     std::string playerList(const Board& board) const override;
-    std::string playerReport(const Board& board, int player, const std::string& outName) const override;
-    std::string standing(const Board& board) const override;
-    std::vector<std::string> boardSentences(const Board& board) const override;
-    std::string zoneDescription(const Board& board, int zone) const override;
-    std::string attackOptions(const Board& board, int zone) const override;
+    std::string playerReport(const Board& board, int player, const std::string& outName,
+                             int listener) const override;
+    std::string standing(const Board& board, int listener) const override;
+    std::vector<std::string> boardSentences(const Board& board, int listener) const override;
+    std::string zoneDescription(const Board& board, int zone, int listener) const override;
+    std::string attackOptions(const Board& board, int zone, int listener) const override;
     std::string nothingToJumpTo(JumpKind kind) const override;
     std::string reached(const Board& board, int zone, JumpKind kind) const override;
     std::string frontSentence(int toOthers, int toUnclaimed, int total) const override;
@@ -105,13 +110,14 @@ public:
     // In play, D on a zone of yours that can attack, or on another
     // player's zone, tells the attacks (what Shift+D tells); elsewhere
     // the description.
-    std::string zoneDescription(const Board& board, int zone) const override;
-    std::string ownerSentence(const Board& board, int zone) const override;
-    std::string selectedLink(const Board& board, int link, int at) const override;
-    std::string nowAt(const Board& board, int zone) const override;
+    std::string zoneDescription(const Board& board, int zone, int listener) const override;
+    std::string ownerSentence(const Board& board, int zone, int listener) const override;
+    std::string selectedLink(const Board& board, int link, int at, int listener) const override;
+    std::string nowAt(const Board& board, int zone, int listener) const override;
     std::string linkList(const Board& board, int zone) const override;
     std::string playerList(const Board& board) const override;
-    std::string playerReport(const Board& board, int player, const std::string& outName) const override;
+    std::string playerReport(const Board& board, int player, const std::string& outName,
+                             int listener) const override;
 };
 
 }  // namespace sonarch
