@@ -93,7 +93,7 @@ GameFigures playOneGame(const fs::path& folder, int computers, std::uint64_t see
     TestBot bot(form, press, TestBot::Style::Conqueror);
     while (bot.step() && figures.keys < 200000) {
     }
-    figures.ended = form.board.humanPlayer == 0;
+    figures.ended = form.view().board.humanPlayer == 0;
     figures.turns = counter.turns;
     return figures;
 }
@@ -103,15 +103,14 @@ void chainFigures(int calls) {
     std::ostringstream transcript;
     testing::HeadlessGame run(folder.path.string(), {1, {}}, transcript);
     Form1& form = run.form;
-    form.mapPath = (folder.path / "Maps" / "bench.map").string();
-    form.loadMap();
-    form.computersChosen = 7;
-    form.startUsOut();
-    for (int p = 1; p <= 8; ++p) form.board.hasStarted[p] = 1;
+    form.chooseMap((folder.path / "Maps" / "bench.map").string());
+    form.startAgainst(7);
+    Board board = form.view().board;
+    for (int p = 1; p <= 8; ++p) board.hasStarted[p] = 1;
     std::mt19937 random(7);
     for (const bool split : {false, true}) {
-        for (int z = 1; z <= form.board.zoneCount(); ++z)
-            form.board.zoneOwner[z] = split ? static_cast<int>(random() % 8) + 1 : 1;
+        for (int z = 1; z <= board.zoneCount(); ++z)
+            board.zoneOwner[z] = split ? static_cast<int>(random() % 8) + 1 : 1;
         volatile int sink = 0;
         auto timed = [&](auto chainOf) {
             const auto start = cpuNow();
@@ -119,10 +118,10 @@ void chainFigures(int calls) {
             return cpuSecondsSince(start) * 1e9 / calls;
         };
         const double searchNs = timed([&](int player) {
-            return largestChain(form.board, player);
+            return largestChain(board, player);
         });
-        const double groupsNs = timed([&](int player) { return largestReachByStrongGroups(form.board, player); });
-        const double sweepNs = timed([&](int player) { return chainBySweeps(form.board, player); });
+        const double groupsNs = timed([&](int player) { return largestReachByStrongGroups(board, player); });
+        const double sweepNs = timed([&](int player) { return chainBySweeps(board, player); });
         std::printf("calcChain, 100 zones, %-24s %6.0f ns/call   strong groups %6.0f ns   sweeps %7.0f ns   "
                     "%5.1fx faster than the sweeps (strong groups: %5.1fx)\n",
                     split ? "split among 8 players:" : "one player owns all:", searchNs, groupsNs, sweepNs,

@@ -31,24 +31,24 @@ KeyStreamOutcome playKeyStream(const std::string& dataDir, const std::uint8_t* b
     HeadlessGame run(dataDir, {bytes[1], {}}, transcript, answers());
     Form1& form = run.form;
     auto press = [&](short code, short shift, int kind) {
-        const bool inGame = form.board.humanPlayer != 0;
+        const bool inGame = form.view().board.humanPlayer != 0;
         if (kind != 2) run.keyDown({code, shift});
         if (kind != 1) run.keyUp({code, shift});
         ++outcome.presses;
-        if (inGame && form.board.humanPlayer == 0) ++outcome.gamesOver;
+        if (inGame && form.view().board.humanPlayer == 0) ++outcome.gamesOver;
         for (const auto& what : brokenInvariants(form))
             outcome.broken.push_back(what + " after key " + std::to_string(code) + " mask " +
                                      std::to_string(shift));
     };
     try {
         run.session.start();
-        const int maps = form.mapFileCount;
+        const int maps = form.view().mapFileCount;
         if (bytes[0] & 1 && maps > 0) {
             for (const auto& name : TestBot::newGameKeys((bytes[0] >> 1) % maps, 1 + (bytes[0] >> 5) % 3)) {
                 const auto stroke = parseKeyName(name);
                 press(stroke->code, stroke->shift, 0);
             }
-            outcome.gamesStarted = form.board.humanPlayer != 0;
+            outcome.gamesStarted = form.view().board.humanPlayer != 0;
         }
         for (std::size_t i = 2; i + 1 < size && !run.host.ended() && outcome.broken.empty(); i += 2) {
             const short code = keyCodes[bytes[i] % keyCodes.size()];

@@ -33,11 +33,7 @@ Board boardOf(const std::vector<std::string>& computerNames, const std::vector<B
 }
 
 void layOutGame(Form1& game, const std::vector<std::string>& computerNames, const std::vector<BoardZone>& zones) {
-    game.setUpBoard(boardOf(computerNames, zones));
-    game.menuState = 0;
-    game.menuCursor = 0;
-    game.cursorZone = 1;
-    game.linkCursor = 1;
+    game.putInPlay(boardOf(computerNames, zones));
 }
 
 std::unique_ptr<Session> gameOn(const std::vector<std::string>& computerNames, const std::vector<BoardZone>& zones,

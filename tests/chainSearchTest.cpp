@@ -14,9 +14,9 @@ namespace {
 
 int chainBySearchFromEveryZone(const Form1& f, int player) {
     int best = 0;
-    for (int start = 1; start <= f.board.zoneCount(); ++start) {
-        if (f.board.zoneOwner[start] != player) continue;
-        std::vector<bool> seen(f.board.zoneCount() + 1);
+    for (int start = 1; start <= f.view().board.zoneCount(); ++start) {
+        if (f.view().board.zoneOwner[start] != player) continue;
+        std::vector<bool> seen(f.view().board.zoneCount() + 1);
         std::deque<int> queue{start};
         seen[start] = true;
         int size = 0;
@@ -24,9 +24,9 @@ int chainBySearchFromEveryZone(const Form1& f, int player) {
             const int z = queue.front();
             queue.pop_front();
             ++size;
-            for (int k = 1; k <= f.board.linkCount(z); ++k) {
-                const int n = f.board.links(z, k);
-                if (n >= 1 && n <= f.board.zoneCount() && !seen[n] && f.board.zoneOwner[n] == player) {
+            for (int k = 1; k <= f.view().board.linkCount(z); ++k) {
+                const int n = f.view().board.links(z, k);
+                if (n >= 1 && n <= f.view().board.zoneCount() && !seen[n] && f.view().board.zoneOwner[n] == player) {
                     seen[n] = true;
                     queue.push_back(n);
                 }
@@ -53,12 +53,13 @@ TEST(ChainSearch, AgreesWithASearchFromEveryZoneOnRandomBoards) {
         }
         Session s;
         layOutGame(s.form, std::vector<std::string>(7, "Rival"), laid);
+        Board laidOut = s.form.view().board;
         for (int p = 1; p <= players; ++p) {
             Outcomes out;
-            calcChain(s.form.board, p, out);
+            calcChain(laidOut, p, out);
             const int expected = chainBySearchFromEveryZone(s.form, p);
-            ASSERT_EQ(chainNow(s.form.board, p), expected) << "board " << board << " player " << p;
-            ASSERT_EQ(largestReachByStrongGroups(s.form.board, p), expected) << "board " << board;
+            ASSERT_EQ(chainNow(laidOut, p), expected) << "board " << board << " player " << p;
+            ASSERT_EQ(largestReachByStrongGroups(laidOut, p), expected) << "board " << board;
         }
     }
 }

@@ -21,7 +21,7 @@ void startNewGame(Session& s, const std::string& mapFile, int computers = 1) {
     std::vector<std::string> keys = TestBot::newGameKeys(0, 1);
     keys.pop_back();
     for (const auto& key : keys) s.press(key);
-    s.press(std::to_string(std::min(computers, s.form.maxPlayers - 1)));
+    s.press(std::to_string(std::min(computers, s.form.view().maxPlayers - 1)));
 }
 
 // The fewest keys a player who knows the name needs after F and before
@@ -50,7 +50,7 @@ std::vector<std::string> keysToFind(const Board& board, int zone) {
 TEST(FindZone, AnyZoneOfBroadWorldIsReachedInAtMostFourKeysOnAverage) {
     Session s;
     startNewGame(s, "Broad World.map");
-    const Board& board = s.form.board;
+    const Board& board = s.form.view().board;
     std::size_t allKeys = 0;
     for (int zone = 1; zone <= board.zoneCount(); ++zone) {
         std::vector<std::string> keys = keysToFind(board, zone);
@@ -58,7 +58,7 @@ TEST(FindZone, AnyZoneOfBroadWorldIsReachedInAtMostFourKeysOnAverage) {
         keys.push_back("Enter");
         s.said();
         for (const auto& key : keys) s.press(key);
-        ASSERT_EQ(s.form.cursorZone, zone) << board.zoneName(zone);
+        ASSERT_EQ(s.form.view().cursorZone, zone) << board.zoneName(zone);
         EXPECT_EQ(s.said().back(), "say: " + board.zoneName(zone) + " is unclaimed. No army in " +
                                        board.zoneName(zone) + ".");
         allKeys += keys.size();
@@ -121,7 +121,7 @@ TEST(BoardSentence, StaysWithinFortyWordsOnEveryBundledMapWithTheMostPlayers) {
         std::size_t heard = 0;
         TestBot bot(s.form, [&](const std::string& key) {
             s.press(key);
-            if (s.form.menuState != 0) return;
+            if (s.form.view().menuState != 0) return;
             s.said();
             s.press("M");
             const Lines said = s.said();

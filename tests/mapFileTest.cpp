@@ -25,18 +25,17 @@ protected:
     }
     Lines loadFile(const std::string& fileName) {
         // Joined with a forward slash on every system, as the map list does.
-        s.form.mapPath = s.data.maps().string() + "/" + fileName;
-        s.form.loadMap();
+        s.form.chooseMap(s.data.maps().string() + "/" + fileName);
         return s.said();
     }
-    const MapRecord& pending() { return *s.form.pendingMap; }
+    const MapRecord& pending() { return *s.form.view().pendingMap; }
 
     Session s;
 };
 
 TEST_F(MapLoading, TheFourValleysLoadWithLinksOneHigherThanWritten) {
     EXPECT_EQ(load(fourValleys), Lines{"say: Game Loaded!"});
-    EXPECT_FALSE(s.form.mapLoadFailed);
+    EXPECT_FALSE(s.form.view().mapLoadFailed);
     MapRecord expected;
     expected.mapName = "Four Valleys";
     expected.zoneCount = 4;
@@ -47,7 +46,7 @@ TEST_F(MapLoading, TheFourValleysLoadWithLinksOneHigherThanWritten) {
     expected.links[3] = {0, 2};
     expected.links[4] = {0, 2};
     EXPECT_EQ(pending(), expected);
-    EXPECT_EQ(s.form.maxPlayers, 2);
+    EXPECT_EQ(s.form.view().maxPlayers, 2);
 }
 
 TEST_F(MapLoading, OtherSpellingsOfTheFourValleysLoadTheSame) {
@@ -70,7 +69,6 @@ TEST_F(MapLoading, OtherSpellingsOfTheFourValleysLoadTheSame) {
          "nor this one\r\n"},
     };
     for (const auto& [what, text] : spellings) {
-        s.form.pendingMap.reset();
         EXPECT_EQ(load(text), Lines{"say: Game Loaded!"}) << what;
         EXPECT_EQ(pending(), plain) << what;
     }
@@ -84,10 +82,8 @@ std::string mapOfZones(int zones) {
 
 // A game on the four valleys, with the human in North Valley.
 void playFourValleys(Session& s) {
-    s.form.computersChosen = 1;
-    s.form.menuState = 0;
-    s.form.startUsOut();
-    Board board = s.form.board;
+    s.form.startAgainst(1);
+    Board board = s.form.view().board;
     board.zoneOwner[1] = 1;
     board.zoneArmy[1] = 3;
     board.choosingStart = 0;
@@ -160,11 +156,10 @@ TEST_F(MapLoading, EveryBadMapIsRefusedWithOneSentenceAndNothingChanges) {
     load(mapOfZones(12), "waiting.map");
     const std::string before = snapshot(s.form);
     for (const BadMap& bad : badMaps) {
-        s.form.mapLoadFailed = false;
         EXPECT_EQ(load(bad.contents, "bad.map"),
                   Lines{"say: The map bad.map cannot be loaded: " + bad.reason + "."})
             << bad.what;
-        EXPECT_TRUE(s.form.mapLoadFailed) << bad.what;
+        EXPECT_TRUE(s.form.view().mapLoadFailed) << bad.what;
         EXPECT_EQ(snapshot(s.form), before) << bad.what;
     }
 }
@@ -175,7 +170,7 @@ TEST_F(MapLoading, AMissingFileIsRefusedByName) {
     const std::string before = snapshot(s.form);
     EXPECT_EQ(loadFile("Gone Away.map"),
               Lines{"say: The map Gone Away.map cannot be loaded: it does not exist."});
-    EXPECT_TRUE(s.form.mapLoadFailed);
+    EXPECT_TRUE(s.form.view().mapLoadFailed);
     EXPECT_EQ(snapshot(s.form), before);
 }
 

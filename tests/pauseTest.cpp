@@ -15,7 +15,7 @@ protected:
         // The human's last point to place; Jacob, whose turn is next, holds
         // zone 2 with 8, which leads nowhere: he can only store his points.
         s = gameOn({"Jacob"}, {{"Home", {2}, 1, 3}, {"Fort", {}, 2, 8}});
-        Board board = s->form.board;
+        Board board = s->form.view().board;
         board.placingPoints = 1;
         board.points[1] = 1;
         s->form.setUpBoard(board);
@@ -36,7 +36,7 @@ TEST_F(Pauses, KeysMeetTheGateAndTheTickOrCtrlEndsThePause) {
     down(key::Space);
     down(key::Escape);
     EXPECT_EQ(s->said(), Lines{}) << "game keys wait for the pause to end";
-    EXPECT_EQ(s->form.board.zoneArmy[1], 4);
+    EXPECT_EQ(s->form.view().board.zoneArmy[1], 4);
     down(key::Period);
     EXPECT_EQ(s->said(), (Lines{"say: 1. The army of Home was increased to 4. You have 0 points remaining."}));
     ASSERT_TRUE(game().pausing()) << "the history answers without ending the pause";
@@ -57,7 +57,7 @@ TEST_F(Pauses, KeysMeetTheGateAndTheTickOrCtrlEndsThePause) {
     EXPECT_EQ(s->said(), (Lines{"say: ", "msg: It is your turn."}));
     EXPECT_FALSE(game().pausing());
     up(key::Ctrl);
-    EXPECT_EQ(s->form.ctrlHeld, 0);
+    EXPECT_EQ(s->form.view().ctrlHeld, 0);
 }
 
 TEST_F(Pauses, CtrlHeldBeforeAPauseEndsItAtItsFirstEventOnly) {

@@ -54,7 +54,7 @@ Game playTogether(std::uint64_t seed, int saveAt = -1) {
         if (game.steps == saveAt) {
             for (const char* key : {"Escape", "Down", "Down", "Enter", "Up", "Enter", "Enter", "Enter"}) press(key);
         }
-        playing = (s.form.board.humanPlayer == 1 ? anna : ben).step();
+        playing = (s.form.view().board.humanPlayer == 1 ? anna : ben).step();
     }
     game.transcript = s.out.str();
     return game;

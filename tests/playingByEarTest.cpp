@@ -44,8 +44,8 @@ TEST(RateKeys, OnlyAVoiceWhoseRateTheGameSetsIsChanged) {
     for (const auto& c : cases) {
         Session s;
         s.start();
-        int rate = s.form.speechRate = c.rateBefore;
-        s.form.voice = std::make_unique<KindOfVoice>(c.kind, rate);
+        int rate = c.rateBefore;
+        s.form.useVoice(std::make_unique<KindOfVoice>(c.kind, rate), c.rateBefore);
         s.said();
         s.press("F10");
         EXPECT_EQ(s.said(), Lines{c.heard});

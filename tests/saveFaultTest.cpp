@@ -117,13 +117,13 @@ protected:
         ASSERT_FALSE(earlier.empty());
         s.press("Escape");
         s.press("Space");  // the last point: the computer player's turn follows
-        ASSERT_EQ(s.form.board.turnPlayer, 1);
+        ASSERT_EQ(s.form.view().board.turnPlayer, 1);
         s.said();
     }
 
     // Escape, the cursor down to "Save Game", and Enter: the name is typed.
     Lines saveByMenu() {
-        if (s.form.menuState == 0) s.press("Escape");
+        if (s.form.view().menuState == 0) s.press("Escape");
         auto lastSaid = [&] {
             const Lines lines = s.said();
             return lines.empty() ? std::string() : lines.back();
@@ -150,7 +150,7 @@ protected:
         EXPECT_EQ(s.data.readSave("Corners.snr"), earlier) << what;
         EXPECT_EQ(s.data.saveFiles(), Lines{"Corners.snr"}) << what << ": a temporary file is left";
         EXPECT_EQ(snapshot(s.form), before) << what;
-        EXPECT_EQ(s.form.menuState, 1) << what;
+        EXPECT_EQ(s.form.view().menuState, 1) << what;
     }
 
     Session s;

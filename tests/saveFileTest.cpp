@@ -32,9 +32,9 @@ std::string repeated(const std::string& text, int times) {
 void setUpThreeValleys(Form1& f) {
     layOutGame(f, {"Jacob"}, {{"North Valley", {2}, 1, 1}, {"Middle Valley", {1, 3}, 0, 0},
                               {"South Valley", {2}, 0, 0}});
-    MapRecord named = *f.board.map;
+    MapRecord named = *f.view().board.map;
     named.mapName = "Three Valleys";
-    Board board = f.board;
+    Board board = f.view().board;
     board.map = std::make_shared<const MapRecord>(named);
     board.placingPoints = 1;
     board.points[1] = 1;
@@ -64,7 +64,7 @@ TEST_F(SavedGames, TheThreeValleysAreWrittenByteForByteOverAnEarlierSave) {
     s.data.writeSave("valleys.snr", "an older game");
     EXPECT_EQ(save("valleys"), Lines{"say: Game Saved!"});
     EXPECT_EQ(s.data.readSave("valleys.snr"), threeValleysSave);
-    EXPECT_EQ(s.form.messageCount, 0) << "Game Saved! is only said";
+    EXPECT_EQ(s.form.view().messageCount, 0) << "Game Saved! is only said";
 }
 
 TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
@@ -195,20 +195,18 @@ const std::vector<BadSave> badSaves{
 
 TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {
     setUpThreeValleys(s.form);
-    Board board = s.form.board;
+    Board board = s.form.view().board;
     board.zoneOwner[3] = 2;
     board.hasStarted[2] = 1;
     board.chain[2] = 1;
-    s.form.setUpBoard(board);
-    s.form.cursorZone = 3;
+    s.form.putInPlay(board, 3);
     const std::string before = snapshot(s.form);
     for (const BadSave& bad : badSaves) {
         s.data.writeSave("bad.snr", bad.contents);
-        s.form.gameLoadFailed = false;
         EXPECT_EQ(load("bad.snr"),
                   Lines{"say: The saved game bad.snr cannot be loaded: " + bad.reason + "."})
             << bad.what;
-        EXPECT_TRUE(s.form.gameLoadFailed) << bad.what;
+        EXPECT_TRUE(s.form.view().gameLoadFailed) << bad.what;
         EXPECT_EQ(snapshot(s.form), before) << bad.what;
     }
     // A map too small for a new game still loads as a saved game.
@@ -232,7 +230,7 @@ TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {
     EXPECT_EQ(
         load(".."),
         Lines{"say: The saved game .. cannot be loaded: it is not a file of the Saves folder."});
-    EXPECT_TRUE(s.form.gameLoadFailed);
+    EXPECT_TRUE(s.form.view().gameLoadFailed);
     EXPECT_EQ(snapshot(s.form), before);
 }
 

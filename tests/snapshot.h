@@ -20,13 +20,13 @@ inline void describeMap(std::ostringstream& out, const MapRecord& map) {
 
 inline std::string snapshot(const Form1& f) {
     std::ostringstream out;
-    const Board& b = f.board;
+    const Board& b = f.view().board;
     describeMap(out, *b.map);
-    out << "pending " << (f.pendingMap != nullptr) << "\n";
-    if (f.pendingMap) describeMap(out, *f.pendingMap);
-    out << "maxPlayers " << f.maxPlayers << " players " << b.playerCount << " turn " << b.turnPlayer
+    out << "pending " << (f.view().pendingMap != nullptr) << "\n";
+    if (f.view().pendingMap) describeMap(out, *f.view().pendingMap);
+    out << "maxPlayers " << f.view().maxPlayers << " players " << b.playerCount << " turn " << b.turnPlayer
         << " human " << b.humanPlayer << " choosing " << b.choosingStart << " placing " << b.placingPoints
-        << " cursor " << f.cursorZone << "/" << f.linkCursor << " from " << b.attackFrom << "\n";
+        << " cursor " << f.view().cursorZone << "/" << f.view().linkCursor << " from " << b.attackFrom << "\n";
     for (int z = 0; z <= maxZones; ++z) out << b.zoneOwner[z] << "/" << b.zoneArmy[z] << " ";
     out << "\n";
     for (int p = 0; p <= maxPlayerSlots; ++p)

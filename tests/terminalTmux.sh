@@ -24,7 +24,9 @@ trap 'exit 1' INT TERM
 
 # The terminal hands a lone Escape on at once. With extended keys on, a
 # program that asks for them gets Shift+Enter and the like as themselves.
-printf 'set -s escape-time 0\nset -g history-limit 5000\n' >"$work/tmux.conf"
+# The server stays up between the scenario's games: one that exited with
+# its last session could race the next game's new session on a busy machine.
+printf 'set -s escape-time 0\nset -s exit-empty off\nset -g history-limit 5000\n' >"$work/tmux.conf"
 mkdir -p "$work/Maps" "$work/Saves"
 
 fail() {

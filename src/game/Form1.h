@@ -42,6 +42,87 @@ class Form1 : private TableListener {
 public:
     Form1(Platform& platform, FrontEnd& frontEnd);
 
+    // ---- operations ----
+    void loadMap();
+    void loadGame(const std::string& saveName);
+    void saveGame(const std::string& saveName);
+    void startUsOut();
+    void drawscreen();
+    void sayIt(const std::string& tempm);
+    void addMessage(const std::string& tempm);
+    // A pause in what the game is telling: the sentences and moves told
+    // after it wait until it is over.
+    void hold(const double& seconds);
+    void checkPlayer(const int& index);
+    void rememberPutOut(const Outcome& out);
+    void moveLink(const int& index);
+    // Plays the cue unless the player switched sounds off.
+    void playCue(Cue cue);
+    // Takes the settings file over; what went wrong, to be said, or "".
+    std::string loadSettings();
+    // Writes the settings; why they could not be kept, to be said, or "".
+    std::string rememberSettings();
+
+    // ---- events from the host ----
+    void Form_Load();
+    void Form_KeyDown(short& keyCode, const short& shift);
+    void Form_KeyUp(short& keyCode, const short& shift);
+    void Holder_Timer();
+    // The answer to the save prompt; nullopt when it was cancelled.
+    void textEntered(const std::optional<std::string>& text);
+    // After every event: a pause that was running sees Ctrl and its tick,
+    // and whatever waits behind a pause that is over is told.
+    void afterEvent(bool pausedBefore);
+
+    // Puts a position on the table and shows it, as a load does.
+    void setUpBoard(const Board& position);
+    // The same, and play goes on from it with the cursor on zone cursor.
+    void putInPlay(const Board& position, int cursor = 1);
+    // The map list's choice of a map file, read as Enter on it reads it.
+    void chooseMap(const std::string& path);
+    // A new game on the map chosen, against this many computer players.
+    void startAgainst(int computers);
+    // The voice sentences are spoken with, at the rate given: the one the
+    // host made at start-up, or one a test watches.
+    void useVoice(std::unique_ptr<Voice> voice, int rate);
+    const Table& table() const { return table_; }
+
+    // What may be read of the session from outside it (the tests, the
+    // benchmarks and the fuzzers): the game as told so far and where the
+    // player stands. Read-only: the session's state is its own.
+    struct View {
+        const Board& board;
+        const int& cursorZone;
+        const int& linkCursor;
+        const int& menuState;
+        const int& menuCursor;
+        const int& lastKey;
+        const int& maxPlayers;
+        const int& ctrlHeld;
+        const int& messageCount;
+        const std::array<std::string, historySize + 1>& messages;
+        const PauseTimer& Holder;
+        const std::shared_ptr<const MapRecord>& pendingMap;
+        const bool& mapLoadFailed;
+        const bool& gameLoadFailed;
+        const int& speechRate;
+        const int& mapFileCount;
+    };
+    const View& view() const { return view_; }
+
+    // Where maps are read from and games saved to.
+    std::vector<std::string> mapsFolders();
+    std::string savesFolder();
+
+    // The sentences the game says, in the wording the player chose.
+    const Wording& words() const { return *wording_; }
+    void chooseWording(bool clear) { wording_ = clear ? &clearWording() : &classicWording(); }
+
+private:
+    // Hosts reach the session only through GameSession, which hands it the
+    // run's options.
+    friend class GameSession;
+
     // ---- the game as this seat has heard it so far ----
     // The table's board as the last move told left it: what the study keys
     // answer from. Only the table changes the game; this follows it.
@@ -146,55 +227,10 @@ public:
     // The number of computer players chosen for the next game.
     int computersChosen = 0;
 
-    // ---- operations ----
-    void loadMap();
-    void loadGame(const std::string& saveName);
-    void saveGame(const std::string& saveName);
-    void startUsOut();
-    void drawscreen();
-    void sayIt(const std::string& tempm);
-    void addMessage(const std::string& tempm);
-    // A pause in what the game is telling: the sentences and moves told
-    // after it wait until it is over.
-    void hold(const double& seconds);
-    void checkPlayer(const int& index);
-    void rememberPutOut(const Outcome& out);
-    void moveLink(const int& index);
-    // Plays the cue unless the player switched sounds off.
-    void playCue(Cue cue);
-    // Takes the settings file over; what went wrong, to be said, or "".
-    std::string loadSettings();
-    // Writes the settings; why they could not be kept, to be said, or "".
-    std::string rememberSettings();
-
-    // ---- events from the host ----
-    void Form_Load();
-    void Form_KeyDown(short& keyCode, const short& shift);
-    void Form_KeyUp(short& keyCode, const short& shift);
-    void Holder_Timer();
-    // The answer to the save prompt; nullopt when it was cancelled.
-    void textEntered(const std::optional<std::string>& text);
-    // After every event: a pause that was running sees Ctrl and its tick,
-    // and whatever waits behind a pause that is over is told.
-    void afterEvent(bool pausedBefore);
-
     // The game's one random source; the host may pin its seed and put fixed
     // numbers first before Form_Load seeds it.
     RandomSource random;
 
-    // Puts a position on the table and shows it, as a load does.
-    void setUpBoard(const Board& position);
-    const Table& table() const { return table_; }
-
-    // Where maps are read from and games saved to.
-    std::vector<std::string> mapsFolders();
-    std::string savesFolder();
-
-    // The sentences the game says, in the wording the player chose.
-    const Wording& words() const { return *wording_; }
-    void chooseWording(bool clear) { wording_ = clear ? &clearWording() : &classicWording(); }
-
-private:
     Platform& platform_;
     FrontEnd& frontEnd_;
     const Wording* wording_ = &classicWording();
@@ -221,6 +257,10 @@ private:
     // now, and each person's place while others play.
     int keysHeldBy_ = 0;
     PlayerTable<int> cursorOf_{};
+
+    const View view_{board,        cursorZone,       linkCursor,     menuState,  menuCursor, lastKey,
+                     maxPlayers,   ctrlHeld,         messageCount,   messages,   Holder,     pendingMap,
+                     mapLoadFailed, gameLoadFailed,  speechRate,     mapFileCount};
 
     // The voice while speech is on and heard; null while sentences go to the caption.
     Voice* speakingVoice();
@@ -273,6 +313,10 @@ private:
     void browseLinks(short keyCode);
     void sayCursorZoneReport();
     bool confirmationKey(short keyCode);
+    HelpPlace helpPlaceNow() const;
+    bool moveHistoryCursor(short keyCode, short shift);
+    std::string matchSentence(int zone, const std::vector<int>& matches) const;
+    std::string strengthNote() const;
     void exitProgram();
     void endProgram();
     void saveOrAskToReplace(const std::string& saveName);

@@ -16,6 +16,11 @@ std::string fileNameOf(const std::string& path) {
 }
 }  // namespace
 
+void Form1::chooseMap(const std::string& path) {
+    mapPath = path;
+    loadMap();
+}
+
 void Form1::loadMap() {
     mapLoadFailed = true;
     std::string whyNot;

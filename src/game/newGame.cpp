@@ -33,4 +33,10 @@ void Form1::startUsOut() {
     endPause();
 }
 
+void Form1::startAgainst(int computers) {
+    computersChosen = computers;
+    menuState = 0;
+    startUsOut();
+}
+
 }  // namespace sonarch

@@ -135,6 +135,14 @@ void Form1::loadGame(const std::string& saveName) {
     sayIt(words().menus.said(MenuLine::GameLoaded));
 }
 
+void Form1::putInPlay(const Board& position, int cursor) {
+    setUpBoard(position);
+    menuState = 0;
+    menuCursor = 0;
+    cursorZone = board.isZone(cursor) ? cursor : 1;
+    linkCursor = 1;
+}
+
 void Form1::setUpBoard(const Board& position) {
     table_.setUp(position, gameStrength);
     board = table_.board();

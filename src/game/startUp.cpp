@@ -12,6 +12,12 @@ Form1::Form1(Platform& platform, FrontEnd& frontEnd)
     table_.seatListener(this);
 }
 
+void Form1::useVoice(std::unique_ptr<Voice> chosen, int rate) {
+    speechRate = rate;
+    voice = std::move(chosen);
+    voice->setRate(speechRate);
+}
+
 namespace {
 // The folder a path lies in: its part before the last slash.
 std::string folderHolding(const std::string& path) {
@@ -45,8 +51,7 @@ void Form1::Form_Load() {
     saveFileCount = saves ? static_cast<int>(saves->size()) : 0;
 
     trouble += settingsTrouble;
-    voice = frontEnd_.createVoice();
-    voice->setRate(speechRate);
+    useVoice(frontEnd_.createVoice(), speechRate);
     voice->setVolume(100);
     if (const std::string whyNoVoice = voice->whyUnheard(); !whyNoVoice.empty())
         trouble += " " + words().menus.speechUnavailable(whyNoVoice);

@@ -13,14 +13,12 @@
 
 namespace sonarch {
 
-namespace {
 // The zone told, with its place among the zones that match.
-std::string matchSentence(const Form1& f, int zone, const std::vector<int>& matches) {
+std::string Form1::matchSentence(int zone, const std::vector<int>& matches) const {
     int place = 1;
     while (matches[static_cast<std::size_t>(place - 1)] != zone) ++place;
-    return f.words().study.findMatch(f.board, zone, place, static_cast<int>(matches.size()));
+    return words().study.findMatch(board, zone, place, static_cast<int>(matches.size()));
 }
-}  // namespace
 
 bool Form1::findKeys(short keyCode, short shift) {
     if (!finding.active) {
@@ -66,7 +64,7 @@ bool Form1::findKeys(short keyCode, short shift) {
     } else if (finding.told == 0) {
         sayIt(words().study.findPrompt());
     } else {
-        sayIt(matchSentence(*this, finding.told, matches));
+        sayIt(matchSentence(finding.told, matches));
     }
     return true;
 }

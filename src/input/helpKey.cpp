@@ -4,23 +4,21 @@
 
 namespace sonarch {
 
-namespace {
-HelpPlace placeOf(const Form1& f) {
-    switch (f.menuState) {
+HelpPlace Form1::helpPlaceNow() const {
+    switch (menuState) {
     case 1: return HelpPlace::MainMenu;
-    case 2: return f.setupStep == 1 ? HelpPlace::Question : HelpPlace::MapList;
+    case 2: return setupStep == 1 ? HelpPlace::Question : HelpPlace::MapList;
     case 3: return HelpPlace::SavedGames;
     default: break;
     }
-    if (f.finding.active) return HelpPlace::Finding;
-    if (f.board.turnPlayer != f.board.humanPlayer) return HelpPlace::ComputerTurn;
-    if (f.board.choosingStart != 0) return HelpPlace::Start;
-    return f.board.placingPoints == 1 ? HelpPlace::Placing : HelpPlace::Attack;
+    if (finding.active) return HelpPlace::Finding;
+    if (board.turnPlayer != board.humanPlayer) return HelpPlace::ComputerTurn;
+    if (board.choosingStart != 0) return HelpPlace::Start;
+    return board.placingPoints == 1 ? HelpPlace::Placing : HelpPlace::Attack;
 }
-}  // namespace
 
 void Form1::helpKey() {
-    const HelpPlace place = placeOf(*this);
+    const HelpPlace place = helpPlaceNow();
     // A place reached between two presses starts its own help from the top.
     if (static_cast<int>(place) != helpPlace) helpStep = 0;
     helpPlace = static_cast<int>(place);

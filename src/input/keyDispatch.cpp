@@ -10,22 +10,20 @@
 
 namespace sonarch {
 
-namespace {
-bool moveHistoryCursor(Form1& f, short keyCode, short shift) {
+bool Form1::moveHistoryCursor(short keyCode, short shift) {
     if (keyCode == key::Period && shift == 0) {
-        if (++f.messageCursor > f.messageCount) f.messageCursor = f.messageCount;
+        if (++messageCursor > messageCount) messageCursor = messageCount;
     } else if (keyCode == key::Period && shift == key::ShiftMask) {
-        f.messageCursor = f.messageCount;
+        messageCursor = messageCount;
     } else if (keyCode == key::Comma && shift == 0) {
-        if (--f.messageCursor <= 0) f.messageCursor = 1;
+        if (--messageCursor <= 0) messageCursor = 1;
     } else if (keyCode == key::Comma && shift == key::ShiftMask) {
-        f.messageCursor = 1;
+        messageCursor = 1;
     } else {
         return false;
     }
     return true;
 }
-}  // namespace
 
 void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     // The save prompt has the keyboard until it is answered.
@@ -41,7 +39,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     // Help goes on sentence by sentence only while F1 is pressed again and again.
     if (keyCode != key::F1 && !modifierAlone) helpStep = 0;
     if (keyCode != key::M && !modifierAlone) boardStep = 0;
-    if (messageCount > 0 && moveHistoryCursor(*this, keyCode, shift)) {
+    if (messageCount > 0 && moveHistoryCursor(keyCode, shift)) {
         // Read back without entering the history again.
         sayIt(words().menus.historyEntry(messageCursor, messages[messageCursor]));
         return;

@@ -16,21 +16,19 @@
 
 namespace sonarch {
 
-namespace {
 // The strength, once one other than the standard is in play or chosen: the
 // standard is the game as it has always been, and S then says no more than
 // it always has.
-std::string strengthNote(const Form1& f) {
-    if (f.gameStrength == Strength::Standard && f.computerStrength == Strength::Standard) return "";
-    return " " + strengthStanding(f.gameStrength, f.computerStrength, true);
+std::string Form1::strengthNote() const {
+    if (gameStrength == Strength::Standard && computerStrength == Strength::Standard) return "";
+    return " " + strengthStanding(gameStrength, computerStrength, true);
 }
-}  // namespace
 
 bool Form1::studyKeys(short keyCode, short shift) {
     if (board.humanPlayer == 0) return false;
     const bool plain = shift == 0 || shift == key::ShiftMask;
     if (keyCode == key::S && plain) {
-        sayIt(words().study.standing(board, listenerOf(board)) + strengthNote(*this));
+        sayIt(words().study.standing(board, listenerOf(board)) + strengthNote());
     } else if (keyCode == key::D && shift == 0) {
         sayIt(words().study.zoneDescription(board, cursorZone, listenerOf(board)));
     } else if (keyCode == key::D && shift == key::ShiftMask) {
