@@ -6,6 +6,7 @@
 
 #include "board.h"
 #include "rules/moves.h"
+#include "rules/newGame.h"
 #include "table/Table.h"
 
 namespace sonarch::testing {
@@ -204,6 +205,23 @@ TEST(Moves, APersonPutOutLeavesTheOthersPlayingAndTheLastEndsTheGame) {
     EXPECT_EQ(out[1].kind, Outcome::Kind::PlayerOut);
     EXPECT_EQ(out[2].kind, Outcome::Kind::GameWon);
     EXPECT_EQ(out[2].player, 1) << "the winner";
+}
+
+TEST(Moves, ANewGameSeatsThePeopleFirstAndNoComputerPlayerTakesAPersonsName) {
+    // The first draw names Jacob (list 1, entry 1), whom a person called
+    // jacob already is, capitals aside: the second names Ethan (entry 2).
+    RandomSource random;
+    for (const double u : {0.0, 0.0, 0.0, 1.5 / 500}) random.queueFixed(u);
+    random.seedFromClock(0);
+    Board board;
+    startGame(board, boardOf({}, {{"Hill", {}, 0, 0}, {"Ford", {}, 0, 0}}).map, {"jacob", "Ben"}, 1, random);
+    EXPECT_EQ(board.playerCount, 3);
+    EXPECT_EQ(board.playerName[1], "jacob");
+    EXPECT_EQ(board.playerName[2], "Ben");
+    EXPECT_EQ(board.playerName[3], "Ethan");
+    EXPECT_EQ(board.isComputer[1] + board.isComputer[2], 0);
+    EXPECT_EQ(board.isComputer[3], 1);
+    EXPECT_EQ(board.peopleCount(), 2);
 }
 
 TEST(Moves, AMapSeatsOnePlayerForEveryTwoZonesUpToEight) {
