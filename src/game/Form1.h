@@ -324,6 +324,7 @@ private:
     bool settingKeys(short keyCode, short shift);
     bool strengthKey(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);
+    bool playersKeys(short keyCode, short shift);
     bool jumpKeys(short keyCode, short shift);
     bool findKeys(short keyCode, short shift);
     void helpKey();

@@ -66,6 +66,21 @@ void Form1::browseLinks(short keyCode) {
     sayIt(words().study.selectedLink(board, board.links(cursorZone, linkCursor), cursorZone, listenerOf(board)));
 }
 
+// The key left of 1 lists the players and a digit tells how one stands:
+// they only tell, so they answer in a computer player's pauses too.
+bool Form1::playersKeys(short keyCode, short shift) {
+    if (shift != 0) return false;
+    if (keyCode == key::Grave) {
+        addMessage(words().study.playerList(board));
+        return true;
+    }
+    if (keyCode >= key::Digit1 && keyCode <= board.playerCount + 48) {
+        checkPlayer(keyCode - 48);
+        return true;
+    }
+    return false;
+}
+
 void Form1::gameKeys(short& keyCode, const short& shift) {
     if (keyCode == key::Z) {
         sayIt(words().study.ownerSentence(board, cursorZone, listenerOf(board)));
@@ -82,14 +97,7 @@ void Form1::gameKeys(short& keyCode, const short& shift) {
         addMessage(words().study.linkList(board, cursorZone));
         return;
     }
-    if (keyCode == key::Grave) {
-        addMessage(words().study.playerList(board));
-        return;
-    }
-    if (keyCode >= key::Digit1 && keyCode <= board.playerCount + 48) {
-        checkPlayer(keyCode - 48);
-        return;
-    }
+    if (playersKeys(keyCode, shift)) return;
     const bool arrow = keyCode == key::Left || keyCode == key::Up || keyCode == key::Right ||
                        keyCode == key::Down;
     if ((arrow || keyCode == key::Enter) && shift == 0) {

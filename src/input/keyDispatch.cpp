@@ -55,7 +55,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     }
     if (settingKeys(keyCode, shift) || strengthKey(keyCode, shift)) return;
     // Questions about the board change nothing, so they need not wait.
-    if (Holder.Enabled && menuState == 0 && studyKeys(keyCode, shift)) return;
+    if (Holder.Enabled && menuState == 0 && (studyKeys(keyCode, shift) || playersKeys(keyCode, shift))) return;
     if (Holder.Enabled) return;
     if (modifierAlone) return;
     if (confirmationKey(keyCode)) return;
