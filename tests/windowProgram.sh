@@ -93,10 +93,12 @@ if SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/sound.raw start "$program" --dat
     closeWindow
 fi
 
-# --- Without any voice the welcome says why, in the title.
+# --- Without any sound the welcome says why there is no voice and no cues,
+# in the title, and the sound system's errors are not printed on standard error.
 if SDL_AUDIODRIVER=no-such-sound start "$program" --data-dir "$data" --speech auto; then
-    titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (Speech Dispatcher is not running and the built-in voice found no sound output), so sentences are shown as text only."
+    titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (Speech Dispatcher is not running and the built-in voice found no sound output), so sentences are shown as text only. Sound cues are unavailable (no sound output), so events are told in words only."
     closeWindow
+    grep -i "audio\|sound" "$work/stderr" && fail "without sound, standard error holds the sound system's errors"
 fi
 
 # --- Without a display there is no window, and the program says so.
