@@ -10,13 +10,14 @@ file(RELATIVE_PATH dataFromProgram ${CMAKE_INSTALL_FULL_BINDIR} ${SONARCH_FULL_D
 set_source_files_properties(src/host/posix/folderLayout.cpp PROPERTIES
   COMPILE_DEFINITIONS SONARCH_DATA_FROM_PROGRAM="${dataFromProgram}")
 
-# Files that carry the version, and the compressed ones Debian wants
+# Files that carry the version, made from their templates (NAME.in),
+# and the compressed ones Debian wants
 # (gzip -n: no name or time inside, so the package builds the same twice).
 set(packagingIn ${CMAKE_SOURCE_DIR}/packaging)
 set(packagingOut ${CMAKE_BINARY_DIR}/packaging)
-configure_file(${packagingIn}/sonarch.6 ${packagingOut}/sonarch.6 @ONLY)
-configure_file(${packagingIn}/changelog.Debian ${packagingOut}/changelog.Debian @ONLY)
-configure_file(${packagingIn}/org.sonarch.Sonarch.metainfo.xml ${packagingOut}/org.sonarch.Sonarch.metainfo.xml @ONLY)
+configure_file(${packagingIn}/sonarch.6.in ${packagingOut}/sonarch.6 @ONLY)
+configure_file(${packagingIn}/changelog.Debian.in ${packagingOut}/changelog.Debian @ONLY)
+configure_file(${packagingIn}/org.sonarch.Sonarch.metainfo.xml.in ${packagingOut}/org.sonarch.Sonarch.metainfo.xml @ONLY)
 foreach(page sonarch.6 changelog.Debian)
   add_custom_command(OUTPUT ${packagingOut}/${page}.gz
     COMMAND gzip -9nkf ${page}

@@ -93,10 +93,12 @@ if SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$work/sound.raw start "$program" --dat
     closeWindow
 fi
 
-# --- Without any voice the welcome says why, in the title.
+# --- Without any sound the welcome says why there is no voice and no cues,
+# in the title, and the sound system's errors are not printed on standard error.
 if SDL_AUDIODRIVER=no-such-sound start "$program" --data-dir "$data" --speech auto; then
-    titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (Speech Dispatcher is not running and the built-in voice found no sound output), so sentences are shown as text only."
+    titleBecomes "Welcome to Sonarch Alpha 1.4 by Korvel. Speech is unavailable (Speech Dispatcher is not running and the built-in voice found no sound output), so sentences are shown as text only. Sound cues are unavailable (no sound output), so events are told in words only."
     closeWindow
+    grep -i "audio\|sound" "$work/stderr" && fail "without sound, standard error holds the sound system's errors"
 fi
 
 # --- Without a display there is no window, and the program says so.
@@ -131,8 +133,11 @@ else
     # The picture when the window's screenshot is taken: each circle's centre and tint.
     for i in "${!steps[@]}"; do [ "${steps[$i]}" = @picture ] && break; done
     scriptOf "$i" | "$program" --headless --data-dir "$headless" --seed 5 --draw-log |
-        awk '/^draw: clear/{n=0; delete c} /^draw: colour/{colour=$3" "$4" "$5} /^draw: circle/{c[++n]=$3" "$4" "colour} END{for(i=1;i<=n;i++) print c[i]}' \
-            >"$work/zones"
+        awk '/^draw: clear/{n=0; delete c} /^draw: colour/{colour=$3" "$4" "$5} /^draw: circle/{c[++n]=$3" "$4" "$5" "colour} END{for(i=1;i<=n;i++) print c[i]}' \
+            >"$work/circles"
+    awk '$3 == 35 {print $1, $2, $4, $5, $6}' "$work/circles" >"$work/zones"
+    awk '$3 != 35 {print $1, $2, $3, $4, $5, $6}' "$work/circles" >"$work/ring"
+    [ "$(wc -l <"$work/ring")" -eq 1 ] || fail "the headless picture marks $(wc -l <"$work/ring") zones as the cursor's"
     grep -q " 200 255 255$" "$work/zones" || fail "the headless game shows no zone of the player"
     grep -q " 255 255 255$" "$work/zones" || fail "the headless game shows no unclaimed zone"
     grep -q "^pause: 5" "$work/full.txt" || fail "the headless game has no computer player's pause"
@@ -149,6 +154,23 @@ else
                         grep -o '#[0-9A-F]\{6\}' | head -1)
                     [ "$got" = "$want" ] || fail "the zone at $x,$y is $got in the window, $want headless"
                 done <"$work/zones"
+                # The cursor zone's ring, just outside its disc.
+                read -r x y radius red green blue <"$work/ring"
+                want=$(printf '#%02X%02X%02X' "$red" "$green" "$blue")
+                got=$(convert "$work/shot.png" -crop "1x1+$((x + radius - 2))+$y" +repage -depth 8 txt:- |
+                    grep -o '#[0-9A-F]\{6\}' | head -1)
+                [ "$got" = "$want" ] || fail "the cursor zone's ring is $got in the window, not $want"
+                # Every text stays inside its disc: nothing but the background
+                # lies farther from every centre than the ring.
+                outside=$(convert "$work/shot.png" -depth 8 txt:- | awk -v zones="$work/zones" '
+                    BEGIN { while ((getline line < zones) > 0) { split(line, z, " "); cx[++n] = z[1]; cy[n] = z[2] } }
+                    /^#/ { next }
+                    { split($1, p, "[,:]"); if (index($0, "#F0F0F0") > 0) next
+                      inside = 0
+                      for (i = 1; i <= n; i++) if ((p[1] - cx[i])^2 + (p[2] - cy[i])^2 <= 42 * 42) inside = 1
+                      if (!inside) count++ }
+                    END { print count + 0 }')
+                [ "$outside" -eq 0 ] || fail "$outside pixels of the picture lie outside the discs"
                 continue
             fi
             # A step that opens the save prompt ends the headless run there,

@@ -84,6 +84,9 @@ public:
     // Plays the cue's short sound at once, over any speech: it never waits
     // for, delays or cuts off a sentence. A front end without sound keeps this.
     virtual void playCue(Cue) {}
+    // Empty while the cues can be heard (or the front end has none to
+    // offer); otherwise why they cannot, which the welcome then tells.
+    virtual std::string whyNoCues() const { return {}; }
 
     // The pause timer: after startTimer(ms) one GameSession::tick arrives
     // after ms milliseconds, in turn with the keys, unless stopTimer() comes

@@ -55,6 +55,8 @@ void Form1::Form_Load() {
     voice->setVolume(100);
     if (const std::string whyNoVoice = voice->whyUnheard(); !whyNoVoice.empty())
         trouble += " " + words().menus.speechUnavailable(whyNoVoice);
+    if (const std::string whyNoCues = frontEnd_.whyNoCues(); !whyNoCues.empty())
+        trouble += " " + words().menus.cuesUnavailable(whyNoCues);
 
     ctrlHeld = 0;
     table_.clear();

@@ -71,6 +71,10 @@ std::string ClassicMenuWords::speechUnavailable(const std::string& why) const {
     return "Speech is unavailable (" + why + "), so sentences are shown as text only.";
 }
 
+std::string ClassicMenuWords::cuesUnavailable(const std::string& why) const {
+    return "Sound cues are unavailable (" + why + "), so events are told in words only.";
+}
+
 std::string ClassicMenuWords::settingsNotRead(const std::string& why) const {
     return "Your settings file cannot be read (" + why + "), so the defaults apply.";
 }

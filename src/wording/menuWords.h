@@ -74,6 +74,7 @@ public:
     // ---- start-up and the settings file; each sentence follows the welcome ----
     virtual std::string noMapsFolder(const std::string& folder) const = 0;
     virtual std::string speechUnavailable(const std::string& why) const = 0;
+    virtual std::string cuesUnavailable(const std::string& why) const = 0;
     virtual std::string settingsNotRead(const std::string& why) const = 0;
     virtual std::string settingsNotUsed(const std::string& why) const = 0;
     // Follows a setting's answer when the file could not be written.
@@ -142,6 +143,7 @@ public:
     std::string said(MenuLine line) const override;
     std::string noMapsFolder(const std::string& folder) const override;
     std::string speechUnavailable(const std::string& why) const override;
+    std::string cuesUnavailable(const std::string& why) const override;
     std::string settingsNotRead(const std::string& why) const override;
     std::string settingsNotUsed(const std::string& why) const override;
     std::string settingNotKept(const std::string& why) const override;

@@ -46,8 +46,25 @@ function newProfile() { return fs.mkdtempSync(path.join(os.tmpdir(), 'sonarch-br
 
 // Every sentence the game puts out, in order, whatever the voice: the test
 // listens at the page's sentence call before the game starts.
+// readSentences: what a screen reader gets from the live region. The
+// browser hands a screen reader the page as it stands once a frame is laid
+// out, so a sentence is read only if it is still there then: each frame,
+// every text in the region that was not there at the frame before.
 const listen = () => {
   window.heardSentences = [];
+  window.readSentences = [];
+  const seen = new WeakSet();
+  const look = () => {
+    const region = document.getElementById('speech');
+    for (const node of region ? region.childNodes : []) {
+      if (seen.has(node)) continue;
+      seen.add(node);
+      const text = node.textContent.replace(/\u00a0$/, '');
+      if (text !== '') window.readSentences.push(text);
+    }
+    requestAnimationFrame(look);
+  };
+  requestAnimationFrame(look);
   let page;
   Object.defineProperty(window, 'sonarchPage', {
     configurable: true,
@@ -77,13 +94,15 @@ async function settle(page) {
     { timeout: 20000, polling: 20 });
 }
 
-const spoken = (page) => page.$eval('#speech', (region) => region.textContent.replace(/\u00a0$/, ''));
+// The newest sentence in the live region.
+const spoken = (page) => page.$eval('#speech', (region) =>
+  (region.lastChild ? region.lastChild.textContent : '').replace(/\u00a0$/, ''));
 
 // Script key names, as in the headless scripts, to the browser's key names.
 const BROWSER_KEYS = { Enter: 'Enter', Escape: 'Escape', Space: 'Space', Tab: 'Tab',
   Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown', Shift: 'ShiftLeft',
   Ctrl: 'ControlLeft', Alt: 'AltLeft', Comma: 'Comma', Period: 'Period', Grave: 'Backquote',
-  BracketLeft: 'BracketLeft', BracketRight: 'BracketRight' };
+  BracketLeft: 'BracketLeft', BracketRight: 'BracketRight', Backslash: 'Backslash' };
 
 function browserKey(name) {
   if (/^[A-Z]$/.test(name)) return `Key${name}`;

@@ -115,7 +115,7 @@ headless() {  # steps, then the options of the run
 }
 for i in "${!steps[@]}"; do [ "${steps[$i]}" = @picture ] && break; done
 headless "$i" --draw-log |
-    awk '/^draw: clear/{n=0; delete c} /^draw: colour/{colour=$3" "$4" "$5} /^draw: circle/{c[++n]=$3" "$4" "colour} END{for(i=1;i<=n;i++) print c[i]}' \
+    awk '/^draw: clear/{n=0; delete c} /^draw: colour/{colour=$3" "$4" "$5} /^draw: circle/ && $5 == 35 {c[++n]=$3" "$4" "colour} END{for(i=1;i<=n;i++) print c[i]}' \
         >"$work/zones"
 grep -q " 200 255 255$" "$work/zones" || fail "the headless game shows no zone of the player"
 game=$work/game

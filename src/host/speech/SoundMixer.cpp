@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iostream>
 
 namespace sonarch::speech {
 
@@ -32,8 +31,9 @@ private:
 std::shared_ptr<SoundMixer> SoundMixer::open(int sampleRate, std::string& whyNot) {
     if (auto shared = runMixer().lock()) return shared;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        // The player hears why from the game; the sound system's own words
+        // would only fill the terminal the game was started from.
         whyNot = "no sound output";
-        std::cerr << "sonarch: " << SDL_GetError() << '\n';
         return nullptr;
     }
     std::shared_ptr<SoundMixer> mixer(new SoundMixer(sampleRate));
@@ -50,7 +50,6 @@ std::shared_ptr<SoundMixer> SoundMixer::open(int sampleRate, std::string& whyNot
     mixer->device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (mixer->device_ == 0) {
         whyNot = "no sound device";
-        std::cerr << "sonarch: " << SDL_GetError() << '\n';
         return nullptr;  // the mixer's end gives the sound system back
     }
     runMixer() = mixer;

@@ -39,9 +39,8 @@ WindowHost::~WindowHost() {
 std::unique_ptr<Voice> WindowHost::createVoice() {
     std::unique_ptr<Voice> voice = openNamedVoice(speechVoices(), speech_);
     // After the voice, so that the built-in one chooses the sound device's
-    // rate; without a device the cues are silent.
-    std::string noSound;
-    cues_.prepare(noSound);
+    // rate; without a device the cues are silent, and the welcome says so.
+    cues_.prepare(whyNoCues_);
     return voice;
 }
 

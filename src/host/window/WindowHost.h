@@ -39,6 +39,7 @@ public:
     void sentenceOut(const std::string&, bool, bool) override {}
     Canvas& canvas() override { return picture_; }
     void playCue(Cue cue) override { cues_.play(cue); }
+    std::string whyNoCues() const override { return whyNoCues_; }
     void startTimer(int milliseconds) override;
     void stopTimer() override;
     void askText(const std::string& prompt, Voice* voice) override;
@@ -71,6 +72,7 @@ private:
     // The pause timer's tick that came while the prompt was open, given after its answer.
     bool tickHeld_ = false;
     speech::CueSounds cues_;
+    std::string whyNoCues_;
     HeldCtrl heldCtrl_;
     SDL_TimerID timer_ = 0;
     // Tells a tick of a stopped timer, still in the queue, from the current one.

@@ -27,6 +27,26 @@
 
   function tell(sentence) { status.textContent = sentence; }
 
+  // A sentence of the page's own, heard and logged like the game's.
+  function say(sentence) {
+    sonarchVoice.tell(sentence);
+    sonarchVoice.speak(sentence);
+    addToLog(sentence);
+  }
+
+  // The saved games to export, read afresh from the storage: when the page
+  // opens, after each save or import, and when the player goes to the list.
+  function listExports() {
+    const chooser = $('export-choice');
+    const chosen = chooser.value;
+    chooser.replaceChildren(...sonarchStorage.saves().map((name) => new Option(name, name)));
+    if (chooser.options.length === 0) chooser.append(new Option('No saved games yet', ''));
+    chooser.value = chosen;
+    if (chooser.selectedIndex < 0) chooser.selectedIndex = 0;
+  }
+
+  const PLAY_AGAIN = 'Reload the page to play again.';
+
   window.sonarchPage = {
     speak: (text) => sonarchVoice.speak(text),
     setVoiceRate: (factor) => sonarchVoice.setRate(factor),
@@ -37,8 +57,13 @@
       document.title = text === '' ? 'Sonarch' : text;
       captionLine.textContent = text;
     },
-    // Every sentence the game puts out, spoken or shown, goes to the log.
-    sentence(text) { if (text !== '') addToLog(text); },
+    // Every sentence the game puts out, spoken or shown, goes to the log
+    // and to the screen reader, whether the game's speech is on or off.
+    sentence(text) {
+      if (text === '') return;
+      addToLog(text);
+      sonarchVoice.tell(text);
+    },
     board: sonarchBoard,
     events: sonarchEvents,
     storage: sonarchStorage,
@@ -49,18 +74,24 @@
     // The game has written a save; the browser keeps it in the background.
     storeFile(path) {
       sonarchStorage.store(path).then((kept) => {
+        listExports();
         if (kept) return;
         const sentence = 'The browser would not keep the saved game in its storage.';
-        sonarchVoice.speak(sentence);
-        addToLog(sentence);
+        say(sentence);
         tell(sentence);
       });
     },
+    // The game said goodbye; a page cannot start it again by itself, so
+    // the player hears how, and hears it again at any key.
     ended() {
       running = false;
       sonarchEvents.close();
-      area.setAttribute('aria-label', 'Sonarch has ended. Reload the page to play again.');
-      tell('The game has ended. Reload the page to play again.');
+      area.setAttribute('aria-label', `Sonarch has ended. ${PLAY_AGAIN}`);
+      tell(`The game has ended. ${PLAY_AGAIN}`);
+      say(PLAY_AGAIN);
+      area.addEventListener('keydown', (event) => {
+        if (!['Shift', 'Control', 'Alt', 'Meta'].includes(event.key)) say(PLAY_AGAIN);
+      });
     },
     seed: askedSeed,
   };
@@ -79,7 +110,11 @@
     });
   }
   readFile($('add-map'), (name, bytes) => sonarchStorage.addMap(name, bytes));
-  readFile($('import-save'), (name, bytes) => sonarchStorage.importSave(name, bytes));
+  readFile($('import-save'), async (name, bytes) => {
+    const said = await sonarchStorage.importSave(name, bytes);
+    listExports();
+    return said;
+  });
 
   $('export-save').addEventListener('click', () => {
     const saves = sonarchStorage.saves();
@@ -96,14 +131,7 @@
     setTimeout(() => URL.revokeObjectURL(link.href), 1000);
     tell(`${name} was exported.`);
   });
-  // The list of saves is read afresh whenever the player goes to it.
-  $('export-choice').addEventListener('focus', () => {
-    const chooser = $('export-choice');
-    const chosen = chooser.value;
-    chooser.replaceChildren(...sonarchStorage.saves().map((name) => new Option(name, name)));
-    if (chooser.options.length === 0) chooser.append(new Option('No saved games yet', ''));
-    chooser.value = chosen;
-  });
+  $('export-choice').addEventListener('focus', listExports);
 
   window.Module = {
     preRun: [() => sonarchStorage.prepare(window.Module)],
@@ -113,7 +141,10 @@
       area.focus();
     },
     // The game has started (main has returned): its events may come in.
-    postRun: [() => sonarchEvents.start(window.Module)],
+    postRun: [() => {
+      listExports();
+      sonarchEvents.start(window.Module);
+    }],
     onAbort(what) {
       running = false;
       tell(`The game stopped with an error: ${what}. Reload the page to start again.`);

@@ -1,7 +1,9 @@
-// How the game's sentences are heard: written into a live region, which the
-// player's own screen reader speaks at once, cutting off the sentence before;
-// or spoken by the browser's own voice; or both; or neither. The choice comes
-// from the address (?voice=), else from the last visit, else the screen reader.
+// How the game's sentences are heard: added to a live region, which the
+// player's own screen reader reads in order; or spoken by the browser's own
+// voice; or both; or neither. The choice comes from the address (?voice=),
+// else from the last visit, else the screen reader. The game's speech switch
+// (F12) turns only the built-in voice on and off: the screen reader is the
+// player's own, and silencing it would leave them with no word at all.
 'use strict';
 
 const sonarchVoice = (() => {
@@ -24,13 +26,26 @@ const sonarchVoice = (() => {
     return 'screen-reader';
   }
 
-  // A live region speaks only when its text changes, so the same sentence
-  // twice in a row differs by a trailing no-break space the second time.
+  // Each sentence is a new element at the end of the region, never a
+  // change of the one before: a screen reader reads additions one after the
+  // other, where a text replaced at once by the next is never read at all
+  // (a computer player's turn, then its first move). The region is polite,
+  // so that sentences queue rather than cut each other off; the screen
+  // reader's own key for silence, Ctrl, is the game's too. Old sentences go
+  // once they have had time to be read.
+  const KEPT = 50;
+  const READ_WITHIN = 2000;
   function announce(text) {
-    if (text !== '' && region.textContent.replace(/\u00a0$/, '') === text) {
-      text = region.textContent.endsWith('\u00a0') ? text : text + '\u00a0';
+    if (text === '') return;
+    const line = document.createElement('p');
+    line.textContent = text;
+    line.dataset.added = String(Date.now());
+    region.append(line);
+    const now = Date.now();
+    while (region.children.length > KEPT &&
+           now - Number(region.firstElementChild.dataset.added) > READ_WITHIN) {
+      region.firstElementChild.remove();
     }
-    region.textContent = text;
   }
 
   function speakAloud(text) {
@@ -86,13 +101,15 @@ const sonarchVoice = (() => {
     echo(text) {
       if (choice === 'built-in' && synth !== null) speakAloud(text);
     },
-    speak(text) {
-      const aloud = (choice === 'built-in' || choice === 'both') && synth !== null;
-      // Without a voice in the browser the screen reader is the only way.
+    // Every sentence the game puts out, whether its speech is on or off.
+    tell(text) {
       const toReader = choice === 'screen-reader' || choice === 'both' ||
         (choice === 'built-in' && synth === null);
       if (toReader) announce(text);
-      if (aloud) speakAloud(text);
+    },
+    // The game's voice, while its speech is on: the browser's own alone.
+    speak(text) {
+      if ((choice === 'built-in' || choice === 'both') && synth !== null) speakAloud(text);
     },
   };
 })();
