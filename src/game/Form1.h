@@ -257,6 +257,10 @@ private:
     // now, and each person's place while others play.
     int keysHeldBy_ = 0;
     PlayerTable<int> cursorOf_{};
+    // Each person's board as their last turn ended, and what changed for
+    // them since, as told when their turn began (L says it again).
+    PlayerTable<std::shared_ptr<const Board>> lastTurnEnded_{};
+    PlayerTable<std::string> sinceLastTurn_{};
 
     const View view_{board,        cursorZone,       linkCursor,     menuState,  menuCursor, lastKey,
                      maxPlayers,   ctrlHeld,         messageCount,   messages,   Holder,     pendingMap,
@@ -285,6 +289,7 @@ private:
     void tellTurnPassing(const Played& played);
     void tellTurnBegins(const Outcome& outcome, const Board& after);
     void passTheKeys();
+    void sinceLastTurnKey();
     int firstPlaceOf(int seat) const;
     // Tells who was put out and whether the game ended, in the order the
     // wording gives; false when the game is over.

@@ -19,6 +19,8 @@ void Form1::startUsOut() {
     board = table_.board();
     keysHeldBy_ = 0;
     cursorOf_ = {};
+    lastTurnEnded_ = {};
+    sinceLastTurn_ = {};
     // Said once the board is cleared, so the picture drawn with it shows the
     // new game rather than the last one.
     const std::string begins = words().menus.newGameBegins(board.zoneName(cursorZone));

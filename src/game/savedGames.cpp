@@ -148,6 +148,8 @@ void Form1::setUpBoard(const Board& position) {
     board = table_.board();
     keysHeldBy_ = board.peopleCount() > 1 ? board.humanPlayer : 0;
     cursorOf_ = {};
+    lastTurnEnded_ = {};
+    sinceLastTurn_ = {};
 }
 
 }  // namespace sonarch

@@ -51,6 +51,9 @@ void Form1::showBoard(const Board& after) {
 }
 
 void Form1::tellTurnPassing(const Played& played) {
+    // Where a person's turn ended, what changes until their next one is told then.
+    if (played.after.isPerson(played.seat))
+        lastTurnEnded_[static_cast<std::size_t>(played.seat)] = std::make_shared<const Board>(played.after);
     for (const Outcome& outcome : played.outcomes) {
         if (outcome.kind == Outcome::Kind::PointsKept) {
             // The classic wording has always kept them without a word.
@@ -69,6 +72,13 @@ void Form1::tellTurnBegins(const Outcome& outcome, const Board& after) {
     tellMessage(sentence);
     if (outcome.player != after.humanPlayer) return;
     tellCue(Cue::YourTurn);
+    const auto seat = static_cast<std::size_t>(outcome.player);
+    if (lastTurnEnded_[seat] && lastTurnEnded_[seat]->map == after.map) {
+        const std::string since =
+            words().play.sinceYourLastTurn(*lastTurnEnded_[seat], after, outcome.player, listenerOf(after));
+        if (words().play.tellsSinceLastTurn()) tellMessage(since);
+        sinceLastTurn_[seat] = since;
+    }
     if (after.peopleCount() > 1) tellThen(&Form1::passTheKeys);
 }
 

@@ -81,6 +81,15 @@ bool Form1::playersKeys(short keyCode, short shift) {
     return false;
 }
 
+// L: what changed since the person's last turn, as their turn began with
+// it; in the turn of the person at the keys only, once it has been told.
+void Form1::sinceLastTurnKey() {
+    const int seat = board.humanPlayer;
+    if (board.turnPlayer != seat) return;
+    const std::string& since = sinceLastTurn_[static_cast<std::size_t>(seat)];
+    sayIt(since.empty() ? words().play.sinceYourLastTurnUnknown() : since);
+}
+
 void Form1::gameKeys(short& keyCode, const short& shift) {
     if (keyCode == key::Z) {
         sayIt(words().study.ownerSentence(board, cursorZone, listenerOf(board)));
@@ -98,6 +107,10 @@ void Form1::gameKeys(short& keyCode, const short& shift) {
         return;
     }
     if (playersKeys(keyCode, shift)) return;
+    if (keyCode == key::L && shift == 0) {
+        sinceLastTurnKey();
+        return;
+    }
     const bool arrow = keyCode == key::Left || keyCode == key::Up || keyCode == key::Right ||
                        keyCode == key::Down;
     if ((arrow || keyCode == key::Enter) && shift == 0) {

@@ -44,6 +44,7 @@ constexpr short D = 68;
 constexpr short F = 70;
 constexpr short G = 71;
 constexpr short J = 74;
+constexpr short L = 76;
 constexpr short M = 77;
 constexpr short N = 78;
 constexpr short P = 80;

@@ -46,6 +46,15 @@ public:
     virtual std::string pointsKept(const Board& board, int points) const = 0;
     // A outside the human's placing phase.
     virtual std::string placeAllRefused() const = 0;
+
+    // ---- since a person's last turn ----
+    // What changed for seat between before (as its last turn ended) and
+    // now: the zones it lost and to whom, the players put out, the
+    // standings; the same in every wording, which decides when it is said.
+    std::string sinceYourLastTurn(const Board& before, const Board& now, int seat, int listener) const;
+    std::string sinceYourLastTurnUnknown() const;
+    // Whether a person's turn begins with it.
+    virtual bool tellsSinceLastTurn() const { return false; }
 };
 
 // Whether one person plays: the classic game, where that person is "You".
@@ -82,6 +91,7 @@ public:
     std::string refusal(const Board& board, Refusal why, int from, int target) const override;
     std::string humanDefeated(const Board& board, const Outcome& defeat, int listener) const override;
     bool battleBeforeItsConsequences() const override;
+    bool tellsSinceLastTurn() const override { return true; }
     std::string startClaimed(const Board& board, const Outcome& claim, int listener) const override;
     std::string attackReport(const Board& board, const Outcome& attack, int listener) const override;
     std::string computerPlaced(const Board& board, int player, const ZoneTable<int>& placed) const override;
