@@ -3,6 +3,8 @@
 // first, made new and never through a link planted at its name.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -58,6 +60,32 @@ TEST(DiskFiles, ALinkPlantedAtTheHiddenNameIsPassedOver) {
     EXPECT_FALSE(fs::exists(outside)) << "written through the link";
     EXPECT_EQ(contentsOf(data.saves() / "Corners.snr"), "game");
     EXPECT_EQ(contentsOf(data.maps() / "Made.map"), "map");
+}
+
+// What stands where a file is to be replaced is looked at when it is
+// written, not only when the game started: a pipe or a folder that appeared
+// meanwhile is left, and a saved game's name is never written through a link.
+TEST(DiskFiles, OnlyAPlainFileIsReplaced) {
+    DataDir data;
+    const fs::path pipe = data.path() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    std::string whyNot;
+    EXPECT_FALSE(disk::writeTextFile(pipe.string(), "rate = 4\n", whyNot, true));
+    EXPECT_EQ(whyNot, "it is not a file");
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    EXPECT_FALSE(disk::writeTextFile(data.maps().string(), "rate = 4\n", whyNot, true));
+    EXPECT_TRUE(fs::is_directory(data.maps()));
+
+    const fs::path own = data.path() / "own.txt";
+    std::ofstream(own) << "rate = 2\n";
+    const fs::path link = data.saves() / "Linked.snr";
+    fs::create_symlink(own, link);
+    EXPECT_FALSE(disk::writeTextFile(link.string(), "game", whyNot));
+    EXPECT_EQ(whyNot, "it is a link to another file");
+    EXPECT_TRUE(disk::writeTextFile(link.string(), "rate = 3\n", whyNot, true)) << whyNot;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(contentsOf(own), "rate = 3\n");
+    EXPECT_EQ(everything(data.path()), (Lines{"Maps", "Saves", "own.txt", "pipe"})) << "a temporary file is left";
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 // The settings remembered between runs: a missing file gives the defaults
 // without a word and is written at the first change; a file that cannot be
-// used gives the defaults and one sentence, and is written anew; keys of a
-// newer version are kept; scripted play reads none unless given one; the
+// used gives the defaults and one sentence; a change is written into its own
+// line, and comments and keys of a newer version are kept; nothing but a
+// plain settings file is written; scripted play reads none unless given one; the
 // wording chosen with F2 is kept like the rest.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -50,37 +54,97 @@ TEST(Settings, AMissingFileIsWrittenAtTheFirstChangeAndReadByTheNextRun) {
     EXPECT_EQ(play(data, "F11\n").out, welcome + "\nsay: Sounds off.\n");
 }
 
+// A value out of range gives the defaults, and the change is written into
+// the line of its key, every other line kept; a file that does not read as
+// settings, or cannot be read, is left as it is and the change lasts the run.
 TEST(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndSaysSo) {
     const struct {
         std::string text;
         std::string why;
+        std::string afterwards;  // the file after F11 and F10; empty: as it was
+        std::string notKept;     // F11's sentence after "Sounds off."
     } cases[] = {
         {"sounds = off\nrate = fast\n",
-         "cannot be used (line 2: the rate must be a whole number from -10 to 10)"},
-        {"rate = 11\n", "cannot be used (line 1: the rate must be a whole number from -10 to 10)"},
-        {"sounds = loud\n", "cannot be used (line 1: sounds must be on or off)"},
-        {"strength = hard\n", "cannot be used (line 1: the strength must be gentle, standard or strong)"},
-        {"wording = plain\n", "cannot be used (line 1: the wording must be classic or clear)"},
-        {"sounds off\n", "cannot be used (line 1 is not of the form key = value)"},
-        {"rate = 4\x01\n", "cannot be used (it is not a text file)"},
-        {"", "cannot be read (it is not a file)"},  // a folder in its place
+         "cannot be used (line 2: the rate must be a whole number from -10 to 10)", "sounds = off\nrate = 4\n", ""},
+        {"rate = 11\n", "cannot be used (line 1: the rate must be a whole number from -10 to 10)",
+         "rate = 4\nsounds = off\n", ""},
+        {"# mine\r\nsounds = loud\r\nx = 1", "cannot be used (line 2: sounds must be on or off)",
+         "# mine\r\nsounds = off\r\nx = 1\r\nrate = 4\r\n", ""},
+        {"strength = hard\n", "cannot be used (line 1: the strength must be gentle, standard or strong)",
+         "strength = hard\nsounds = off\nrate = 4\n", ""},
+        {"wording = plain\n\n", "cannot be used (line 1: the wording must be classic or clear)",
+         "wording = plain\n\nsounds = off\nrate = 4\n", ""},
+        {"sounds off\n", "cannot be used (line 1 is not of the form key = value)", "",
+         " It cannot be kept for the next run (line 1 is not of the form key = value)."},
+        {"rate = 4\x01\n", "cannot be used (it is not a text file)", "",
+         " It cannot be kept for the next run (it is not a text file)."},
+        {"", "cannot be read (it is not a file)", "", " It cannot be kept for the next run (it is not a file)."},
     };
     for (const auto& c : cases) {
         DataDir data;
         const fs::path file = data.path() / "settings.txt";
-        if (c.why.find("not a file") != std::string::npos) {
+        const bool folder = c.text.empty();
+        if (folder) {
             fs::create_directory(file);
         } else {
             writeAll(file, c.text);
         }
-        const bool folder = fs::is_directory(file);
-        EXPECT_EQ(playWith(data, file, "F11\n").out,
-                  welcome + " Your settings file " + c.why + ", so the defaults apply.\nsay: Sounds off." +
-                      (folder ? " It cannot be kept for the next run (Is a directory).\n" : "\n"))
+        EXPECT_EQ(playWith(data, file, "F11\nF10\n").out,
+                  welcome + " Your settings file " + c.why + ", so the defaults apply.\nsay: Sounds off." + c.notKept +
+                      "\nsay: Rate 4.\n")
             << c.text;
-        if (!folder) {
-            EXPECT_EQ(readAll(file), header + "sounds = off\n");
+        if (folder) {
+            EXPECT_TRUE(fs::is_directory(file));
+        } else {
+            EXPECT_EQ(readAll(file), c.afterwards.empty() ? c.text : c.afterwards) << c.text;
         }
+    }
+}
+
+// Nothing but a plain file is ever replaced: a pipe (or a device) at the
+// path is told once and left, and a link is written through only to a
+// plain settings file of the player's own.
+TEST(Settings, OnlyAPlainFileOrALinkToTheirOwnIsWritten) {
+    DataDir data;
+    const fs::path pipe = data.path() / "pipe.txt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    EXPECT_EQ(playWith(data, pipe, "F11\nF11\n").out,
+              welcome + " Your settings file cannot be read (it is not a file), so the defaults apply.\n"
+                        "say: Sounds off. It cannot be kept for the next run (it is not a file).\nsay: Sounds on.\n");
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+
+    const fs::path kept = data.path() / "dotfiles" / "sonarch.txt";
+    fs::create_directory(kept.parent_path());
+    writeAll(kept, "# mine\nrate = 2\n");
+    const fs::path link = data.path() / "settings.txt";
+    fs::create_symlink(kept, link);
+    EXPECT_EQ(playWith(data, link, "F10\n").out, welcome + "\nsay: Rate 3.\n");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readAll(kept), "# mine\nrate = 3\n");
+
+    // Another program's file is not a settings file, and is left alone.
+    writeAll(kept, "export RATE=2\nif true; then :; fi\n");
+    EXPECT_EQ(playWith(data, link, "F10\n").out,
+              welcome + " Your settings file cannot be used (line 2 is not of the form key = value), so the "
+                        "defaults apply.\nsay: Rate 4. It cannot be kept for the next run (line 2 is not of the "
+                        "form key = value).\n");
+    EXPECT_EQ(readAll(kept), "export RATE=2\nif true; then :; fi\n");
+
+    // A link that leads nowhere is not followed to make a file there.
+    const fs::path dangling = data.path() / "dangling.txt";
+    fs::create_symlink(data.path() / "nowhere.txt", dangling);
+    EXPECT_EQ(playWith(data, dangling, "F10\n").out,
+              welcome + "\nsay: Rate 4. It cannot be kept for the next run (it is a link to another file).\n");
+    EXPECT_FALSE(fs::exists(data.path() / "nowhere.txt"));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+
+    // A settings file of another user's, reached through a link, is theirs.
+    if (::geteuid() == 0) {
+        writeAll(kept, "rate = 2\n");
+        ASSERT_EQ(::chown(kept.c_str(), 4242, 4242), 0);
+        EXPECT_EQ(playWith(data, link, "F10\n").out,
+                  welcome + "\nsay: Rate 3. It cannot be kept for the next run (it is a link to another file).\n");
+        EXPECT_EQ(readAll(kept), "rate = 2\n");
     }
 }
 
@@ -92,10 +156,10 @@ TEST(Settings, TheWordingChosenLastIsReadAndF2WritesItBack) {
     writeAll(file, "Wording = Clear\n");
     EXPECT_EQ(playWith(data, file, "F12\nF12\nF2\nF12\n").out,
               welcome + "\ncaption: Speech off.\nsay: Speech on.\nsay: Classic sentences.\ncaption: Sapi is now Off.\n");
-    EXPECT_EQ(readAll(file), header + "wording = classic\n");
+    EXPECT_EQ(readAll(file), "wording = classic\n");
     EXPECT_EQ(playWith(data, file, "F12\nF12\nF2\n").out,
               welcome + "\ncaption: Sapi is now Off.\nsay: Sapi is now On.\nsay: Clear sentences.\n");
-    EXPECT_EQ(readAll(file), header + "wording = clear\n");
+    EXPECT_EQ(readAll(file), "wording = clear\n");
 }
 
 TEST(Settings, KeysOfANewerVersionAreKeptAndAGivenRateWins) {
@@ -103,7 +167,9 @@ TEST(Settings, KeysOfANewerVersionAreKeptAndAGivenRateWins) {
     const fs::path file = data.path() / "settings.txt";
     writeAll(file, "# mine\r\nColours = dark\r\n  rate =  -2 \r\nsounds = OFF\r\n");
     EXPECT_EQ(playWith(data, file, "F11\nF10\n").out, welcome + "\nsay: Sounds on.\nsay: Rate -1.\n");
-    EXPECT_EQ(readAll(file), header + "rate = -1\nsounds = on\nColours = dark\n");
+    // Each change in its own line, every other line (the comment, the newer
+    // key, the line ends) as it was.
+    EXPECT_EQ(readAll(file), "# mine\r\nColours = dark\r\nrate = -1\r\nsounds = on\r\n");
     RunOptions options;
     options.settingsFile = file.string();
     options.speechRate = 7;

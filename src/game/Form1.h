@@ -129,6 +129,12 @@ public:
     // The settings as the file is to be written: as read, with the
     // player's changes of this run.
     SettingsRecord settings;
+    // The file's text as read or last written, into which a change is put;
+    // nullopt while there is none.
+    std::optional<std::string> settingsFileText;
+    // Why the file found at start is never to be written (it could not be
+    // read, or is not a settings file); empty when it may be.
+    std::string settingsNeverWritten;
     bool settingsWriteFailed = false;
     // G in the map list makes a map; each G in a row offers the next size.
     // The maps' seeds come from a generator of their own, started from the
@@ -157,6 +163,7 @@ public:
     std::string loadSettings();
     // Writes the settings; why they could not be kept, to be said, or "".
     std::string rememberSettings();
+    std::string settingNotKeptOnce(const std::string& why);
 
     // ---- events from the host ----
     void Form_Load();

@@ -11,6 +11,10 @@ PosixPlatform::PosixPlatform(std::string dataDir) : folders_(currentFolderLayout
     disk::removeLeftoverSaves(folders_.saves);
 }
 
+bool PosixPlatform::isInSaves(const std::string& path) const {
+    return std::filesystem::path(path).parent_path() == std::filesystem::path(folders_.saves);
+}
+
 DataFolders PosixPlatform::dataFolders() { return folders_; }
 
 std::optional<std::vector<std::string>> PosixPlatform::listFiles(const std::string& folder) {
@@ -20,12 +24,13 @@ std::optional<std::vector<std::string>> PosixPlatform::listFiles(const std::stri
 bool PosixPlatform::makeFolder(const std::string& folder) { return disk::makeFolder(folder); }
 
 std::optional<std::string> PosixPlatform::readTextFile(const std::string& path, std::string& whyNot) {
-    const bool isSave = std::filesystem::path(path).parent_path() == std::filesystem::path(folders_.saves);
-    return disk::readTextFile(path, whyNot, !isSave);
+    return disk::readTextFile(path, whyNot, !isInSaves(path));
 }
 
 bool PosixPlatform::replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) {
-    return disk::writeTextFile(path, contents, whyNot);
+    // A saved game is never written through a link, as it is never read
+    // through one; the settings file may be one the player keeps elsewhere.
+    return disk::writeTextFile(path, contents, whyNot, !isInSaves(path));
 }
 
 bool PosixPlatform::createFile(const std::string& path, const std::string& contents, std::string& whyNot) {

@@ -23,6 +23,8 @@ public:
     double secondsSinceMidnight() override;
 
 private:
+    bool isInSaves(const std::string& path) const;
+
     DataFolders folders_;
 };
 
