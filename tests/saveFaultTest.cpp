@@ -20,11 +20,14 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <thread>
 #include <utility>
 
 #include "bot/TestBot.h"
+#include "host/posix/PosixPlatform.h"
 #include "host/posix/diskFiles.h"
+#include "host/tools/toolCommands.h"
 #include "host/posix/systemCalls.h"
 #include "session.h"
 #include "snapshot.h"
@@ -254,25 +257,46 @@ TEST_F(SaveUnderFaults, OfTwoProgramsSavingAtOnceTheLastRenameLeavesOneWholeGame
     EXPECT_EQ(s.data.saveFiles(), (Lines{"Alone.snr", "Corners.snr"}));
 }
 
-// A program killed in the middle of a save leaves its temporary file; the
-// next start removes it, and only it: nothing the player keeps, nothing in
-// Maps, and not the file of a program saving right now.
-TEST(LeftoverSaves, AreRemovedAtStartOnlyInSavesAndOnlyOfTheGamesPattern) {
+// A program killed in the middle of a save, a made map or a settings write
+// leaves its temporary file; the next start removes it from the folders that
+// run writes into (Saves, the maps folder, the settings file's folder), and
+// only it: nothing the player keeps, nothing elsewhere, and not the file of
+// a program writing right now. Starting the platform, or a map tool, sweeps
+// nothing.
+TEST(LeftoverSaves, AreRemovedAtStartWhereTheGameWritesAndOnlyOfTheGamesPattern) {
+    namespace fs = std::filesystem;
     DataDir data;
-    const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
     const std::string leftover = ".sonarch-save-0123456789abcdef.tmp";
     const std::string savingNow = ".sonarch-save-fedcba9876543210.tmp";
     const Lines kept{".Corners.snr.writing", ".sonarch-save-0123.tmp", savingNow, "notes.txt",
                      "sonarch-save-0123456789abcdef.tmp"};
+    const fs::path config = data.path() / "config", elsewhere = data.path() / "elsewhere";
+    fs::create_directory(config);
+    fs::create_directory(elsewhere);
     for (const std::string& name : kept) data.writeSave(name, "the player's");
-    data.writeSave(leftover, "half a game");
-    data.writeMap(leftover, "not in Saves");
-    for (const auto& folder : {data.saves(), data.maps()})
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
-            if (entry.path().filename() != savingNow) std::filesystem::last_write_time(entry.path(), anHourAgo);
-    EXPECT_EQ(play(data, "").status, 0);
+    for (const auto& folder : {data.saves(), data.maps(), config, elsewhere})
+        std::ofstream(folder / leftover) << "half a file";
+    for (const auto& folder : {data.saves(), data.maps(), config, elsewhere})
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().filename() != savingNow) fs::last_write_time(entry.path(), anHourAgo);
+
+    std::ofstream(data.path() / "tiny.map") << "Tiny\n1\nA\n0\n";
+    {
+        PosixPlatform platform(data.path().string());
+        std::ostringstream out, err;
+        runToolCommand({"--check-map", (data.path() / "tiny.map").string()}, platform, out, err, false);
+        EXPECT_NE(out.str(), "");
+    }
+    EXPECT_TRUE(fs::exists(data.saves() / leftover)) << "swept by the platform or a map tool";
+
+    RunOptions options;
+    options.settingsFile = (config / "settings.txt").string();
+    EXPECT_EQ(play(data, "", options).status, 0);
     EXPECT_EQ(data.saveFiles(), kept);
-    EXPECT_TRUE(std::filesystem::exists(data.maps() / leftover));
+    EXPECT_FALSE(fs::exists(data.maps() / leftover));
+    EXPECT_FALSE(fs::exists(config / leftover));
+    EXPECT_TRUE(fs::exists(elsewhere / leftover));
 }
 
 // A saved game swapped again and again for a named pipe while the game loads

@@ -164,6 +164,8 @@ public:
     // Writes the settings; why they could not be kept, to be said, or "".
     std::string rememberSettings();
     std::string settingNotKeptOnce(const std::string& why);
+    // Sweeps the leftovers of killed writes from the folders this run writes.
+    void removeLeftovers();
 
     // ---- events from the host ----
     void Form_Load();

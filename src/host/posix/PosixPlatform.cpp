@@ -7,9 +7,7 @@
 
 namespace sonarch {
 
-PosixPlatform::PosixPlatform(std::string dataDir) : folders_(currentFolderLayout(dataDir).folders) {
-    disk::removeLeftoverSaves(folders_.saves);
-}
+PosixPlatform::PosixPlatform(std::string dataDir) : folders_(currentFolderLayout(dataDir).folders) {}
 
 bool PosixPlatform::isInSaves(const std::string& path) const {
     return std::filesystem::path(path).parent_path() == std::filesystem::path(folders_.saves);
@@ -36,6 +34,8 @@ bool PosixPlatform::replaceFile(const std::string& path, const std::string& cont
 bool PosixPlatform::createFile(const std::string& path, const std::string& contents, std::string& whyNot) {
     return disk::createTextFile(path, contents, whyNot);
 }
+
+void PosixPlatform::removeLeftovers(const std::string& folder) { disk::removeLeftoverSaves(folder); }
 
 double PosixPlatform::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }
 

@@ -38,6 +38,7 @@ public:
     }
     bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
     bool createFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
+    void removeLeftovers(const std::string& folder) override { files_.removeLeftovers(folder); }
     double secondsSinceMidnight() override { return files_.secondsSinceMidnight(); }
 
 private:

@@ -6,9 +6,9 @@ namespace sonarch {
 
 namespace disk = windows::disk;
 
-WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {
-    disk::removeLeftoverSaves(dataFolders().saves);
-}
+WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+void WindowsPlatform::removeLeftovers(const std::string& folder) { disk::removeLeftoverSaves(folder); }
 
 // The portable layout only: Maps\ and Saves\ beside sonarch.exe, where the
 // zip unpacks them, and the settings beside them.
