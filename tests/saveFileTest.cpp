@@ -189,6 +189,9 @@ const std::vector<BadSave> badSaves{
     // The human could never claim, attack or lose: the turns would go round for ever.
     {"nowhere for the human", withLine(9, " 2 ", withLine(14, " 2 ", withLine(20, " 2 "))),
      "the human player holds no zone and no zone is free to claim"},
+    // A starting zone to choose with every zone taken: no claim could end the turn.
+    {"a start with none free", withLine(6, " 1 ", withLine(14, " 2 ", withLine(20, " 2 "))),
+     "the human player has still to choose a starting zone, but no zone is free"},
 };
 
 TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {

@@ -171,6 +171,7 @@ bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
         }
     }
     bool humanCanPlay = false;  // holds a zone, or has a free one to claim
+    bool zoneFree = false;
     for (int z = 1; z <= r.map.zoneCount; ++z) {
         const int owner = r.zoneOwner[z];
         if (owner != 0 && r.playerName[owner].empty()) {
@@ -179,6 +180,12 @@ bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
             return false;
         }
         if (owner == 0 || owner == human) humanCanPlay = true;
+        if (owner == 0) zoneFree = true;
+    }
+    // The turn would wait for a claim that no key can make.
+    if (r.choosingStart == 1 && !zoneFree) {
+        whyNot = "the human player has still to choose a starting zone, but no zone is free";
+        return false;
     }
     if (!humanCanPlay) {
         whyNot = "the human player holds no zone and no zone is free to claim";
