@@ -238,6 +238,17 @@ TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {
 // A data folder without Maps and with a Saves that cannot be read (here a
 // file, which even the superuser cannot list): the welcome says where Maps
 // is missing, and the saved-game list says why it is empty.
+// A file name is the one text a player did not type or the game make: a
+// line break in it shows as ^J in the transcript, so that a save named
+// "a", line break, "exit" never prints a bare exit line.
+TEST(SavedGameNames, ALineBreakInAFileNameIsShownInTheTranscript) {
+    DataDir data;
+    std::filesystem::copy_file(sourceDir() / "tests" / "saves" / "islands.snr", data.saves() / "a\nexit.snr");
+    const PlayResult result = play(data, "Down\nDown\nEnter\nDown\n");
+    EXPECT_EQ(result.out.find("\nexit"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\nsay: a^Jexit.snr"), std::string::npos) << result.out;
+}
+
 TEST(DataFolders, AMissingMapsAndAnUnreadableSavesAreSaid) {
     DataDir data;
     fs::remove_all(data.maps());
