@@ -20,18 +20,18 @@ constexpr int largestPoints = 999;
 class SaveLines {
 public:
     SaveLines(std::string_view text, std::string& whyNot)
-        : lines_(splitLines(text)), whyNot_(whyNot) {}
+        : lines_(text), whyNot_(whyNot) {}
 
     // Number of the line the next read takes, counted from 1.
     int lineNumber() const { return static_cast<int>(next_) + 1; }
 
     bool line(const std::string& what, std::string_view& value) {
-        if (next_ >= lines_.size()) {
+        if (!lines_.next(value)) {
             whyNot_ = "the file ends before " + what + ", which belongs on line " +
                       std::to_string(lineNumber());
             return false;
         }
-        value = lines_[next_++];
+        ++next_;
         return true;
     }
 
@@ -86,7 +86,7 @@ private:
         return what + " on line " + std::to_string(next_);
     }
 
-    std::vector<std::string_view> lines_;
+    LineReader lines_;
     std::size_t next_ = 0;
     std::string& whyNot_;
 };

@@ -130,7 +130,8 @@ bool readsAsSettings(std::string_view text, std::string& whyNot) {
         return false;
     }
     int lineNumber = 0;
-    for (const std::string_view line : splitLines(text)) {
+    LineReader lines(text);
+    for (std::string_view line; lines.next(line);) {
         ++lineNumber;
         if (!keyOf(line)) {
             whyNot = "line " + std::to_string(lineNumber) + " is not of the form key = value";
@@ -144,7 +145,8 @@ bool parseSettings(std::string_view text, SettingsRecord& record, std::string& w
     record = {};
     if (!readsAsSettings(text, whyNot)) return false;
     int lineNumber = 0;
-    for (const std::string_view line : splitLines(withoutByteOrderMark(text))) {
+    LineReader lines(withoutByteOrderMark(text));
+    for (std::string_view line; lines.next(line);) {
         ++lineNumber;
         const std::string name = *keyOf(line);
         const auto known = std::find_if(knownKeys.begin(), knownKeys.end(),

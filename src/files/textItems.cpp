@@ -1,5 +1,7 @@
 #include "files/textItems.h"
 
+#include <algorithm>
+
 namespace sonarch {
 
 namespace {
@@ -61,17 +63,15 @@ std::optional<int> wholeNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
+bool LineReader::next(std::string_view& line) {
+    if (at_ >= text_.size()) return false;
+    const std::size_t end = std::min(text_.find_first_of("\r\n", at_), text_.size());
+    line = text_.substr(at_, end - at_);
+    at_ = end;
+    if (end == text_.size()) return true;
+    ++at_;
+    if (text_[end] == '\r' && at_ < text_.size() && text_[at_] == '\n') ++at_;
+    return true;
 }
 
 bool ItemReader::atLineEnd() const {
