@@ -148,6 +148,18 @@ TEST(Settings, OnlyAPlainFileOrALinkToTheirOwnIsWritten) {
     }
 }
 
+// Both ends of the rate's range are settings like any other: -10 is read
+// as the slowest (F9 can go no further), 10 as the fastest.
+TEST(Settings, TheSlowestAndFastestRatesAreRead) {
+    DataDir data;
+    const fs::path file = data.path() / "settings.txt";
+    writeAll(file, "rate = -10\n");
+    EXPECT_EQ(playWith(data, file, "F9\nF10\n").out, welcome + "\nsay: Rate -10 is the slowest.\nsay: Rate -9.\n");
+    EXPECT_EQ(readAll(file), "rate = -9\n");
+    writeAll(file, "rate = 10\n");
+    EXPECT_EQ(playWith(data, file, "F10\n").out, welcome + "\nsay: Rate 10 is the fastest.\n");
+}
+
 // The wording is in force from the welcome on: F12 is answered in the
 // clear words at once, and F2 back to classic is written for the next run.
 TEST(Settings, TheWordingChosenLastIsReadAndF2WritesItBack) {
