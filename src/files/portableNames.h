@@ -7,9 +7,11 @@
 
 namespace sonarch {
 
-// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, in any case: Windows
-// opens the device instead of a file, also with an extension after them
-// ("nul.snr") and blanks before the extension ("con .snr").
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 (and COM¹, COM², COM³,
+// LPT¹, LPT² and LPT³, written with superscript digits), CONIN$ and CONOUT$,
+// in any case: Windows opens the device instead of a file, also with an
+// extension after them ("nul.snr") and blanks before the extension
+// ("con .snr").
 bool isDeviceName(std::string_view fileName);
 // The marks Windows keeps for paths, wildcards and streams: < > : " | ? *
 bool holdsReservedMark(std::string_view fileName);

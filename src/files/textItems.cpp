@@ -26,6 +26,29 @@ bool looksLikeText(std::string_view text) {
     return true;
 }
 
+bool isWellFormedUtf8(std::string_view text) {
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = byteAt(i);
+        std::size_t length = 0;
+        if (lead < 0x80) length = 1;
+        else if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+        else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+        else return false;
+        if (text.size() - i < length) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((byteAt(i + k) & 0xC0) != 0x80) return false;
+        const unsigned char second = length > 1 ? byteAt(i + 1) : 0;
+        // Overlong forms, UTF-16 surrogates and code points past U+10FFFF.
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
     for (const char c : text)

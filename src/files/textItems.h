@@ -21,6 +21,10 @@ std::string_view withoutByteOrderMark(std::string_view text);
 // is no name a listener could follow, and would only fill memory.
 constexpr std::size_t longestName = 100;
 
+// Whether text is well-formed UTF-8: no lone or stray bytes, no overlong
+// forms, no UTF-16 surrogates, nothing past U+10FFFF.
+bool isWellFormedUtf8(std::string_view text);
+
 // The characters of a UTF-8 text, not its bytes.
 std::size_t characterCount(std::string_view text);
 

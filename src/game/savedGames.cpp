@@ -21,6 +21,9 @@ std::optional<SaveNameProblem> saveNameProblem(const std::string& name) {
     if (name.find_first_not_of(" \t") == std::string::npos) return SaveNameProblem::Blank;
     if (name.find_first_of("/\\") != std::string::npos) return SaveNameProblem::Slash;
     if (name.front() == '.') return SaveNameProblem::LeadingFullStop;
+    // A name that is not UTF-8 has no one spelling on another system, nor
+    // one a voice could read.
+    if (!isWellFormedUtf8(name)) return SaveNameProblem::NotUtf8;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto byte = static_cast<unsigned char>(name[i]);
         // The C1 codes too, U+0080 to U+009F, written C2 80 to C2 9F.
