@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "board.h"
 #include "files/saveFormat.h"
@@ -258,6 +259,32 @@ TEST(SavedGameNames, ALineBreakInAFileNameIsShownInTheTranscript) {
     const PlayResult result = play(data, "Down\nDown\nEnter\nDown\n");
     EXPECT_EQ(result.out.find("\nexit"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("\nsay: a^Jexit.snr"), std::string::npos) << result.out;
+}
+
+// Saves may be carried to Windows, where "FIRST" and "first" are one file:
+// a save in other capitals asks before replacing, then keeps only the new
+// spelling; "Kept" stays when the player keeps it.
+TEST(SavedGameNames, NamesThatDifferOnlyInCapitalsAreOneSave) {
+    DataDir data;
+    std::filesystem::copy_file(sourceDir() / "tests" / "saves" / "islands.snr", data.saves() / "islands.snr");
+    const std::string saveAs = "Escape\nDown\nDown\nEnter\n";
+    const PlayResult result =
+        play(data, "Down\nDown\nEnter\nDown\nEnter\n" + saveAs + "type first\nEnter\ntype FIRST\nEnter\n" +
+                       "Enter\ntype \xc3\x84rger\nEnter\ntype \xc3\xa4RGER\nX\n");
+    std::istringstream out(result.out);
+    Lines said;
+    for (std::string line; std::getline(out, line);) said.push_back(line);
+    ASSERT_GE(said.size(), 9u);
+    EXPECT_EQ(Lines(said.end() - 9, said.end()),
+              (Lines{"say: Game Saved!", "say: Name your save and hit enter.",
+                     "say: A saved game named FIRST already exists. Press Enter to replace it, or any other key to "
+                     "keep it.",
+                     "say: Game Saved!", "say: Name your save and hit enter.", "say: Game Saved!",
+                     "say: Name your save and hit enter.",
+                     "say: A saved game named \xc3\xa4RGER already exists. Press Enter to replace it, or any other "
+                     "key to keep it.",
+                     "say: Nothing was saved."}));
+    EXPECT_EQ(data.saveFiles(), (Lines{"FIRST.snr", "islands.snr", "\xc3\x84rger.snr"}));
 }
 
 // The size of the program's address space now, in bytes; 0 when unknown.

@@ -14,7 +14,47 @@ bool sameLetters(std::string_view a, std::string_view b) {
         if (upper(a[i]) != upper(b[i])) return false;
     return true;
 }
+// The simple case folding of one code point, for the letters of the
+// scripts a save name is likely to be written in; others stand as they are.
+char32_t folded(char32_t c) {
+    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+    if (c == 0xB5) return 0x3BC;    // the micro sign folds to mu
+    if (c == 0x178) return 0xFF;    // Y with diaeresis
+    if (c == 0x17F) return U's';    // long s
+    if (c == 0x1E9E) return 0xDF;   // capital sharp s
+    if (c == 0x3C2) return 0x3C3;   // final sigma
+    // Latin Extended-A pairs a capital with the small letter after it.
+    const bool evenPairs = (c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177);
+    const bool oddPairs = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    if ((evenPairs && c % 2 == 0) || (oddPairs && c % 2 == 1)) return c + 1;
+    if ((c >= 0x391 && c <= 0x3A1) || (c >= 0x3A3 && c <= 0x3AB)) return c + 32;
+    if (c >= 0x400 && c <= 0x40F) return c + 80;
+    if (c >= 0x410 && c <= 0x42F) return c + 32;
+    return c;
+}
+
+// The code points of UTF-8 text, each folded; a byte that begins no
+// character stands for itself.
+std::u32string foldedText(std::string_view text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (lead < 0x80 || lead < 0xC0 || i + length > text.size()) {
+            out += folded(lead);
+            ++i;
+            continue;
+        }
+        char32_t c = lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        out += folded(c);
+        i += length;
+    }
+    return out;
+}
 }  // namespace
+
+bool sameNameAnyCase(std::string_view a, std::string_view b) { return foldedText(a) == foldedText(b); }
 
 bool isDeviceName(std::string_view fileName) {
     std::string_view stem = fileName.substr(0, fileName.find('.'));

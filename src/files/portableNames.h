@@ -3,6 +3,7 @@
 // cannot hold is refused everywhere, and everywhere with the same sentence.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace sonarch {
@@ -17,5 +18,9 @@ bool isDeviceName(std::string_view fileName);
 bool holdsReservedMark(std::string_view fileName);
 // Windows drops a final full stop or blank, so the file would get another name.
 bool endsInDotOrBlank(std::string_view fileName);
+// Whether two names are one on a disk that ignores case (Windows's, a
+// Mac's): equal after simple case folding of the Latin, Greek and Cyrillic
+// letters ("FIRST" and "first", "ÄRGER" and "ärger"). Both UTF-8.
+bool sameNameAnyCase(std::string_view a, std::string_view b);
 
 }  // namespace sonarch

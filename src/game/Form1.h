@@ -252,6 +252,9 @@ private:
     void endProgram();
     void saveOrAskToReplace(const std::string& saveName);
     bool saveExists(const std::string& saveName);
+    // The file of Saves that saving under saveName would replace, in any
+    // case (see saveGame); empty when none.
+    std::string savedFileLike(const std::string& saveName);
     bool settingKeys(short keyCode, short shift);
     bool strengthKey(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);

@@ -31,6 +31,8 @@ public:
     // Writes a new file whole or not at all, and never over a file already
     // there: false with the reason when it cannot, or when the name is taken.
     virtual bool createFile(const std::string& path, const std::string& contents, std::string& whyNot) = 0;
+    // Removes a plain file; false when there is none or it cannot.
+    virtual bool removeFile(const std::string& path) = 0;
     // Removes from folder the files of the game's temporary pattern that a
     // write killed midway left, once older than a minute; nothing else.
     virtual void removeLeftovers(const std::string& folder) = 0;

@@ -35,6 +35,13 @@ bool PosixPlatform::createFile(const std::string& path, const std::string& conte
     return disk::createTextFile(path, contents, whyNot);
 }
 
+bool PosixPlatform::removeFile(const std::string& path) {
+    // Only a plain file: never a link's target, a folder or a device.
+    std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::regular) return false;
+    return std::filesystem::remove(path, error) && !error;
+}
+
 void PosixPlatform::removeLeftovers(const std::string& folder) { disk::removeLeftoverSaves(folder); }
 
 double PosixPlatform::secondsSinceMidnight() { return disk::secondsSinceMidnight(); }

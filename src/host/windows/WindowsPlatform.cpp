@@ -1,5 +1,8 @@
 #include "host/windows/WindowsPlatform.h"
 
+#include <windows.h>
+
+#include "host/windows/wideText.h"
 #include "host/windows/windowsDisk.h"
 
 namespace sonarch {
@@ -7,6 +10,15 @@ namespace sonarch {
 namespace disk = windows::disk;
 
 WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+bool WindowsPlatform::removeFile(const std::string& path) {
+    // Only a plain file: never a folder, nor a link (a reparse point).
+    const DWORD attributes = GetFileAttributesW(windows::widen(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+        return false;
+    return DeleteFileW(windows::widen(path).c_str()) != 0;
+}
 
 void WindowsPlatform::removeLeftovers(const std::string& folder) { disk::removeLeftoverSaves(folder); }
 
