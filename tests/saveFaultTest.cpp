@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,6 +27,7 @@
 #include <utility>
 
 #include "bot/TestBot.h"
+#include "files/saveFormat.h"
 #include "host/posix/PosixPlatform.h"
 #include "host/posix/diskFiles.h"
 #include "host/tools/toolCommands.h"
@@ -297,6 +300,43 @@ TEST(LeftoverSaves, AreRemovedAtStartWhereTheGameWritesAndOnlyOfTheGamesPattern)
     EXPECT_FALSE(fs::exists(data.maps() / leftover));
     EXPECT_FALSE(fs::exists(config / leftover));
     EXPECT_TRUE(fs::exists(elsewhere / leftover));
+}
+
+// The size of the program's address space now, in bytes; 0 when unknown.
+std::size_t addressSpace() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmSize:", 0) == 0) return std::stoul(line.substr(7)) * 1024;
+    return 0;
+}
+
+// A file of nothing but line breaks, as large as a save may be, is refused
+// in a few megabytes: the lines are taken one at a time, never all at once
+// (which took some 80 MB for 4 MB of line breaks).
+TEST(SaveReading, AFileOfLineBreaksIsRefusedInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves memory of its own";
+#endif
+    const std::string text(4 * 1024 * 1024, '\n');
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // No more than 24 MB beyond what the child holds already.
+        const rlimit limit{addressSpace() + 24 * 1024 * 1024, RLIM_INFINITY};
+        if (limit.rlim_cur == 24 * 1024 * 1024 || ::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(3);
+        try {
+            SaveRecord record;
+            std::string whyNot;
+            const bool read = parseSave(text, record, whyNot);
+            ::_exit(!read && whyNot == "the map name on line 1 is empty" ? 0 : 2);
+        } catch (const std::bad_alloc&) {
+            ::_exit(1);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: out of memory; 2: another answer; 3: no limit set";
 }
 
 // A saved game swapped again and again for a named pipe while the game loads

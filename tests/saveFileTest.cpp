@@ -2,16 +2,10 @@
 // files. A save and load by the menus is shown in a golden transcript.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "board.h"
-#include "files/saveFormat.h"
 #include "snapshot.h"
 
 namespace sonarch::testing {
@@ -250,80 +244,6 @@ TEST_F(SavedGames, MissingHugeAndOutsideFilesAreRefusedByName) {
 // A data folder without Maps and with a Saves that cannot be read (here a
 // file, which even the superuser cannot list): the welcome says where Maps
 // is missing, and the saved-game list says why it is empty.
-// A file name is the one text a player did not type or the game make: a
-// line break in it shows as ^J in the transcript, so that a save named
-// "a", line break, "exit" never prints a bare exit line.
-TEST(SavedGameNames, ALineBreakInAFileNameIsShownInTheTranscript) {
-    DataDir data;
-    std::filesystem::copy_file(sourceDir() / "tests" / "saves" / "islands.snr", data.saves() / "a\nexit.snr");
-    const PlayResult result = play(data, "Down\nDown\nEnter\nDown\n");
-    EXPECT_EQ(result.out.find("\nexit"), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find("\nsay: a^Jexit.snr"), std::string::npos) << result.out;
-}
-
-// Saves may be carried to Windows, where "FIRST" and "first" are one file:
-// a save in other capitals asks before replacing, then keeps only the new
-// spelling; "Kept" stays when the player keeps it.
-TEST(SavedGameNames, NamesThatDifferOnlyInCapitalsAreOneSave) {
-    DataDir data;
-    std::filesystem::copy_file(sourceDir() / "tests" / "saves" / "islands.snr", data.saves() / "islands.snr");
-    const std::string saveAs = "Escape\nDown\nDown\nEnter\n";
-    const PlayResult result =
-        play(data, "Down\nDown\nEnter\nDown\nEnter\n" + saveAs + "type first\nEnter\ntype FIRST\nEnter\n" +
-                       "Enter\ntype \xc3\x84rger\nEnter\ntype \xc3\xa4RGER\nX\n");
-    std::istringstream out(result.out);
-    Lines said;
-    for (std::string line; std::getline(out, line);) said.push_back(line);
-    ASSERT_GE(said.size(), 9u);
-    EXPECT_EQ(Lines(said.end() - 9, said.end()),
-              (Lines{"say: Game Saved!", "say: Name your save and hit enter.",
-                     "say: A saved game named FIRST already exists. Press Enter to replace it, or any other key to "
-                     "keep it.",
-                     "say: Game Saved!", "say: Name your save and hit enter.", "say: Game Saved!",
-                     "say: Name your save and hit enter.",
-                     "say: A saved game named \xc3\xa4RGER already exists. Press Enter to replace it, or any other "
-                     "key to keep it.",
-                     "say: Nothing was saved."}));
-    EXPECT_EQ(data.saveFiles(), (Lines{"FIRST.snr", "islands.snr", "\xc3\x84rger.snr"}));
-}
-
-// The size of the program's address space now, in bytes; 0 when unknown.
-std::size_t addressSpace() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmSize:", 0) == 0) return std::stoul(line.substr(7)) * 1024;
-    return 0;
-}
-
-// A file of nothing but line breaks, as large as a save may be, is refused
-// in a few megabytes: the lines are taken one at a time, never all at once
-// (which took some 80 MB for 4 MB of line breaks).
-TEST(SaveReading, AFileOfLineBreaksIsRefusedInBoundedMemory) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the address sanitizer reserves memory of its own";
-#endif
-    const std::string text(4 * 1024 * 1024, '\n');
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // No more than 24 MB beyond what the child holds already.
-        const rlimit limit{addressSpace() + 24 * 1024 * 1024, RLIM_INFINITY};
-        if (limit.rlim_cur == 24 * 1024 * 1024 || ::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(3);
-        try {
-            SaveRecord record;
-            std::string whyNot;
-            const bool read = parseSave(text, record, whyNot);
-            ::_exit(!read && whyNot == "the map name on line 1 is empty" ? 0 : 2);
-        } catch (const std::bad_alloc&) {
-            ::_exit(1);
-        }
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: out of memory; 2: another answer; 3: no limit set";
-}
-
 TEST(DataFolders, AMissingMapsAndAnUnreadableSavesAreSaid) {
     DataDir data;
     fs::remove_all(data.maps());
