@@ -316,6 +316,10 @@ std::size_t addressSpace() {
 TEST(SaveReading, AFileOfLineBreaksIsRefusedInBoundedMemory) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer reserves memory of its own";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
+    GTEST_SKIP() << "the sanitizer reserves memory of its own";
+#endif
 #endif
     const std::string text(4 * 1024 * 1024, '\n');
     const pid_t child = ::fork();
