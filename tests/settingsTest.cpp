@@ -75,6 +75,8 @@ TEST(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndSaysSo) {
          " It cannot be kept for the next run (line 1 is not of the form key = value)."},
         {"rate = 4\x01\n", "cannot be used (it is not a text file)", "",
          " It cannot be kept for the next run (it is not a text file)."},
+        {"rate = 4\n" + std::string(70'000, '\n'), "cannot be used (it is far too large)", "",
+         " It cannot be kept for the next run (it is far too large)."},
         {"", "cannot be read (it is not a file)", "", " It cannot be kept for the next run (it is not a file)."},
     };
     for (const auto& c : cases) {

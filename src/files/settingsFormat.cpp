@@ -13,6 +13,7 @@ namespace sonarch {
 namespace {
 constexpr int slowestRate = -10;
 constexpr int fastestRate = 10;
+constexpr std::size_t largestSettingsFile = 64 * 1024;
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -124,6 +125,12 @@ std::string_view valueOf(std::string_view line) {
 }  // namespace
 
 bool readsAsSettings(std::string_view text, std::string& whyNot) {
+    // A few settings take a few lines; a file far larger is something else,
+    // and writing into it would hold all its lines at once.
+    if (text.size() > largestSettingsFile) {
+        whyNot = "it is far too large";
+        return false;
+    }
     text = withoutByteOrderMark(text);
     if (!looksLikeText(text)) {
         whyNot = "it is not a text file";
