@@ -159,6 +159,9 @@ TEST(MapTools, NamesFromTheFileReachTheTerminalHarmless) {
                              six, false),
               2);
     EXPECT_EQ(six.str(), "sonarch: the map Six allows 2 to 3 players\n");
+    std::ostringstream option;
+    EXPECT_EQ(runToolCommand({"--simulate", "1", "--x\x1b[2J"}, disk, out, option, false), 2);
+    EXPECT_EQ(option.str().substr(0, option.str().find('\n')), "sonarch: unknown option '--x^[[2J'");
 }
 
 }  // namespace

@@ -161,7 +161,8 @@ std::optional<int> runToolCommand(const std::vector<std::string>& args, Platform
         if (args[0] == "--make-map") return makeMapFile(disk, args, out, err);
         return simulateMapFile(disk, readSimulateOptions(args), out, err, errIsTerminal);
     } catch (const std::invalid_argument& error) {
-        err << "sonarch: " << error.what() << '\n' << toolUsageText;
+        // The reason may quote an argument, which may hold anything.
+        err << "sonarch: " << harmless(error.what()) << '\n' << toolUsageText;
         return 2;
     }
 }
