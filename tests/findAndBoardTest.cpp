@@ -94,6 +94,32 @@ TEST(FindZone, BackspaceErasesInTheSearchAndTheTerminalsBackspaceIsCtrlElsewhere
                                "say: Search ended. You are still at Ashford.", "say: "}));
 }
 
+// A key held down in the search: the text stops at 100 characters, the
+// longest a zone name can be, and once nothing matches the text is not said
+// again; so 2,000 presses print some 120 KB, not the whole text each time.
+TEST(FindZone, TheTextStopsAtAHundredCharactersAndANoMatchIsNotRepeated) {
+    DataDir data;
+    data.addMap("Eight Crags.map");
+    std::filesystem::copy_file(sourceDir() / "tests" / "saves" / "crags.snr", data.saves() / "crags.snr");
+    std::string script = "Down\nDown\nEnter\nEnter\nEnter\nF\n";
+    for (int i = 0; i < 2000; ++i) script += "Q\n";
+    RunOptions options;
+    options.random.seed = 3;
+    const PlayResult result = play(data, script, options);
+    std::istringstream out(result.out);
+    Lines said;
+    for (std::string line; std::getline(out, line);) said.push_back(line);
+    ASSERT_GE(said.size(), 2001u);
+    const Lines typing(said.end() - 2001, said.end());
+    EXPECT_EQ(typing.front(), "say: Find a zone: type the start of its name.");
+    EXPECT_EQ(typing[1], "say: No zone starts with q.");
+    EXPECT_EQ(std::count(typing.begin(), typing.end(), "say: Still no match; Backspace erases."), 99);
+    EXPECT_EQ(std::count(typing.begin(), typing.end(),
+                         "say: No zone name is longer than 100 characters; Backspace erases."),
+              1900);
+    EXPECT_LT(result.out.size(), 200'000u);
+}
+
 int wordsIn(const std::string& text) {
     std::istringstream in(text);
     int words = 0;

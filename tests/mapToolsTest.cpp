@@ -130,5 +130,39 @@ TEST(Simulation, AKeepNothingCanAttackWinsEveryGameBegunThere) {
               std::string::npos);
 }
 
+// Names come from the file: a control code, a mark that turns the text's
+// direction or a broken character in them is shown, never obeyed, in every
+// report; and a map that allows only two players says so plainly.
+TEST(MapTools, NamesFromTheFileReachTheTerminalHarmless) {
+    DataDir data;
+    PosixPlatform disk;
+    // C1's CSI, a right-to-left override, a lone lead byte.
+    data.writeMap("odd.map", "\"Odd\xc2\x9b" "2J\",4,\"A\xe2\x80\xae" "B\",2,1,3,\"C\xff\",2,0,2,D,2,1,3,E,2,2,0");
+    const std::string path = (data.maps() / "odd.map").string();
+    std::ostringstream check, simulated, err;
+    EXPECT_EQ(runToolCommand({"--check-map", path}, disk, check, err, false), 0);
+    EXPECT_EQ(check.str().substr(0, check.str().find('\n')), "The map Odd?2J has 4 zones.");
+    EXPECT_EQ(runToolCommand({"--simulate", "20", "--seed", "3", path}, disk, simulated, err, false), 0);
+    const std::string report = simulated.str();
+    EXPECT_EQ(report.substr(0, report.find(" with")), "20 games on Odd?2J");
+    for (const std::string zone : {"zone 1 (A?B)", "zone 2 (C?)"})
+        EXPECT_NE(report.find(zone), std::string::npos) << report;
+    EXPECT_EQ(report.find('\x9b'), std::string::npos);
+    EXPECT_EQ(report.find("\xe2\x80\xae"), std::string::npos);
+
+    std::ostringstream out, refused;
+    EXPECT_EQ(runToolCommand({"--simulate", "1", "--players", "3", path}, disk, out, refused, false), 2);
+    EXPECT_EQ(refused.str(), "sonarch: the map Odd?2J allows only 2 players\n");
+    data.writeMap("six.map", "Six,6,A,1,1,B,1,2,C,1,3,D,1,4,E,1,5,F,1,0");
+    std::ostringstream six;
+    EXPECT_EQ(runToolCommand({"--simulate", "1", "--players", "4", (data.maps() / "six.map").string()}, disk, out,
+                             six, false),
+              2);
+    EXPECT_EQ(six.str(), "sonarch: the map Six allows 2 to 3 players\n");
+    std::ostringstream option;
+    EXPECT_EQ(runToolCommand({"--simulate", "1", "--x\x1b[2J"}, disk, out, option, false), 2);
+    EXPECT_EQ(option.str().substr(0, option.str().find('\n')), "sonarch: unknown option '--x^[[2J'");
+}
+
 }  // namespace
 }  // namespace sonarch::testing

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,11 +22,15 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <thread>
 #include <utility>
 
 #include "bot/TestBot.h"
+#include "files/saveFormat.h"
+#include "host/posix/PosixPlatform.h"
 #include "host/posix/diskFiles.h"
+#include "host/tools/toolCommands.h"
 #include "host/posix/systemCalls.h"
 #include "session.h"
 #include "snapshot.h"
@@ -254,25 +260,87 @@ TEST_F(SaveUnderFaults, OfTwoProgramsSavingAtOnceTheLastRenameLeavesOneWholeGame
     EXPECT_EQ(s.data.saveFiles(), (Lines{"Alone.snr", "Corners.snr"}));
 }
 
-// A program killed in the middle of a save leaves its temporary file; the
-// next start removes it, and only it: nothing the player keeps, nothing in
-// Maps, and not the file of a program saving right now.
-TEST(LeftoverSaves, AreRemovedAtStartOnlyInSavesAndOnlyOfTheGamesPattern) {
+// A program killed in the middle of a save, a made map or a settings write
+// leaves its temporary file; the next start removes it from the folders that
+// run writes into (Saves, the maps folder, the settings file's folder), and
+// only it: nothing the player keeps, nothing elsewhere, and not the file of
+// a program writing right now. Starting the platform, or a map tool, sweeps
+// nothing.
+TEST(LeftoverSaves, AreRemovedAtStartWhereTheGameWritesAndOnlyOfTheGamesPattern) {
+    namespace fs = std::filesystem;
     DataDir data;
-    const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
     const std::string leftover = ".sonarch-save-0123456789abcdef.tmp";
     const std::string savingNow = ".sonarch-save-fedcba9876543210.tmp";
     const Lines kept{".Corners.snr.writing", ".sonarch-save-0123.tmp", savingNow, "notes.txt",
                      "sonarch-save-0123456789abcdef.tmp"};
+    const fs::path config = data.path() / "config", elsewhere = data.path() / "elsewhere";
+    fs::create_directory(config);
+    fs::create_directory(elsewhere);
     for (const std::string& name : kept) data.writeSave(name, "the player's");
-    data.writeSave(leftover, "half a game");
-    data.writeMap(leftover, "not in Saves");
-    for (const auto& folder : {data.saves(), data.maps()})
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
-            if (entry.path().filename() != savingNow) std::filesystem::last_write_time(entry.path(), anHourAgo);
-    EXPECT_EQ(play(data, "").status, 0);
+    for (const auto& folder : {data.saves(), data.maps(), config, elsewhere})
+        std::ofstream(folder / leftover) << "half a file";
+    for (const auto& folder : {data.saves(), data.maps(), config, elsewhere})
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().filename() != savingNow) fs::last_write_time(entry.path(), anHourAgo);
+
+    std::ofstream(data.path() / "tiny.map") << "Tiny\n1\nA\n0\n";
+    {
+        PosixPlatform platform(data.path().string());
+        std::ostringstream out, err;
+        runToolCommand({"--check-map", (data.path() / "tiny.map").string()}, platform, out, err, false);
+        EXPECT_NE(out.str(), "");
+    }
+    EXPECT_TRUE(fs::exists(data.saves() / leftover)) << "swept by the platform or a map tool";
+
+    RunOptions options;
+    options.settingsFile = (config / "settings.txt").string();
+    EXPECT_EQ(play(data, "", options).status, 0);
     EXPECT_EQ(data.saveFiles(), kept);
-    EXPECT_TRUE(std::filesystem::exists(data.maps() / leftover));
+    EXPECT_FALSE(fs::exists(data.maps() / leftover));
+    EXPECT_FALSE(fs::exists(config / leftover));
+    EXPECT_TRUE(fs::exists(elsewhere / leftover));
+}
+
+// The size of the program's address space now, in bytes; 0 when unknown.
+std::size_t addressSpace() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmSize:", 0) == 0) return std::stoul(line.substr(7)) * 1024;
+    return 0;
+}
+
+// A file of nothing but line breaks, as large as a save may be, is refused
+// in a few megabytes: the lines are taken one at a time, never all at once
+// (which took some 80 MB for 4 MB of line breaks).
+TEST(SaveReading, AFileOfLineBreaksIsRefusedInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves memory of its own";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
+    GTEST_SKIP() << "the sanitizer reserves memory of its own";
+#endif
+#endif
+    const std::string text(4 * 1024 * 1024, '\n');
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // No more than 24 MB beyond what the child holds already.
+        const rlimit limit{addressSpace() + 24 * 1024 * 1024, RLIM_INFINITY};
+        if (limit.rlim_cur == 24 * 1024 * 1024 || ::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(3);
+        try {
+            SaveRecord record;
+            std::string whyNot;
+            const bool read = parseSave(text, record, whyNot);
+            ::_exit(!read && whyNot == "the map name on line 1 is empty" ? 0 : 2);
+        } catch (const std::bad_alloc&) {
+            ::_exit(1);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: out of memory; 2: another answer; 3: no limit set";
 }
 
 // A saved game swapped again and again for a named pipe while the game loads

@@ -91,7 +91,13 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
         {"trailing.", "A save name cannot end with a full stop or a blank."},
         {"trailing ", "A save name cannot end with a full stop or a blank."},
         {"CON", devices}, {"nul", devices}, {"Com1", devices}, {"lpt9.old", devices},
-        {"aux .x", devices},
+        {"aux .x", devices}, {"COM\xc2\xb9", devices}, {"lpt\xc2\xb2.x", devices}, {"conin$", devices},
+        {"CONOUT$ ", "A save name cannot end with a full stop or a blank."}, {"CONOUT$", devices},
+        // A lone lead byte, an encoded surrogate (U+D800), bytes that begin no character.
+        {"lone\xc3", "A save name cannot hold broken characters."},
+        {"half\xed\xa0\x80", "A save name cannot hold broken characters."},
+        {"\xff\xfe", "A save name cannot hold broken characters."},
+        {"over\xc0\xaf", "A save name cannot hold broken characters."},
     };
     for (const auto& [name, sentence] : refused)
         EXPECT_EQ(save(name), Lines{"say: " + sentence + " Nothing was saved."}) << name;
@@ -101,7 +107,7 @@ TEST_F(SavedGames, NamesThatWouldLeaveSavesOrCannotBeFileNamesAreRefused) {
     EXPECT_EQ(save(std::string(100, 'a')), Lines{"say: Game Saved!"});
     EXPECT_EQ(save(repeated("\xc3\xa9", 100)), Lines{"say: Game Saved!"}) << "characters, not bytes";
     EXPECT_EQ(save("Dots.in..the middle"), Lines{"say: Game Saved!"});
-    for (const std::string kept : {"CONSOLE", "com10", "nul-and-void", "Ærø Føroyar"})
+    for (const std::string kept : {"CONSOLE", "com10", "nul-and-void", "Ærø Føroyar", "COM\xc2\xb9\xc2\xb9", "conin"})
         EXPECT_EQ(save(kept), Lines{"say: Game Saved!"}) << kept;
     EXPECT_TRUE(fs::exists(s.data.saves() / fs::path(u8"Ærø Føroyar.snr")));
 }
@@ -191,6 +197,9 @@ const std::vector<BadSave> badSaves{
     // The human could never claim, attack or lose: the turns would go round for ever.
     {"nowhere for the human", withLine(9, " 2 ", withLine(14, " 2 ", withLine(20, " 2 "))),
      "the human player holds no zone and no zone is free to claim"},
+    // A starting zone to choose with every zone taken: no claim could end the turn.
+    {"a start with none free", withLine(6, " 1 ", withLine(14, " 2 ", withLine(20, " 2 "))),
+     "the human player has still to choose a starting zone, but no zone is free"},
 };
 
 TEST_F(SavedGames, EveryBadSaveIsRefusedWithOneSentenceAndTheGameKept) {

@@ -1,7 +1,8 @@
 // The settings remembered between runs: a missing file gives the defaults
 // without a word and is written at the first change; a file that cannot be
-// used gives the defaults and one sentence, and is written anew; keys of a
-// newer version are kept; scripted play reads none unless given one; the
+// used gives the defaults and one sentence; a change is written into its own
+// line, and comments and keys of a newer version are kept; nothing but a
+// plain settings file is written; scripted play reads none unless given one; the
 // wording chosen with F2 is kept like the rest.
 #include <gtest/gtest.h>
 
@@ -50,38 +51,65 @@ TEST(Settings, AMissingFileIsWrittenAtTheFirstChangeAndReadByTheNextRun) {
     EXPECT_EQ(play(data, "F11\n").out, welcome + "\nsay: Sounds off.\n");
 }
 
+// A value out of range gives the defaults, and the change is written into
+// the line of its key, every other line kept; a file that does not read as
+// settings, or cannot be read, is left as it is and the change lasts the run.
 TEST(Settings, AFileThatCannotBeUsedGivesTheDefaultsAndSaysSo) {
     const struct {
         std::string text;
         std::string why;
+        std::string afterwards;  // the file after F11 and F10; empty: as it was
+        std::string notKept;     // F11's sentence after "Sounds off."
     } cases[] = {
         {"sounds = off\nrate = fast\n",
-         "cannot be used (line 2: the rate must be a whole number from -10 to 10)"},
-        {"rate = 11\n", "cannot be used (line 1: the rate must be a whole number from -10 to 10)"},
-        {"sounds = loud\n", "cannot be used (line 1: sounds must be on or off)"},
-        {"strength = hard\n", "cannot be used (line 1: the strength must be gentle, standard or strong)"},
-        {"wording = plain\n", "cannot be used (line 1: the wording must be classic or clear)"},
-        {"sounds off\n", "cannot be used (line 1 is not of the form key = value)"},
-        {"rate = 4\x01\n", "cannot be used (it is not a text file)"},
-        {"", "cannot be read (it is not a file)"},  // a folder in its place
+         "cannot be used (line 2: the rate must be a whole number from -10 to 10)", "sounds = off\nrate = 4\n", ""},
+        {"rate = 11\n", "cannot be used (line 1: the rate must be a whole number from -10 to 10)",
+         "rate = 4\nsounds = off\n", ""},
+        {"# mine\r\nsounds = loud\r\nx = 1", "cannot be used (line 2: sounds must be on or off)",
+         "# mine\r\nsounds = off\r\nx = 1\r\nrate = 4\r\n", ""},
+        {"strength = hard\n", "cannot be used (line 1: the strength must be gentle, standard or strong)",
+         "strength = hard\nsounds = off\nrate = 4\n", ""},
+        {"wording = plain\n\n", "cannot be used (line 1: the wording must be classic or clear)",
+         "wording = plain\n\nsounds = off\nrate = 4\n", ""},
+        {"sounds off\n", "cannot be used (line 1 is not of the form key = value)", "",
+         " It cannot be kept for the next run (line 1 is not of the form key = value)."},
+        {"rate = 4\x01\n", "cannot be used (it is not a text file)", "",
+         " It cannot be kept for the next run (it is not a text file)."},
+        {"rate = 4\n" + std::string(70'000, '\n'), "cannot be used (it is far too large)", "",
+         " It cannot be kept for the next run (it is far too large)."},
+        {"", "cannot be read (it is not a file)", "", " It cannot be kept for the next run (it is not a file)."},
     };
     for (const auto& c : cases) {
         DataDir data;
         const fs::path file = data.path() / "settings.txt";
-        if (c.why.find("not a file") != std::string::npos) {
+        const bool folder = c.text.empty();
+        if (folder) {
             fs::create_directory(file);
         } else {
             writeAll(file, c.text);
         }
-        const bool folder = fs::is_directory(file);
-        EXPECT_EQ(playWith(data, file, "F11\n").out,
-                  welcome + " Your settings file " + c.why + ", so the defaults apply.\nsay: Sounds off." +
-                      (folder ? " It cannot be kept for the next run (Is a directory).\n" : "\n"))
+        EXPECT_EQ(playWith(data, file, "F11\nF10\n").out,
+                  welcome + " Your settings file " + c.why + ", so the defaults apply.\nsay: Sounds off." + c.notKept +
+                      "\nsay: Rate 4.\n")
             << c.text;
-        if (!folder) {
-            EXPECT_EQ(readAll(file), header + "sounds = off\n");
+        if (folder) {
+            EXPECT_TRUE(fs::is_directory(file));
+        } else {
+            EXPECT_EQ(readAll(file), c.afterwards.empty() ? c.text : c.afterwards) << c.text;
         }
     }
+}
+
+// Both ends of the rate's range are settings like any other: -10 is read
+// as the slowest (F9 can go no further), 10 as the fastest.
+TEST(Settings, TheSlowestAndFastestRatesAreRead) {
+    DataDir data;
+    const fs::path file = data.path() / "settings.txt";
+    writeAll(file, "rate = -10\n");
+    EXPECT_EQ(playWith(data, file, "F9\nF10\n").out, welcome + "\nsay: Rate -10 is the slowest.\nsay: Rate -9.\n");
+    EXPECT_EQ(readAll(file), "rate = -9\n");
+    writeAll(file, "rate = 10\n");
+    EXPECT_EQ(playWith(data, file, "F10\n").out, welcome + "\nsay: Rate 10 is the fastest.\n");
 }
 
 // The wording is in force from the welcome on: F12 is answered in the
@@ -92,10 +120,10 @@ TEST(Settings, TheWordingChosenLastIsReadAndF2WritesItBack) {
     writeAll(file, "Wording = Clear\n");
     EXPECT_EQ(playWith(data, file, "F12\nF12\nF2\nF12\n").out,
               welcome + "\ncaption: Speech off.\nsay: Speech on.\nsay: Classic sentences.\ncaption: Sapi is now Off.\n");
-    EXPECT_EQ(readAll(file), header + "wording = classic\n");
+    EXPECT_EQ(readAll(file), "wording = classic\n");
     EXPECT_EQ(playWith(data, file, "F12\nF12\nF2\n").out,
               welcome + "\ncaption: Sapi is now Off.\nsay: Sapi is now On.\nsay: Clear sentences.\n");
-    EXPECT_EQ(readAll(file), header + "wording = clear\n");
+    EXPECT_EQ(readAll(file), "wording = clear\n");
 }
 
 TEST(Settings, KeysOfANewerVersionAreKeptAndAGivenRateWins) {
@@ -103,7 +131,9 @@ TEST(Settings, KeysOfANewerVersionAreKeptAndAGivenRateWins) {
     const fs::path file = data.path() / "settings.txt";
     writeAll(file, "# mine\r\nColours = dark\r\n  rate =  -2 \r\nsounds = OFF\r\n");
     EXPECT_EQ(playWith(data, file, "F11\nF10\n").out, welcome + "\nsay: Sounds on.\nsay: Rate -1.\n");
-    EXPECT_EQ(readAll(file), header + "rate = -1\nsounds = on\nColours = dark\n");
+    // Each change in its own line, every other line (the comment, the newer
+    // key, the line ends) as it was.
+    EXPECT_EQ(readAll(file), "# mine\r\nColours = dark\r\nrate = -1\r\nsounds = on\r\n");
     RunOptions options;
     options.settingsFile = file.string();
     options.speechRate = 7;

@@ -21,18 +21,18 @@ constexpr int largestPoints = 999;
 class SaveLines {
 public:
     SaveLines(std::string_view text, std::string& whyNot)
-        : lines_(splitLines(text)), whyNot_(whyNot) {}
+        : lines_(text), whyNot_(whyNot) {}
 
     // Number of the line the next read takes, counted from 1.
     int lineNumber() const { return static_cast<int>(next_) + 1; }
 
     bool line(const std::string& what, std::string_view& value) {
-        if (next_ >= lines_.size()) {
+        if (!lines_.next(value)) {
             whyNot_ = "the file ends before " + what + ", which belongs on line " +
                       std::to_string(lineNumber());
             return false;
         }
-        value = lines_[next_++];
+        ++next_;
         return true;
     }
 
@@ -87,7 +87,7 @@ private:
         return what + " on line " + std::to_string(next_);
     }
 
-    std::vector<std::string_view> lines_;
+    LineReader lines_;
     std::size_t next_ = 0;
     std::string& whyNot_;
 };
@@ -178,6 +178,7 @@ bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
         return false;
     }
     bool humanCanPlay = false;  // holds a zone, or has a free one to claim
+    bool zoneFree = false;
     for (int z = 1; z <= r.map.zoneCount; ++z) {
         const int owner = r.zoneOwner[z];
         if (owner != 0 && r.playerName[owner].empty()) {
@@ -186,6 +187,12 @@ bool seatsAgree(const SaveRecord& r, std::string& whyNot) {
             return false;
         }
         if (owner == 0 || owner == human) humanCanPlay = true;
+        if (owner == 0) zoneFree = true;
+    }
+    // The turn would wait for a claim that no key can make.
+    if (r.choosingStart == 1 && !zoneFree) {
+        whyNot = "the human player has still to choose a starting zone, but no zone is free";
+        return false;
     }
     if (!humanCanPlay) {
         whyNot = "the human player holds no zone and no zone is free to claim";

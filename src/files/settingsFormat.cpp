@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
+#include <optional>
+#include <vector>
 
 #include "files/textItems.h"
 
@@ -10,6 +13,7 @@ namespace sonarch {
 namespace {
 constexpr int slowestRate = -10;
 constexpr int fastestRate = 10;
+constexpr std::size_t largestSettingsFile = 64 * 1024;
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -81,34 +85,82 @@ const std::array<KnownKey, 4> knownKeys{{
          return std::string(*record.clearWording ? "clear" : "classic");
      }},
 }};
+// One line of the file with its own line end, so that a line rewritten in
+// place keeps the end the player's editor gave it.
+struct FileLine {
+    std::string_view content;
+    std::string_view end;
+};
+
+std::vector<FileLine> linesWithEnds(std::string_view text) {
+    std::vector<FileLine> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        const std::size_t endLength = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+        lines.push_back({text.substr(start, i - start), text.substr(i, endLength)});
+        i += endLength - 1;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.push_back({text.substr(start), {}});
+    return lines;
+}
+
+// The key a line sets, lowered; empty for a blank or a comment; nullopt for
+// a line that is not of the form key = value.
+std::optional<std::string> keyOf(std::string_view line) {
+    const std::string_view content = trimmed(line);
+    if (content.empty() || content.front() == '#') return std::string();
+    const auto equals = content.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    std::string name = lowered(trimmed(content.substr(0, equals)));
+    if (name.empty()) return std::nullopt;
+    return name;
+}
+
+std::string_view valueOf(std::string_view line) {
+    const std::string_view content = trimmed(line);
+    return trimmed(content.substr(content.find('=') + 1));
+}
 }  // namespace
 
-bool parseSettings(std::string_view text, SettingsRecord& record, std::string& whyNot) {
-    record = {};
+bool readsAsSettings(std::string_view text, std::string& whyNot) {
+    // A few settings take a few lines; a file far larger is something else,
+    // and writing into it would hold all its lines at once.
+    if (text.size() > largestSettingsFile) {
+        whyNot = "it is far too large";
+        return false;
+    }
     text = withoutByteOrderMark(text);
     if (!looksLikeText(text)) {
         whyNot = "it is not a text file";
         return false;
     }
     int lineNumber = 0;
-    for (const std::string_view line : splitLines(text)) {
+    LineReader lines(text);
+    for (std::string_view line; lines.next(line);) {
         ++lineNumber;
-        const std::string_view content = trimmed(line);
-        if (content.empty() || content.front() == '#') continue;
-        const auto equals = content.find('=');
-        const std::string name = lowered(trimmed(content.substr(0, std::min(equals, content.size()))));
-        if (equals == std::string_view::npos || name.empty()) {
+        if (!keyOf(line)) {
             whyNot = "line " + std::to_string(lineNumber) + " is not of the form key = value";
             return false;
         }
+    }
+    return true;
+}
+
+bool parseSettings(std::string_view text, SettingsRecord& record, std::string& whyNot) {
+    record = {};
+    if (!readsAsSettings(text, whyNot)) return false;
+    int lineNumber = 0;
+    LineReader lines(withoutByteOrderMark(text));
+    for (std::string_view line; lines.next(line);) {
+        ++lineNumber;
+        const std::string name = *keyOf(line);
         const auto known = std::find_if(knownKeys.begin(), knownKeys.end(),
                                         [&](const KnownKey& key) { return name == key.name; });
-        if (known == knownKeys.end()) {
-            record.otherLines.emplace_back(content);
-            continue;
-        }
-        if (const std::string problem = known->read(trimmed(content.substr(equals + 1)), record);
-            !problem.empty()) {
+        // Blanks, comments and keys of a newer version mean nothing here.
+        if (known == knownKeys.end()) continue;
+        if (const std::string problem = known->read(valueOf(line), record); !problem.empty()) {
             whyNot = "line " + std::to_string(lineNumber) + ": " + problem;
             return false;
         }
@@ -121,7 +173,38 @@ std::string settingsText(const SettingsRecord& record) {
         "# Sonarch settings. The game rewrites this file when you change a setting in play.\n";
     for (const KnownKey& key : knownKeys)
         if (const auto value = key.write(record)) text += std::string(key.name) + " = " + *value + "\n";
-    for (const std::string& line : record.otherLines) text += line + "\n";
+    return text;
+}
+
+std::string settingsTextOver(std::string_view fileText, const SettingsRecord& record) {
+    const std::string_view body = withoutByteOrderMark(fileText);
+    std::vector<FileLine> lines = linesWithEnds(body);
+    // Lines written anew live here; a deque never moves them, so the views
+    // into them stay valid.
+    std::deque<std::string> written;
+    std::string_view usualEnd = "\n";
+    for (const FileLine& line : lines)
+        if (line.end == "\r\n") usualEnd = "\r\n";
+    for (const KnownKey& key : knownKeys) {
+        const auto value = key.write(record);
+        if (!value) continue;
+        const auto last = std::find_if(lines.rbegin(), lines.rend(),
+                                       [&](const FileLine& line) { return keyOf(line.content) == key.name; });
+        if (last != lines.rend()) {
+            // A line that already says this (in its own spelling) is left alone.
+            SettingsRecord asWritten;
+            if (key.read(valueOf(last->content), asWritten).empty() && key.write(asWritten) == value) continue;
+            last->content = written.emplace_back(std::string(key.name) + " = " + *value);
+            continue;
+        }
+        if (!lines.empty() && lines.back().end.empty()) lines.back().end = usualEnd;
+        lines.push_back({written.emplace_back(std::string(key.name) + " = " + *value), usualEnd});
+    }
+    std::string text(fileText.substr(0, fileText.size() - body.size()));
+    for (const FileLine& line : lines) {
+        text += line.content;
+        text += line.end;
+    }
     return text;
 }
 

@@ -1,8 +1,10 @@
 // The settings file: what the player chose last time (the voice's rate, the
 // sound cues, the computer players' strength, the classic or the clear
 // wording), one "key = value" a line, so that a person can read and edit
-// it. Keys this version does not know are kept as they stand, so that a
-// newer version's settings survive a run of an older one.
+// it. The file is the player's as much as the game's: a change is written
+// into the line of its key, and every other line (a comment, a blank, a key
+// this version does not know, a value it cannot use) stays where it stands,
+// so that a newer version's settings and the player's notes survive.
 #pragma once
 
 #include <optional>
@@ -19,18 +21,31 @@ struct SettingsRecord {
     std::optional<bool> soundsOn;
     std::optional<Strength> computerStrength;
     std::optional<bool> clearWording;  // "wording = clear"; false for "wording = classic"
-    std::vector<std::string> otherLines;  // lines of keys not known here, as read
 
     bool operator==(const SettingsRecord&) const = default;
 };
 
+// Whether text reads as a settings file at all: text, each line blank, a
+// comment or "key = value". Only such a file is ever written into; anything
+// else (a file of another program that a link or a mistyped --settings
+// names) is left as it is. False with a reason that finishes the sentence
+// "Your settings file cannot be used (...)".
+bool readsAsSettings(std::string_view text, std::string& whyNot);
+
 // Reads a whole settings file. False, with a reason that finishes the
-// sentence "Your settings file cannot be used (...)", when it is not one;
-// record is then not to be used.
+// sentence "Your settings file cannot be used (...)", when a line is not
+// understood (it does not read as settings, or a known key has a value out
+// of its range); record is then not to be used.
 bool parseSettings(std::string_view text, SettingsRecord& record, std::string& whyNot);
 
-// The file text: a comment saying what the file is, the known keys that are
-// set, then the lines of the others.
+// A new file's text: a comment saying what the file is, then the known keys
+// that are set.
 std::string settingsText(const SettingsRecord& record);
+
+// The text of a file read earlier with the record's settings put in: the
+// last line of each known key whose value differs is rewritten in place
+// (keeping its line end), a key set but absent is added at the end, and
+// every other line stays byte for byte.
+std::string settingsTextOver(std::string_view fileText, const SettingsRecord& record);
 
 }  // namespace sonarch

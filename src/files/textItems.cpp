@@ -1,5 +1,7 @@
 #include "files/textItems.h"
 
+#include <algorithm>
+
 namespace sonarch {
 
 namespace {
@@ -20,6 +22,29 @@ bool looksLikeText(std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if ((byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7f) return false;
+    }
+    return true;
+}
+
+bool isWellFormedUtf8(std::string_view text) {
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = byteAt(i);
+        std::size_t length = 0;
+        if (lead < 0x80) length = 1;
+        else if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+        else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+        else return false;
+        if (text.size() - i < length) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((byteAt(i + k) & 0xC0) != 0x80) return false;
+        const unsigned char second = length > 1 ? byteAt(i + 1) : 0;
+        // Overlong forms, UTF-16 surrogates and code points past U+10FFFF.
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+            return false;
+        i += length;
     }
     return true;
 }
@@ -61,17 +86,15 @@ std::optional<int> wholeNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
+bool LineReader::next(std::string_view& line) {
+    if (at_ >= text_.size()) return false;
+    const std::size_t end = std::min(text_.find_first_of("\r\n", at_), text_.size());
+    line = text_.substr(at_, end - at_);
+    at_ = end;
+    if (end == text_.size()) return true;
+    ++at_;
+    if (text_[end] == '\r' && at_ < text_.size() && text_[at_] == '\n') ++at_;
+    return true;
 }
 
 bool ItemReader::atLineEnd() const {

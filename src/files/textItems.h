@@ -21,6 +21,10 @@ std::string_view withoutByteOrderMark(std::string_view text);
 // is no name a listener could follow, and would only fill memory.
 constexpr std::size_t longestName = 100;
 
+// Whether text is well-formed UTF-8: no lone or stray bytes, no overlong
+// forms, no UTF-16 surrogates, nothing past U+10FFFF.
+bool isWellFormedUtf8(std::string_view text);
+
 // The characters of a UTF-8 text, not its bytes.
 std::size_t characterCount(std::string_view text);
 
@@ -33,8 +37,19 @@ std::string nameProblem(std::string_view name);
 // anything else or more digits than a game value can have.
 std::optional<int> wholeNumber(std::string_view text);
 
-// The lines of a text; a line end after the last line adds no empty line.
-std::vector<std::string_view> splitLines(std::string_view text);
+// The lines of a text, one at a time; a line end after the last line adds no
+// empty line. Taken as they are read, so that a file of millions of empty
+// lines never becomes millions of entries at once.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+    // The next line; false at the end of the text.
+    bool next(std::string_view& line);
+
+private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
 
 // Items one after another. Blank lines between items are skipped; an item in
 // double quotes runs to the closing quote, which must be on the same line;

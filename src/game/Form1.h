@@ -62,6 +62,9 @@ public:
     std::string loadSettings();
     // Writes the settings; why they could not be kept, to be said, or "".
     std::string rememberSettings();
+    std::string settingNotKeptOnce(const std::string& why);
+    // Sweeps the leftovers of killed writes from the folders this run writes.
+    void removeLeftovers();
 
     // ---- events from the host ----
     void Form_Load();
@@ -213,6 +216,12 @@ private:
     // The settings as the file is to be written: as read, with the
     // player's changes of this run.
     SettingsRecord settings;
+    // The file's text as read or last written, into which a change is put;
+    // nullopt while there is none.
+    std::optional<std::string> settingsFileText;
+    // Why the file found at start is never to be written (it could not be
+    // read, or is not a settings file); empty when it may be.
+    std::string settingsNeverWritten;
     bool settingsWriteFailed = false;
     // G in the map list makes a map; each G in a row offers the next size.
     // The maps' seeds come from a generator of their own, started from the
@@ -326,6 +335,9 @@ private:
     void endProgram();
     void saveOrAskToReplace(const std::string& saveName);
     bool saveExists(const std::string& saveName);
+    // The file of Saves that saving under saveName would replace, in any
+    // case (see saveGame); empty when none.
+    std::string savedFileLike(const std::string& saveName);
     bool settingKeys(short keyCode, short shift);
     bool strengthKey(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);

@@ -1,8 +1,10 @@
 // Saving and loading a game. A save is written whole or not at all, under a
 // name that stays inside the Saves folder; a load takes the file over only
 // when all of it was good, so a refused file leaves the game as it was.
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "files/portableNames.h"
 #include "files/saveFormat.h"
@@ -22,6 +24,9 @@ std::optional<SaveNameProblem> saveNameProblem(const std::string& name) {
     if (name.find_first_not_of(" \t") == std::string::npos) return SaveNameProblem::Blank;
     if (name.find_first_of("/\\") != std::string::npos) return SaveNameProblem::Slash;
     if (name.front() == '.') return SaveNameProblem::LeadingFullStop;
+    // A name that is not UTF-8 has no one spelling on another system, nor
+    // one a voice could read.
+    if (!isWellFormedUtf8(name)) return SaveNameProblem::NotUtf8;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto byte = static_cast<unsigned char>(name[i]);
         // The C1 codes too, U+0080 to U+009F, written C2 80 to C2 9F.
@@ -94,23 +99,40 @@ void Form1::saveGame(const std::string& saveName) {
     }
     // The folder may have gone since start-up; making it again costs nothing.
     platform_.makeFolder(savesFolder());
+    const std::string earlier = savedFileLike(saveName);
+    const std::string fileName = saveName + ".snr";
     std::string whyNot;
-    if (!platform_.replaceFile(savesFolder() + "/" + saveName + ".snr", saveText(recordOf(board)),
-                             whyNot)) {
+    if (!platform_.replaceFile(savesFolder() + "/" + fileName, saveText(recordOf(board)), whyNot)) {
         sayIt(words().menus.saveFailed(saveName, whyNot));
         return;
+    }
+    // The same name spelt in other capitals is one file on Windows, where
+    // the saves may go: the earlier spelling goes, so that the folder never
+    // holds two files that a copy there would merge. On a disk that ignores
+    // case it is this very file, which the listing then shows once.
+    if (!earlier.empty() && earlier != fileName) {
+        const auto files = platform_.listFiles(savesFolder()).value_or(std::vector<std::string>{});
+        const auto listed = [&](const std::string& name) {
+            return std::find(files.begin(), files.end(), name) != files.end();
+        };
+        if (listed(earlier) && listed(fileName)) platform_.removeFile(savesFolder() + "/" + earlier);
     }
     sayIt(words().menus.said(MenuLine::GameSaved));
 }
 
-bool Form1::saveExists(const std::string& saveName) {
-    if (saveNameProblem(saveName)) return false;
+std::string Form1::savedFileLike(const std::string& saveName) {
+    if (saveNameProblem(saveName)) return "";
     const auto files = platform_.listFiles(savesFolder());
-    if (!files) return false;
+    if (!files) return "";
+    // This very spelling first; then any other in the same letters.
     for (const std::string& file : *files)
-        if (file == saveName + ".snr") return true;
-    return false;
+        if (file == saveName + ".snr") return file;
+    for (const std::string& file : *files)
+        if (sameNameAnyCase(file, saveName + ".snr")) return file;
+    return "";
 }
+
+bool Form1::saveExists(const std::string& saveName) { return !savedFileLike(saveName).empty(); }
 
 void Form1::loadGame(const std::string& saveName) {
     gameLoadFailed = true;

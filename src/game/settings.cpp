@@ -1,7 +1,10 @@
-// The player's settings between runs: read once at start, written whole each
-// time the player changes one in play. A file that cannot be used leaves the
-// defaults, and the welcome says so; the game goes on either way. The
-// wording chosen last time is in force from the welcome on.
+// The player's settings between runs: read once at start, written each time
+// the player changes one in play, into the line of that setting, every other
+// line kept. A file that cannot be used leaves the defaults, and the welcome
+// says so; the game goes on either way. A file that cannot be read, or does
+// not read as settings, is never written: it may be another program's, or a
+// device, and the settings then last for the run. The wording chosen last
+// time is in force from the welcome on.
 #include <string>
 
 #include "files/settingsFormat.h"
@@ -17,8 +20,14 @@ std::string Form1::loadSettings() {
     if (!text) {
         // Before the first change there is no file, and nothing is wrong.
         if (whyNot == "it does not exist") return "";
+        settingsNeverWritten = whyNot;
         return " " + words().menus.settingsNotRead(whyNot);
     }
+    if (!readsAsSettings(*text, whyNot)) {
+        settingsNeverWritten = whyNot;
+        return " " + words().menus.settingsNotUsed(whyNot);
+    }
+    settingsFileText = *text;
     SettingsRecord record;
     if (!parseSettings(*text, record, whyNot))
         return " " + words().menus.settingsNotUsed(whyNot);
@@ -32,15 +41,23 @@ std::string Form1::loadSettings() {
 
 std::string Form1::rememberSettings() {
     if (settingsPath.empty()) return "";
+    if (!settingsNeverWritten.empty()) return settingNotKeptOnce(settingsNeverWritten);
     // The platform's folder for settings may not be there before the first one.
     if (const auto cut = settingsPath.find_last_of("/\\"); cut != std::string::npos && cut > 0)
         platform_.makeFolder(settingsPath.substr(0, cut));
     std::string whyNot;
-    if (platform_.replaceFile(settingsPath, settingsText(settings), whyNot)) return "";
+    const std::string text = settingsFileText ? settingsTextOver(*settingsFileText, settings) : settingsText(settings);
+    if (!platform_.replaceFile(settingsPath, text, whyNot)) return settingNotKeptOnce(whyNot);
+    // A file this run made is the game's own, written whole each time.
+    if (settingsFileText) settingsFileText = text;
+    return "";
+}
+
+std::string Form1::settingNotKeptOnce(const std::string& why) {
     // Once a run is enough to hear it; the setting still holds for this run.
     if (settingsWriteFailed) return "";
     settingsWriteFailed = true;
-    return " " + words().menus.settingNotKept(whyNot);
+    return " " + words().menus.settingNotKept(why);
 }
 
 }  // namespace sonarch

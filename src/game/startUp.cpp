@@ -29,6 +29,16 @@ std::string folderHolding(const std::string& path) {
 std::vector<std::string> Form1::mapsFolders() { return platform_.dataFolders().maps; }
 std::string Form1::savesFolder() { return platform_.dataFolders().saves; }
 
+void Form1::removeLeftovers() {
+    // A save, a made map or the settings killed while being written leaves
+    // a temporary file beside its target; the folders this run writes into
+    // are swept (and no other: a run with its own data folder, or a map
+    // tool, leaves the usual folders alone).
+    platform_.removeLeftovers(savesFolder());
+    if (!mapsFolders().empty()) platform_.removeLeftovers(mapsFolders().back());
+    if (!settingsPath.empty()) platform_.removeLeftovers(folderHolding(settingsPath));
+}
+
 void Form1::Form_Load() {
     random.seedFromClock(platform_.secondsSinceMidnight());
     mapFileCount = 0;
@@ -49,6 +59,7 @@ void Form1::Form_Load() {
     if (!platform_.listFiles(savesFolder())) platform_.makeFolder(savesFolder());
     const auto saves = platform_.listFiles(savesFolder());
     saveFileCount = saves ? static_cast<int>(saves->size()) : 0;
+    removeLeftovers();
 
     trouble += settingsTrouble;
     useVoice(frontEnd_.createVoice(), speechRate);

@@ -39,8 +39,17 @@ std::size_t appendHarmless(std::string_view text, std::string& out) {
         return 1;
     }
     const std::size_t length = characterLength(text);
-    // U+0080 to U+009F, the C1 codes, are C2 80 to C2 9F.
-    if (length == 0 || (byte == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0)) {
+    // U+0080 to U+009F, the C1 codes, are C2 80 to C2 9F; the marks that
+    // turn the direction of the text after them (U+202A to U+202E, U+2066 to
+    // U+2069) are E2 80 AA to AE and E2 81 A6 to A9: they would show a name
+    // backwards, or make one line look like another.
+    const bool turnsDirection =
+        length == 3 && byte == 0xE2 &&
+        ((static_cast<unsigned char>(text[1]) == 0x80 && static_cast<unsigned char>(text[2]) >= 0xAA &&
+          static_cast<unsigned char>(text[2]) <= 0xAE) ||
+         (static_cast<unsigned char>(text[1]) == 0x81 && static_cast<unsigned char>(text[2]) >= 0xA6 &&
+          static_cast<unsigned char>(text[2]) <= 0xA9));
+    if (length == 0 || turnsDirection || (byte == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0)) {
         out += '?';
         return length == 0 ? 1 : length;
     }

@@ -11,7 +11,8 @@ namespace sonarch {
 
 // The text with every control character shown instead of obeyed: C0 codes
 // and DEL in caret notation ("^[" for Escape, "^?" for DEL), a tab as a blank,
-// and the C1 codes and every byte that is not well-formed UTF-8 as "?".
+// and the C1 codes, the marks that turn the text's direction and every byte
+// that is not well-formed UTF-8 as "?".
 std::string harmless(std::string_view text);
 
 // harmless(text), cut after `characters` characters with "..." when longer.

@@ -6,6 +6,7 @@
 // and then does what it always does. Nothing here changes the game.
 #include <string>
 
+#include "files/textItems.h"
 #include "game/Form1.h"
 #include "input/helpTexts.h"
 #include "input/keyCodes.h"
@@ -32,6 +33,17 @@ bool Form1::findKeys(short keyCode, short shift) {
     lastKey = keyCode;
     std::vector<int> matches = zonesStartingWith(board, finding.text);
     const auto typed = typedCharacter(keyCode, shift);
+    // No zone name is longer, so a longer text could match nothing; and a
+    // key held down must not make every sentence longer than the last.
+    if (typed && withTyped(finding.text, *typed).size() > longestName) {
+        sayIt(words().study.findTextFull(static_cast<int>(longestName)));
+        return true;
+    }
+    if (typed && matches.empty()) {
+        finding.text = withTyped(finding.text, *typed);
+        sayIt(words().study.findStillNoMatch());
+        return true;
+    }
     if (typed || (keyCode == key::Backspace && shift == 0)) {
         if (typed) {
             finding.text = withTyped(finding.text, *typed);

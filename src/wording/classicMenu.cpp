@@ -141,6 +141,7 @@ std::string ClassicMenuWords::saveNameRefused(SaveNameProblem problem) const {
     case SaveNameProblem::TrailingFullStopOrBlank:
         reason = "A save name cannot end with a full stop or a blank.";
         break;
+    case SaveNameProblem::NotUtf8: reason = "A save name cannot hold broken characters."; break;
     case SaveNameProblem::DeviceName:
         reason = "A save name cannot be a name Windows keeps for a device, such as CON, NUL or COM1.";
         break;

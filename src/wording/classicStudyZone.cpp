@@ -155,6 +155,12 @@ std::string ClassicStudyWords::findNoMatch(const std::string& typed) const {
     return "No zone starts with " + typed + ".";
 }
 
+std::string ClassicStudyWords::findStillNoMatch() const { return "Still no match; Backspace erases."; }
+
+std::string ClassicStudyWords::findTextFull(int longest) const {
+    return "No zone name is longer than " + std::to_string(longest) + " characters; Backspace erases.";
+}
+
 std::string ClassicStudyWords::findEnded(const Board& board, int at) const {
     return "Search ended. You are still at " + board.zoneName(at) + ".";
 }

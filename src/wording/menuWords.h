@@ -54,6 +54,7 @@ enum class SaveNameProblem {
     ReservedMark,
     TrailingFullStopOrBlank,
     DeviceName,
+    NotUtf8,
 };
 
 // The sizes G offers in the map list, in the order it offers them.

@@ -72,6 +72,11 @@ public:
     // The zone told, and its place among the matches.
     virtual std::string findMatch(const Board& board, int zone, int place, int matches) const = 0;
     virtual std::string findNoMatch(const std::string& typed) const = 0;
+    // Another character typed after the text matched nothing: the text is
+    // not said again, however long it grows.
+    virtual std::string findStillNoMatch() const = 0;
+    // A character refused: the text is as long as a zone name can be.
+    virtual std::string findTextFull(int longest) const = 0;
     virtual std::string findEnded(const Board& board, int at) const = 0;
 };
 
@@ -98,6 +103,8 @@ public:
     std::string findPrompt() const override;
     std::string findMatch(const Board& board, int zone, int place, int matches) const override;
     std::string findNoMatch(const std::string& typed) const override;
+    std::string findStillNoMatch() const override;
+    std::string findTextFull(int longest) const override;
     std::string findEnded(const Board& board, int at) const override;
 };
 

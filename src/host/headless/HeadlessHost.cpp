@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "host/harmlessText.h"
+
 namespace sonarch {
 
 namespace {
@@ -67,7 +69,9 @@ void HeadlessHost::setCaption(const std::string&) {}
 
 void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spoken) {
     const char* prefix = spoken ? (recorded ? "msg: " : "say: ") : (recorded ? "caption-msg: " : "caption: ");
-    out_ << prefix << text << '\n';
+    // A name from a file may hold a line break: "a\nexit" must not read as
+    // a line of its own, nor a control character act on a terminal.
+    out_ << prefix << harmless(text) << '\n';
 }
 
 void HeadlessHost::playCue(Cue cue) {

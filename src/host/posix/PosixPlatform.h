@@ -20,9 +20,13 @@ public:
     std::optional<std::string> readTextFile(const std::string& path, std::string& whyNot) override;
     bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
     bool createFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
+    bool removeFile(const std::string& path) override;
+    void removeLeftovers(const std::string& folder) override;
     double secondsSinceMidnight() override;
 
 private:
+    bool isInSaves(const std::string& path) const;
+
     DataFolders folders_;
 };
 

@@ -175,16 +175,51 @@ bool failed(int failure, const fs::path& temporary, std::string& whyNot) {
 
 SystemCalls& systemCalls() { return calls; }
 
-bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot) {
+namespace {
+// What a replacing write may go over: nothing yet, or a plain file. A
+// device, a pipe, a folder or a socket at the path is never replaced (run as
+// root, a rename over a device node would destroy it), and a link only when
+// throughOwnLink and it leads to a plain file of the user running the game,
+// which is then the file written. The target, or the reason.
+std::optional<fs::path> replaceableTarget(const fs::path& path, bool throughOwnLink, std::string& whyNot) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        if (errno == ENOENT) return path;
+        whyNot = std::strerror(errno);
+        return std::nullopt;
+    }
+    if (S_ISREG(status.st_mode)) return path;
+    if (!S_ISLNK(status.st_mode)) {
+        whyNot = "it is not a file";
+        return std::nullopt;
+    }
+    whyNot = "it is a link to another file";
+    if (!throughOwnLink) return std::nullopt;
+    std::error_code error;
+    const fs::path target = fs::canonical(path, error);
+    if (error || ::lstat(target.c_str(), &status) != 0) return std::nullopt;
+    if (!S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) return std::nullopt;
+    return target;
+}
+}  // namespace
+
+bool writeTextFile(const std::string& path, const std::string& contents, std::string& whyNot, bool throughOwnLink) {
     // Renamed over the target only once whole on the disk, so a failure at
     // any point leaves the earlier file whole and no half-written one under
     // the player's name, and of two programs saving at once the last rename
     // wins with a whole game.
-    const fs::path target(path);
+    const auto target = replaceableTarget(fs::path(path), throughOwnLink, whyNot);
+    if (!target) return false;
     fs::path temporary;
-    int failure = writeTemporary(target, contents, temporary);
+    int failure = writeTemporary(*target, contents, temporary);
+    // Looked at again just before the rename, so that what the path holds
+    // cannot have turned into something else while the file was written.
+    if (failure == 0 && replaceableTarget(fs::path(path), throughOwnLink, whyNot) != target) {
+        calls.unlink(temporary.c_str());
+        return false;
+    }
     errno = 0;
-    if (failure == 0 && calls.rename(temporary.c_str(), target.c_str()) != 0) failure = lastError();
+    if (failure == 0 && calls.rename(temporary.c_str(), target->c_str()) != 0) failure = lastError();
     return failure == 0 || failed(failure, temporary, whyNot);
 }
 

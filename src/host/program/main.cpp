@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     try {
         options = parseRunOptions(args);
     } catch (const std::invalid_argument& error) {
-        std::cerr << "sonarch: " << error.what() << "\n\n"
+        std::cerr << "sonarch: " << harmless(error.what()) << "\n\n"
                   << helpText(describeFolderLayout(currentFolderLayout("")));
         return 2;
     }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "files/mapMaker.h"
+#include "host/harmlessText.h"
 #include "host/tools/toolOptions.h"
 
 namespace sonarch {
@@ -32,10 +33,10 @@ int makeMapFile(Platform& disk, const std::vector<std::string>& args, std::ostre
     const MapRecord map = makeMap(zones, *seed);
     std::string whyNot;
     if (!disk.createFile(path, mapFileText(map), whyNot)) {
-        err << "sonarch: the map cannot be written to " << path << ": " << whyNot << '\n';
+        err << "sonarch: the map cannot be written to " << harmless(path) << ": " << whyNot << '\n';
         return 1;
     }
-    out << "Made the map " << map.mapName << ", " << zones << " zones, from seed " << *seed << ", in " << path
+    out << "Made the map " << map.mapName << ", " << zones << " zones, from seed " << *seed << ", in " << harmless(path)
         << ".\n";
     return 0;
 }

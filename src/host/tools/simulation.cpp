@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "host/harmlessText.h"
 #include "rules/computerGame.h"
 
 namespace sonarch {
@@ -101,7 +102,8 @@ SimulationTotals simulate(const MapRecord& map, const SimulationOptions& options
 
 void writeSimulationReport(std::ostream& out, const MapRecord& map, const SimulationOptions& options,
                            const SimulationTotals& totals) {
-    out << totals.games << (totals.games == 1 ? " game" : " games") << " on " << map.mapName << " with "
+    // The names come from the map file; a terminal shows them, never obeys them.
+    out << totals.games << (totals.games == 1 ? " game" : " games") << " on " << harmless(map.mapName) << " with "
         << options.players << " players, every seat played by the computer player's rules, seed "
         << options.seed << ".\n";
     char average[32];
@@ -112,7 +114,7 @@ void writeSimulationReport(std::ostream& out, const MapRecord& map, const Simula
     out << "Wins by starting zone:\n";
     for (int z = 1; z <= map.zoneCount; ++z) {
         if (totals.started[z] == 0) continue;
-        out << "zone " << z << " (" << map.zoneName[z] << "): won " << percent(totals.won[z], totals.games)
+        out << "zone " << z << " (" << harmless(map.zoneName[z]) << "): won " << percent(totals.won[z], totals.games)
             << " of all games; " << totals.won[z] << " of the " << totals.started[z]
             << " games begun there (" << percent(totals.won[z], totals.started[z]) << ").\n";
     }

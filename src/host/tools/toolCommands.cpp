@@ -103,11 +103,12 @@ int simulateMapFile(Platform& disk, const SimulateCommand& command, std::ostream
     const int allowed = playersAllowed(map->zoneCount);
     if (!command.playersGiven) options.players = allowed;
     if (allowed < 2) {
-        err << "sonarch: the map " << map->mapName << " allows no game: it needs at least 4 zones\n";
+        err << "sonarch: the map " << harmless(map->mapName) << " allows no game: it needs at least 4 zones\n";
         return 2;
     }
     if (options.players > allowed) {
-        err << "sonarch: the map " << map->mapName << " allows 2 to " << allowed << " players\n";
+        err << "sonarch: the map " << harmless(map->mapName) << " allows "
+            << (allowed == 2 ? std::string("only 2") : "2 to " + std::to_string(allowed)) << " players\n";
         return 2;
     }
     std::function<void(long)> progress;
@@ -133,11 +134,12 @@ int checkMapFile(Platform& disk, const std::string& path, std::ostream& out) {
         out << harmless(refusal) << '\n';
         return 2;
     }
-    out << "The map " << map->mapName << " has " << map->zoneCount
+    // Names come from the file: shown, never obeyed, by the terminal.
+    out << "The map " << harmless(map->mapName) << " has " << map->zoneCount
         << (map->zoneCount == 1 ? " zone.\n" : " zones.\n");
     int stopping = 0, warnings = 0;
     for (const MapFinding& finding : checkMap(*map)) {
-        out << weightName(finding.weight) << ": " << finding.sentence << '\n';
+        out << weightName(finding.weight) << ": " << harmless(finding.sentence) << '\n';
         if (finding.weight == MapFinding::Weight::stopsPlay) ++stopping;
         if (finding.weight == MapFinding::Weight::warning) ++warnings;
     }
@@ -159,7 +161,8 @@ std::optional<int> runToolCommand(const std::vector<std::string>& args, Platform
         if (args[0] == "--make-map") return makeMapFile(disk, args, out, err);
         return simulateMapFile(disk, readSimulateOptions(args), out, err, errIsTerminal);
     } catch (const std::invalid_argument& error) {
-        err << "sonarch: " << error.what() << '\n' << toolUsageText;
+        // The reason may quote an argument, which may hold anything.
+        err << "sonarch: " << harmless(error.what()) << '\n' << toolUsageText;
         return 2;
     }
 }

@@ -38,6 +38,10 @@ public:
     }
     bool replaceFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
     bool createFile(const std::string& path, const std::string& contents, std::string& whyNot) override;
+    // The page keeps no way to take a file out of the browser's lasting
+    // storage, so a file is never removed there: it would come back.
+    bool removeFile(const std::string&) override { return false; }
+    void removeLeftovers(const std::string& folder) override { files_.removeLeftovers(folder); }
     double secondsSinceMidnight() override { return files_.secondsSinceMidnight(); }
 
 private:

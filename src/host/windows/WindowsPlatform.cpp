@@ -1,14 +1,26 @@
 #include "host/windows/WindowsPlatform.h"
 
+#include <windows.h>
+
+#include "host/windows/wideText.h"
 #include "host/windows/windowsDisk.h"
 
 namespace sonarch {
 
 namespace disk = windows::disk;
 
-WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {
-    disk::removeLeftoverSaves(dataFolders().saves);
+WindowsPlatform::WindowsPlatform(std::string dataDir) : dataDir_(std::move(dataDir)) {}
+
+bool WindowsPlatform::removeFile(const std::string& path) {
+    // Only a plain file: never a folder, nor a link (a reparse point).
+    const DWORD attributes = GetFileAttributesW(windows::widen(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0)
+        return false;
+    return DeleteFileW(windows::widen(path).c_str()) != 0;
 }
+
+void WindowsPlatform::removeLeftovers(const std::string& folder) { disk::removeLeftoverSaves(folder); }
 
 // The portable layout only: Maps\ and Saves\ beside sonarch.exe, where the
 // zip unpacks them, and the settings beside them.

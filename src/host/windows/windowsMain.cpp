@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     try {
         options = parseRunOptions(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::invalid_argument& error) {
-        std::cerr << "sonarch: " << error.what() << "\n\n" << helpText(folders);
+        std::cerr << "sonarch: " << harmless(error.what()) << "\n\n" << helpText(folders);
         return 2;
     }
     switch (options.mode) {
