@@ -270,6 +270,8 @@ private:
     // them since, as told when their turn began (L says it again).
     PlayerTable<std::shared_ptr<const Board>> lastTurnEnded_{};
     PlayerTable<std::string> sinceLastTurn_{};
+    // A key refused in the running pause has been answered.
+    bool pauseKeyAnswered_ = false;
 
     const View view_{board,        cursorZone,       linkCursor,     menuState,  menuCursor, lastKey,
                      maxPlayers,   ctrlHeld,         messageCount,   messages,   Holder,     pendingMap,
@@ -342,6 +344,7 @@ private:
     bool strengthKey(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);
     bool playersKeys(short keyCode, short shift);
+    void answerKeyInPause();
     bool jumpKeys(short keyCode, short shift);
     bool findKeys(short keyCode, short shift);
     void helpKey();

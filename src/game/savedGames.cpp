@@ -154,7 +154,7 @@ void Form1::loadGame(const std::string& saveName) {
     linkCursor = 1;
     jumpedTo = 0;
     gameLoadFailed = false;
-    sayIt(words().menus.said(MenuLine::GameLoaded));
+    sayIt(words().menus.gameLoaded(board, cursorZone));
 }
 
 void Form1::putInPlay(const Board& position, int cursor) {

@@ -25,6 +25,16 @@ bool Form1::moveHistoryCursor(short keyCode, short shift) {
     return true;
 }
 
+// In the clear wording a player who presses a key while a computer player's
+// turn is told hears once a pause why nothing happens, and how to go on.
+void Form1::answerKeyInPause() {
+    if (!words().clear || pauseKeyAnswered_ || menuState != 0) return;
+    const int turn = board.turnPlayer;
+    if (!board.isPlayer(turn) || board.isPerson(turn)) return;
+    pauseKeyAnswered_ = true;
+    sayIt(words().menus.computerTurnBeingTold(board.playerName[static_cast<std::size_t>(turn)]));
+}
+
 void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     // The save prompt has the keyboard until it is answered.
     if (awaitingText_) return;
@@ -56,7 +66,10 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     if (settingKeys(keyCode, shift) || strengthKey(keyCode, shift)) return;
     // Questions about the board change nothing, so they need not wait.
     if (Holder.Enabled && menuState == 0 && (studyKeys(keyCode, shift) || playersKeys(keyCode, shift))) return;
-    if (Holder.Enabled) return;
+    if (Holder.Enabled) {
+        if (!modifierAlone) answerKeyInPause();
+        return;
+    }
     if (modifierAlone) return;
     if (confirmationKey(keyCode)) return;
     if (menuState == 0 && findKeys(keyCode, shift)) return;

@@ -56,6 +56,7 @@ void Form1::tell() {
 
 void Form1::beginPause(double seconds) {
     Holder.Enabled = true;
+    pauseKeyAnswered_ = false;
     Holder.Interval = toInterval(seconds);
     frontEnd_.startTimer(Holder.Interval);
     // A pause of no time is over as it begins.

@@ -98,6 +98,24 @@ std::string ClearMenuWords::newGameBegins(const std::string& startZone) const {
            ".";
 }
 
+std::string ClearMenuWords::gameLoaded(const Board& board, int cursor) const {
+    const int seat = board.humanPlayer;
+    const std::string whose =
+        board.peopleCount() > 1 ? "It is " + board.playerName[static_cast<std::size_t>(seat)] + "'s turn" : "It is your turn";
+    std::string phase = ", attack phase.";
+    if (board.choosingStart != 0) {
+        phase = ": choose a starting zone.";
+    } else if (board.placingPoints == 1) {
+        const int points = board.points[static_cast<std::size_t>(seat)];
+        phase = ", placing phase, " + std::to_string(points) + (points == 1 ? " point" : " points") + " to place.";
+    }
+    const int owner = board.zoneOwner[static_cast<std::size_t>(cursor)];
+    const std::string where =
+        owner == 0 ? ", unclaimed." : (owner == seat ? ", yours" : ", held by " + board.playerName[static_cast<std::size_t>(owner)]) +
+                                          ", army " + std::to_string(board.zoneArmy[static_cast<std::size_t>(cursor)]) + ".";
+    return said(MenuLine::GameLoaded) + " " + whose + phase + " You are on " + board.zoneName(cursor) + where;
+}
+
 std::vector<std::string> ClearMenuWords::help(HelpPlace place, int largest) const {
     std::vector<std::string> sentences = ClassicMenuWords::help(place, largest);
     if (place == HelpPlace::MainMenu)

@@ -67,7 +67,9 @@ std::string ClearPlayWords::attackReport(const Board& board, const Outcome& atta
     const std::string defender =
         attack.defender == listener ? "you"
                                     : attack.defenderName(board.playerName[static_cast<std::size_t>(attack.defender)]);
-    const std::string result = attack.kind == Outcome::Kind::BattleWon ? " and won" : " and lost";
+    // A battle won against the listener is a zone of theirs lost: say so.
+    const bool yoursTaken = attack.kind == Outcome::Kind::BattleWon && attack.defender == listener;
+    const std::string result = yoursTaken ? " and took it" : attack.kind == Outcome::Kind::BattleWon ? " and won" : " and lost";
     return name + " attacked " + defender + " in " + to + " from " + from + result + rolls + after;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/Board.h"
 #include "rules/strength.h"
 
 namespace sonarch {
@@ -132,6 +133,12 @@ public:
     virtual std::string peopleLeftOut(int seats) const;
     virtual std::string peopleHelp() const;
 
+    // A saved game loaded: the classic wording says only that; the clear
+    // one says whose turn and which phase it is and where the cursor is.
+    virtual std::string gameLoaded(const Board& board, int cursor) const;
+    // The first key that a computer player's pause refuses, answered once.
+    virtual std::string computerTurnBeingTold(const std::string& name) const;
+
     // ---- help ----
     // The help of a place, a sentence a press; largest: the most computer
     // players the question accepts.
@@ -193,6 +200,7 @@ public:
                         MadeMapSize next) const override;
     std::string madeMapNotSaved(const std::string& fileName, const std::string& why) const override;
     std::vector<std::string> help(HelpPlace place, int largest) const override;
+    std::string gameLoaded(const Board& board, int cursor) const override;
 };
 
 }  // namespace sonarch

@@ -49,6 +49,12 @@ std::string MenuWords::peopleLeftOut(int seats) const {
     return "This map has " + number(seats) + " seats: the people added last will not play.";
 }
 
+std::string MenuWords::gameLoaded(const Board&, int) const { return said(MenuLine::GameLoaded); }
+
+std::string MenuWords::computerTurnBeingTold(const std::string& name) const {
+    return name + "'s turn is being told. Ctrl skips it.";
+}
+
 std::string MenuWords::peopleHelp() const {
     return "To play together at this keyboard, P adds people, asking each name, and Shift+P takes the last one "
            "added away; with two or more people, 0 computer players is allowed.";
