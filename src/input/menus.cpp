@@ -20,6 +20,11 @@ void Form1::menuKeys(short& keyCode, const short& shift) {
         return;
     }
     if (newMapKey(keyCode, shift)) return;
+    // In the clear sentences S still tells how a game that just ended stood.
+    if (keyCode == key::S && shift == 0 && menuState == 1 && board.gameOver && words().clear) {
+        sayIt(words().play.finalStandings(board, board.peopleCount() > 1 ? 0 : listenerOf(board)));
+        return;
+    }
     if (isForward(keyCode)) ++menuCursor;
     if (isBackward(keyCode)) --menuCursor;
     switch (menuState) {

@@ -98,11 +98,15 @@ std::string ClearPlayWords::computerPlaced(const Board& board, int player, const
 
 std::string ClearPlayWords::playerOut(const Board& board, const Outcome& out, int winner, int listener) const {
     const std::string sentence = out.name + " is out of the game.";
-    return winner != 0 ? sentence + victoryOf(board, winner, listener, "Main menu.") : sentence;
+    if (winner == 0) return sentence;
+    // With several people the end is heard by all: everyone is named.
+    const int hearer = aLonePerson(board) ? listener : 0;
+    return sentence + victoryOf(board, winner, listener, finalStandings(board, hearer) + " Main menu.");
 }
 
 std::string ClearPlayWords::humanDefeated(const Board& board, const Outcome& defeat, int listener) const {
-    return defeatOf(board, defeat, listener, "Main menu.");
+    const int hearer = aLonePerson(board) ? listener : 0;
+    return defeatOf(board, defeat, listener, finalStandings(board, hearer) + " Main menu.");
 }
 
 std::string ClearPlayWords::pointPlaced(const Board& board, const Outcome& placed) const {

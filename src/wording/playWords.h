@@ -53,6 +53,8 @@ public:
     // standings; the same in every wording, which decides when it is said.
     std::string sinceYourLastTurn(const Board& before, const Board& now, int seat, int listener) const;
     std::string sinceYourLastTurnUnknown() const;
+    // "Final standings: Carmen 24 zones, Cali 23, you 0.": every seat still in.
+    std::string finalStandings(const Board& board, int listener) const;
     // Whether a person's turn begins with it.
     virtual bool tellsSinceLastTurn() const { return false; }
 };

@@ -110,6 +110,10 @@ std::string PlayWords::sinceYourLastTurn(const Board& before, const Board& now, 
     return head;
 }
 
+std::string PlayWords::finalStandings(const Board& board, int listener) const {
+    return "Final standings: " + standings(board, listener, maxPlayerSlots);
+}
+
 std::string PlayWords::sinceYourLastTurnUnknown() const {
     return "Since your last turn: nothing yet, this is your first turn here.";
 }
