@@ -131,5 +131,31 @@ TEST(StudyKeys, SNamesTheLeaderAndBJumpsToZonesThatCanAttack) {
     }
 }
 
+// Shift+A, then a digit: that many points on the cursor zone, told as A
+// tells them; more than the zone takes are capped at 8; a key that is not
+// a digit places nothing.
+TEST(PlacingKeys, ShiftAThenADigitPlacesThatManyPoints) {
+    auto s = gameOn({"Jacob"}, {{"Home", {2}, 1, 2}, {"Fort", {1}, 2, 1}});
+    Board board = s->form.view().board;
+    board.placingPoints = 1;
+    board.points[1] = 13;
+    s->form.putInPlay(board);
+    s->press("Shift+A");
+    EXPECT_EQ(s->said(), Lines{"say: How many points on Home? Press a digit, up to 6."});
+    s->press("3");
+    EXPECT_EQ(s->said(), Lines{"msg: The army of Home was increased to 5. You have 10 points remaining."});
+    s->press("Shift+A");
+    s->press("Z");
+    EXPECT_EQ(s->said(), (Lines{"say: How many points on Home? Press a digit, up to 3.", "say: No points placed."}));
+    s->press("Shift+A");
+    s->press("9");
+    EXPECT_EQ(s->said(), (Lines{"say: How many points on Home? Press a digit, up to 3.",
+                                "msg: The army of Home was increased to 8. You have 7 points remaining."}));
+    s->press("2");
+    const Lines report = s->said();
+    ASSERT_EQ(report.size(), 1u);
+    EXPECT_EQ(report[0].rfind("msg: Jacob has chain of ", 0), 0u) << "a digit after the count asks after a player again";
+}
+
 }  // namespace
 }  // namespace sonarch::testing

@@ -272,6 +272,8 @@ private:
     PlayerTable<std::string> sinceLastTurn_{};
     // A key refused in the running pause has been answered.
     bool pauseKeyAnswered_ = false;
+    // Shift+A asked how many points to place; the next key answers.
+    bool countingPoints_ = false;
 
     const View view_{board,        cursorZone,       linkCursor,     menuState,  menuCursor, lastKey,
                      maxPlayers,   ctrlHeld,         messageCount,   messages,   Holder,     pendingMap,
@@ -356,6 +358,8 @@ private:
     void placePoint();
     void placeAllKey();
     void attackKey();
+    void askHowManyPoints();
+    bool pointsCountKey(short keyCode, short shift);
 };
 
 }  // namespace sonarch

@@ -91,6 +91,7 @@ void Form1::sinceLastTurnKey() {
 }
 
 void Form1::gameKeys(short& keyCode, const short& shift) {
+    if (pointsCountKey(keyCode, shift)) return;
     if (keyCode == key::Z) {
         sayIt(words().study.ownerSentence(board, cursorZone, listenerOf(board)));
         return;

@@ -74,6 +74,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     if (confirmationKey(keyCode)) return;
     if (menuState == 0 && findKeys(keyCode, shift)) return;
     if (keyCode == key::Escape && menuState == 0) {
+        countingPoints_ = false;
         menuState = 1;
         sayIt(words().menus.said(MenuLine::MainMenuOpened));
         return;

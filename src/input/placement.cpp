@@ -9,6 +9,7 @@
 #include "game/Form1.h"
 #include "input/keyCodes.h"
 #include "rules/combat.h"
+#include "rules/moves.h"
 
 namespace sonarch {
 
@@ -19,6 +20,10 @@ void Form1::placementKeys(short& keyCode, const short& shift) {
     }
     if (keyCode == key::A && shift == 0) {
         placeAllKey();
+        return;
+    }
+    if (keyCode == key::A && shift == key::ShiftMask) {
+        askHowManyPoints();
         return;
     }
     if (keyCode != key::Space || shift != 0 || board.turnPlayer != board.humanPlayer) return;
@@ -54,6 +59,36 @@ void Form1::placeAllKey() {
     } else if (refused != Refusal::None && refused != Refusal::NoPointsLeft) {
         addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
     }
+}
+
+// Shift+A, then a digit: that many points on the cursor zone, told as A
+// tells them. Asked only where A itself would place.
+void Form1::askHowManyPoints() {
+    const int seat = board.humanPlayer;
+    if (board.turnPlayer != seat || board.choosingStart != 0 || board.placingPoints != 1) {
+        sayIt(words().play.placeAllRefused());
+        return;
+    }
+    const int placeable = pointsPlaceableOn(board, seat, cursorZone);
+    if (placeable <= 0) {
+        placeAllKey();  // the refusal A gives
+        return;
+    }
+    countingPoints_ = true;
+    sayIt(words().play.howManyPoints(board, cursorZone, placeable));
+}
+
+bool Form1::pointsCountKey(short keyCode, short shift) {
+    if (!countingPoints_) return false;
+    countingPoints_ = false;
+    if (shift == 0 && keyCode >= key::Digit1 && keyCode <= key::Digit1 + 8) {
+        const Refusal refused = table_.play(board.humanPlayer, Move::place(cursorZone, keyCode - key::Digit0));
+        if (refused != Refusal::None && refused != Refusal::NoPointsLeft)
+            addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
+        return true;
+    }
+    sayIt(words().play.noPointsCounted());
+    return true;
 }
 
 void Form1::attackKey() {

@@ -53,6 +53,9 @@ public:
     // standings; the same in every wording, which decides when it is said.
     std::string sinceYourLastTurn(const Board& before, const Board& now, int seat, int listener) const;
     std::string sinceYourLastTurnUnknown() const;
+    // Shift+A's question, and its answer to a key that is not a digit.
+    std::string howManyPoints(const Board& board, int zone, int placeable) const;
+    std::string noPointsCounted() const;
     // "Final standings: Carmen 24 zones, Cali 23, you 0.": every seat still in.
     std::string finalStandings(const Board& board, int listener) const;
     // Whether a person's turn begins with it.
