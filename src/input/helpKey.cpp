@@ -31,6 +31,9 @@ void Form1::helpKey() {
                          words().menus.strengthHelp(gameStrength, computerStrength, board.humanPlayer != 0));
     // Playing together comes last, so the question's help starts as it always has.
     if (place == HelpPlace::Question) sentences.push_back(words().menus.peopleHelp());
+    // Where a game is chosen, the keys that set how it sounds and plays come last.
+    if (place == HelpPlace::MainMenu || place == HelpPlace::MapList)
+        sentences.push_back(words().menus.settingsKeysHelp());
     sayIt(sentences[static_cast<std::size_t>(helpStep) % sentences.size()]);
     ++helpStep;
 }

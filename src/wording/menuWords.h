@@ -132,6 +132,7 @@ public:
     virtual std::string personRemoved(const std::string& name) const;
     virtual std::string peopleLeftOut(int seats) const;
     virtual std::string peopleHelp() const;
+    virtual std::string settingsKeysHelp() const;
 
     // A saved game loaded: the classic wording says only that; the clear
     // one says whose turn and which phase it is and where the cursor is.

@@ -55,6 +55,11 @@ std::string MenuWords::computerTurnBeingTold(const std::string& name) const {
     return name + "'s turn is being told. Ctrl skips it.";
 }
 
+std::string MenuWords::settingsKeysHelp() const {
+    return "F2 switches between the clear and the classic sentences, F3 sets the computer players' strength, "
+           "F9 and F10 the speech rate, F11 the sounds.";
+}
+
 std::string MenuWords::peopleHelp() const {
     return "To play together at this keyboard, P adds people, asking each name, and Shift+P takes the last one "
            "added away; with two or more people, 0 computer players is allowed.";
