@@ -19,27 +19,32 @@ namespace fs = std::filesystem;
 
 const std::string corners = "Corners\r\n4\r\nA\r\n1\r\n1\r\nB\r\n2\r\n0\r\n2\r\nC\r\n2\r\n1\r\n3\r\nD\r\n1\r\n2\r\n";
 
-TEST(NewMapKey, EachMapItNamesIsSavedWholeAtTheSizeItSays) {
+TEST(NewMapKey, EachMapItNamesIsSavedWholeAtTheSizeItSaysAndGAgainReplacesIt) {
     DataDir data;
     data.addMap("Four Corners.map");
     const PlayResult result = play(data, "Enter\nEnter\nG\nG\nG\n");
     const std::regex made(R"(say: Made the map (.+), (\d+) zones, saved as (.+\.map)\. Press Enter to play it.*)");
     std::vector<int> sizes;
+    std::vector<std::string> files;
     std::istringstream lines(result.out);
     for (std::string line; std::getline(lines, line);) {
         std::smatch said;
         if (!std::regex_match(line, said, made)) continue;
-        MapRecord map;
-        std::string whyNot;
-        ASSERT_TRUE(parseMap(contentsOf(data.maps() / said[3].str()), map, whyNot)) << said[3] << ": " << whyNot;
-        EXPECT_EQ(map.mapName, said[1]);
-        EXPECT_EQ(map.zoneCount, std::stoi(said[2]));
-        for (const MapFinding& finding : checkMap(map))
-            EXPECT_EQ(finding.weight, MapFinding::Weight::note) << finding.sentence;
-        sizes.push_back(map.zoneCount);
+        // Only the map made last is kept: G again at once replaces the one before.
+        for (const std::string& before : files) EXPECT_FALSE(fs::exists(data.maps() / before)) << before;
+        files.push_back(said[3].str());
+        sizes.push_back(std::stoi(said[2]));
     }
     EXPECT_EQ(sizes, (std::vector<int>{30, 60, 12})) << result.out;
-    EXPECT_EQ(std::distance(fs::directory_iterator(data.maps()), fs::directory_iterator()), 4);
+    ASSERT_FALSE(files.empty());
+    MapRecord map;
+    std::string whyNot;
+    ASSERT_TRUE(parseMap(contentsOf(data.maps() / files.back()), map, whyNot)) << files.back() << ": " << whyNot;
+    EXPECT_EQ(map.zoneCount, 12);
+    for (const MapFinding& finding : checkMap(map))
+        EXPECT_EQ(finding.weight, MapFinding::Weight::note) << finding.sentence;
+    EXPECT_EQ(std::distance(fs::directory_iterator(data.maps()), fs::directory_iterator()), 2)
+        << "Four Corners and the map made last";
 }
 
 TEST(NewMapKey, NeverTakesTheNameOfAMapThereAndTellsWhyItCouldNotSave) {

@@ -227,6 +227,8 @@ private:
     // The maps' seeds come from a generator of their own, started from the
     // run's seed, so that making maps never changes the game's draws.
     int madeMapsInARow = 0;
+    // The map G made last, while G is pressed again at once; empty otherwise.
+    std::string madeMapPath_;
     std::optional<std::mt19937_64> mapSeeds;
 
     // ---- setting up a game at one keyboard ----

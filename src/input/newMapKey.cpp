@@ -39,6 +39,7 @@ bool soundsLikeAMapOf(const FileList& list, const std::string& mapName) {
 bool Form1::newMapKey(short keyCode, short shift) {
     if (keyCode != key::G || shift != 0 || menuState != 2 || setupStep != 0) {
         madeMapsInARow = 0;
+        madeMapPath_.clear();
         return false;
     }
     makeNewMap();
@@ -53,6 +54,11 @@ void Form1::makeNewMap() {
     // The player's own maps come last; a fresh installation may not have the folder yet.
     const std::string folder = mapsFolders().back();
     platform_.makeFolder(folder);
+    // G again at once asks for another size instead of the map just made,
+    // which nobody has played yet: it goes, so that trying sizes leaves
+    // one map behind, not one of each.
+    if (!madeMapPath_.empty()) platform_.removeFile(madeMapPath_);
+    madeMapPath_.clear();
     const FileList present = listFolders(platform_, mapsFolders()).value_or(FileList{});
     for (int tried = 0; tried < namesTried; ++tried) {
         const MapRecord map = makeMap(size.zones, shortSeed((*mapSeeds)()));
@@ -63,6 +69,7 @@ void Form1::makeNewMap() {
             sayIt(words().menus.madeMapNotSaved(fileName, whyNot));
             return;
         }
+        madeMapPath_ = folder + "/" + fileName;
         File1 = listFolders(platform_, mapsFolders()).value_or(FileList{});
         mapFileCount = static_cast<int>(File1.entries.size());
         for (int i = 0; i < mapFileCount; ++i)
