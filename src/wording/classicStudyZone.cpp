@@ -1,6 +1,7 @@
 // The sentences about one zone and what can be done around it: D's
 // description, Shift+D's attacks, and the jumps of J, B and N. The clear
 // wording says these the same way.
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -60,8 +61,21 @@ std::string attacksFrom(const StudyWords& words, const Board& board, int zone, i
     if (targets.empty()) return "No zone is in reach of " + name + ".";
     const std::string listed = name + " can attack: " + linkList(words, board, links, zone, listener) + ".";
     if (wordsIn(listed) <= mostWords) return listed;
+    // Counted by owner, the list still names the two weakest targets, the
+    // ones most worth a look, with the keys that reach them.
+    std::vector<std::size_t> order(targets.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return board.zoneArmy[static_cast<std::size_t>(targets[a])] < board.zoneArmy[static_cast<std::size_t>(targets[b])];
+    });
+    std::string weakest;
+    for (std::size_t k = 0; k < order.size() && k < 2; ++k) {
+        const std::size_t i = order[k];
+        weakest += (k > 0 ? "; " : "") + number(links[i]) + ". " + board.zoneName(targets[i]) + ", army " +
+                   number(board.zoneArmy[static_cast<std::size_t>(targets[i])]);
+    }
     return name + " can attack " + counted(static_cast<int>(targets.size()), "zone", "zones") + ": " +
-           countsByOwner(board, targets) + ".";
+           countsByOwner(board, targets) + ". Weakest: " + weakest + ".";
 }
 
 // On another's zone (or an unclaimed one): the human's zones that can attack it now.
