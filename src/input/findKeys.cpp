@@ -44,6 +44,10 @@ bool Form1::findKeys(short keyCode, short shift) {
         sayIt(words().study.findStillNoMatch());
         return true;
     }
+    // A letter that changes neither the zone told nor the number of matches
+    // is answered with itself alone, not the same sentence again.
+    const int toldBefore = finding.told;
+    const std::size_t matchesBefore = matches.size();
     if (typed || (keyCode == key::Backspace && shift == 0)) {
         if (typed) {
             finding.text = withTyped(finding.text, *typed);
@@ -71,7 +75,9 @@ bool Form1::findKeys(short keyCode, short shift) {
         finding.active = false;
         return false;
     }
-    if (matches.empty()) {
+    if (typed && toldBefore != 0 && finding.told == toldBefore && matches.size() == matchesBefore) {
+        sayIt(*typed == ' ' ? std::string("space") : std::string(1, *typed));
+    } else if (matches.empty()) {
         sayIt(words().study.findNoMatch(finding.text));
     } else if (finding.told == 0) {
         sayIt(words().study.findPrompt());
