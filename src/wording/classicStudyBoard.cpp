@@ -118,7 +118,9 @@ std::string mostLinked(const Board& board) {
     if (most == 0) return "";
     if (zones.size() == 1)
         return " Most links: " + board.zoneName(zones.front()) + ", with " + std::to_string(most) + ".";
-    constexpr std::size_t named = 3;
+    // Three are named and the rest counted; a fourth alone is named too,
+    // as its name says no more words than "and 1 more".
+    const std::size_t named = zones.size() == 4 ? 4 : 3;
     std::string text = " Most links, " + std::to_string(most) + " each: ";
     for (std::size_t i = 0; i < zones.size() && i < named; ++i) {
         const bool last = i + 1 == zones.size() || i + 1 == named;
@@ -191,6 +193,18 @@ std::string regionSentence(const Board& board, const ZoneSet& region, const std:
     return fitted(opening, items, separator, leftOut, closings.back());
 }
 
+// "Ways into the region around Frostholm: Bleak Tundra, Frostholm and
+// Glacier Gate.", as many as 40 words hold.
+std::string waysInSentence(const Board& board, const ZoneSet& region, const std::vector<int>& nameOrder) {
+    ZoneSet gates = gatesOf(board, region);
+    std::sort(gates.begin(), gates.end(), [&](int a, int b) { return nameOrder[at(a)] < nameOrder[at(b)]; });
+    std::vector<Item> items;
+    for (const int zone : gates) items.push_back({board.zoneName(zone), board.zoneName(zone)});
+    const auto leftOut = [](std::size_t count) { return "and " + std::to_string(count) + " more"; };
+    return fitted("Ways into the region around " + board.zoneName(bestLinked(board, region)) + ": ", items, ", ",
+                  leftOut, ".");
+}
+
 // Before the start: the map's shape, then each region in turn.
 std::vector<std::string> mapSentences(const Board& board) {
     std::vector<std::string> sentences{mapShape(board)};
@@ -199,7 +213,12 @@ std::vector<std::string> mapSentences(const Board& board) {
     std::vector<int> nameOrder(at(board.zoneCount()) + 1, 0);
     int place = 0;
     for (const int zone : zonesInNameOrder(board)) nameOrder[at(zone)] = ++place;
-    for (const ZoneSet& region : regions) sentences.push_back(regionSentence(board, region, nameOrder));
+    for (const ZoneSet& region : regions) {
+        sentences.push_back(regionSentence(board, region, nameOrder));
+        // Where only the number of ways in fitted, the next M names them.
+        if (sentences.back().find(". Ways in at ") != std::string::npos)
+            sentences.push_back(waysInSentence(board, region, nameOrder));
+    }
     return sentences;
 }
 }  // namespace
