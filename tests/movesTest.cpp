@@ -121,8 +121,10 @@ TEST(Moves, ClaimsAndPlacingFollowEachSeatsRule) {
     EXPECT_EQ(board.placingPoints, 1);
     EXPECT_EQ(board.points[1], 1);
     EXPECT_EQ(playMove(board, 1, Move::claim(2), random, out), Refusal::WrongPhase) << "one start a person";
-    // A computer player's start: army 2, no points to place.
+    // A computer player's start: army 2, no points to place; starting on
+    // the zones held is only for when nothing is free.
     board.turnPlayer = 3;
+    EXPECT_EQ(playMove(board, 3, Move::startOnZonesHeld(), random, out), Refusal::NoSuchZone);
     EXPECT_EQ(playMove(board, 3, Move::claim(1), random, out), Refusal::ZoneOwned);
     ASSERT_EQ(playMove(board, 3, Move::claim(3), random, out), Refusal::None);
     EXPECT_EQ(board.zoneArmy[3], 2);

@@ -157,9 +157,7 @@ void playComputerMove(Board& board, const ComputerMove& move, ComputerTurn& turn
         turn.done = true;
         break;
     case ComputerMove::Kind::CountStarted:
-        board.hasStarted[at(player)] = 1;
-        // One that holds nothing is out.
-        calcChain(board, player, out);
+        playMove(board, player, Move::startOnZonesHeld(), random, out);
         break;
     case ComputerMove::Kind::Attack: {
         const int formerOwner = board.zoneOwner[at(move.zone)];

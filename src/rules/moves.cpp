@@ -49,6 +49,12 @@ void playAttack(Board& board, int seat, const Move& move, RandomSource& random, 
         board.attackFrom = board.zoneOwner[at(move.zone)] != formerOwner ? move.zone : move.from;
 }
 
+void startOnZonesHeld(Board& board, int seat, Outcomes& out) {
+    board.hasStarted[at(seat)] = 1;
+    if (!isComputerSeat(board, seat)) board.choosingStart = 0;
+    calcChain(board, seat, out);
+}
+
 void endPhase(Board& board, int seat, Outcomes& out) {
     if (!isComputerSeat(board, seat) && board.placingPoints == 0) {
         openPlacing(board, out);
@@ -83,6 +89,8 @@ Refusal moveRefusal(const Board& board, int seat, const Move& move) {
     switch (move.kind) {
     case Move::Kind::Claim:
         if (!mayClaim(board, seat)) return Refusal::WrongPhase;
+        // Starting without a claim is only for when there is nothing to claim.
+        if (move.zone == 0) return board.zonesHeldBy(0) > 0 ? Refusal::NoSuchZone : Refusal::None;
         if (!board.isZone(move.zone)) return Refusal::NoSuchZone;
         return claimRefusal(board, move.zone);
     case Move::Kind::Attack:
@@ -104,7 +112,13 @@ Refusal playMove(Board& board, int seat, const Move& move, RandomSource& random,
     const Refusal refused = moveRefusal(board, seat, move);
     if (refused != Refusal::None) return refused;
     switch (move.kind) {
-    case Move::Kind::Claim: claimStart(board, seat, move.zone, out); break;
+    case Move::Kind::Claim:
+        if (move.zone == 0) {
+            startOnZonesHeld(board, seat, out);
+            break;
+        }
+        claimStart(board, seat, move.zone, out);
+        break;
     case Move::Kind::Attack: playAttack(board, seat, move, random, out); break;
     case Move::Kind::Place: {
         const int count = std::min(std::max(1, move.count), pointsPlaceableOn(board, seat, move.zone));

@@ -12,7 +12,7 @@ namespace sonarch {
 
 struct Move {
     enum class Kind {
-        Claim,     // take zone as the starting zone
+        Claim,     // take zone as the starting zone; zone 0: none is free, start on the zones held
         Attack,    // attack zone from the zone `from`
         Place,     // place up to `count` points on zone (a person's placing phase)
         EndPhase,  // end the attack phase, or end the turn while placing
@@ -23,6 +23,9 @@ struct Move {
     int count = 1;
 
     static Move claim(int zone) { return {.kind = Kind::Claim, .zone = zone}; }
+    // Every zone is owned (a loaded game forgets who has started): the seat
+    // starts on what it holds, and one that holds nothing is out.
+    static Move startOnZonesHeld() { return {.kind = Kind::Claim, .zone = 0}; }
     static Move attack(int from, int zone) { return {.kind = Kind::Attack, .zone = zone, .from = from}; }
     static Move place(int zone, int count = 1) { return {.kind = Kind::Place, .zone = zone, .count = count}; }
     // As many points as the zone takes and the seat holds.
