@@ -42,8 +42,7 @@ std::string losses(const Board& before, const Board& now, int seat, const std::s
         lostTo[at(taker)].push_back(zone);
         ++lost;
     }
-    const std::string whose = name == "you" ? "you" : name;
-    if (lost == 0) return (name == "you" ? "you" : name) + " lost no zones";
+    if (lost == 0) return name + " lost no zones";
     std::vector<std::string> parts;
     for (const int taker : takers) {
         const std::string& who = taker == 0 ? std::string("nobody") : before.playerName[at(taker)];
@@ -51,12 +50,12 @@ std::string losses(const Board& before, const Board& now, int seat, const std::s
         if (lost > lostZonesNamed) {
             const std::string count = parts.empty() ? counted(static_cast<int>(zones.size()), "zone", "zones")
                                                     : std::to_string(zones.size());
-            parts.push_back(who + (parts.empty() ? " took " + count + " from " + whose : " " + count));
+            parts.push_back(who + (parts.empty() ? " took " + count + " from " + name : " " + count));
             continue;
         }
         std::vector<std::string> names;
         for (const int zone : zones) names.push_back(now.zoneName(zone));
-        parts.push_back(who + " took " + joined(names) + (parts.empty() ? " from " + whose : ""));
+        parts.push_back(who + " took " + joined(names) + (parts.empty() ? " from " + name : ""));
     }
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) text += (i > 0 ? ", " : "") + parts[i];
