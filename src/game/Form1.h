@@ -17,6 +17,7 @@
 #include "files/fileList.h"
 #include "files/settingsFormat.h"
 #include "game/FrontEnd.h"
+#include "game/OnlineSeat.h"
 #include "game/Platform.h"
 #include "input/zoneFind.h"
 #include "rules/Board.h"
@@ -89,6 +90,24 @@ public:
     // host made at start-up, or one a test watches.
     void useVoice(std::unique_ptr<Voice> voice, int rate);
     const Table& table() const { return table_; }
+
+    // ---- a seat in a room a server holds ----
+    // From now on this seat's moves go to the server, and what they did
+    // comes back from it, to be told as a move at this table is told.
+    void goOnline(OnlineSeat& seat) { online_ = &seat; }
+    // The server took this program into a room: seat 0 watches.
+    void onlineJoined(const std::string& spokenCode, const std::string& link, int seat);
+    // The whole position, as the server holds it after move `move`: the
+    // room before its game starts, a seat taken back, or a board that the
+    // moves told did not lead to.
+    void onlineBoard(Board position, std::int64_t move, bool started, bool creator);
+    // Move `move` of the room, with the board after it.
+    void onlinePlayed(const Played& played, std::int64_t move);
+    void onlineRefused(Refusal refusal, const std::string& reason);
+    // News of the room, a chat line, the connection's own news: said at
+    // once, never held behind a pause, and kept out of the history of play.
+    void onlineNews(const std::string& sentence, bool chat);
+    bool awaitingServer() const { return awaitingServer_; }
 
     // What may be read of the session from outside it (the tests, the
     // benchmarks and the fuzzers): the game as told so far and where the
@@ -277,6 +296,22 @@ private:
     // Shift+A asked how many points to place; the next key answers.
     bool countingPoints_ = false;
 
+    // Online: where this seat's moves go, which seat it is (0 while it
+    // watches), how many of the room's moves it has been told of, and
+    // whether a move of its own waits for the server's answer.
+    OnlineSeat* online_ = nullptr;
+    int ownSeat_ = 0;
+    std::int64_t movesSeen_ = 0;
+    std::int64_t readySent_ = -1;
+    bool awaitingServer_ = false;
+    bool roomStarted_ = false;
+    bool roomCreator_ = false;
+    // The room's chat, apart from the history of play; H reads it back.
+    std::deque<std::string> chatLines_;
+    int chatCursor_ = 0;
+    // The open prompt asks for a chat line.
+    bool chatting_ = false;
+
     const View view_{board,        cursorZone,       linkCursor,     menuState,  menuCursor, lastKey,
                      maxPlayers,   ctrlHeld,         messageCount,   messages,   Holder,     pendingMap,
                      mapLoadFailed, gameLoadFailed,  speechRate,     mapFileCount};
@@ -304,6 +339,12 @@ private:
     void tellTurnPassing(const Played& played);
     void tellTurnBegins(const Outcome& outcome, const Board& after);
     void passTheKeys();
+    // A move of the person at the keys: to the table here, or to the server.
+    Refusal makeMove(const Move& move);
+    Board asHeardHere(Board position) const;
+    void tellServerReady();
+    bool onlineKeys(short keyCode, short shift);
+    void chatEntered(const std::optional<std::string>& typed);
     void sinceLastTurnKey();
     int firstPlaceOf(int seat) const;
     // Tells who was put out and whether the game ended, in the order the

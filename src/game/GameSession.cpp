@@ -49,4 +49,37 @@ void GameSession::say(const std::string& text) { form_->sayIt(text); }
 
 bool GameSession::pausing() const { return form_->Holder.Enabled; }
 
+void GameSession::goOnline(OnlineSeat& seat) { form_->goOnline(seat); }
+
+// Each message from the server is an event like a key: a pause it reaches
+// goes on, and whatever it left to tell is told behind what waits.
+template <typename Handle>
+static void asEvent(Form1& form, Handle handle) {
+    const bool pausedBefore = form.view().Holder.Enabled;
+    handle();
+    form.afterEvent(pausedBefore);
+}
+
+void GameSession::onlineJoined(const std::string& spokenCode, const std::string& link, int seat) {
+    asEvent(*form_, [&] { form_->onlineJoined(spokenCode, link, seat); });
+}
+
+void GameSession::onlineBoard(const Board& position, std::int64_t move, bool started, bool creator) {
+    asEvent(*form_, [&] { form_->onlineBoard(position, move, started, creator); });
+}
+
+void GameSession::onlinePlayed(const Played& played, std::int64_t move) {
+    asEvent(*form_, [&] { form_->onlinePlayed(played, move); });
+}
+
+void GameSession::onlineRefused(Refusal refusal, const std::string& reason) {
+    asEvent(*form_, [&] { form_->onlineRefused(refusal, reason); });
+}
+
+void GameSession::onlineNews(const std::string& sentence, bool chat) {
+    asEvent(*form_, [&] { form_->onlineNews(sentence, chat); });
+}
+
+bool GameSession::awaitingServer() const { return form_->awaitingServer(); }
+
 }  // namespace sonarch

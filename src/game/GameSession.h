@@ -12,7 +12,10 @@
 #include <vector>
 
 #include "game/FrontEnd.h"
+#include "game/OnlineSeat.h"
 #include "game/Platform.h"
+#include "rules/Board.h"
+#include "table/Table.h"
 
 namespace sonarch {
 
@@ -54,6 +57,19 @@ public:
     // Whether a pause is running: a host that plays keys from a script
     // waits for the tick only then.
     bool pausing() const;
+
+    // ---- a seat in a room a server holds ----
+    // The host that holds the connection hands over what the server sent,
+    // one message at a time, like any other event.
+    void goOnline(OnlineSeat& seat);
+    void onlineJoined(const std::string& spokenCode, const std::string& link, int seat);
+    void onlineBoard(const Board& position, std::int64_t move, bool started, bool creator);
+    void onlinePlayed(const Played& played, std::int64_t move);
+    void onlineRefused(Refusal refusal, const std::string& reason);
+    void onlineNews(const std::string& sentence, bool chat = false);
+    // A move of this seat waits for the server's answer: a host holds the
+    // next keys back until it comes.
+    bool awaitingServer() const;
 
     // The game itself, for the tests and the test player that look inside.
     Form1& game() { return *form_; }

@@ -14,6 +14,8 @@ namespace sonarch {
 // is. With several at one keyboard, the person whose turn it is is "you",
 // and while a computer player moves everyone is named.
 int Form1::listenerOf(const Board& seen) const {
+    // Online every program is one seat's listener, or a watcher's (0).
+    if (online_ != nullptr) return ownSeat_;
     if (seen.peopleCount() > 1) return seen.isPerson(seen.turnPlayer) ? seen.turnPlayer : 0;
     for (int p = 1; p <= seen.playerCount; ++p)
         if (seen.isPerson(p)) return p;
@@ -79,7 +81,7 @@ void Form1::tellTurnBegins(const Outcome& outcome, const Board& after) {
         if (words().play.tellsSinceLastTurn()) tellMessage(since);
         sinceLastTurn_[seat] = since;
     }
-    if (after.peopleCount() > 1) tellThen(&Form1::passTheKeys);
+    if (after.peopleCount() > 1 && online_ == nullptr) tellThen(&Form1::passTheKeys);
 }
 
 // Several people at one keyboard: each keeps their own place on the board

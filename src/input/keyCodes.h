@@ -43,6 +43,7 @@ constexpr short C = 67;
 constexpr short D = 68;
 constexpr short F = 70;
 constexpr short G = 71;
+constexpr short H = 72;
 constexpr short J = 74;
 constexpr short L = 76;
 constexpr short M = 77;

@@ -64,6 +64,8 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
         ctrlHeld = 1;
     }
     if (settingKeys(keyCode, shift) || strengthKey(keyCode, shift)) return;
+    // Talking to the room never waits for a pause to end.
+    if (online_ != nullptr && menuState == 0 && onlineKeys(keyCode, shift)) return;
     // Questions about the board change nothing, so they need not wait.
     if (Holder.Enabled && menuState == 0 && (studyKeys(keyCode, shift) || playersKeys(keyCode, shift))) return;
     if (Holder.Enabled) {

@@ -95,6 +95,10 @@ void Form1::mainMenuKeys(short& keyCode) {
 void Form1::textEntered(const std::optional<std::string>& name) {
     if (!awaitingText_) return;
     awaitingText_ = false;
+    if (chatting_) {
+        chatEntered(name);
+        return;
+    }
     if (namingPerson_ != 0) {
         personNameEntered(name);
         return;

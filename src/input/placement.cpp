@@ -36,15 +36,15 @@ void Form1::placementKeys(short& keyCode, const short& shift) {
     }
 }
 
-void Form1::endPhaseKey() { table_.play(board.humanPlayer, Move::endPhase()); }
+void Form1::endPhaseKey() { makeMove(Move::endPhase()); }
 
 void Form1::claimHumanStart() {
-    const Refusal refused = table_.play(board.humanPlayer, Move::claim(cursorZone));
+    const Refusal refused = makeMove(Move::claim(cursorZone));
     if (refused != Refusal::None) addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
 }
 
 void Form1::placePoint() {
-    const Refusal refused = table_.play(board.humanPlayer, Move::place(cursorZone));
+    const Refusal refused = makeMove(Move::place(cursorZone));
     // With no points left Space does nothing at all.
     if (refused != Refusal::None && refused != Refusal::NoPointsLeft)
         addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
@@ -53,7 +53,7 @@ void Form1::placePoint() {
 // A: as many points on the cursor zone as it takes or as are left, in one
 // key; the refusals and the sentence are Space's.
 void Form1::placeAllKey() {
-    const Refusal refused = table_.play(board.humanPlayer, Move::placeAll(cursorZone));
+    const Refusal refused = makeMove(Move::placeAll(cursorZone));
     if (refused == Refusal::NotYourTurn || refused == Refusal::WrongPhase) {
         sayIt(words().play.placeAllRefused());
     } else if (refused != Refusal::None && refused != Refusal::NoPointsLeft) {
@@ -82,7 +82,7 @@ bool Form1::pointsCountKey(short keyCode, short shift) {
     if (!countingPoints_) return false;
     countingPoints_ = false;
     if (shift == 0 && keyCode >= key::Digit1 && keyCode <= key::Digit1 + 8) {
-        const Refusal refused = table_.play(board.humanPlayer, Move::place(cursorZone, keyCode - key::Digit0));
+        const Refusal refused = makeMove(Move::place(cursorZone, keyCode - key::Digit0));
         if (refused != Refusal::None && refused != Refusal::NoPointsLeft)
             addMessage(words().play.refusal(board, refused, cursorZone, cursorZone));
         return true;
@@ -105,7 +105,7 @@ void Form1::attackKey() {
         return;
     }
     const int from = board.attackFrom;
-    const Refusal refused = table_.play(board.humanPlayer, Move::attack(from, target));
+    const Refusal refused = makeMove(Move::attack(from, target));
     if (refused == Refusal::OutOfReach) {
         addMessage(words().play.refusal(board, refused, from, target));
     } else if (refused != Refusal::None) {

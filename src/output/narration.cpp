@@ -80,6 +80,7 @@ void Form1::afterEvent(bool pausedBefore) {
         }
     }
     tell();
+    tellServerReady();
 }
 
 void Form1::Holder_Timer() { Holder.Interval = 0; }

@@ -1,0 +1,68 @@
+#include "wording/onlineWords.h"
+
+namespace sonarch::online {
+
+std::string roomCode(std::string_view spokenCode, std::string_view link) {
+    std::string sentence = "Room code: " + std::string(spokenCode);
+    if (!link.empty()) sentence += " Link: " + std::string(link);
+    return sentence;
+}
+
+std::string joinedSeat(std::string_view name, int seat, int seats) {
+    return "You are " + std::string(name) + ", seat " + std::to_string(seat) + " of " + std::to_string(seats) + ".";
+}
+
+std::string watching(std::string_view room) {
+    return "Watching room " + std::string(room) + ". The study keys work; every seat is named.";
+}
+
+std::string waitingForStart(bool creator, int people, int seatsOpen) {
+    std::string sentence = std::to_string(people) + (people == 1 ? " person" : " people") + " in the room";
+    if (seatsOpen > 0)
+        sentence += ", " + std::to_string(seatsOpen) + (seatsOpen == 1 ? " seat" : " seats") + " open";
+    sentence += ".";
+    if (creator) return sentence + " G starts the game; open seats go to computer players.";
+    return sentence + " Waiting for the room's creator to start the game.";
+}
+
+std::string seatNews(std::string_view news, std::string_view name, int seconds, bool itIsYou) {
+    const std::string who(name);
+    if (news == "joined") return who + " joined the room.";
+    if (news == "lost") return who + " lost the connection.";
+    if (news == "back") return who + " is back.";
+    if (news == "away") return who + " is away; a computer player moves for them until they come back.";
+    if (news == "left") return who + " left the room.";
+    if (news == "started") return "The game begins.";
+    if (news == "clock") {
+        const std::string left = std::to_string(seconds) + " seconds";
+        return itIsYou ? left + " left in your turn." : left + " left in " + who + "'s turn.";
+    }
+    return {};
+}
+
+std::string chatLine(std::string_view name, std::string_view text) {
+    return std::string(name) + " says: " + std::string(text);
+}
+
+std::string serverError(std::string_view reason) { return "The server says: " + std::string(reason); }
+
+std::string waitingForServer() { return "Waiting for the server."; }
+
+std::string connectionLost(int secondsToRetry) {
+    return "Connection lost. Trying again in " + std::to_string(secondsToRetry) +
+           (secondsToRetry == 1 ? " second." : " seconds.");
+}
+
+std::string backInTheGame() { return "Back in the game."; }
+
+std::string boardsDiffer() {
+    return "This board differs from the server's; the server's is taken.";
+}
+
+std::string onlyCreatorStarts() { return "Only the room's creator can start the game."; }
+
+std::string chatMuted(std::string_view name, bool muted) {
+    return std::string(name) + (muted ? " is muted." : " is heard again.");
+}
+
+}  // namespace sonarch::online

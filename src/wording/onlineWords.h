@@ -1,0 +1,26 @@
+// The sentences of a game played through a server: the room, the other
+// players' connections, their chat and the connection's own news. Every
+// wording says them alike: none of them existed before the game went online.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sonarch::online {
+
+// "Room code: K, Q, X, W." with the link to give a player with a browser.
+std::string roomCode(std::string_view spokenCode, std::string_view link);
+std::string joinedSeat(std::string_view name, int seat, int seats);
+std::string watching(std::string_view room);
+std::string waitingForStart(bool creator, int people, int seatsOpen);
+std::string seatNews(std::string_view news, std::string_view name, int seconds, bool itIsYou);
+std::string chatLine(std::string_view name, std::string_view text);
+std::string serverError(std::string_view reason);
+std::string waitingForServer();
+std::string connectionLost(int secondsToRetry);
+std::string backInTheGame();
+std::string boardsDiffer();
+std::string onlyCreatorStarts();
+std::string chatMuted(std::string_view name, bool muted);
+
+}  // namespace sonarch::online
