@@ -44,5 +44,16 @@ got=$(printf '# a comment\n\nF12\n' | "$program" --headless --data-dir "$work" -
 expect "comments and seed" "say: Welcome to Sonarch Alpha 1.4 by Korvel.
 caption: Sapi is now Off." "$got"
 
+# wait TEXT goes on once a sentence holding TEXT has been told since the line
+# before it; offline, a wait for what was never told stops the script at once.
+got=$(printf 'F12\nwait Sapi is now Off\nF12\n' | "$program" --headless --data-dir "$work")
+expect "wait met" "say: Welcome to Sonarch Alpha 1.4 by Korvel.
+caption: Sapi is now Off.
+say: Sapi is now On." "$got"
+printf 'F12\nF12\nwait Sapi is now Off\nF12\n' | "$program" --headless --data-dir "$work" >"$work/out" 2>"$work/err"
+expect "wait in vain status" 3 "$?"
+grep -q "line 3" "$work/err" || { echo "FAIL wait in vain message: $(cat "$work/err")"; failures=$((failures + 1)); }
+[ "$(grep -c Sapi "$work/out")" = 2 ] || { echo "FAIL the script went on after a wait in vain"; failures=$((failures + 1)); }
+
 [ "$failures" -eq 0 ] && echo "all program contract checks passed"
 exit "$failures"

@@ -1,5 +1,6 @@
 #include "host/headless/HeadlessHost.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "host/harmlessText.h"
@@ -7,6 +8,9 @@
 namespace sonarch {
 
 namespace {
+// How long a wait line, or a move's answer, may take in real time.
+constexpr std::chrono::seconds longestWait{60};
+
 std::string formatSeconds(int milliseconds) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%g", milliseconds / 1000.0);
@@ -37,16 +41,67 @@ void HeadlessHost::processEvents() {
         game_->tick();
         return;
     }
+    if (inbox_ != nullptr && inbox_->deliver()) return;
+    if (waiting_ != nullptr) {
+        keepWaiting();
+        return;
+    }
+    if (inbox_ != nullptr && game_->awaitingServer()) {
+        waitForServer();
+        return;
+    }
     if (nextLine_ >= script_.size()) {
         scriptDone_ = true;
+        if (inbox_ != nullptr) inbox_->leave();
         return;
     }
     const ScriptLine& next = script_[nextLine_++];
+    if (next.kind != ScriptLine::Kind::Wait) toldSinceLine_.clear();
     switch (next.kind) {
+    case ScriptLine::Kind::Wait:
+        waiting_ = &next;
+        waitUntil_ = std::chrono::steady_clock::now() + longestWait;
+        break;
     case ScriptLine::Kind::Key: keys_.tap(next.keys[0]); break;
     case ScriptLine::Kind::Press: keys_.press(next.keys[0]); break;
     case ScriptLine::Kind::Release: keys_.release(next.keys[0]); break;
     default: break;  // pause and prompt lines are answered only where they are asked for
+    }
+}
+
+std::chrono::milliseconds HeadlessHost::timeLeft() const {
+    const auto left = waitUntil_ - std::chrono::steady_clock::now();
+    return std::max(std::chrono::milliseconds{0}, std::chrono::duration_cast<std::chrono::milliseconds>(left));
+}
+
+// A wait line holds the script until a sentence holding its text has been
+// told since the line before it; the sentences after that one count for
+// the next wait line.
+void HeadlessHost::keepWaiting() {
+    for (auto told = toldSinceLine_.begin(); told != toldSinceLine_.end(); ++told) {
+        if (told->find(waiting_->text) == std::string::npos) continue;
+        toldSinceLine_.erase(toldSinceLine_.begin(), told + 1);
+        waiting_ = nullptr;
+        return;
+    }
+    const std::string line = "line " + std::to_string(waiting_->lineNumber) + ": ";
+    // Without a server nothing more can come that the keys did not bring.
+    if (inbox_ == nullptr)
+        throw WaitTimedOut{line + "nothing was told holding '" + harmlessShortened(waiting_->text, 60) + "'"};
+    if (timeLeft().count() == 0)
+        throw WaitTimedOut{line + "waited 60 seconds for '" + harmlessShortened(waiting_->text, 60) + "'"};
+    inbox_->waitFor(timeLeft());
+}
+
+// A move of this seat is with the server: the next line waits for its answer.
+void HeadlessHost::waitForServer() {
+    waitUntil_ = std::chrono::steady_clock::now() + longestWait;
+    while (game_->awaitingServer()) {
+        if (inbox_->deliver()) return;
+        if (timeLeft().count() == 0)
+            throw WaitTimedOut{"line " + std::to_string(script_[nextLine_ - 1].lineNumber) +
+                               ": the server did not answer the move within 60 seconds"};
+        inbox_->waitFor(timeLeft());
     }
 }
 
@@ -72,6 +127,7 @@ void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spok
     // A name from a file may hold a line break: "a\nexit" must not read as
     // a line of its own, nor a control character act on a terminal.
     out_ << prefix << harmless(text) << '\n';
+    if (!text.empty()) toldSinceLine_.push_back(text);
 }
 
 void HeadlessHost::playCue(Cue cue) {
@@ -136,16 +192,22 @@ void HeadlessHost::fontSize(int points) {
 void HeadlessHost::write(const std::string& text) { draw("write " + text); }
 
 int runHeadless(const RunOptions& options, Platform& platform, std::istream& script, std::ostream& out,
-                std::ostream& err) {
+                std::ostream& err, const InboxMaker& makeInbox) {
     try {
         HeadlessHost host(readScript(script), out, options.drawLog, options.soundLog);
         GameSession game(platform, host, options.random);
         prepareSession(options, game);
+        std::unique_ptr<Inbox> inbox = makeInbox ? makeInbox(game) : nullptr;
+        if (inbox) host.attachInbox(*inbox);
         host.run(game);
     } catch (const ScriptError& error) {
         out.flush();
         err << "sonarch: script " << error.message << '\n';
         return 2;
+    } catch (const WaitTimedOut& timedOut) {
+        out.flush();
+        err << "sonarch: script " << timedOut.message << '\n';
+        return 3;
     }
     out.flush();
     return 0;

@@ -3,7 +3,10 @@
 // replays drive the whole game through it.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -12,6 +15,7 @@
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
 #include "host/EventSource.h"
+#include "host/Inbox.h"
 #include "host/KeyQueue.h"
 #include "host/RunOptions.h"
 #include "host/headless/Script.h"
@@ -30,6 +34,8 @@ public:
     void run(GameSession& game);
     // Binds the game for tests that press keys themselves instead of run().
     void attach(GameSession& game) { game_ = &game; }
+    // A game server's messages, handed over between the script's lines.
+    void attachInbox(Inbox& inbox) { inbox_ = &inbox; }
 
     std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
@@ -60,6 +66,9 @@ private:
     void write(const std::string& text) override;
 
     bool deliverOne();
+    void keepWaiting();
+    void waitForServer();
+    std::chrono::milliseconds timeLeft() const;
     std::optional<std::string> answerFromScript();
     void draw(const std::string& text);
 
@@ -75,11 +84,27 @@ private:
     bool ended_ = false;
     bool scriptDone_ = false;
     bool promptOpen_ = false;
+    // The server's messages, and the wait line being waited on: the
+    // sentences told since the line before it, and until when it waits.
+    Inbox* inbox_ = nullptr;
+    std::vector<std::string> toldSinceLine_;
+    const ScriptLine* waiting_ = nullptr;
+    std::chrono::steady_clock::time_point waitUntil_{};
 };
 
+// A wait line that waited in vain: the script cannot go on.
+struct WaitTimedOut {
+    std::string message;  // "line N: ..."
+};
+
+// The inbox of a run that plays in a room on a server, made once the
+// session exists; the program makes it from the run's options.
+using InboxMaker = std::function<std::unique_ptr<Inbox>(GameSession&)>;
+
 // Plays a whole script on the given platform; returns the exit status (0,
-// or 2 for a script error, whose message goes to err).
+// 2 for a script error, 3 for a wait line that waited in vain; the message
+// goes to err).
 int runHeadless(const RunOptions& options, Platform& platform, std::istream& script, std::ostream& out,
-                std::ostream& err);
+                std::ostream& err, const InboxMaker& makeInbox = {});
 
 }  // namespace sonarch

@@ -44,6 +44,9 @@ std::vector<ScriptLine> readScript(std::istream& in) {
             line.kind = ScriptLine::Kind::Type;
             const std::string untrimmed = raw.substr(start);
             line.text = untrimmed.size() > 5 ? untrimmed.substr(5) : "";
+        } else if (word == "wait" && !rest.empty()) {
+            line.kind = ScriptLine::Kind::Wait;
+            line.text = rest;
         } else if (word == "cancel" && rest.empty()) {
             line.kind = ScriptLine::Kind::Cancel;
         } else if ((word == "press" || word == "release") && !rest.empty()) {

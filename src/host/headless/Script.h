@@ -11,11 +11,11 @@
 namespace sonarch {
 
 struct ScriptLine {
-    enum class Kind { Key, Press, Release, DuringPause, Type, Cancel };
+    enum class Kind { Key, Press, Release, DuringPause, Type, Cancel, Wait };
     Kind kind = Kind::Key;
     int lineNumber = 0;
     std::vector<KeyStroke> keys;  // one for Key/Press/Release, several for DuringPause
-    std::string text;             // for Type
+    std::string text;             // for Type, and Wait's text to wait for
 };
 
 struct ScriptError {

@@ -1,0 +1,24 @@
+// Messages that reach the game from somewhere other than the keyboard: a
+// game server's, for a seat in a room it holds. A host waits on them as it
+// waits on keys, and hands them over one event at a time in its own loop.
+#pragma once
+
+#include <chrono>
+
+namespace sonarch {
+
+class Inbox {
+public:
+    virtual ~Inbox() = default;
+    // Hands everything received so far to the game; true when anything was.
+    virtual bool deliver() = 0;
+    // Waits without spinning until something arrives or the time is up.
+    virtual void waitFor(std::chrono::milliseconds most) = 0;
+    // A descriptor that is readable while something waits to be delivered,
+    // for a host that waits on several at once; -1 when there is none.
+    virtual int readableWhenWaiting() const { return -1; }
+    // The host is done with the room: its script or the program has ended.
+    virtual void leave() {}
+};
+
+}  // namespace sonarch
