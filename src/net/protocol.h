@@ -112,6 +112,10 @@ std::string_view phaseName(Phase phase);
 
 // The whole position. `withMap` adds every zone's name and links and the
 // map's name: the first board a client receives after joining has them.
+// `seats` (one a seat, in order) give what the board does not hold: who is
+// connected or away, and the names of seats put out, which the board has
+// emptied; whether a seat is out, a person's or a computer player's, has
+// started and holds points, the board says.
 std::string encodeBoard(const Board& board, const std::vector<SeatInfo>& seats, std::int64_t move, bool started,
                         bool withMap);
 // What the move numbered `move` did.
