@@ -12,20 +12,22 @@
 #   files      src/files                     rules, files, game/Platform.h and game/DataFolders.h
 #   wording    src/wording                   rules, wording
 #   table      src/table                     rules, table
+#   net        src/net                       rules, table, net
 #   session    src/game, src/input,          rules, files, wording, table, the session
 #              src/output
 #   host       src/host (its own files),     the session but game/Form1.h, host's own files,
-#              src/host/headless, tools      headless, tools
+#              src/host/headless, tools      headless, tools, net
 #   platforms  src/host/posix, speech,       the same, their own folder and the platforms
 #              window, terminal, web,        they build on (window, terminal, web: posix and
 #              windows                       speech; windows: speech)
-#   program    src/host/program              anything but game/Form1.h
+#   program    src/host/program              anything but game/Form1.h (net too)
 #
 # Angle brackets: the rules, files, wording, table and session include the
 # standard library only, and not the parts of it that wait, signal, or reach
 # the disk, the clock or the streams (the game reaches them through Platform
-# and FrontEnd); the shared host code includes the standard library but
-# signals; the platforms and the program include what they need. A quoted
+# and FrontEnd); the net layer takes the same part of the standard library
+# and Boost.JSON (boost/json.hpp, boost/json/...); the shared host code
+# includes the standard library but signals; the platforms and the program include what they need. A quoted
 # include always starts at src, with no "." or ".." in it.
 #
 # Usage: scripts/checkLayers.sh [FOLDER]  (FOLDER holds src; the project by default)
@@ -36,7 +38,7 @@ standard='algorithm|any|array|atomic|barrier|bit|bitset|cassert|cctype|cerrno|cf
 # What the game itself never does: wait, signal, or reach the system past its Platform and FrontEnd.
 systemReaching='atomic|barrier|chrono|condition_variable|csetjmp|csignal|cstdio|ctime|filesystem|fstream|future|iostream|latch|mutex|semaphore|shared_mutex|stop_token|thread'
 signals='csetjmp|csignal'
-project='rules|files|wording|table|game|input|output|host'
+project='rules|files|wording|table|net|game|input|output|host'
 below='rules/|files/|wording/|table/|game/|input/|output/'
 shared='host/[^/]+$|host/headless/|host/tools/'
 
@@ -46,6 +48,7 @@ layerOf() {  # path : the layer of a file, or nothing when it is in none
     src/files/*) echo files ;;
     src/wording/*) echo wording ;;
     src/table/*) echo table ;;
+    src/net/*) echo net ;;
     src/game/* | src/input/* | src/output/*) echo session ;;
     src/host/program/*) echo program ;;
     src/host/headless/* | src/host/tools/*) echo host ;;
@@ -63,8 +66,9 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
     files) [[ $header =~ ^(rules|files)/ || $header =~ ^game/(Platform|DataFolders)\.h$ ]] ;;
     wording) [[ $header =~ ^(rules|wording)/ ]] ;;
     table) [[ $header =~ ^(rules|table)/ ]] ;;
+    net) [[ $header =~ ^(rules|table|net)/ ]] ;;
     session) [[ $header =~ ^($below) ]] ;;
-    host) [[ $header =~ ^($below|$shared) ]] ;;
+    host) [[ $header =~ ^($below|$shared|net/) ]] ;;
     platform)
         local own siblings
         own=${path#src/host/}
@@ -75,7 +79,7 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
         *) siblings="" ;;
         esac
         [[ $header =~ ^($below|$shared|host/$own/$siblings) ]] ;;
-    program) [[ $header =~ ^($below|host/) ]] ;;
+    program) [[ $header =~ ^($below|host/|net/) ]] ;;
     esac
 }
 
@@ -85,6 +89,9 @@ angleAllowed() {  # layer header
     case $layer in
     rules | files | wording | table | session)
         [[ $header =~ ^($standard)$ ]] && ! [[ $header =~ ^($systemReaching)$ ]] ;;
+    net)
+        [[ $header =~ ^boost/json(\.hpp|/[A-Za-z0-9_/]+\.hpp)$ ]] ||
+            { [[ $header =~ ^($standard)$ ]] && ! [[ $header =~ ^($systemReaching)$ ]]; } ;;
     host) [[ $header =~ ^($standard)$ ]] && ! [[ $header =~ ^($signals)$ ]] ;;
     platform | program) true ;;
     esac
