@@ -19,7 +19,7 @@
 #              src/host/headless, tools      headless, tools, net
 #   platforms  src/host/posix, speech,       the same, their own folder and the platforms
 #              window, terminal, web,        they build on (window, terminal, web: posix and
-#              windows                       speech; windows: speech)
+#              windows, online               speech; windows: speech; online: net)
 #   program    src/host/program              anything but game/Form1.h (net too)
 #
 # Angle brackets: the rules, files, wording, table and session include the
@@ -52,7 +52,8 @@ layerOf() {  # path : the layer of a file, or nothing when it is in none
     src/game/* | src/input/* | src/output/*) echo session ;;
     src/host/program/*) echo program ;;
     src/host/headless/* | src/host/tools/*) echo host ;;
-    src/host/posix/* | src/host/speech/* | src/host/window/* | src/host/terminal/* | src/host/web/* | src/host/windows/*)
+    src/host/posix/* | src/host/speech/* | src/host/window/* | src/host/terminal/* | src/host/web/* | src/host/windows/* | \
+        src/host/online/*)
         echo platform ;;
     src/host/*/*) ;;
     src/host/*) echo host ;;
@@ -76,6 +77,7 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
         case $own in
         window | terminal | web) siblings="|host/posix/|host/speech/" ;;
         windows) siblings="|host/speech/" ;;
+        online) siblings="|net/" ;;
         *) siblings="" ;;
         esac
         [[ $header =~ ^($below|$shared|host/$own/$siblings) ]] ;;

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <memory>
 
 namespace sonarch {
 
@@ -20,5 +22,11 @@ public:
     // The host is done with the room: its script or the program has ended.
     virtual void leave() {}
 };
+
+class GameSession;
+
+// The inbox of a run that plays in a room on a server, made once the
+// session exists; the program makes it from the run's options.
+using InboxMaker = std::function<std::unique_ptr<Inbox>(GameSession&)>;
 
 }  // namespace sonarch

@@ -20,6 +20,8 @@ const char* const usageText =
     "               [--settings FILE]\n"
     "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log]\n"
     "                          [--sound-log] [--rate N] [--settings FILE] < SCRIPT\n"
+    "       sonarch [--text | --headless] --server URL [--name NAME]\n"
+    "               (--join CODE | --watch CODE | --create MAP [--people N] [--computers N])\n"
     "       sonarch --check-map FILE\n"
     "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n"
     "       sonarch --make-map [--zones N] [--seed S] FILE\n"
@@ -75,6 +77,24 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
             result.speechRate = rate;
         } else if (arg == "--settings") {
             result.settingsFile = value(i);
+        } else if (arg == "--server") {
+            result.online.server = value(i);
+        } else if (arg == "--join") {
+            result.online.join = value(i);
+        } else if (arg == "--watch") {
+            result.online.watch = value(i);
+        } else if (arg == "--create") {
+            result.online.create = value(i);
+        } else if (arg == "--name") {
+            result.online.name = value(i);
+        } else if (arg == "--people" || arg == "--computers") {
+            const std::string& text = value(i);
+            int count = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+            const int least = arg == "--people" ? 1 : 0;
+            if (error != std::errc() || end != text.data() + text.size() || count < least || count > 7)
+                throw std::invalid_argument(arg + " needs a whole number from " + std::to_string(least) + " to 7");
+            (arg == "--people" ? result.online.people : result.online.computers) = count;
         } else if (arg == "--speech") {
             result.speech = value(i);
             if (!isVoiceName(result.speech))
@@ -84,6 +104,11 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
         }
     }
     if (!randomFile.empty()) result.random.fixedNumbers = readRandomFile(randomFile);
+    const OnlineOptions& online = result.online;
+    const int asked = !online.join.empty() + !online.watch.empty() + !online.create.empty();
+    if (online.server.empty() != (asked == 0))
+        throw std::invalid_argument("--server goes with one of --join CODE, --watch CODE or --create MAP");
+    if (asked > 1) throw std::invalid_argument("--join, --watch and --create go one at a time");
     return result;
 }
 

@@ -10,6 +10,17 @@
 
 namespace sonarch {
 
+// A seat in a room on a game server, asked for on the command line.
+struct OnlineOptions {
+    std::string server;  // the server's address, as it prints it; empty: play here
+    std::string join;    // a room code to join
+    std::string watch;   // a room code to watch
+    std::string create;  // the map of a room to make
+    std::string name;    // the player's name in the room
+    int people = 2;      // a room made: its people, the maker included
+    int computers = 0;
+};
+
 struct RunOptions {
     enum class Mode { Window, Text, Headless, Help, Version };
     Mode mode = Mode::Window;
@@ -20,6 +31,7 @@ struct RunOptions {
     bool soundLog = false;        // headless: print every sound cue
     std::optional<int> speechRate;           // --rate: the built-in voice's rate at start, -10..10
     std::optional<std::string> settingsFile;  // --settings: instead of the platform's place
+    OnlineOptions online;
 };
 
 // Hands the session what the options ask of it before it starts: the rate,

@@ -2,10 +2,12 @@
 // display can be opened.
 #pragma once
 
+#include "host/Inbox.h"
 #include "host/RunOptions.h"
 
 namespace sonarch {
 
-int runInteractive(const RunOptions& options);
+// Online, makeInbox makes the seat's connection to the server.
+int runInteractive(const RunOptions& options, const InboxMaker& makeInbox = {});
 
 }  // namespace sonarch

@@ -97,9 +97,6 @@ struct WaitTimedOut {
     std::string message;  // "line N: ..."
 };
 
-// The inbox of a run that plays in a room on a server, made once the
-// session exists; the program makes it from the run's options.
-using InboxMaker = std::function<std::unique_ptr<Inbox>(GameSession&)>;
 
 // Plays a whole script on the given platform; returns the exit status (0,
 // 2 for a script error, 3 for a wait line that waited in vain; the message

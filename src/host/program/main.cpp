@@ -12,6 +12,7 @@
 #include "host/harmlessText.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/interactive.h"
+#include "host/online/startOnline.h"
 #include "host/posix/PosixPlatform.h"
 #include "host/posix/folderLayout.h"
 #include "host/tools/toolCommands.h"
@@ -47,12 +48,20 @@ int main(int argc, char** argv) {
                   << '\n';
         return 2;
     }
+    std::string whyNot;
+    if (!options.online.server.empty() && !onlineAddressUsable(options.online, whyNot)) {
+        std::cerr << "sonarch: " << harmless(whyNot) << '\n';
+        return 2;
+    }
+    InboxMaker online;
+    if (!options.online.server.empty())
+        online = [&](GameSession& game) { return startOnline(game, options.online); };
     switch (options.mode) {
     case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);
         PosixPlatform platform(options.dataDir);
-        return runHeadless(options, platform, std::cin, std::cout, std::cerr);
+        return runHeadless(options, platform, std::cin, std::cout, std::cerr, online);
     }
-    default: return runInteractive(options);
+    default: return runInteractive(options, online);
     }
 }

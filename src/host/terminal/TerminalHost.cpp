@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "host/harmlessText.h"
@@ -122,6 +123,15 @@ void TerminalHost::processEvents() {
             game_->tick();
             return;
         }
+        if (inbox_ != nullptr && inbox_->deliver()) return;
+        if (inbox_ != nullptr && game_->awaitingServer()) {
+            // The keys typed meanwhile wait in the terminal until the
+            // server has answered the move before them.
+            const auto most = tickAt_ ? std::chrono::ceil<std::chrono::milliseconds>(*tickAt_ - Clock::now())
+                                      : std::chrono::milliseconds(1000);
+            inbox_->waitFor(std::max(most, std::chrono::milliseconds(0)));
+            continue;
+        }
         const auto input = nextInput(tickAt_);
         if (!input || input->kind != DecodedKey::Kind::Key) continue;
         pressed(input->stroke);
@@ -175,10 +185,12 @@ bool TerminalHost::readMore(std::optional<Clock::time_point> deadline) {
             const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now());
             timeout = left.count() > 0 ? static_cast<int>(left.count()) : 0;
         }
-        pollfd watched{inputFd_, POLLIN, 0};
-        const int ready = ::poll(&watched, 1, timeout);
+        // A message from the server ends the wait as a timeout would.
+        pollfd watched[2] = {{inputFd_, POLLIN, 0}, {inbox_ ? inbox_->readableWhenWaiting() : -1, POLLIN, 0}};
+        const int ready = ::poll(watched, watched[1].fd >= 0 ? 2 : 1, timeout);
         if (ready < 0 && errno == EINTR) continue;
         if (ready == 0) return false;
+        if (ready > 0 && (watched[0].revents & (POLLIN | POLLHUP | POLLERR)) == 0) return false;
         char buffer[256];
         const ssize_t n = ready < 0 ? -1 : ::read(inputFd_, buffer, sizeof buffer);
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;

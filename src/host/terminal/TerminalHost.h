@@ -12,6 +12,7 @@
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
 #include "host/EventSource.h"
+#include "host/Inbox.h"
 #include "host/KeyQueue.h"
 #include "host/RunOptions.h"
 #include "host/terminal/keyDecoder.h"
@@ -20,8 +21,8 @@
 namespace sonarch {
 
 // Plays the game in the terminal the program was started from; returns the
-// exit status.
-int runTerminal(const RunOptions& options);
+// exit status. Online, makeInbox makes the seat's connection.
+int runTerminal(const RunOptions& options, const InboxMaker& makeInbox = {});
 
 namespace terminal {
 
@@ -41,6 +42,8 @@ public:
     int run(GameSession& game);
     // Binds the game for tests that prepare it before the keys.
     void attach(GameSession& game) { game_ = &game; }
+    // A game server's messages, handed over as they come, like keys.
+    void attachInbox(Inbox& inbox) { inbox_ = &inbox; }
     // Plays the keys that arrive until the program or the input ends.
     int play();
 
@@ -85,6 +88,7 @@ private:
     int outputFd_;
     TerminalMode* mode_;
     GameSession* game_ = nullptr;
+    Inbox* inbox_ = nullptr;
     std::string typed_;  // bytes read but not yet decoded
     bool inputEnded_ = false;
     KeyQueue keys_;

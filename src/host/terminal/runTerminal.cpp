@@ -27,7 +27,7 @@ public:
 };
 }  // namespace
 
-int runTerminal(const RunOptions& options) {
+int runTerminal(const RunOptions& options, const InboxMaker& makeInbox) {
     auto cues = std::make_shared<speech::CueSounds>();
     terminal::VoiceMaker voiceMaker = [choice = options.speech, cues]() -> std::unique_ptr<Voice> {
         std::unique_ptr<Voice> voice = choice == "none" ? std::make_unique<PrintedOnly>()
@@ -43,6 +43,8 @@ int runTerminal(const RunOptions& options) {
     PosixPlatform platform(options.dataDir);
     GameSession game(platform, host, options.random);
     prepareSession(options, game);
+    std::unique_ptr<Inbox> inbox = makeInbox ? makeInbox(game) : nullptr;
+    if (inbox) host.attachInbox(*inbox);
     try {
         return host.run(game);
     } catch (const std::exception& error) {

@@ -1,0 +1,193 @@
+#include "host/online/OnlineClient.h"
+
+#include <algorithm>
+
+#include "wording/onlineWords.h"
+
+namespace sonarch {
+
+namespace {
+constexpr auto answerExpectedWithin = std::chrono::seconds(1);
+constexpr auto keepAliveEvery = std::chrono::seconds(60);
+constexpr int longestRetrySeconds = 30;
+
+std::string linkOf(const ServerAddress& address, const std::string& room) {
+    return (address.secure ? "https://" : "http://") + address.host + ":" + address.port + "/#" + room;
+}
+}  // namespace
+
+OnlineClient::OnlineClient(GameSession& game, OnlineRequest request, ServerAddress address)
+    : game_(game), request_(std::move(request)), link_(address) {
+    link_address_ = linkOf(address, "");
+    game_.goOnline(*this);
+    link_.connect();
+}
+
+OnlineClient::~OnlineClient() = default;
+
+bool OnlineClient::deliver() {
+    checkTimers();
+    bool any = false;
+    for (LinkEvent& event : link_.take()) {
+        any = true;
+        switch (event.kind) {
+        case LinkEvent::Kind::Connected: connected(); break;
+        case LinkEvent::Kind::Message: received(event.text); break;
+        case LinkEvent::Kind::Lost: lost(); break;
+        }
+    }
+    return any;
+}
+
+void OnlineClient::waitFor(std::chrono::milliseconds most) {
+    auto until = Clock::now() + most;
+    if (retryAt_) until = std::min(until, *retryAt_);
+    if (moveSentAt_ && !waitingSaid_) until = std::min(until, *moveSentAt_ + answerExpectedWithin);
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
+    link_.waitFor(std::max(left, std::chrono::milliseconds{0}));
+    checkTimers();
+}
+
+void OnlineClient::checkTimers() {
+    const auto now = Clock::now();
+    if (retryAt_ && now >= *retryAt_) {
+        retryAt_.reset();
+        link_.connect();
+    }
+    if (moveSentAt_ && !waitingSaid_ && now >= *moveSentAt_ + answerExpectedWithin) {
+        waitingSaid_ = true;
+        game_.onlineNews(online::waitingForServer());
+    }
+    if (joined_ && !retryAt_ && now >= lastSent_ + keepAliveEvery) send({.type = net::ClientMessage::Type::Ping});
+}
+
+void OnlineClient::connected() {
+    using Type = net::ClientMessage::Type;
+    if (!token_.empty()) {
+        send({.type = Type::Rejoin, .room = room_, .token = token_, .move = lastMove_});
+        return;
+    }
+    switch (request_.kind) {
+    case OnlineRequest::Kind::Join: send({.type = Type::Join, .name = request_.name, .room = request_.room}); break;
+    case OnlineRequest::Kind::Watch: send({.type = Type::Watch, .room = request_.room}); break;
+    case OnlineRequest::Kind::Create:
+        // A room made once is joined again, not made twice.
+        if (!room_.empty()) {
+            send({.type = Type::Watch, .room = room_});
+            break;
+        }
+        send({.type = Type::Create,
+              .name = request_.name,
+              .map = request_.map,
+              .people = request_.people,
+              .computers = request_.computers,
+              .strength = request_.strength});
+        break;
+    }
+}
+
+void OnlineClient::received(const std::string& text) {
+    net::ServerParse parsed = net::parseServerMessage(text, map_);
+    if (!parsed.message) return;  // what cannot be read is not acted on
+    net::ServerMessage& message = *parsed.message;
+    if (message.version != net::protocolVersion) {
+        game_.onlineNews("This server speaks version " + std::to_string(message.version) +
+                         " of the game's protocol; this program speaks version " +
+                         std::to_string(net::protocolVersion) + ".");
+        return;
+    }
+    using Type = net::ServerMessage::Type;
+    switch (message.type) {
+    case Type::Joined:
+        room_ = message.room;
+        seat_ = message.seat;
+        token_ = message.token;
+        retrySeconds_ = 1;
+        if (joined_) {
+            game_.onlineNews(online::backInTheGame());
+        } else {
+            joined_ = true;
+            game_.onlineJoined(net::spokenCode(room_), link_address_ + room_, seat_);
+        }
+        break;
+    case Type::Board: {
+        // The same map sent again (after coming back) is the map already held.
+        if (map_ && message.board.map && *message.board.map == *map_) message.board.map = map_;
+        map_ = message.board.map;
+        lastMove_ = message.move;
+        moveSentAt_.reset();
+        if (pendingEvents_ && pendingEvents_->move == message.move) {
+            Played played = std::move(pendingEvents_->played);
+            pendingEvents_.reset();
+            played.after = message.board;
+            game_.onlinePlayed(played, message.move);
+        } else {
+            pendingEvents_.reset();
+            game_.onlineBoard(message.board, message.move, message.phase != net::Phase::Waiting,
+                              request_.kind == OnlineRequest::Kind::Create);
+        }
+        break;
+    }
+    case Type::Events:
+        // A move told already (sent again after coming back) is told once.
+        if (message.move > lastMove_) pendingEvents_ = std::move(message);
+        break;
+    case Type::Refused:
+        moveSentAt_.reset();
+        game_.onlineRefused(message.refusal, message.reason);
+        break;
+    case Type::Error:
+        moveSentAt_.reset();
+        game_.onlineRefused(Refusal::None, message.reason);
+        break;
+    case Type::Chat: game_.onlineNews(online::chatLine(message.name, message.text), true); break;
+    case Type::News:
+        // The beginning and this seat's own arrival are told by the board.
+        if (message.text == "started" || (message.text == "joined" && message.seat == seat_)) break;
+        game_.onlineNews(online::seatNews(message.text, message.name, message.seconds, message.seat == seat_));
+        break;
+    case Type::Rooms:
+    case Type::Pong: break;
+    }
+}
+
+void OnlineClient::lost() {
+    if (left_) return;
+    pendingEvents_.reset();
+    moveSentAt_.reset();
+    game_.onlineNews(online::connectionLost(retrySeconds_));
+    retryAt_ = Clock::now() + std::chrono::seconds(retrySeconds_);
+    retrySeconds_ = std::min(retrySeconds_ * 2, longestRetrySeconds);
+}
+
+void OnlineClient::leave() {
+    if (left_) return;
+    left_ = true;
+    if (joined_) send({.type = net::ClientMessage::Type::Leave});
+    link_.close();
+}
+
+void OnlineClient::send(const net::ClientMessage& message) {
+    lastSent_ = Clock::now();
+    link_.send(net::encodeClientMessage(message));
+}
+
+void OnlineClient::sendMove(const Move& move, std::int64_t seen) {
+    net::ClientMessage message = net::messageOf(move);
+    message.move = seen;
+    moveSentAt_ = Clock::now();
+    waitingSaid_ = false;
+    send(message);
+}
+
+void OnlineClient::sendReady(std::int64_t seen) {
+    send({.type = net::ClientMessage::Type::Ready, .move = seen});
+}
+
+void OnlineClient::sendStart() { send({.type = net::ClientMessage::Type::Start}); }
+
+void OnlineClient::sendChat(const std::string& text) {
+    send({.type = net::ClientMessage::Type::Chat, .text = text});
+}
+
+}  // namespace sonarch

@@ -1,0 +1,80 @@
+// A program's seat in a room a game server holds: it asks for the seat,
+// hands what the server sends to the session as events (each move's events
+// with the board that follows them), sends the session's moves, and comes
+// back by itself when the connection is lost, taking its seat back with its
+// token and the last move it was told of.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/GameSession.h"
+#include "host/Inbox.h"
+#include "host/online/WebSocketLink.h"
+#include "net/protocol.h"
+
+namespace sonarch {
+
+// What the program was asked to do on the server.
+struct OnlineRequest {
+    enum class Kind { Join, Watch, Create };
+    Kind kind = Kind::Join;
+    std::string url;
+    std::string room;  // join, watch
+    std::string name = "Player";
+    std::string map;  // create
+    int people = 2;
+    int computers = 0;
+    Strength strength = Strength::Standard;
+};
+
+class OnlineClient final : public Inbox, public OnlineSeat {
+public:
+    OnlineClient(GameSession& game, OnlineRequest request, ServerAddress address);
+    ~OnlineClient() override;
+
+    bool deliver() override;
+    void waitFor(std::chrono::milliseconds most) override;
+    int readableWhenWaiting() const override { return link_.readableWhenWaiting(); }
+    void leave() override;
+
+    void sendMove(const Move& move, std::int64_t seen) override;
+    void sendReady(std::int64_t seen) override;
+    void sendStart() override;
+    void sendChat(const std::string& text) override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    void connected();
+    void received(const std::string& text);
+    void lost();
+    void send(const net::ClientMessage& message);
+    void checkTimers();
+
+    GameSession& game_;
+    OnlineRequest request_;
+    std::string link_address_;
+    WebSocketLink link_;
+    // The seat once the server gave it, and what takes it back.
+    std::string room_;
+    std::string token_;
+    int seat_ = 0;
+    bool joined_ = false;
+    bool left_ = false;
+    std::int64_t lastMove_ = 0;
+    std::shared_ptr<const MapRecord> map_;
+    // A move's events wait for the board after it.
+    std::optional<net::ServerMessage> pendingEvents_;
+    // Coming back: when to try again, and how long the next wait is.
+    std::optional<Clock::time_point> retryAt_;
+    int retrySeconds_ = 1;
+    // A move sent, and whether "Waiting for the server." was said for it.
+    std::optional<Clock::time_point> moveSentAt_;
+    bool waitingSaid_ = false;
+    Clock::time_point lastSent_ = Clock::now();
+};
+
+}  // namespace sonarch

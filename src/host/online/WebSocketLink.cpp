@@ -1,0 +1,254 @@
+#include "host/online/WebSocketLink.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <boost/asio/connect.hpp>
+#include <boost/asio/executor_work_guard.hpp>
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/ssl.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/ssl.hpp>
+#include <boost/beast/websocket.hpp>
+#include <boost/beast/websocket/ssl.hpp>
+
+#include <functional>
+
+#include "net/protocol.h"
+
+namespace sonarch {
+
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+namespace websocket = beast::websocket;
+using tcp = asio::ip::tcp;
+
+std::optional<ServerAddress> serverAddressOf(std::string_view url, std::string& whyNot) {
+    ServerAddress address;
+    std::string_view rest = url;
+    for (const auto& [scheme, secure] : {std::pair{"http://", false}, std::pair{"ws://", false},
+                                         std::pair{"https://", true}, std::pair{"wss://", true}}) {
+        if (rest.substr(0, std::string_view(scheme).size()) != scheme) continue;
+        rest.remove_prefix(std::string_view(scheme).size());
+        address.secure = secure;
+        break;
+    }
+    if (rest.size() == url.size()) {
+        whyNot = "a server's address begins with http://, https://, ws:// or wss://";
+        return std::nullopt;
+    }
+    rest = rest.substr(0, rest.find('/'));
+    const auto colon = rest.rfind(':');
+    address.host = std::string(rest.substr(0, colon));
+    address.port = colon == std::string_view::npos ? (address.secure ? "443" : "80") : std::string(rest.substr(colon + 1));
+    const bool portIsNumber = !address.port.empty() && address.port.size() <= 5 &&
+                              address.port.find_first_not_of("0123456789") == std::string::npos;
+    if (address.host.empty() || !portIsNumber) {
+        whyNot = "the server's address needs a host and a port, as http://HOST:PORT/";
+        return std::nullopt;
+    }
+    return address;
+}
+
+namespace {
+
+// One connection, replaced whole by the next when it is lost: a late
+// callback of an old one finds it no longer current and does nothing.
+class Connection : public std::enable_shared_from_this<Connection> {
+public:
+    virtual ~Connection() = default;
+    virtual void start() = 0;
+    virtual void send(std::string text) = 0;
+    virtual void close() = 0;
+};
+
+template <typename Stream>
+class ConnectionOn final : public Connection {
+public:
+    using Report = std::function<void(const Connection*, LinkEvent)>;
+    ConnectionOn(asio::io_context& io, asio::ssl::context& tls, ServerAddress address, Report report)
+        : resolver_(io), ws_(make(io, tls)), address_(std::move(address)), report_(std::move(report)) {}
+
+    void start() override {
+        auto self = shared();
+        resolver_.async_resolve(address_.host, address_.port, [self](beast::error_code error, auto results) {
+            if (error) return self->lost("the server's address was not found");
+            beast::get_lowest_layer(self->ws_).expires_after(std::chrono::seconds(10));
+            beast::get_lowest_layer(self->ws_).async_connect(
+                results, [self](beast::error_code error, const tcp::endpoint&) {
+                    if (error) return self->lost("the server did not answer");
+                    self->secureThenHandshake();
+                });
+        });
+    }
+
+    void send(std::string text) override {
+        outgoing_.push_back(std::move(text));
+        if (open_ && outgoing_.size() == 1) writeNext();
+    }
+
+    void close() override {
+        closing_ = true;
+        if (!open_) return;
+        open_ = false;
+        ws_.async_close(websocket::close_code::going_away, [self = shared()](beast::error_code) {});
+    }
+
+private:
+    static Stream make(asio::io_context& io, asio::ssl::context& tls) {
+        if constexpr (std::is_same_v<Stream, websocket::stream<beast::tcp_stream>>) {
+            (void)tls;
+            return Stream(io);
+        } else {
+            return Stream(io, tls);
+        }
+    }
+
+    std::shared_ptr<ConnectionOn> shared() { return std::static_pointer_cast<ConnectionOn>(shared_from_this()); }
+
+    void secureThenHandshake() {
+        if constexpr (std::is_same_v<Stream, websocket::stream<beast::tcp_stream>>) {
+            handshake();
+        } else {
+            SSL_set_tlsext_host_name(ws_.next_layer().native_handle(), address_.host.c_str());
+            ws_.next_layer().async_handshake(asio::ssl::stream_base::client,
+                                             [self = shared()](beast::error_code error) {
+                                                 if (error) return self->lost("the secure connection failed");
+                                                 self->handshake();
+                                             });
+        }
+    }
+
+    void handshake() {
+        beast::get_lowest_layer(ws_).expires_never();
+        ws_.set_option(websocket::stream_base::timeout::suggested(beast::role_type::client));
+        ws_.read_message_max(net::maxServerMessageBytes);
+        ws_.async_handshake(address_.host + ":" + address_.port, "/play", [self = shared()](beast::error_code error) {
+            if (error) return self->lost("the server refused the game's connection");
+            self->open_ = true;
+            self->report_(self.get(), {LinkEvent::Kind::Connected, {}});
+            if (!self->outgoing_.empty()) self->writeNext();
+            self->readNext();
+        });
+    }
+
+    void readNext() {
+        ws_.async_read(buffer_, [self = shared()](beast::error_code error, std::size_t) {
+            if (error) return self->lost(error == websocket::error::closed ? "the server closed the connection"
+                                                                            : "the connection broke");
+            self->report_(self.get(), {LinkEvent::Kind::Message, beast::buffers_to_string(self->buffer_.data())});
+            self->buffer_.consume(self->buffer_.size());
+            self->readNext();
+        });
+    }
+
+    void writeNext() {
+        ws_.text(true);
+        ws_.async_write(asio::buffer(outgoing_.front()), [self = shared()](beast::error_code error, std::size_t) {
+            if (error) return self->lost("the connection broke");
+            self->outgoing_.pop_front();
+            if (!self->outgoing_.empty()) self->writeNext();
+        });
+    }
+
+    void lost(std::string why) {
+        open_ = false;
+        if (closing_ || reported_) return;
+        reported_ = true;
+        report_(this, {LinkEvent::Kind::Lost, std::move(why)});
+    }
+
+    tcp::resolver resolver_;
+    Stream ws_;
+    ServerAddress address_;
+    Report report_;
+    beast::flat_buffer buffer_;
+    std::deque<std::string> outgoing_;
+    bool open_ = false;
+    bool closing_ = false;
+    bool reported_ = false;
+};
+
+}  // namespace
+
+struct WebSocketLink::Session {
+    asio::io_context io;
+    asio::executor_work_guard<asio::io_context::executor_type> work{io.get_executor()};
+    asio::ssl::context tls{asio::ssl::context::tls_client};
+    std::shared_ptr<Connection> current;
+};
+
+WebSocketLink::WebSocketLink(ServerAddress address)
+    : address_(std::move(address)), wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), session_(std::make_unique<Session>()) {
+    session_->tls.set_default_verify_paths();
+    session_->tls.set_verify_mode(asio::ssl::verify_peer);
+    thread_ = std::thread([this] { session_->io.run(); });
+}
+
+WebSocketLink::~WebSocketLink() {
+    close();
+    session_->work.reset();
+    // A close that the server never answers must not hold the program.
+    asio::post(session_->io, [this] {
+        auto timer = std::make_shared<asio::steady_timer>(session_->io, std::chrono::seconds(2));
+        timer->async_wait([this, timer](beast::error_code) { session_->io.stop(); });
+    });
+    thread_.join();
+    session_->current.reset();
+    if (wakeFd_ >= 0) ::close(wakeFd_);
+}
+
+void WebSocketLink::connect() {
+    asio::post(session_->io, [this] {
+        if (session_->current) session_->current->close();
+        auto report = [this](const Connection* from, LinkEvent event) {
+            if (from == session_->current.get()) arrived(std::move(event));
+        };
+        using Plain = websocket::stream<beast::tcp_stream>;
+        using Secure = websocket::stream<beast::ssl_stream<beast::tcp_stream>>;
+        if (address_.secure)
+            session_->current = std::make_shared<ConnectionOn<Secure>>(session_->io, session_->tls, address_, report);
+        else
+            session_->current = std::make_shared<ConnectionOn<Plain>>(session_->io, session_->tls, address_, report);
+        session_->current->start();
+    });
+}
+
+void WebSocketLink::send(std::string text) {
+    asio::post(session_->io, [this, text = std::move(text)]() mutable {
+        if (session_->current) session_->current->send(std::move(text));
+    });
+}
+
+void WebSocketLink::close() {
+    asio::post(session_->io, [this] {
+        if (session_->current) session_->current->close();
+    });
+}
+
+void WebSocketLink::arrived(LinkEvent event) {
+    {
+        const std::lock_guard lock(mutex_);
+        events_.push_back(std::move(event));
+    }
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const auto written = ::write(wakeFd_, &one, sizeof one);
+}
+
+std::vector<LinkEvent> WebSocketLink::take() {
+    std::uint64_t count = 0;
+    [[maybe_unused]] const auto read = ::read(wakeFd_, &count, sizeof count);
+    const std::lock_guard lock(mutex_);
+    std::vector<LinkEvent> taken(std::make_move_iterator(events_.begin()), std::make_move_iterator(events_.end()));
+    events_.clear();
+    return taken;
+}
+
+void WebSocketLink::waitFor(std::chrono::milliseconds most) const {
+    pollfd wake{.fd = wakeFd_, .events = POLLIN, .revents = 0};
+    ::poll(&wake, 1, static_cast<int>(std::min<long long>(most.count(), 60'000)));
+}
+
+}  // namespace sonarch

@@ -1,0 +1,64 @@
+// One WebSocket connection to a game server, kept on a thread of its own so
+// that the game's loop never waits on the network: what arrives is queued
+// and a descriptor becomes readable, and the host hands it over in its own
+// loop like a key. Sending only queues the text.
+#pragma once
+
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace sonarch {
+
+// Where a server is, as it prints its address (http://HOST:PORT/) or as
+// ws://HOST:PORT/play; https:// and wss:// go over TLS.
+struct ServerAddress {
+    std::string host;
+    std::string port;
+    bool secure = false;
+};
+std::optional<ServerAddress> serverAddressOf(std::string_view url, std::string& whyNot);
+
+struct LinkEvent {
+    enum class Kind { Connected, Message, Lost };
+    Kind kind = Kind::Message;
+    std::string text;  // the message, or why the connection was lost
+};
+
+class WebSocketLink {
+public:
+    explicit WebSocketLink(ServerAddress address);
+    ~WebSocketLink();
+    WebSocketLink(const WebSocketLink&) = delete;
+    WebSocketLink& operator=(const WebSocketLink&) = delete;
+
+    // Connects, or connects again after a loss; a Connected or a Lost event follows.
+    void connect();
+    void send(std::string text);
+    void close();
+    // What arrived since the last call, in order.
+    std::vector<LinkEvent> take();
+    // Waits without spinning until an event arrives or the time is up.
+    void waitFor(std::chrono::milliseconds most) const;
+    // Readable while events wait to be taken.
+    int readableWhenWaiting() const { return wakeFd_; }
+
+private:
+    struct Session;
+    void arrived(LinkEvent event);
+
+    ServerAddress address_;
+    int wakeFd_ = -1;
+    std::mutex mutex_;
+    std::deque<LinkEvent> events_;
+    std::unique_ptr<Session> session_;
+    std::thread thread_;
+};
+
+}  // namespace sonarch

@@ -1,0 +1,19 @@
+// The seat the command line asks for on a game server, for any host.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "game/GameSession.h"
+#include "host/Inbox.h"
+#include "host/RunOptions.h"
+
+namespace sonarch {
+
+// Whether the options name a server's address that can be used; why not.
+bool onlineAddressUsable(const OnlineOptions& options, std::string& whyNot);
+// Connects (in the background) and asks for the seat; the session hears
+// what the server answers as the inbox delivers it.
+std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineOptions& options);
+
+}  // namespace sonarch
