@@ -63,7 +63,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
         sayIt("");
         ctrlHeld = 1;
     }
-    if (settingKeys(keyCode, shift) || strengthKey(keyCode, shift)) return;
+    if (settingKeys(keyCode, shift) || strengthKey(keyCode, shift) || roundsKey(keyCode, shift)) return;
     // Questions about the board change nothing, so they need not wait.
     if (Holder.Enabled && menuState == 0 && (studyKeys(keyCode, shift) || playersKeys(keyCode, shift))) return;
     if (Holder.Enabled) {

@@ -74,6 +74,10 @@ void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spok
     out_ << prefix << harmless(text) << '\n';
 }
 
+// The transcript is the record of play too: what the history holds unsaid
+// is there, so that a brief turn can be checked battle by battle.
+void HeadlessHost::sentenceRecordedUnsaid(const std::string& text) { out_ << "history: " << harmless(text) << '\n'; }
+
 void HeadlessHost::playCue(Cue cue) {
     if (soundLog_) out_ << "sound: " << cueName(cue) << '\n';
 }
