@@ -34,7 +34,7 @@ TEST(BrowserKeys, MatchTheWindowsCodes) {
 TEST(BrowserKeys, StandInsForTheFunctionKeysBrowsersKeep) {
     const BrowserKey table[] = {{"Slash", "/", 112}, {"Minus", "-", 120}, {"Equal", "=", 121},
                                 {"Quote", "'", 122}, {"Backslash", "\\", 123}, {"BracketRight", "]", 114},
-                                {"BracketLeft", "[", 113},
+                                {"BracketLeft", "[", 113}, {"Semicolon", ";", 115},
                                 {"KeyQ", "q", 'Q'}};
     for (const auto& [code, key, expected] : table) EXPECT_EQ(pageKeyCode(code, key).value_or(0), expected) << code;
 }

@@ -126,6 +126,29 @@ TEST(Settings, TheWordingChosenLastIsReadAndF2WritesItBack) {
     EXPECT_EQ(readAll(file), "wording = clear\n");
 }
 
+// F4 switches how the computer players' turns are told and is written as
+// rounds = brief or full. Until it is pressed the wording decides (full in
+// the classic, brief in the clear), so its first press in the clear wording
+// asks for the full telling; once pressed, F2 no longer changes it.
+TEST(Settings, F4SwitchesTheRoundsAndWritesThemBack) {
+    DataDir data;
+    const fs::path file = data.path() / "settings.txt";
+    EXPECT_EQ(playWith(data, file, "F4\nF2\nF4\nF4\n").out,
+              welcome + "\nsay: Rounds told briefly.\nsay: Clear sentences.\nsay: Rounds told in full.\n"
+                        "say: Rounds told briefly.\n");
+    EXPECT_EQ(readAll(file), header + "wording = clear\nrounds = brief\n");
+    EXPECT_EQ(playWith(data, file, "F2\nF4\n").out,
+              welcome + "\nsay: Classic sentences.\nsay: Rounds told in full.\n");
+    EXPECT_EQ(readAll(file), header + "wording = classic\nrounds = full\n");
+    writeAll(file, "wording = clear\n");
+    EXPECT_EQ(playWith(data, file, "F4\n").out, welcome + "\nsay: Rounds told in full.\n");
+    EXPECT_EQ(readAll(file), "wording = clear\nrounds = full\n");
+    writeAll(file, "rounds = short\n");
+    EXPECT_EQ(playWith(data, file, "").out,
+              welcome + " Your settings file cannot be used (line 1: rounds must be full or brief), so the defaults "
+                        "apply.\n");
+}
+
 TEST(Settings, KeysOfANewerVersionAreKeptAndAGivenRateWins) {
     DataDir data;
     const fs::path file = data.path() / "settings.txt";

@@ -38,7 +38,7 @@ struct KnownKey {
     std::optional<std::string> (*write)(const SettingsRecord& record);
 };
 
-const std::array<KnownKey, 4> knownKeys{{
+const std::array<KnownKey, 5> knownKeys{{
     {"rate",
      [](std::string_view value, SettingsRecord& record) -> std::string {
          const auto rate = wholeNumber(value);
@@ -83,6 +83,17 @@ const std::array<KnownKey, 4> knownKeys{{
      [](const SettingsRecord& record) -> std::optional<std::string> {
          if (!record.clearWording) return std::nullopt;
          return std::string(*record.clearWording ? "clear" : "classic");
+     }},
+    {"rounds",
+     [](std::string_view value, SettingsRecord& record) -> std::string {
+         const std::string word = lowered(value);
+         if (word != "full" && word != "brief") return "rounds must be full or brief";
+         record.briefRounds = word == "brief";
+         return "";
+     },
+     [](const SettingsRecord& record) -> std::optional<std::string> {
+         if (!record.briefRounds) return std::nullopt;
+         return std::string(*record.briefRounds ? "brief" : "full");
      }},
 }};
 // One line of the file with its own line end, so that a line rewritten in

@@ -1,6 +1,6 @@
 // The settings file: what the player chose last time (the voice's rate, the
 // sound cues, the computer players' strength, the classic or the clear
-// wording), one "key = value" a line, so that a person can read and edit
+// wording, the computer players' turns told briefly or in full), one "key = value" a line, so that a person can read and edit
 // it. The file is the player's as much as the game's: a change is written
 // into the line of its key, and every other line (a comment, a blank, a key
 // this version does not know, a value it cannot use) stays where it stands,
@@ -21,6 +21,8 @@ struct SettingsRecord {
     std::optional<bool> soundsOn;
     std::optional<Strength> computerStrength;
     std::optional<bool> clearWording;  // "wording = clear"; false for "wording = classic"
+    // "rounds = brief"; false for "rounds = full"; unset, the wording decides.
+    std::optional<bool> briefRounds;
 
     bool operator==(const SettingsRecord&) const = default;
 };

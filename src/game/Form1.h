@@ -51,6 +51,8 @@ public:
     void drawscreen();
     void sayIt(const std::string& tempm);
     void addMessage(const std::string& tempm);
+    // Into the history only, unsaid.
+    void recordUnsaid(const std::string& text);
     // A pause in what the game is telling: the sentences and moves told
     // after it wait until it is over.
     void hold(const double& seconds);
@@ -138,6 +140,7 @@ public:
 
     // The sentences the game says, in the wording the player chose.
     const Wording& words() const { return *wording_; }
+    bool roundsToldBriefly() const { return briefRounds.value_or(words().clear); }
     void chooseWording(bool clear) { wording_ = clear ? &clearWording() : &classicWording(); }
 
 private:
@@ -209,6 +212,11 @@ private:
     // the strength of the game in progress, fixed when it began or was loaded.
     Strength computerStrength = Strength::Standard;
     Strength gameStrength = Strength::Standard;
+    // Whether F4 asked for the computer players' turns told briefly (true)
+    // or in full (false); unset until the player presses it, and the
+    // wording decides meanwhile: in full with the classic sentences, as they
+    // have always been told, briefly with the clear ones.
+    std::optional<bool> briefRounds;
 
     // The search by name that F opens; it has the keys while it lasts.
     ZoneFind finding;
@@ -269,7 +277,7 @@ private:
     // next move of the turn, which is made only when what comes before it
     // has been told.
     struct Step {
-        enum class Kind { Say, Message, Cue, Pause, Then, Show };
+        enum class Kind { Say, Message, Record, Cue, Pause, Then, Show };
         Kind kind;
         std::string text{};
         Cue cue = Cue::YourTurn;
@@ -291,6 +299,20 @@ private:
     // them since, as told when their turn began (L says it again).
     PlayerTable<std::shared_ptr<const Board>> lastTurnEnded_{};
     PlayerTable<std::string> sinceLastTurn_{};
+    // A computer player's turn told briefly, while the table hands its moves
+    // over: what it did so far, summed up where its attacks end.
+    struct BriefTurn {
+        int seat = 0;
+        TurnTally tally{};
+        // The attacks against the listener, told as they happened.
+        int attacksTold = 0;
+        // The put-out sentences, said after the attacks' sentence.
+        std::vector<std::string> putOut{};
+        // Its placing in full (kept in the history) and summed up.
+        std::string placedInFull{};
+        std::string placedBriefly{};
+    };
+    std::optional<BriefTurn> briefTurn_;
     // A key refused in the running pause has been answered.
     bool pauseKeyAnswered_ = false;
     // Shift+A asked how many points to place; the next key answers.
@@ -319,10 +341,12 @@ private:
     // The voice while speech is on and heard; null while sentences go to the caption.
     Voice* speakingVoice();
     void putOut(const std::string& text, bool recorded);
+    void record(const std::string& text);
 
     // Telling: sentences queued behind any pause before them.
     void tellSay(std::string text);
     void tellMessage(std::string text);
+    void tellRecord(std::string text);
     void tellCue(Cue cue);
     void tellThen(void (Form1::*then)());
     void tell();
@@ -336,6 +360,9 @@ private:
     void tellPersonMove(const Played& played);
     void tellAttack(const Played& played);
     void tellComputerMove(const Played& played);
+    void tellComputerAttack(const Outcome& attack, const Board& after, int listener);
+    void tellComputerMoveBriefly(const Played& played);
+    void finishBriefTurn(const Board& after);
     void tellTurnPassing(const Played& played);
     void tellTurnBegins(const Outcome& outcome, const Board& after);
     void passTheKeys();
@@ -387,6 +414,7 @@ private:
     std::string savedFileLike(const std::string& saveName);
     bool settingKeys(short keyCode, short shift);
     bool strengthKey(short keyCode, short shift);
+    bool roundsKey(short keyCode, short shift);
     bool studyKeys(short keyCode, short shift);
     bool playersKeys(short keyCode, short shift);
     void answerKeyInPause();

@@ -80,6 +80,9 @@ public:
     // Every sentence as it leaves the game, after it was spoken or captioned:
     // front ends that keep a readable log (terminal, transcript) print it.
     virtual void sentenceOut(const std::string& text, bool recorded, bool spoken) = 0;
+    // A sentence put in the history without being said (a battle of a turn
+    // told briefly): a front end whose log is a record of play may note it.
+    virtual void sentenceRecordedUnsaid(const std::string&) {}
     virtual Canvas& canvas() = 0;
     // Plays the cue's short sound at once, over any speech: it never waits
     // for, delays or cuts off a sentence. A front end without sound keeps this.

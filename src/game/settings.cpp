@@ -36,6 +36,7 @@ std::string Form1::loadSettings() {
     if (settings.soundsOn) soundsOn = *settings.soundsOn;
     if (settings.computerStrength) computerStrength = *settings.computerStrength;
     if (settings.clearWording) chooseWording(*settings.clearWording);
+    if (settings.briefRounds) briefRounds = *settings.briefRounds;
     return "";
 }
 

@@ -36,6 +36,8 @@ void Form1::played(const Played& played) {
         tellComputerMove(played);
         break;
     case Played::Kind::TurnPassed:
+        // A turn told briefly is summed up on the board its placing left.
+        finishBriefTurn(played.after);
         showBoard(played.after);
         tellTurnPassing(played);
         break;
@@ -140,6 +142,10 @@ void Form1::tellAttack(const Played& played) {
 }
 
 void Form1::tellComputerMove(const Played& played) {
+    if (roundsToldBriefly()) {
+        tellComputerMoveBriefly(played);
+        return;
+    }
     const Board& after = played.after;
     const int listener = listenerOf(after);
     const bool consequencesFirst = !words().play.battleBeforeItsConsequences();
@@ -149,12 +155,7 @@ void Form1::tellComputerMove(const Played& played) {
         case Outcome::Kind::StartClaimed: tellMessage(words().play.startClaimed(after, outcome, listener)); break;
         case Outcome::Kind::ZoneTaken:
         case Outcome::Kind::BattleWon:
-        case Outcome::Kind::BattleLost:
-            tellMessage(words().play.attackReport(after, outcome, listener));
-            if (outcome.kind == Outcome::Kind::BattleWon && after.isPerson(outcome.defender) &&
-                after.humanPlayer != 0)
-                tellCue(Cue::ZoneLost);
-            break;
+        case Outcome::Kind::BattleLost: tellComputerAttack(outcome, after, listener); continue;
         case Outcome::Kind::ComputerPlaced:
             tellMessage(words().play.computerPlaced(after, outcome.player, played.placed));
             break;
@@ -163,6 +164,15 @@ void Form1::tellComputerMove(const Played& played) {
         hold(5);
     }
     if (!consequencesFirst) tellGameEnders(played.outcomes, after);
+}
+
+// One battle of a computer player, or its taking of an unclaimed zone, with
+// its pause.
+void Form1::tellComputerAttack(const Outcome& attack, const Board& after, int listener) {
+    tellMessage(words().play.attackReport(after, attack, listener));
+    if (attack.kind == Outcome::Kind::BattleWon && after.isPerson(attack.defender) && after.humanPlayer != 0)
+        tellCue(Cue::ZoneLost);
+    hold(5);
 }
 
 bool Form1::tellGameEnders(const Outcomes& outcomes, const Board& after) {

@@ -64,6 +64,7 @@ constexpr short KeypadDivide = 111;
 constexpr short F1 = 112;  // F1..F24 are 112..135
 constexpr short F2 = 113;
 constexpr short F3 = 114;
+constexpr short F4 = 115;
 constexpr short F9 = 120;
 constexpr short F10 = 121;
 constexpr short F11 = 122;

@@ -63,7 +63,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
         sayIt("");
         ctrlHeld = 1;
     }
-    if (settingKeys(keyCode, shift) || strengthKey(keyCode, shift)) return;
+    if (settingKeys(keyCode, shift) || strengthKey(keyCode, shift) || roundsKey(keyCode, shift)) return;
     // Talking to the room never waits for a pause to end.
     if (online_ != nullptr && menuState == 0 && onlineKeys(keyCode, shift)) return;
     // Questions about the board change nothing, so they need not wait.

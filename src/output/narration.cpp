@@ -30,6 +30,8 @@ void Form1::tellMessage(std::string text) {
     story_.push_back({.kind = Step::Kind::Message, .text = std::move(text)});
 }
 
+void Form1::tellRecord(std::string text) { story_.push_back({.kind = Step::Kind::Record, .text = std::move(text)}); }
+
 void Form1::tellCue(Cue cue) { story_.push_back({.kind = Step::Kind::Cue, .cue = cue}); }
 
 void Form1::tellThen(void (Form1::*then)()) { story_.push_back({.kind = Step::Kind::Then, .then = then}); }
@@ -46,6 +48,7 @@ void Form1::tell() {
         switch (step.kind) {
         case Step::Kind::Say: sayIt(step.text); break;
         case Step::Kind::Message: addMessage(step.text); break;
+        case Step::Kind::Record: recordUnsaid(step.text); break;
         case Step::Kind::Cue: playCue(step.cue); break;
         case Step::Kind::Pause: beginPause(step.seconds); break;
         case Step::Kind::Then: (this->*step.then)(); break;

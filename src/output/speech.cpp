@@ -1,6 +1,7 @@
 // Every sentence leaves the game here: spoken by the voice while speech is
 // on, shown as the window title while it is off, and the recorded ones kept
-// in the history of the last fifty, newest first.
+// in the history of the last fifty, newest first. A few are only recorded:
+// the battles of a turn told briefly, to be read back at will.
 #include <utility>
 
 #include "game/Form1.h"
@@ -29,15 +30,24 @@ void Form1::playCue(Cue cue) {
 void Form1::sayIt(const std::string& tempm) { putOut(tempm, false); }
 
 void Form1::addMessage(const std::string& tempm) {
+    record(tempm);
+    putOut(tempm, true);
+}
+
+void Form1::recordUnsaid(const std::string& text) {
+    record(text);
+    frontEnd_.sentenceRecordedUnsaid(text);
+}
+
+void Form1::record(const std::string& text) {
     if (messageCount < historySize) ++messageCount;
     // A plain shift by one place keeps entry 1 the newest, which the
     // history keys rely on.
     for (int i = messageCount; i >= 2; --i) messages[i] = std::move(messages[i - 1]);
-    messages[1] = tempm;
+    messages[1] = text;
     // In the clear wording the history keys start again from the newest
     // once something new has been said; the classic cursor stays put.
     if (words().clear) messageCursor = 0;
-    putOut(tempm, true);
 }
 
 }  // namespace sonarch

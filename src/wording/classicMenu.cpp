@@ -59,6 +59,8 @@ std::string ClassicMenuWords::said(MenuLine line) const {
         return "No new map was made: every name drawn sounds like a map already in the list.";
     case MenuLine::ClassicChosen: return "Classic sentences.";
     case MenuLine::ClearChosen: return "Clear sentences.";
+    case MenuLine::RoundsBrief: return "Rounds told briefly.";
+    case MenuLine::RoundsFull: return "Rounds told in full.";
     }
     return "";
 }

@@ -43,6 +43,9 @@ enum class MenuLine {
     // which one is on.
     ClassicChosen,
     ClearChosen,
+    // F4's answers, likewise alike in both wordings.
+    RoundsBrief,
+    RoundsFull,
 };
 
 // Why a typed name cannot name a save.

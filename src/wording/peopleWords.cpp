@@ -57,7 +57,7 @@ std::string MenuWords::computerTurnBeingTold(const std::string& name) const {
 
 std::string MenuWords::settingsKeysHelp() const {
     return "F2 switches between the clear and the classic sentences, F3 sets the computer players' strength, "
-           "F9 and F10 the speech rate, F11 the sounds.";
+           "F4 tells their turns briefly or in full, F9 and F10 the speech rate, F11 the sounds.";
 }
 
 std::string MenuWords::peopleHelp() const {

@@ -11,6 +11,7 @@
 
 #include "rules/Board.h"
 #include "rules/Outcome.h"
+#include "wording/turnTally.h"
 
 namespace sonarch {
 
@@ -60,6 +61,15 @@ public:
     std::string finalStandings(const Board& board, int listener) const;
     // Whether a person's turn begins with it.
     virtual bool tellsSinceLastTurn() const { return false; }
+
+    // ---- a computer player's turn told briefly, the same in every wording ----
+    // "Landon attacked 17 times and took 11 zones, 3 of them yours:
+    // Ashford, Ashgate, Birchwood.": the turn's attacks, what they did to
+    // the listener and in all.
+    std::string attacksSummed(const Board& board, int player, const TurnTally& tally) const;
+    // "Landon placed 28 points over 12 zones, most on Cedarstead."; "" when
+    // it placed on one zone or none, which the placing in full says as briefly.
+    std::string placingSummed(const Board& board, int player, const ZoneTable<int>& placed) const;
 };
 
 // Whether one person plays: the classic game, where that person is "You".

@@ -102,7 +102,8 @@ const spoken = (page) => page.$eval('#speech', (region) =>
 const BROWSER_KEYS = { Enter: 'Enter', Escape: 'Escape', Space: 'Space', Tab: 'Tab',
   Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp', Down: 'ArrowDown', Shift: 'ShiftLeft',
   Ctrl: 'ControlLeft', Alt: 'AltLeft', Comma: 'Comma', Period: 'Period', Grave: 'Backquote',
-  BracketLeft: 'BracketLeft', BracketRight: 'BracketRight', Backslash: 'Backslash' };
+  BracketLeft: 'BracketLeft', BracketRight: 'BracketRight', Semicolon: 'Semicolon',
+  Backslash: 'Backslash' };
 
 function browserKey(name) {
   if (/^[A-Z]$/.test(name)) return `Key${name}`;

@@ -184,3 +184,10 @@ test('F3 and its stand-in choose the computer players\' strength, kept for the n
   assert.equal(await h.press(page, 'BracketRight'), 'Computer players: gentle.');
   assert.equal(await h.press(page, 'F3'), 'Computer players: standard.');
 });
+
+test('F4 and its stand-in choose how the computer players\' turns are told, kept for the next visit', async () => {
+  let page = await h.openGame(browser, server);
+  assert.equal(await h.press(page, 'F4'), 'Rounds told briefly.');
+  page = await h.openGame(browser, server);
+  assert.equal(await h.press(page, 'Semicolon'), 'Rounds told in full.');
+});

@@ -130,6 +130,10 @@ void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spok
     if (!text.empty()) toldSinceLine_.push_back(text);
 }
 
+// The transcript is the record of play too: what the history holds unsaid
+// is there, so that a brief turn can be checked battle by battle.
+void HeadlessHost::sentenceRecordedUnsaid(const std::string& text) { out_ << "history: " << harmless(text) << '\n'; }
+
 void HeadlessHost::playCue(Cue cue) {
     if (soundLog_) out_ << "sound: " << cueName(cue) << '\n';
 }

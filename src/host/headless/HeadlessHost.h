@@ -40,6 +40,7 @@ public:
     std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
     void sentenceOut(const std::string& text, bool recorded, bool spoken) override;
+    void sentenceRecordedUnsaid(const std::string& text) override;
     Canvas& canvas() override { return *this; }
     void playCue(Cue cue) override;
     void startTimer(int milliseconds) override;

@@ -46,10 +46,11 @@ constexpr std::array<std::pair<std::string_view, short>, 11> keypadCursorKeys{{
 
 // Keys the game leaves unused, each near the meaning of its function key:
 // the question mark for help, minus and equals (plus) for slower and faster,
-// the two square brackets side by side for F2 and F3.
-constexpr std::array<std::pair<std::string_view, short>, 7> standIns{{
-    {"Slash", key::F1}, {"BracketLeft", key::F2}, {"BracketRight", key::F3}, {"Minus", key::F9},
-    {"Equal", key::F10}, {"Quote", key::F11}, {"Backslash", key::F12},
+// the two square brackets side by side for F2 and F3, and the semicolon
+// below them for F4, which follows them.
+constexpr std::array<std::pair<std::string_view, short>, 8> standIns{{
+    {"Slash", key::F1}, {"BracketLeft", key::F2}, {"BracketRight", key::F3}, {"Semicolon", key::F4},
+    {"Minus", key::F9}, {"Equal", key::F10}, {"Quote", key::F11}, {"Backslash", key::F12},
 }};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
