@@ -19,6 +19,9 @@ public:
     // A descriptor that is readable while something waits to be delivered,
     // for a host that waits on several at once; -1 when there is none.
     virtual int readableWhenWaiting() const { return -1; }
+    // For a host that cannot wait on a descriptor (the window): called from
+    // another thread whenever something arrives, to wake its loop.
+    virtual void wakeWith(std::function<void()> wake) { (void)wake; }
     // The host is done with the room: its script or the program has ended.
     virtual void leave() {}
 };

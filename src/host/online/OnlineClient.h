@@ -39,6 +39,7 @@ public:
     bool deliver() override;
     void waitFor(std::chrono::milliseconds most) override;
     int readableWhenWaiting() const override { return link_.readableWhenWaiting(); }
+    void wakeWith(std::function<void()> wake) override { link_.wakeWith(std::move(wake)); }
     void leave() override;
 
     void sendMove(const Move& move, std::int64_t seen) override;

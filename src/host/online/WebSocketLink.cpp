@@ -228,13 +228,21 @@ void WebSocketLink::close() {
     });
 }
 
+void WebSocketLink::wakeWith(std::function<void()> wake) {
+    const std::lock_guard lock(mutex_);
+    wake_ = std::move(wake);
+}
+
 void WebSocketLink::arrived(LinkEvent event) {
+    std::function<void()> wake;
     {
         const std::lock_guard lock(mutex_);
         events_.push_back(std::move(event));
+        wake = wake_;
     }
     const std::uint64_t one = 1;
     [[maybe_unused]] const auto written = ::write(wakeFd_, &one, sizeof one);
+    if (wake) wake();
 }
 
 std::vector<LinkEvent> WebSocketLink::take() {

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -46,6 +47,8 @@ public:
     std::vector<LinkEvent> take();
     // Waits without spinning until an event arrives or the time is up.
     void waitFor(std::chrono::milliseconds most) const;
+    // Called on the link's thread after each event arrives.
+    void wakeWith(std::function<void()> wake);
     // Readable while events wait to be taken.
     int readableWhenWaiting() const { return wakeFd_; }
 
@@ -57,6 +60,7 @@ private:
     int wakeFd_ = -1;
     std::mutex mutex_;
     std::deque<LinkEvent> events_;
+    std::function<void()> wake_;
     std::unique_ptr<Session> session_;
     std::thread thread_;
 };

@@ -11,12 +11,8 @@ namespace sonarch {
 
 int runInteractive(const RunOptions& options, const InboxMaker& makeInbox) {
     if (options.mode == RunOptions::Mode::Text) return runTerminal(options, makeInbox);
-    if (makeInbox) {
-        std::cerr << "sonarch: online play is in the terminal for now\n";
-        return runTerminal(options, makeInbox);
-    }
     std::string whyNoWindow;
-    if (const auto status = window::runWindow(options, whyNoWindow)) return *status;
+    if (const auto status = window::runWindow(options, whyNoWindow, makeInbox)) return *status;
     std::cerr << "sonarch: no window could be opened (" << whyNoWindow
               << "), so the game plays in the terminal\n";
     return runTerminal(options, makeInbox);

@@ -132,7 +132,12 @@ void TerminalHost::processEvents() {
             inbox_->waitFor(std::max(most, std::chrono::milliseconds(0)));
             continue;
         }
-        const auto input = nextInput(tickAt_);
+        // Online, the loop comes round at least once a second, for the
+        // connection's own timers (trying again, the keep-alive).
+        auto deadline = tickAt_;
+        if (inbox_ != nullptr && (!deadline || *deadline > Clock::now() + std::chrono::seconds(1)))
+            deadline = Clock::now() + std::chrono::seconds(1);
+        const auto input = nextInput(deadline);
         if (!input || input->kind != DecodedKey::Kind::Key) continue;
         pressed(input->stroke);
         keys_.deliverOne(*game_);

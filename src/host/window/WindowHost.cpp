@@ -60,9 +60,23 @@ void WindowHost::stopTimer() {
     tickHeld_ = false;
 }
 
+void WindowHost::attachInbox(Inbox& inbox) {
+    inbox_ = &inbox;
+    // A message wakes the wait for events as a key would.
+    inbox.wakeWith([] {
+        SDL_Event event{};
+        event.type = SDL_USEREVENT;
+        event.user.code = -1;
+        SDL_PushEvent(&event);
+    });
+}
+
 void WindowHost::processEvents() {
+    if (inbox_ != nullptr && !prompt_ && inbox_->deliver()) return;
+    // Keys typed while a move waits for the server's answer wait behind it.
+    const bool holdKeys = inbox_ != nullptr && game_->awaitingServer();
     if (!prompt_) {
-        if (keys_.deliverOne(*game_)) return;
+        if (!holdKeys && keys_.deliverOne(*game_)) return;
         if (tickHeld_) {
             tickHeld_ = false;
             game_->tick();
@@ -83,7 +97,7 @@ void WindowHost::processEvents() {
     // a key that came before it.
     handle(event);
     while (!ended_ && !prompt_ && keys_.empty() && SDL_PollEvent(&event)) handle(event);
-    if (!ended_ && !prompt_) keys_.deliverOne(*game_);
+    if (!ended_ && !prompt_ && !holdKeys) keys_.deliverOne(*game_);
 }
 
 bool WindowHost::handleWindowEvent(const SDL_Event& event) {

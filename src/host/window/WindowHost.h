@@ -12,6 +12,7 @@
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
 #include "host/EventSource.h"
+#include "host/Inbox.h"
 #include "host/KeyQueue.h"
 #include "host/speech/CueSounds.h"
 #include "host/window/WindowPicture.h"
@@ -32,6 +33,8 @@ public:
     WindowHost& operator=(const WindowHost&) = delete;
 
     void attach(GameSession& game) { game_ = &game; }
+    // A game server's messages, handed over as they come, like keys.
+    void attachInbox(Inbox& inbox);
     bool ended() const override { return ended_; }
 
     std::unique_ptr<Voice> createVoice() override;
@@ -67,6 +70,7 @@ private:
     SDL_Window* window_ = nullptr;
     WindowPicture picture_;
     GameSession* game_ = nullptr;
+    Inbox* inbox_ = nullptr;
     KeyQueue keys_;
     std::optional<Prompt> prompt_;
     // The pause timer's tick that came while the prompt was open, given after its answer.
