@@ -19,6 +19,8 @@
 #   platforms  src/host/posix, speech,       the same, their own folder and the platforms
 #              window, terminal, web,        they build on (window, terminal, web: posix and
 #              windows                       speech; windows: speech)
+#   server     src/host/server               the session but game/Form1.h, the shared host code,
+#                                            posix, its own folder and the messages (net)
 #   program    src/host/program              anything but game/Form1.h
 #
 # Angle brackets: the rules, files, wording, table and session include the
@@ -36,7 +38,7 @@ standard='algorithm|any|array|atomic|barrier|bit|bitset|cassert|cctype|cerrno|cf
 # What the game itself never does: wait, signal, or reach the system past its Platform and FrontEnd.
 systemReaching='atomic|barrier|chrono|condition_variable|csetjmp|csignal|cstdio|ctime|filesystem|fstream|future|iostream|latch|mutex|semaphore|shared_mutex|stop_token|thread'
 signals='csetjmp|csignal'
-project='rules|files|wording|table|game|input|output|host'
+project='rules|files|wording|table|net|game|input|output|host'
 below='rules/|files/|wording/|table/|game/|input/|output/'
 shared='host/[^/]+$|host/headless/|host/tools/'
 
@@ -46,8 +48,10 @@ layerOf() {  # path : the layer of a file, or nothing when it is in none
     src/files/*) echo files ;;
     src/wording/*) echo wording ;;
     src/table/*) echo table ;;
+    src/net/*) echo net ;;
     src/game/* | src/input/* | src/output/*) echo session ;;
     src/host/program/*) echo program ;;
+    src/host/server/*) echo server ;;
     src/host/headless/* | src/host/tools/*) echo host ;;
     src/host/posix/* | src/host/speech/* | src/host/window/* | src/host/terminal/* | src/host/web/* | src/host/windows/*)
         echo platform ;;
@@ -63,6 +67,7 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
     files) [[ $header =~ ^(rules|files)/ || $header =~ ^game/(Platform|DataFolders)\.h$ ]] ;;
     wording) [[ $header =~ ^(rules|wording)/ ]] ;;
     table) [[ $header =~ ^(rules|table)/ ]] ;;
+    net) [[ $header =~ ^(rules|table|net)/ ]] ;;
     session) [[ $header =~ ^($below) ]] ;;
     host) [[ $header =~ ^($below|$shared) ]] ;;
     platform)
@@ -75,7 +80,8 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
         *) siblings="" ;;
         esac
         [[ $header =~ ^($below|$shared|host/$own/$siblings) ]] ;;
-    program) [[ $header =~ ^($below|host/) ]] ;;
+    server) [[ $header =~ ^($below|$shared|net/|host/posix/|host/server/) ]] ;;
+    program) [[ $header =~ ^($below|host/|net/) ]] ;;
     esac
 }
 
@@ -85,8 +91,11 @@ angleAllowed() {  # layer header
     case $layer in
     rules | files | wording | table | session)
         [[ $header =~ ^($standard)$ ]] && ! [[ $header =~ ^($systemReaching)$ ]] ;;
+    net)
+        [[ $header =~ ^boost/json(\.hpp|/[A-Za-z0-9_/]+\.hpp)$ ]] ||
+            { [[ $header =~ ^($standard)$ ]] && ! [[ $header =~ ^($systemReaching)$ ]]; } ;;
     host) [[ $header =~ ^($standard)$ ]] && ! [[ $header =~ ^($signals)$ ]] ;;
-    platform | program) true ;;
+    platform | server | program) true ;;
     esac
 }
 

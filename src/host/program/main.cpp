@@ -14,6 +14,9 @@
 #include "host/interactive.h"
 #include "host/posix/PosixPlatform.h"
 #include "host/posix/folderLayout.h"
+#ifdef SONARCH_SERVER
+#include "host/server/serve.h"
+#endif
 #include "host/tools/toolCommands.h"
 
 int main(int argc, char** argv) {
@@ -53,6 +56,13 @@ int main(int argc, char** argv) {
         PosixPlatform platform(options.dataDir);
         return runHeadless(options, platform, std::cin, std::cout, std::cerr);
     }
+    case RunOptions::Mode::Serve:
+#ifdef SONARCH_SERVER
+        return server::serve(options);
+#else
+        std::cerr << "sonarch: this build has no server\n";
+        return 2;
+#endif
     default: return runInteractive(options);
     }
 }
