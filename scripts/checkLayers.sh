@@ -12,22 +12,24 @@
 #   files      src/files                     rules, files, game/Platform.h and game/DataFolders.h
 #   wording    src/wording                   rules, wording
 #   table      src/table                     rules, table
+#   net        src/net                       rules, table, net
 #   session    src/game, src/input,          rules, files, wording, table, the session
 #              src/output
 #   host       src/host (its own files),     the session but game/Form1.h, host's own files,
-#              src/host/headless, tools      headless, tools
+#              src/host/headless, tools      headless, tools, net
 #   platforms  src/host/posix, speech,       the same, their own folder and the platforms
 #              window, terminal, web,        they build on (window, terminal, web: posix and
 #              windows                       speech; windows: speech)
 #   server     src/host/server               the session but game/Form1.h, the shared host code,
 #                                            posix, its own folder and the messages (net)
-#   program    src/host/program              anything but game/Form1.h
+#   program    src/host/program              anything but game/Form1.h (net too)
 #
 # Angle brackets: the rules, files, wording, table and session include the
 # standard library only, and not the parts of it that wait, signal, or reach
 # the disk, the clock or the streams (the game reaches them through Platform
-# and FrontEnd); the shared host code includes the standard library but
-# signals; the platforms and the program include what they need. A quoted
+# and FrontEnd); the net layer takes the same part of the standard library
+# and Boost.JSON (boost/json.hpp, boost/json/...); the shared host code
+# includes the standard library but signals; the platforms and the program include what they need. A quoted
 # include always starts at src, with no "." or ".." in it.
 #
 # Usage: scripts/checkLayers.sh [FOLDER]  (FOLDER holds src; the project by default)
@@ -69,7 +71,7 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
     table) [[ $header =~ ^(rules|table)/ ]] ;;
     net) [[ $header =~ ^(rules|table|net)/ ]] ;;
     session) [[ $header =~ ^($below) ]] ;;
-    host) [[ $header =~ ^($below|$shared) ]] ;;
+    host) [[ $header =~ ^($below|$shared|net/) ]] ;;
     platform)
         local own siblings
         own=${path#src/host/}

@@ -67,7 +67,15 @@ plant refused src/host/program/a.cpp '#include "game/Form1.h"'
 # Includes that name no header, and files in no layer.
 plant refused src/rules/a.cpp '#include RULES_HEADER'
 plant refused src/rules/a.cpp '#include_next <vector>'
-plant refused src/net/a.cpp '#include <string>'
+plant refused src/server/a.cpp '#include <string>'
+# The net layer: the table and the rules below it, Boost.JSON and no more.
+plant refused src/net/a.cpp '#include "game/GameSession.h"'
+plant refused src/net/a.cpp '#include "files/mapFormat.h"'
+plant refused src/net/a.cpp '#include <boost/asio.hpp>'
+plant refused src/net/a.cpp '#include <thread>'
+plant refused src/table/a.cpp '#include "net/protocol.h"'
+plant refused src/game/a.cpp '#include "net/protocol.h"'
+plant refused src/game/a.cpp '#include <boost/json.hpp>'
 
 # What each layer may do.
 plant allowed src/rules/a.cpp '#include <vector>'
@@ -79,6 +87,10 @@ plant allowed src/host/a.cpp '#include "game/GameSession.h"'
 plant allowed src/host/window/a.cpp '#include "host/speech/voiceFactory.h"'
 plant allowed src/host/terminal/a.cpp '#include <termios.h>'
 plant allowed src/host/program/a.cpp '#include "host/posix/PosixPlatform.h"'
+plant allowed src/net/a.cpp '#include "table/Table.h"'
+plant allowed src/net/a.cpp '#include <boost/json/parse.hpp>'
+plant allowed src/host/a.cpp '#include "net/protocol.h"'
+plant allowed src/host/program/a.cpp '#include "net/protocol.h"'
 
 if ! output=$(bash "$check" "$source" 2>&1); then
     printf 'the project itself is refused:\n%s\n' "$output"
