@@ -35,6 +35,9 @@ install(FILES ${packagingIn}/org.sonarch.Sonarch.desktop DESTINATION ${CMAKE_INS
 install(FILES ${packagingOut}/org.sonarch.Sonarch.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${packagingIn}/sonarch.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${packagingIn}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The online game's server as a service, left disabled: nothing listens
+# until an administrator enables it.
+install(FILES ${packagingIn}/sonarch-server.service DESTINATION lib/systemd/system)
 # The package is made here, not from a separate Debian source, so its
 # changelog has the name of a native package's.
 install(FILES ${packagingOut}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME changelog.gz)

@@ -20,6 +20,8 @@
 #   platforms  src/host/posix, speech,       the same, their own folder and the platforms
 #              window, terminal, web,        they build on (window, terminal, web: posix and
 #              windows, online               speech; windows: speech; online: net)
+#   server     src/host/server               the session but game/Form1.h, the shared host code,
+#                                            posix, its own folder and the messages (net)
 #   program    src/host/program              anything but game/Form1.h (net too)
 #
 # Angle brackets: the rules, files, wording, table and session include the
@@ -51,6 +53,7 @@ layerOf() {  # path : the layer of a file, or nothing when it is in none
     src/net/*) echo net ;;
     src/game/* | src/input/* | src/output/*) echo session ;;
     src/host/program/*) echo program ;;
+    src/host/server/*) echo server ;;
     src/host/headless/* | src/host/tools/*) echo host ;;
     src/host/posix/* | src/host/speech/* | src/host/window/* | src/host/terminal/* | src/host/web/* | src/host/windows/* | \
         src/host/online/*)
@@ -81,6 +84,7 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
         *) siblings="" ;;
         esac
         [[ $header =~ ^($below|$shared|host/$own/$siblings) ]] ;;
+    server) [[ $header =~ ^($below|$shared|net/|host/posix/|host/server/) ]] ;;
     program) [[ $header =~ ^($below|host/|net/) ]] ;;
     esac
 }
@@ -95,7 +99,7 @@ angleAllowed() {  # layer header
         [[ $header =~ ^boost/json(\.hpp|/[A-Za-z0-9_/]+\.hpp)$ ]] ||
             { [[ $header =~ ^($standard)$ ]] && ! [[ $header =~ ^($systemReaching)$ ]]; } ;;
     host) [[ $header =~ ^($standard)$ ]] && ! [[ $header =~ ^($signals)$ ]] ;;
-    platform | program) true ;;
+    platform | server | program) true ;;
     esac
 }
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 
 namespace sonarch {
@@ -25,12 +26,87 @@ const char* const usageText =
     "       sonarch --check-map FILE\n"
     "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n"
     "       sonarch --make-map [--zones N] [--seed S] FILE\n"
+    "       sonarch --serve [--port P] [--bind ADDR] [--data-dir DIR] [--allow-origin URL]...\n"
+    "               [--web-dir DIR] [--max-per-address N] [--max-wrong-codes N]\n"
+    "               [--max-bad-messages N] [--max-queued-bytes N] [--chat-lines N]\n"
+    "               [--chat-window S] [--turn-grace S] [--clock-warning S] [--turn-seconds S]\n"
+    "               [--away-after S] [--idle-close S] [--keep-unfinished S] [--keep-finished S]\n"
+    "               [--seed N]\n"
     "       sonarch --help | --version\n";
 
 namespace {
+// A whole number from least to most, or a sentence saying what the option needs.
+long long wholeOption(const std::string& option, const std::string& text, long long least, long long most) {
+    long long number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || number < least || number > most)
+        throw std::invalid_argument(option + " needs a whole number from " + std::to_string(least) + " to " +
+                                    std::to_string(most) + ", not '" + text + "'");
+    return number;
+}
+
+// Seconds, a fraction allowed, at most a year.
+double secondsOption(const std::string& option, const std::string& text) {
+    double seconds = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (error != std::errc() || end != text.data() + text.size() || !(seconds >= 0 && seconds <= 366 * 86400.0))
+        throw std::invalid_argument(option + " needs a number of seconds, not '" + text + "'");
+    return seconds;
+}
+
+// The server's options; false when arg is none of them.
+bool serveOption(const std::string& arg, const std::function<const std::string&()>& value, ServeOptions& serve) {
+    if (arg == "--port") {
+        serve.port = static_cast<int>(wholeOption(arg, value(), 0, 65535));
+    } else if (arg == "--bind") {
+        serve.bind = value();
+    } else if (arg == "--allow-origin") {
+        serve.allowedOrigins.push_back(value());
+    } else if (arg == "--web-dir") {
+        serve.webDir = value();
+    } else if (arg == "--max-per-address") {
+        serve.maxPerAddress = static_cast<int>(wholeOption(arg, value(), 1, 100000));
+    } else if (arg == "--max-wrong-codes") {
+        serve.maxWrongCodes = static_cast<int>(wholeOption(arg, value(), 1, 100000));
+    } else if (arg == "--max-bad-messages") {
+        serve.maxBadMessages = static_cast<int>(wholeOption(arg, value(), 1, 100000));
+    } else if (arg == "--max-queued-bytes") {
+        serve.maxQueuedBytes = static_cast<std::size_t>(wholeOption(arg, value(), 1024, 1LL << 32));
+    } else if (arg == "--chat-lines") {
+        serve.chatLines = static_cast<int>(wholeOption(arg, value(), 1, 100000));
+    } else if (arg == "--chat-window") {
+        serve.chatWindow = secondsOption(arg, value());
+    } else if (arg == "--turn-grace") {
+        serve.turnGrace = secondsOption(arg, value());
+    } else if (arg == "--clock-warning") {
+        serve.clockWarning = secondsOption(arg, value());
+    } else if (arg == "--turn-seconds") {
+        serve.turnSeconds = secondsOption(arg, value());
+    } else if (arg == "--away-after") {
+        serve.awayAfter = secondsOption(arg, value());
+    } else if (arg == "--idle-close") {
+        serve.idleClose = secondsOption(arg, value());
+    } else if (arg == "--keep-unfinished") {
+        serve.keepUnfinished = secondsOption(arg, value());
+    } else if (arg == "--keep-finished") {
+        serve.keepFinished = secondsOption(arg, value());
+    } else {
+        return false;
+    }
+    return true;
+}
+
 bool isVoiceName(const std::string& name) {
     const std::string names = std::string("|") + SONARCH_VOICES + "|";
     return name.find('|') == std::string::npos && names.find("|" + name + "|") != std::string::npos;
+}
+}  // namespace
+
+namespace {
+bool serving(const std::vector<std::string>& args) {
+    for (const std::string& arg : args)
+        if (arg == "--serve") return true;
+    return false;
 }
 }  // namespace
 
@@ -45,8 +121,14 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (arg == "--headless") {
             result.mode = RunOptions::Mode::Headless;
+        } else if (arg == "--serve") {
+            result.mode = RunOptions::Mode::Serve;
+        } else if (serveOption(arg, [&]() -> const std::string& { return value(i); }, result.serve)) {
+            if (result.mode != RunOptions::Mode::Serve && !serving(args))
+                throw std::invalid_argument(arg + " belongs to --serve");
         } else if (arg == "--text") {
-            if (result.mode != RunOptions::Mode::Headless) result.mode = RunOptions::Mode::Text;
+            if (result.mode != RunOptions::Mode::Headless && result.mode != RunOptions::Mode::Serve)
+                result.mode = RunOptions::Mode::Text;
         } else if (arg == "--help" || arg == "-h") {
             result.mode = RunOptions::Mode::Help;
             return result;

@@ -21,8 +21,30 @@ struct OnlineOptions {
     int computers = 0;
 };
 
+// The online game's server: where it listens, and every limit and waiting
+// time it keeps, each an option so that a test need not wait minutes.
+struct ServeOptions {
+    int port = 7878;  // 0: a free one
+    std::string bind = "127.0.0.1";
+    std::vector<std::string> allowedOrigins;  // beside the server's own address
+    std::string webDir;                       // the page's files; empty: looked for
+    int maxPerAddress = 64;                   // connections open at once from one address
+    int maxWrongCodes = 10;                   // room codes not found, a minute, from one address
+    int maxBadMessages = 20;                  // a connection that sends more is closed
+    std::size_t maxQueuedBytes = 256 * 1024;  // a client that lets more wait is dropped
+    int chatLines = 5;                        // lines a person may say in chatWindow seconds
+    double chatWindow = 10;
+    double turnGrace = 30;       // a turn's clock starts when the client is ready, or after this
+    double clockWarning = 30;    // "clock" news this long before the turn runs out
+    std::optional<double> turnSeconds;  // replaces every room's turn limit (for tests)
+    double awayAfter = 120;      // a person disconnected this long is stood in for
+    double idleClose = 600;      // a connection silent this long is closed
+    double keepUnfinished = 7 * 24 * 3600.0;  // an untouched unfinished room is removed after it
+    double keepFinished = 24 * 3600.0;        // a finished room is removed this long after its end
+};
+
 struct RunOptions {
-    enum class Mode { Window, Text, Headless, Help, Version };
+    enum class Mode { Window, Text, Headless, Help, Version, Serve };
     Mode mode = Mode::Window;
     std::string speech = "auto";  // the name of a voice of this system, as usageText lists them
     std::string dataDir;          // holds Maps/ and Saves/; empty: the program's folder
@@ -32,6 +54,7 @@ struct RunOptions {
     std::optional<int> speechRate;           // --rate: the built-in voice's rate at start, -10..10
     std::optional<std::string> settingsFile;  // --settings: instead of the platform's place
     OnlineOptions online;
+    ServeOptions serve;  // --serve and its options
 };
 
 // Hands the session what the options ask of it before it starts: the rate,

@@ -15,6 +15,9 @@
 #include "host/online/startOnline.h"
 #include "host/posix/PosixPlatform.h"
 #include "host/posix/folderLayout.h"
+#ifdef SONARCH_SERVER
+#include "host/server/serve.h"
+#endif
 #include "host/tools/toolCommands.h"
 
 int main(int argc, char** argv) {
@@ -62,6 +65,13 @@ int main(int argc, char** argv) {
         PosixPlatform platform(options.dataDir);
         return runHeadless(options, platform, std::cin, std::cout, std::cerr, online);
     }
+    case RunOptions::Mode::Serve:
+#ifdef SONARCH_SERVER
+        return server::serve(options);
+#else
+        std::cerr << "sonarch: this build has no server\n";
+        return 2;
+#endif
     default: return runInteractive(options, online);
     }
 }

@@ -1,0 +1,182 @@
+#include "server/seatBot.h"
+
+#include <gtest/gtest.h>
+
+#include "rules/moves.h"
+
+namespace sonarch::testing {
+
+Move chooseLegalMove(const Board& board, int seat, int attacksSoFar) {
+    auto legal = [&](const Move& move) { return moveRefusal(board, seat, move) == Refusal::None; };
+    if (board.choosingStart != 0) {
+        for (int z = 1; z <= board.zoneCount(); ++z)
+            if (legal(Move::claim(z))) return Move::claim(z);
+        return Move::startOnZonesHeld();
+    }
+    if (board.placingPoints != 0) {
+        for (int z = 1; z <= board.zoneCount(); ++z)
+            if (legal(Move::place(z))) return Move::place(z);
+        return Move::endPhase();
+    }
+    if (attacksSoFar < 40) {
+        for (int from = 1; from <= board.zoneCount(); ++from) {
+            if (board.zoneOwner[static_cast<std::size_t>(from)] != seat) continue;
+            for (int to = 1; to <= board.zoneCount(); ++to) {
+                const bool weaker = board.zoneArmy[static_cast<std::size_t>(to)] <
+                                    board.zoneArmy[static_cast<std::size_t>(from)];
+                if (weaker && legal(Move::attack(from, to))) return Move::attack(from, to);
+            }
+        }
+    }
+    return Move::endPhase();
+}
+
+namespace {
+std::string describe(const Played& played) {
+    return std::to_string(static_cast<int>(played.kind)) + "/" + std::to_string(played.seat) + "/" +
+           std::to_string(static_cast<int>(played.move.kind)) + ":" + std::to_string(played.move.zone) + ":" +
+           std::to_string(played.move.from) + "/" + std::to_string(played.outcomes.size());
+}
+}  // namespace
+
+bool SeatBot::step() {
+    auto message = client->receive();
+    if (!message) return false;
+    handle(*message);
+    return true;
+}
+
+void SeatBot::handle(const net::ServerMessage& message) {
+    using Type = net::ServerMessage::Type;
+    switch (message.type) {
+    case Type::Joined:
+        room = message.room;
+        seat = message.seat;
+        token = message.token;
+        break;
+    case Type::Events: {
+        const std::int64_t number = message.move;
+        if (number != lastMove + 1) ++gapsOrRepeats;
+        lastMove = number;
+        moves.emplace_back(number, describe(message.played));
+        expected_.reset();
+        // A move without dice leaves a board anyone can work out.
+        const Played& played = message.played;
+        if (played.kind == Played::Kind::Move && played.move.kind != Move::Kind::Attack && started) {
+            Board after = board;
+            RandomSource noDice;
+            Outcomes outcomes;
+            if (playMove(after, played.seat, played.move, noDice, outcomes) == Refusal::None) expected_ = after;
+        }
+        break;
+    }
+    case Type::Board:
+        if (expected_) {
+            Board mine = *expected_;
+            mine.humanPlayer = message.board.humanPlayer;
+            ++boardsChecked;
+            if (!(mine == message.board)) ++boardMismatches;
+            expected_.reset();
+        }
+        if (message.move != lastMove && message.move > lastMove) lastMove = message.move;
+        board = message.board;
+        started = message.phase != net::Phase::Waiting;
+        moveIfMyTurn();
+        break;
+    case Type::Refused:
+        ++refusals;
+        lastRefusal = message.reason;
+        // Tried again with no attack, which a seat may always give up.
+        askedAt_ = -1;
+        attacksThisTurn_ = 1000;
+        moveIfMyTurn();
+        break;
+    default: break;
+    }
+}
+
+void SeatBot::moveIfMyTurn() {
+    if (!autoPlay || !started || board.gameOver || board.turnPlayer != seat || turnEndsByItself(board)) return;
+    if (askedAt_ == lastMove) return;
+    askedAt_ = lastMove;
+    net::ClientMessage ready = message(net::ClientMessage::Type::Ready);
+    ready.move = lastMove;
+    client->send(ready);
+    const Move move = chooseLegalMove(board, seat, attacksThisTurn_);
+    attacksThisTurn_ = move.kind == Move::Kind::Attack ? attacksThisTurn_ + 1 : 0;
+    net::ClientMessage asked = net::messageOf(move);
+    asked.move = lastMove;
+    client->send(asked);
+}
+
+bool SeatBot::playToEnd() {
+    for (int i = 0; i < 200000; ++i) {
+        if (over()) return true;
+        if (!step()) return false;
+    }
+    return over();
+}
+
+void SeatBot::playUntil(std::int64_t until) {
+    while (lastMove < until && !over() && step()) {
+    }
+}
+
+void SeatBot::rejoin(int port) {
+    client = std::make_unique<TestClient>(port);
+    net::ClientMessage again = message(net::ClientMessage::Type::Rejoin);
+    again.room = room;
+    again.token = token;
+    again.move = lastMove;
+    client->send(again);
+    askedAt_ = -1;
+}
+
+}  // namespace sonarch::testing
+
+namespace sonarch::testing {
+
+void seatTwoAndStart(int port, SeatBot& anna, SeatBot& ben) {
+    using Type = net::ServerMessage::Type;
+    anna.name = "Anna";
+    ben.name = "Ben";
+    anna.client = std::make_unique<TestClient>(port);
+    net::ClientMessage create = message(net::ClientMessage::Type::Create);
+    create.name = "Anna";
+    create.map = testMap;
+    create.people = 2;
+    create.computers = 2;
+    anna.client->send(create);
+    while (anna.step() && anna.board.map == nullptr) {
+    }
+    ASSERT_EQ(anna.seat, 1);
+    ASSERT_EQ(anna.token.size(), 32u);
+    ASSERT_TRUE(net::isRoomCode(anna.room));
+
+    ben.client = std::make_unique<TestClient>(port);
+    net::ClientMessage join = message(net::ClientMessage::Type::Join);
+    join.name = "Ben";
+    join.room = anna.room;
+    ben.client->send(join);
+    while (ben.step() && ben.board.map == nullptr) {
+    }
+    ASSERT_EQ(ben.seat, 2);
+    ASSERT_EQ(ben.room, anna.room);
+    ASSERT_NE(ben.token, anna.token);
+    // Anna hears Ben join, then the board with him in it.
+    const auto news = anna.client->receiveUntil(Type::News);
+    ASSERT_TRUE(news);
+    EXPECT_EQ(news->text, "joined");
+    EXPECT_EQ(news->seat, 2);
+    ASSERT_TRUE(anna.step());
+
+    anna.client->send(message(net::ClientMessage::Type::Start));
+}
+
+bool consecutive(const std::vector<std::pair<std::int64_t, std::string>>& moves) {
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        if (moves[i].first != static_cast<std::int64_t>(i) + 1) return false;
+    return true;
+}
+
+}  // namespace sonarch::testing
