@@ -102,7 +102,7 @@ public:
     // The whole position, as the server holds it after move `move`: the
     // room before its game starts, a seat taken back, or a board that the
     // moves told did not lead to.
-    void onlineBoard(Board position, std::int64_t move, bool started, bool creator);
+    void onlineBoard(Board position, std::int64_t move, bool started, bool creator, int seatsOpen);
     // Move `move` of the room, with the board after it.
     void onlinePlayed(const Played& played, std::int64_t move);
     void onlineRefused(Refusal refusal, const std::string& reason);

@@ -64,8 +64,9 @@ void GameSession::onlineJoined(const std::string& spokenCode, const std::string&
     asEvent(*form_, [&] { form_->onlineJoined(spokenCode, link, seat); });
 }
 
-void GameSession::onlineBoard(const Board& position, std::int64_t move, bool started, bool creator) {
-    asEvent(*form_, [&] { form_->onlineBoard(position, move, started, creator); });
+void GameSession::onlineBoard(const Board& position, std::int64_t move, bool started, bool creator,
+                              int seatsOpen) {
+    asEvent(*form_, [&] { form_->onlineBoard(position, move, started, creator, seatsOpen); });
 }
 
 void GameSession::onlinePlayed(const Played& played, std::int64_t move) {

@@ -63,7 +63,7 @@ public:
     // one message at a time, like any other event.
     void goOnline(OnlineSeat& seat);
     void onlineJoined(const std::string& spokenCode, const std::string& link, int seat);
-    void onlineBoard(const Board& position, std::int64_t move, bool started, bool creator);
+    void onlineBoard(const Board& position, std::int64_t move, bool started, bool creator, int seatsOpen = 0);
     void onlinePlayed(const Played& played, std::int64_t move);
     void onlineRefused(Refusal refusal, const std::string& reason);
     void onlineNews(const std::string& sentence, bool chat = false);

@@ -44,7 +44,7 @@ void Form1::onlineJoined(const std::string& spokenCode, const std::string& link,
     sayIt(online::roomCode(spokenCode, link));
 }
 
-void Form1::onlineBoard(Board position, std::int64_t move, bool started, bool creator) {
+void Form1::onlineBoard(Board position, std::int64_t move, bool started, bool creator, int seatsOpen) {
     const bool firstBoard = board.humanPlayer == 0 || board.map != position.map || menuState != 0;
     const bool beginning = started && !roomStarted_;
     roomStarted_ = started;
@@ -60,19 +60,13 @@ void Form1::onlineBoard(Board position, std::int64_t move, bool started, bool cr
         endPause();
         putInPlay(position, firstBoard ? 1 : cursorZone);
         if (!started) {
-            int people = 0;
-            int open = 0;
-            for (int p = 1; p <= board.playerCount; ++p) {
-                if (board.isComputer[static_cast<std::size_t>(p)] != 0) continue;
-                if (board.playerName[static_cast<std::size_t>(p)].empty()) ++open;
-                else ++people;
-            }
+            const int people = board.peopleCount() - seatsOpen;
             if (ownSeat_ != 0)
                 sayIt(online::joinedSeat(board.playerName[static_cast<std::size_t>(ownSeat_)], ownSeat_,
                                          board.playerCount));
             else
                 sayIt(online::watching(""));
-            sayIt(online::waitingForStart(creator, people, open));
+            sayIt(online::waitingForStart(creator, people, seatsOpen));
             return;
         }
         const int turn = board.turnPlayer;

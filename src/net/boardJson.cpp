@@ -40,6 +40,7 @@ json::object seatObject(const Board& board, int seat, const SeatInfo& info) {
     out["connected"] = info.connected;
     out["out"] = !board.inGame(seat);
     out["away"] = info.away;
+    if (info.open) out["open"] = true;
     out["started"] = board.hasStarted[at(seat)] != 0;
     out["points"] = board.points[at(seat)];
     return out;
@@ -94,6 +95,7 @@ void readSeats(FieldReader& in, const json::array& seats, ServerMessage& message
         info.connected = entry.flag("connected", "connected").value_or(false);
         info.out = entry.flag("out", "out").value_or(false);
         info.away = entry.flag("away", "away").value_or(false);
+        info.open = entry.flag("open", "open").value_or(false);
         const bool started = entry.flag("started", "started").value_or(false);
         board.points[at(seat)] = entry.small("points", "the seat's points", 0, mostPoints).value_or(0);
         board.playerName[at(seat)] = info.out ? std::string() : info.name;

@@ -104,6 +104,7 @@ struct SeatInfo {
     bool connected = false;  // a person's client is connected now
     bool out = false;
     bool away = false;  // a computer player stands in for the person
+    bool open = false;  // before the game: a person's seat nobody has taken yet
 };
 
 enum class Phase { Waiting, Start, Attack, Place, Over };

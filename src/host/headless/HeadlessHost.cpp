@@ -128,6 +128,8 @@ void HeadlessHost::sentenceOut(const std::string& text, bool recorded, bool spok
     // a line of its own, nor a control character act on a terminal.
     out_ << prefix << harmless(text) << '\n';
     if (!text.empty()) toldSinceLine_.push_back(text);
+    // Online, others read the transcript as it grows (to learn a room's code).
+    if (inbox_ != nullptr) out_.flush();
 }
 
 // The transcript is the record of play too: what the history holds unsaid

@@ -123,8 +123,10 @@ void OnlineClient::received(const std::string& text) {
             game_.onlinePlayed(played, message.move);
         } else {
             pendingEvents_.reset();
+            const auto open = std::count_if(message.seats.begin(), message.seats.end(),
+                                            [](const net::SeatInfo& seat) { return seat.open; });
             game_.onlineBoard(message.board, message.move, message.phase != net::Phase::Waiting,
-                              request_.kind == OnlineRequest::Kind::Create);
+                              request_.kind == OnlineRequest::Kind::Create, static_cast<int>(open));
         }
         break;
     }

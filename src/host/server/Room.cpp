@@ -130,7 +130,8 @@ std::vector<net::SeatInfo> Room::seatInfo() const {
                          .computer = held.kind == SeatRecord::Kind::Computer,
                          .connected = present.connection != 0,
                          .out = started() && !now.inGame(s),
-                         .away = present.away || held.left});
+                         .away = present.away || held.left,
+                         .open = held.kind == SeatRecord::Kind::Open});
     }
     return seats;
 }
