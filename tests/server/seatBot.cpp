@@ -78,7 +78,10 @@ void SeatBot::handle(const net::ServerMessage& message) {
             if (!(mine == message.board)) ++boardMismatches;
             expected_.reset();
         }
-        if (message.move != lastMove && message.move > lastMove) lastMove = message.move;
+        // A board behind the moves told means the server forgot a move it
+        // had told of.
+        if (message.move < lastMove) ++gapsOrRepeats;
+        if (message.move > lastMove) lastMove = message.move;
         board = message.board;
         started = message.phase != net::Phase::Waiting;
         moveIfMyTurn();
