@@ -15,6 +15,7 @@ namespace sonarch {
 constexpr int watchingSeat = maxPlayerSlots;
 
 Board Form1::asHeardHere(Board position) const {
+    position.seatsApart = true;
     if (position.gameOver) {
         position.humanPlayer = 0;
     } else if (ownSeat_ != 0 && position.inGame(ownSeat_)) {
@@ -50,7 +51,8 @@ void Form1::onlineBoard(Board position, std::int64_t move, bool started, bool cr
     roomStarted_ = started;
     roomCreator_ = creator;
     movesSeen_ = move;
-    awaitingServer_ = false;
+    // A move of this seat still waits: its answer, or the client sends it
+    // again once it is back, and the answer follows this board.
     position = asHeardHere(std::move(position));
     if (firstBoard || beginning) {
         // A board of its own (not a move's): the room, or the game taken up
@@ -65,7 +67,7 @@ void Form1::onlineBoard(Board position, std::int64_t move, bool started, bool cr
                 sayIt(online::joinedSeat(board.playerName[static_cast<std::size_t>(ownSeat_)], ownSeat_,
                                          board.playerCount));
             else
-                sayIt(online::watching(""));
+                sayIt(online::watching());
             sayIt(online::waitingForStart(creator, people, seatsOpen));
             return;
         }

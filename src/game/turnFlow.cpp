@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "game/Form1.h"
+#include "wording/onlineWords.h"
 
 namespace sonarch {
 
@@ -113,12 +114,23 @@ void Form1::tellPersonMove(const Played& played) {
         addMessage(words().play.startClaimed(after, played.outcomes.front(), listener));
         playCue(Cue::Claim);
         break;
-    case Move::Kind::Place: addMessage(words().play.pointPlaced(after, played.outcomes.front())); break;
+    case Move::Kind::Place:
+        // Online, another seat's placing is told as a computer player's is.
+        if (played.seat != listener && after.seatsApart)
+            addMessage(online::pointsPlacedBy(after.playerName[static_cast<std::size_t>(played.seat)],
+                                              after.zoneName(played.outcomes.front().zone),
+                                              played.outcomes.front().army));
+        else
+            addMessage(words().play.pointPlaced(after, played.outcomes.front()));
+        break;
     case Move::Kind::Attack: tellAttack(played); break;
     case Move::Kind::EndPhase:
-        if (!played.outcomes.empty() && played.outcomes.back().kind == Outcome::Kind::PlacingOpens)
-            addMessage(words().play.placingOpens(after));
-        else
+        if (!played.outcomes.empty() && played.outcomes.back().kind == Outcome::Kind::PlacingOpens) {
+            if (played.seat != listener && after.seatsApart)
+                addMessage(online::placingBy(after.playerName[static_cast<std::size_t>(played.seat)]));
+            else
+                addMessage(words().play.placingOpens(after));
+        } else
             tellTurnPassing(played);
         break;
     }

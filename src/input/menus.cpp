@@ -6,6 +6,7 @@
 #include "files/fileList.h"
 #include "game/Form1.h"
 #include "input/keyCodes.h"
+#include "wording/playWords.h"
 
 namespace sonarch {
 
@@ -22,7 +23,7 @@ void Form1::menuKeys(short& keyCode, const short& shift) {
     if (newMapKey(keyCode, shift)) return;
     // In the clear sentences S still tells how a game that just ended stood.
     if (keyCode == key::S && shift == 0 && menuState == 1 && board.gameOver && words().clear) {
-        sayIt(words().play.finalStandings(board, board.peopleCount() > 1 ? 0 : listenerOf(board)));
+        sayIt(words().play.finalStandings(board, aLonePerson(board) ? listenerOf(board) : 0));
         return;
     }
     if (isForward(keyCode)) ++menuCursor;

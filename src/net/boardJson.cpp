@@ -95,7 +95,7 @@ void readSeats(FieldReader& in, const json::array& seats, ServerMessage& message
         info.connected = entry.flag("connected", "connected").value_or(false);
         info.out = entry.flag("out", "out").value_or(false);
         info.away = entry.flag("away", "away").value_or(false);
-        info.open = entry.flag("open", "open").value_or(false);
+        info.open = entry.flag("open", "open", false).value_or(false);
         const bool started = entry.flag("started", "started").value_or(false);
         board.points[at(seat)] = entry.small("points", "the seat's points", 0, mostPoints).value_or(0);
         board.playerName[at(seat)] = info.out ? std::string() : info.name;

@@ -55,6 +55,10 @@ struct Board {
     int placingPoints = 0;  // 1 while the player whose turn it is places points
     int attackFrom = 0;     // the person's chosen attacking zone; 0 while none
     bool gameOver = false;  // set by the rule that ends the game
+    // Each person plays from a program of their own (online), so each hears
+    // the game alone, as one person at one keyboard does, however many
+    // people share the game. Not part of the position: never saved, never compared.
+    bool seatsApart = false;
 
     ZoneTable<int> zoneOwner{};
     ZoneTable<int> zoneArmy{};

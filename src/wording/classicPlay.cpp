@@ -13,7 +13,7 @@ std::string number(int value) { return std::to_string(value); }
 const std::string& nameOf(const Board& board, int seat) { return board.playerName[static_cast<std::size_t>(seat)]; }
 }  // namespace
 
-bool aLonePerson(const Board& board) { return board.peopleCount() <= 1; }
+bool aLonePerson(const Board& board) { return board.peopleCount() <= 1 || board.seatsApart; }
 
 std::string victoryOf(const Board& board, int winner, int listener, const std::string& mainMenu) {
     if (winner == listener && aLonePerson(board)) return " Congratulations, you have won! " + mainMenu;

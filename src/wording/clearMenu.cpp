@@ -7,6 +7,7 @@
 
 #include "wording/counting.h"
 #include "wording/menuWords.h"
+#include "wording/playWords.h"
 
 namespace sonarch {
 
@@ -101,7 +102,7 @@ std::string ClearMenuWords::newGameBegins(const std::string& startZone) const {
 std::string ClearMenuWords::gameLoaded(const Board& board, int cursor) const {
     const int seat = board.humanPlayer;
     const std::string whose =
-        board.peopleCount() > 1 ? "It is " + board.playerName[static_cast<std::size_t>(seat)] + "'s turn" : "It is your turn";
+        !aLonePerson(board) ? "It is " + board.playerName[static_cast<std::size_t>(seat)] + "'s turn" : "It is your turn";
     std::string phase = ", attack phase.";
     if (board.choosingStart != 0) {
         phase = ": choose a starting zone.";

@@ -12,9 +12,7 @@ std::string joinedSeat(std::string_view name, int seat, int seats) {
     return "You are " + std::string(name) + ", seat " + std::to_string(seat) + " of " + std::to_string(seats) + ".";
 }
 
-std::string watching(std::string_view room) {
-    return "Watching room " + std::string(room) + ". The study keys work; every seat is named.";
-}
+std::string watching() { return "You are watching: every seat is named, and the study keys work."; }
 
 std::string waitingForStart(bool creator, int people, int seatsOpen) {
     std::string sentence = std::to_string(people) + (people == 1 ? " person" : " people") + " in the room";
@@ -60,6 +58,12 @@ std::string boardsDiffer() {
 }
 
 std::string onlyCreatorStarts() { return "Only the room's creator can start the game."; }
+
+std::string pointsPlacedBy(std::string_view name, std::string_view zone, int army) {
+    return std::string(name) + " has increased the army of " + std::string(zone) + " to " + std::to_string(army) + ".";
+}
+
+std::string placingBy(std::string_view name) { return std::string(name) + " places points."; }
 
 std::string chatMuted(std::string_view name, bool muted) {
     return std::string(name) + (muted ? " is muted." : " is heard again.");

@@ -11,7 +11,7 @@ namespace sonarch::online {
 // "Room code: K, Q, X, W." with the link to give a player with a browser.
 std::string roomCode(std::string_view spokenCode, std::string_view link);
 std::string joinedSeat(std::string_view name, int seat, int seats);
-std::string watching(std::string_view room);
+std::string watching();
 std::string waitingForStart(bool creator, int people, int seatsOpen);
 std::string seatNews(std::string_view news, std::string_view name, int seconds, bool itIsYou);
 std::string chatLine(std::string_view name, std::string_view text);
@@ -21,6 +21,9 @@ std::string connectionLost(int secondsToRetry);
 std::string backInTheGame();
 std::string boardsDiffer();
 std::string onlyCreatorStarts();
+// Another person's placing, heard from a seat of one's own.
+std::string pointsPlacedBy(std::string_view name, std::string_view zone, int army);
+std::string placingBy(std::string_view name);
 std::string chatMuted(std::string_view name, bool muted);
 
 }  // namespace sonarch::online

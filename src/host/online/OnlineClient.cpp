@@ -64,6 +64,7 @@ void OnlineClient::checkTimers() {
 void OnlineClient::connected() {
     using Type = net::ClientMessage::Type;
     if (!token_.empty()) {
+        rejoining_ = true;
         send({.type = Type::Rejoin, .room = room_, .token = token_, .move = lastMove_});
         return;
     }
@@ -88,7 +89,12 @@ void OnlineClient::connected() {
 
 void OnlineClient::received(const std::string& text) {
     net::ServerParse parsed = net::parseServerMessage(text, map_);
-    if (!parsed.message) return;  // what cannot be read is not acted on
+    if (!parsed.message) {
+        // What cannot be read is not acted on; the player hears why once.
+        if (!unreadableSaid_) game_.onlineNews("The server sent what this program cannot read: " + parsed.error);
+        unreadableSaid_ = true;
+        return;
+    }
     net::ServerMessage& message = *parsed.message;
     if (message.version != net::protocolVersion) {
         game_.onlineNews("This server speaks version " + std::to_string(message.version) +
@@ -120,8 +126,17 @@ void OnlineClient::received(const std::string& text) {
             Played played = std::move(pendingEvents_->played);
             pendingEvents_.reset();
             played.after = message.board;
+            if (played.seat == seat_ && unanswered_) unanswered_.reset();
             game_.onlinePlayed(played, message.move);
         } else {
+            // Back after a loss: the move the server never had goes again.
+            if (rejoining_ && unanswered_ && unanswered_->move == message.move) {
+                moveSentAt_ = Clock::now();
+                send(*unanswered_);
+            } else if (rejoining_) {
+                unanswered_.reset();
+            }
+            rejoining_ = false;
             pendingEvents_.reset();
             const auto open = std::count_if(message.seats.begin(), message.seats.end(),
                                             [](const net::SeatInfo& seat) { return seat.open; });
@@ -136,10 +151,12 @@ void OnlineClient::received(const std::string& text) {
         break;
     case Type::Refused:
         moveSentAt_.reset();
+        unanswered_.reset();
         game_.onlineRefused(message.refusal, message.reason);
         break;
     case Type::Error:
         moveSentAt_.reset();
+        unanswered_.reset();
         game_.onlineRefused(Refusal::None, message.reason);
         break;
     case Type::Chat: game_.onlineNews(online::chatLine(message.name, message.text), true); break;
@@ -177,6 +194,7 @@ void OnlineClient::send(const net::ClientMessage& message) {
 void OnlineClient::sendMove(const Move& move, std::int64_t seen) {
     net::ClientMessage message = net::messageOf(move);
     message.move = seen;
+    unanswered_ = message;
     moveSentAt_ = Clock::now();
     waitingSaid_ = false;
     send(message);

@@ -72,9 +72,14 @@ private:
     // Coming back: when to try again, and how long the next wait is.
     std::optional<Clock::time_point> retryAt_;
     int retrySeconds_ = 1;
+    // The move sent and not yet answered: sent again once the seat is back,
+    // with the count of moves it was sent after, so it is never played twice.
+    std::optional<net::ClientMessage> unanswered_;
+    bool rejoining_ = false;
     // A move sent, and whether "Waiting for the server." was said for it.
     std::optional<Clock::time_point> moveSentAt_;
     bool waitingSaid_ = false;
+    bool unreadableSaid_ = false;
     Clock::time_point lastSent_ = Clock::now();
 };
 

@@ -166,6 +166,7 @@ void Room::startGame(Letters& out, std::vector<MoveRecord>& stored) {
     record_.state = RoomRecord::State::Playing;
     ++turnsBegun_;
     stored.push_back({.number = moveCount_, .seat = record_.creator, .kind = MoveRecord::gameStarts});
+    history_.push_back(stored.back());
     toEveryone(std::make_shared<const std::string>(boardMessage(false)), true, out);
 }
 
@@ -176,6 +177,7 @@ Refusal Room::play(int seat, const Move& move, Letters& out, std::vector<MoveRec
     out_ = nullptr;
     if (refused != Refusal::None) return refused;
     stored.push_back(recordOfMove(number, seat, move));
+    history_.push_back(stored.back());
     if (table_.board().gameOver) record_.state = RoomRecord::State::Over;
     return Refusal::None;
 }
@@ -225,8 +227,25 @@ void Room::endTurn(int seat, Letters& out, std::vector<MoveRecord>& stored) {
     }
 }
 
+std::vector<std::shared_ptr<const std::string>> Room::missedAfter(std::int64_t move) const {
+    std::vector<std::shared_ptr<const std::string>> missed;
+    Room again(record_, map_);
+    const std::vector<net::SeatInfo> seats = seatInfo();
+    again.capture_ = [&](const Played& played) {
+        if (again.moveCount_ <= move || again.moveCount_ > moveCount_) return;
+        missed.push_back(std::make_shared<const std::string>(net::encodeEvents(again.moveCount_, played)));
+        // A client that comes back may be a new one: the first board brings the map.
+        const bool withMap = missed.size() == 1;
+        missed.push_back(std::make_shared<const std::string>(
+            net::encodeBoard(played.after, seats, again.moveCount_, true, withMap)));
+    };
+    again.replay(history_);
+    return missed;
+}
+
 void Room::played(const Played& played) {
     ++moveCount_;
+    if (capture_) capture_(played);
     if (beginsATurn(played)) ++turnsBegun_;
     auto events = std::make_shared<const std::string>(net::encodeEvents(moveCount_, played));
     events_.push_back(events);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -79,6 +80,10 @@ public:
     std::vector<net::SeatInfo> seatInfo() const;
     // The events of every move after `move` still held, in order.
     std::vector<std::shared_ptr<const std::string>> eventsAfter(std::int64_t move) const;
+    // What a client that comes back missed: each move after `move`, its
+    // events and the board it left, worked out again from the seed and the
+    // moves kept (boards are not held: a room would grow with every move).
+    std::vector<std::shared_ptr<const std::string>> missedAfter(std::int64_t move) const;
 
     // A new game (or the next one) with the seats as they are: open seats
     // become computer players'. The record of the start goes to stored.
@@ -114,6 +119,10 @@ private:
     std::deque<std::shared_ptr<const std::string>> events_;
     std::int64_t firstEvent_ = 1;
     Letters* out_ = nullptr;  // where the table's moves are told; none while replaying
+    // The start of each game and every move played, as they are stored.
+    std::vector<MoveRecord> history_;
+    // Each move as the table hands it over, for missedAfter's replay.
+    std::function<void(const Played&)> capture_;
 };
 
 Move moveOfRecord(const MoveRecord& record);

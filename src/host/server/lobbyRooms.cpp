@@ -150,7 +150,7 @@ void Lobby::rejoin(ConnectionId connection, Client& client, const net::ClientMes
     client.room = room.code();
     client.seat = seat;
     Letters out{{connection, shared(net::encodeJoined(room.code(), seat, message.token)), false}};
-    for (auto& events : room.eventsAfter(message.move.value_or(0))) out.push_back({connection, events, false});
+    for (auto& missed : room.missedAfter(message.move.value_or(0))) out.push_back({connection, missed, false});
     out.push_back({connection, shared(room.boardMessage(true)), true});
     news(room, "back", seat, out);
     post(room, std::move(out));

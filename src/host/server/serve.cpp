@@ -47,6 +47,7 @@ public:
 
     void accept(http::request<http::string_body> request);
     void send(const Letter& letter);
+    bool behind() const;
     void closeWhenSent();
     void drop();
 
@@ -62,6 +63,9 @@ private:
     std::deque<Letter> queue_;
     std::size_t queuedBytes_ = 0;
     std::size_t maxQueued_;
+    // When the write under way began: a client is behind only when one has
+    // waited long, not when a computer player's whole turn is queued at once.
+    std::chrono::steady_clock::time_point writeStarted_{};
     bool writing_ = false;
     bool closing_ = false;
     bool done_ = false;
@@ -221,9 +225,19 @@ void Link::read() {
     });
 }
 
+// A client that reads is never behind, however much one turn sends it at
+// once (a round of computer players on a large map is a burst of a few
+// hundred kilobytes, each board the one its move's events are told with).
+// Only a write that has waited more than a second marks it behind: then a
+// newer board stands in for the older ones waiting, and beyond the limit the
+// client is dropped, so that it never holds up anyone else.
+bool Link::behind() const {
+    return writing_ && std::chrono::steady_clock::now() - writeStarted_ > std::chrono::seconds(1);
+}
+
 void Link::send(const Letter& letter) {
     if (done_ || closing_) return;
-    if (letter.isBoard) {
+    if (letter.isBoard && behind()) {
         // A newer board says all an older one waiting here would: the older
         // goes, so a slow client catches up. Events are never dropped.
         const std::size_t first = writing_ ? 1 : 0;
@@ -235,7 +249,7 @@ void Link::send(const Letter& letter) {
     }
     queue_.push_back(letter);
     queuedBytes_ += letter.text->size();
-    if (queuedBytes_ > maxQueued_) return drop();
+    if (queuedBytes_ > maxQueued_ && (behind() || queuedBytes_ > 16 * maxQueued_)) return drop();
     write();
 }
 
@@ -250,6 +264,7 @@ void Link::write() {
         return;
     }
     writing_ = true;
+    writeStarted_ = std::chrono::steady_clock::now();
     ws_.text(true);
     ws_.async_write(asio::buffer(*queue_.front().text),
                     [self = shared_from_this()](beast::error_code error, std::size_t) {
