@@ -333,6 +333,10 @@ private:
     int chatCursor_ = 0;
     // The open prompt asks for a chat line.
     bool chatting_ = false;
+    // The online menu's question open (1: the server, 2: the room), and
+    // the server's address used last.
+    int onlineStep_ = 0;
+    std::string onlineServer_ = "http://127.0.0.1:7878/";
 
     const View view_{board,        cursorZone,       linkCursor,     menuState,  menuCursor, lastKey,
                      maxPlayers,   ctrlHeld,         messageCount,   messages,   Holder,     pendingMap,
@@ -372,6 +376,10 @@ private:
     void tellServerReady();
     bool onlineKeys(short keyCode, short shift);
     void chatEntered(const std::optional<std::string>& typed);
+    bool onlineMenuKey(short keyCode, short shift);
+    void askOnline(int step, const std::string& question);
+    void onlineAnswered(const std::optional<std::string>& typed);
+    std::string onlineMapName() const;
     void sinceLastTurnKey();
     int firstPlaceOf(int seat) const;
     // Tells who was put out and whether the game ended, in the order the

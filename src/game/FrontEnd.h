@@ -16,6 +16,18 @@ namespace sonarch {
 // player's own screen reader, or nobody because the voice is not heard.
 enum class RateSetBy { Game, Player, Nobody };
 
+// What the online menu asks for: a room to join (by its code), to watch, or
+// to make on a map, on the server at the address given.
+struct OnlineAsk {
+    std::string server{};
+    std::string room{};  // empty: make a room
+    bool watch = false;
+    std::string name{};
+    std::string map{};
+    int people = 2;
+    int computers = 0;
+};
+
 // A text-to-speech voice. speak() returns at once: whatever is still being
 // said is dropped and the new text starts; the empty text only silences.
 class Voice {
@@ -104,6 +116,16 @@ public:
     virtual void askText(const std::string& prompt, Voice* voice) = 0;
     // Ends the program: no further event reaches the game.
     virtual void endProgram() = 0;
+    // Takes a seat in a room on a game server, as the online menu asks: the
+    // host connects (in the background) and hands the session what the
+    // server sends. Empty when it is on its way; otherwise why it cannot be.
+    virtual std::string goOnline(const OnlineAsk& ask) {
+        (void)ask;
+        return onlineUnavailable();
+    }
+    static std::string onlineUnavailable() {
+        return "This program plays at one keyboard only; online play is in the Linux program.";
+    }
 };
 
 }  // namespace sonarch

@@ -6,6 +6,9 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <string>
+
+#include "game/GameSession.h"
 
 namespace sonarch {
 
@@ -26,10 +29,30 @@ public:
     virtual void leave() {}
 };
 
-class GameSession;
+// Connects a session to a room on a server and gives the connection's
+// inbox; nullptr when the server's address cannot be used. The program
+// gives one to its hosts; a host without one plays at one keyboard only.
+using OnlineStarter = std::function<std::unique_ptr<Inbox>(GameSession&, const OnlineAsk&)>;
 
-// The inbox of a run that plays in a room on a server, made once the
-// session exists; the program makes it from the run's options.
-using InboxMaker = std::function<std::unique_ptr<Inbox>(GameSession&)>;
+// A host's one connection to a server, made when the command line or the
+// online menu asks for a room; a second room replaces the first.
+class OnlineHolder {
+public:
+    void useStarter(OnlineStarter starter) { starter_ = std::move(starter); }
+    bool canStart() const { return static_cast<bool>(starter_); }
+    // Connects, and hands the new inbox to attach; empty, or why not.
+    std::string connect(GameSession* game, const OnlineAsk& ask, const std::function<void(Inbox&)>& attach) {
+        if (!starter_ || game == nullptr) return FrontEnd::onlineUnavailable();
+        std::unique_ptr<Inbox> made = starter_(*game, ask);
+        if (!made) return "That server's address cannot be used: it begins with http:// and names a host and a port.";
+        inbox_ = std::move(made);
+        attach(*inbox_);
+        return {};
+    }
+
+private:
+    OnlineStarter starter_;
+    std::unique_ptr<Inbox> inbox_;
+};
 
 }  // namespace sonarch

@@ -194,6 +194,17 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
     return result;
 }
 
+std::optional<OnlineAsk> onlineAskOf(const OnlineOptions& online) {
+    if (online.server.empty()) return std::nullopt;
+    return OnlineAsk{.server = online.server,
+                     .room = online.join.empty() ? online.watch : online.join,
+                     .watch = !online.watch.empty(),
+                     .name = online.name.empty() ? "Player" : online.name,
+                     .map = online.create,
+                     .people = online.people,
+                     .computers = online.computers};
+}
+
 void prepareSession(const RunOptions& options, GameSession& game) {
     if (options.speechRate) game.setSpeechRate(*options.speechRate);
     if (options.settingsFile) {

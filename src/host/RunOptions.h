@@ -57,6 +57,9 @@ struct RunOptions {
     ServeOptions serve;  // --serve and its options
 };
 
+// The room the command line asks for; nothing without --server.
+std::optional<OnlineAsk> onlineAskOf(const OnlineOptions& online);
+
 // Hands the session what the options ask of it before it starts: the rate,
 // and the settings file (scripted play reads none unless given one).
 void prepareSession(const RunOptions& options, GameSession& game);

@@ -8,6 +8,6 @@
 namespace sonarch {
 
 // Online, makeInbox makes the seat's connection to the server.
-int runInteractive(const RunOptions& options, const InboxMaker& makeInbox = {});
+int runInteractive(const RunOptions& options, const OnlineStarter& makeInbox = {});
 
 }  // namespace sonarch

@@ -1,6 +1,7 @@
 // F1: help for the place the player is in, one sentence a press, so that
 // each can be heard whole and none has to be waded through twice.
 #include "game/Form1.h"
+#include "wording/onlineWords.h"
 
 namespace sonarch {
 
@@ -34,6 +35,8 @@ void Form1::helpKey() {
     // Where a game is chosen, the keys that set how it sounds and plays come last.
     if (place == HelpPlace::MainMenu || place == HelpPlace::MapList)
         sentences.push_back(words().menus.settingsKeysHelp());
+    if (place == HelpPlace::MainMenu) sentences.push_back(online::menuHelp());
+    if (online_ != nullptr && menuState == 0) sentences.push_back(online::playHelp());
     sayIt(sentences[static_cast<std::size_t>(helpStep) % sentences.size()]);
     ++helpStep;
 }

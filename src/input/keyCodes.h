@@ -48,6 +48,7 @@ constexpr short J = 74;
 constexpr short L = 76;
 constexpr short M = 77;
 constexpr short N = 78;
+constexpr short O = 79;
 constexpr short P = 80;
 constexpr short S = 83;
 constexpr short X = 88;

@@ -20,7 +20,7 @@ void Form1::menuKeys(short& keyCode, const short& shift) {
         helpKey();
         return;
     }
-    if (newMapKey(keyCode, shift)) return;
+    if (newMapKey(keyCode, shift) || onlineMenuKey(keyCode, shift)) return;
     // In the clear sentences S still tells how a game that just ended stood.
     if (keyCode == key::S && shift == 0 && menuState == 1 && board.gameOver && words().clear) {
         sayIt(words().play.finalStandings(board, aLonePerson(board) ? listenerOf(board) : 0));
@@ -98,6 +98,10 @@ void Form1::textEntered(const std::optional<std::string>& name) {
     awaitingText_ = false;
     if (chatting_) {
         chatEntered(name);
+        return;
+    }
+    if (onlineStep_ != 0) {
+        onlineAnswered(name);
         return;
     }
     if (namingPerson_ != 0) {

@@ -65,6 +65,29 @@ std::string pointsPlacedBy(std::string_view name, std::string_view zone, int arm
 
 std::string placingBy(std::string_view name) { return std::string(name) + " places points."; }
 
+std::string serverQuestion(std::string_view lastServer) {
+    return "Online game. Type the server's address, or press Enter for " + std::string(lastServer) + ".";
+}
+
+std::string roomQuestion(std::string_view map) {
+    return "Type a room's code to join it, or watch and a code to watch it, or press Enter to make a room on " +
+           std::string(map) + ".";
+}
+
+std::string connecting(std::string_view server) { return "Connecting to " + std::string(server) + "."; }
+
+std::string onlineCalledOff() { return "No online game."; }
+
+std::string menuHelp() {
+    return "O plays online: type a server's address, then a room's code to join it, or nothing to make a room on "
+           "the map chosen last, for the people added with P and the computer players asked for last.";
+}
+
+std::string playHelp() {
+    return "Online, C says a line to the room, H reads the room's lines back, and G starts the game of a room "
+           "that waits for its maker.";
+}
+
 std::string chatMuted(std::string_view name, bool muted) {
     return std::string(name) + (muted ? " is muted." : " is heard again.");
 }

@@ -24,6 +24,13 @@ std::string onlyCreatorStarts();
 // Another person's placing, heard from a seat of one's own.
 std::string pointsPlacedBy(std::string_view name, std::string_view zone, int army);
 std::string placingBy(std::string_view name);
+// The online menu.
+std::string serverQuestion(std::string_view lastServer);
+std::string roomQuestion(std::string_view map);
+std::string connecting(std::string_view server);
+std::string onlineCalledOff();
+std::string menuHelp();
+std::string playHelp();
 std::string chatMuted(std::string_view name, bool muted);
 
 }  // namespace sonarch::online

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A whole game online on this machine, as players play it: a server, two
-# players' programs in headless mode joining by code, a third watching,
+# players' programs in headless mode, one making a room and one joining it
+# by its code, a third watching from the main menu's online questions,
 # each hearing the game from its own seat. The server is killed outright
 # halfway and started again on its folder; the players' programs come back
 # by themselves and the game ends with every move told once.
@@ -58,7 +59,6 @@ passTurns() {  # N: wait for the turn, then end the attacks and the placing
     passTurns 3
     printf 'wait Game over\n'
 } >"$work/ben.script"
-printf 'wait Game over\n' >"$work/watch.script"
 
 timeout 120 "$program" --headless --data-dir "$work/anna" --server "$url" --create "Simple World Map" \
     --people 2 --computers 1 --name Anna <"$work/anna.script" >"$work/anna.out" 2>"$work/anna.err" &
@@ -66,8 +66,10 @@ anna=$!
 pids+=("$anna")
 waitFor "$work/anna.out" "Room code"
 code=$(sed -n 's/.*#\([A-Z]*\)$/\1/p' "$work/anna.out")
-timeout 120 "$program" --headless --data-dir "$work/watch" --server "$url" --watch "$code" \
-    <"$work/watch.script" >"$work/watch.out" 2>"$work/watch.err" &
+# The watcher comes in through the main menu's online questions.
+printf 'O\ntype %s\ntype watch %s\nwait Game over\n' "$url" "$code" >"$work/watch.script"
+timeout 120 "$program" --headless --data-dir "$work/watch" <"$work/watch.script" >"$work/watch.out" \
+    2>"$work/watch.err" &
 watcher=$!
 pids+=("$watcher")
 waitFor "$work/watch.out" "You are watching"

@@ -173,6 +173,10 @@ std::optional<std::string> HeadlessHost::answerFromScript() {
     throw ScriptError{"end of script: the save prompt is open and needs a 'type' or 'cancel' line"};
 }
 
+std::string HeadlessHost::goOnline(const OnlineAsk& ask) {
+    return online_.connect(game_, ask, [this](Inbox& inbox) { attachInbox(inbox); });
+}
+
 void HeadlessHost::endProgram() {
     if (ended_) return;
     ended_ = true;
@@ -198,13 +202,14 @@ void HeadlessHost::fontSize(int points) {
 void HeadlessHost::write(const std::string& text) { draw("write " + text); }
 
 int runHeadless(const RunOptions& options, Platform& platform, std::istream& script, std::ostream& out,
-                std::ostream& err, const InboxMaker& makeInbox) {
+                std::ostream& err, const OnlineStarter& makeInbox) {
     try {
         HeadlessHost host(readScript(script), out, options.drawLog, options.soundLog);
         GameSession game(platform, host, options.random);
         prepareSession(options, game);
-        std::unique_ptr<Inbox> inbox = makeInbox ? makeInbox(game) : nullptr;
-        if (inbox) host.attachInbox(*inbox);
+        host.attach(game);
+        host.useOnline(makeInbox);
+        if (const auto ask = onlineAskOf(options.online)) host.goOnline(*ask);
         host.run(game);
     } catch (const ScriptError& error) {
         out.flush();

@@ -36,6 +36,8 @@ public:
     void attach(GameSession& game) { game_ = &game; }
     // A game server's messages, handed over between the script's lines.
     void attachInbox(Inbox& inbox) { inbox_ = &inbox; }
+    void useOnline(OnlineStarter starter) { online_.useStarter(std::move(starter)); }
+    std::string goOnline(const OnlineAsk& ask) override;
 
     std::unique_ptr<Voice> createVoice() override;
     void setCaption(const std::string& text) override;
@@ -88,6 +90,7 @@ private:
     // The server's messages, and the wait line being waited on: the
     // sentences told since the line before it, and until when it waits.
     Inbox* inbox_ = nullptr;
+    OnlineHolder online_;
     std::vector<std::string> toldSinceLine_;
     const ScriptLine* waiting_ = nullptr;
     std::chrono::steady_clock::time_point waitUntil_{};
@@ -103,6 +106,6 @@ struct WaitTimedOut {
 // 2 for a script error, 3 for a wait line that waited in vain; the message
 // goes to err).
 int runHeadless(const RunOptions& options, Platform& platform, std::istream& script, std::ostream& out,
-                std::ostream& err, const InboxMaker& makeInbox = {});
+                std::ostream& err, const OnlineStarter& makeInbox = {});
 
 }  // namespace sonarch

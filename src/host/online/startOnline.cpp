@@ -25,24 +25,21 @@ bool onlineAddressUsable(const OnlineOptions& options, std::string& whyNot) {
     return true;
 }
 
-std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineOptions& options) {
+std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineAsk& ask) {
     std::string whyNot;
-    const auto address = serverAddressOf(options.server, whyNot);
+    const auto address = serverAddressOf(ask.server, whyNot);
     if (!address) return nullptr;
     OnlineRequest request;
-    request.url = options.server;
-    request.name = options.name.empty() ? "Player" : options.name;
-    if (!options.join.empty()) {
-        request.kind = OnlineRequest::Kind::Join;
-        request.room = codeAsTyped(options.join);
-    } else if (!options.watch.empty()) {
-        request.kind = OnlineRequest::Kind::Watch;
-        request.room = codeAsTyped(options.watch);
-    } else {
+    request.url = ask.server;
+    request.name = ask.name.empty() ? "Player" : ask.name;
+    request.room = codeAsTyped(ask.room);
+    if (ask.room.empty()) {
         request.kind = OnlineRequest::Kind::Create;
-        request.map = options.create;
-        request.people = options.people;
-        request.computers = options.computers;
+        request.map = ask.map;
+        request.people = ask.people;
+        request.computers = ask.computers;
+    } else {
+        request.kind = ask.watch ? OnlineRequest::Kind::Watch : OnlineRequest::Kind::Join;
     }
     return std::make_unique<OnlineClient>(game, std::move(request), *address);
 }

@@ -13,7 +13,8 @@ namespace sonarch {
 // Whether the options name a server's address that can be used; why not.
 bool onlineAddressUsable(const OnlineOptions& options, std::string& whyNot);
 // Connects (in the background) and asks for the seat; the session hears
-// what the server answers as the inbox delivers it.
-std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineOptions& options);
+// what the server answers as the inbox delivers it. nullptr when the
+// server's address cannot be used.
+std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineAsk& ask);
 
 }  // namespace sonarch

@@ -9,7 +9,7 @@
 
 namespace sonarch {
 
-int runInteractive(const RunOptions& options, const InboxMaker& makeInbox) {
+int runInteractive(const RunOptions& options, const OnlineStarter& makeInbox) {
     if (options.mode == RunOptions::Mode::Text) return runTerminal(options, makeInbox);
     std::string whyNoWindow;
     if (const auto status = window::runWindow(options, whyNoWindow, makeInbox)) return *status;

@@ -56,9 +56,7 @@ int main(int argc, char** argv) {
         std::cerr << "sonarch: " << harmless(whyNot) << '\n';
         return 2;
     }
-    InboxMaker online;
-    if (!options.online.server.empty())
-        online = [&](GameSession& game) { return startOnline(game, options.online); };
+    const OnlineStarter online = [](GameSession& game, const OnlineAsk& ask) { return startOnline(game, ask); };
     switch (options.mode) {
     case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);

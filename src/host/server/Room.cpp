@@ -8,8 +8,6 @@
 namespace sonarch::server {
 
 namespace {
-// Enough to bring back a client gone for a long game; older events go.
-constexpr std::size_t eventsHeld = 50000;
 // A stand-in's turn ends well before this many steps; the bound only keeps
 // a rule gone wrong from holding the server.
 constexpr int mostStandInSteps = 5000;
@@ -140,13 +138,6 @@ std::string Room::boardMessage(bool withMap) const {
     return net::encodeBoard(board(), seatInfo(), moveCount_, started(), withMap);
 }
 
-std::vector<std::shared_ptr<const std::string>> Room::eventsAfter(std::int64_t move) const {
-    std::vector<std::shared_ptr<const std::string>> missed;
-    for (std::int64_t number = std::max(move + 1, firstEvent_); number <= moveCount_; ++number)
-        missed.push_back(events_[static_cast<std::size_t>(number - firstEvent_)]);
-    return missed;
-}
-
 void Room::startGame(Letters& out, std::vector<MoveRecord>& stored) {
     std::vector<std::string> people;
     int computers = 0;
@@ -247,13 +238,8 @@ void Room::played(const Played& played) {
     ++moveCount_;
     if (capture_) capture_(played);
     if (beginsATurn(played)) ++turnsBegun_;
-    auto events = std::make_shared<const std::string>(net::encodeEvents(moveCount_, played));
-    events_.push_back(events);
-    if (events_.size() > eventsHeld) {
-        events_.pop_front();
-        ++firstEvent_;
-    }
     if (out_ == nullptr) return;
+    auto events = std::make_shared<const std::string>(net::encodeEvents(moveCount_, played));
     toEveryone(events, false, *out_);
     auto board = std::make_shared<const std::string>(
         net::encodeBoard(played.after, seatInfo(), moveCount_, true, false));

@@ -78,8 +78,6 @@ public:
     void toEveryone(const std::shared_ptr<const std::string>& text, bool isBoard, Letters& out) const;
     std::string boardMessage(bool withMap) const;
     std::vector<net::SeatInfo> seatInfo() const;
-    // The events of every move after `move` still held, in order.
-    std::vector<std::shared_ptr<const std::string>> eventsAfter(std::int64_t move) const;
     // What a client that comes back missed: each move after `move`, its
     // events and the board it left, worked out again from the seed and the
     // moves kept (boards are not held: a room would grow with every move).
@@ -115,9 +113,6 @@ private:
     Board waitingBoard_;
     std::int64_t moveCount_ = 0;
     std::int64_t turnsBegun_ = 0;
-    // The events told, oldest first, with the number of the first.
-    std::deque<std::shared_ptr<const std::string>> events_;
-    std::int64_t firstEvent_ = 1;
     Letters* out_ = nullptr;  // where the table's moves are told; none while replaying
     // The start of each game and every move played, as they are stored.
     std::vector<MoveRecord> history_;

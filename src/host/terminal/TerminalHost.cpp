@@ -71,6 +71,10 @@ int TerminalHost::play() {
     return 0;
 }
 
+std::string TerminalHost::goOnline(const OnlineAsk& ask) {
+    return online_.connect(game_, ask, [this](Inbox& inbox) { attachInbox(inbox); });
+}
+
 void TerminalHost::print(const std::string& text) {
     const char* data = text.data();
     std::size_t left = text.size();

@@ -22,7 +22,7 @@ namespace sonarch {
 
 // Plays the game in the terminal the program was started from; returns the
 // exit status. Online, makeInbox makes the seat's connection.
-int runTerminal(const RunOptions& options, const InboxMaker& makeInbox = {});
+int runTerminal(const RunOptions& options, const OnlineStarter& makeInbox = {});
 
 namespace terminal {
 
@@ -44,6 +44,8 @@ public:
     void attach(GameSession& game) { game_ = &game; }
     // A game server's messages, handed over as they come, like keys.
     void attachInbox(Inbox& inbox) { inbox_ = &inbox; }
+    void useOnline(OnlineStarter starter) { online_.useStarter(std::move(starter)); }
+    std::string goOnline(const OnlineAsk& ask) override;
     // Plays the keys that arrive until the program or the input ends.
     int play();
 
@@ -89,6 +91,7 @@ private:
     TerminalMode* mode_;
     GameSession* game_ = nullptr;
     Inbox* inbox_ = nullptr;
+    OnlineHolder online_;
     std::string typed_;  // bytes read but not yet decoded
     bool inputEnded_ = false;
     KeyQueue keys_;

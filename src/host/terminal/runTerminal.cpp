@@ -27,7 +27,7 @@ public:
 };
 }  // namespace
 
-int runTerminal(const RunOptions& options, const InboxMaker& makeInbox) {
+int runTerminal(const RunOptions& options, const OnlineStarter& makeInbox) {
     auto cues = std::make_shared<speech::CueSounds>();
     terminal::VoiceMaker voiceMaker = [choice = options.speech, cues]() -> std::unique_ptr<Voice> {
         std::unique_ptr<Voice> voice = choice == "none" ? std::make_unique<PrintedOnly>()
@@ -43,8 +43,9 @@ int runTerminal(const RunOptions& options, const InboxMaker& makeInbox) {
     PosixPlatform platform(options.dataDir);
     GameSession game(platform, host, options.random);
     prepareSession(options, game);
-    std::unique_ptr<Inbox> inbox = makeInbox ? makeInbox(game) : nullptr;
-    if (inbox) host.attachInbox(*inbox);
+    host.attach(game);
+    host.useOnline(makeInbox);
+    if (const auto ask = onlineAskOf(options.online)) host.goOnline(*ask);
     try {
         return host.run(game);
     } catch (const std::exception& error) {

@@ -60,6 +60,10 @@ void WindowHost::stopTimer() {
     tickHeld_ = false;
 }
 
+std::string WindowHost::goOnline(const OnlineAsk& ask) {
+    return online_.connect(game_, ask, [this](Inbox& inbox) { attachInbox(inbox); });
+}
+
 void WindowHost::attachInbox(Inbox& inbox) {
     inbox_ = &inbox;
     // A message wakes the wait for events as a key would.

@@ -35,6 +35,8 @@ public:
     void attach(GameSession& game) { game_ = &game; }
     // A game server's messages, handed over as they come, like keys.
     void attachInbox(Inbox& inbox);
+    void useOnline(OnlineStarter starter) { online_.useStarter(std::move(starter)); }
+    std::string goOnline(const OnlineAsk& ask) override;
     bool ended() const override { return ended_; }
 
     std::unique_ptr<Voice> createVoice() override;
@@ -71,6 +73,7 @@ private:
     WindowPicture picture_;
     GameSession* game_ = nullptr;
     Inbox* inbox_ = nullptr;
+    OnlineHolder online_;
     KeyQueue keys_;
     std::optional<Prompt> prompt_;
     // The pause timer's tick that came while the prompt was open, given after its answer.

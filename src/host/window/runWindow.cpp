@@ -28,7 +28,7 @@ struct SdlSession {
 };
 }  // namespace
 
-std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow, const InboxMaker& makeInbox) {
+std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow, const OnlineStarter& makeInbox) {
     // An idle game must not keep the screen awake.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     // The picture is small and drawn by the game itself: a plain framebuffer
@@ -55,8 +55,8 @@ std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow
     GameSession game(platform, *host, options.random);
     prepareSession(options, game);
     host->attach(game);
-    std::unique_ptr<Inbox> inbox = makeInbox ? makeInbox(game) : nullptr;
-    if (inbox) host->attachInbox(*inbox);
+    host->useOnline(makeInbox);
+    if (const auto ask = onlineAskOf(options.online)) host->goOnline(*ask);
     try {
         runSession(game, *host);
     } catch (const WindowClosed&) {

@@ -10,6 +10,6 @@
 namespace sonarch::window {
 
 // The exit status, or nothing with the reason when no display can be opened.
-std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow, const InboxMaker& makeInbox = {});
+std::optional<int> runWindow(const RunOptions& options, std::string& whyNoWindow, const OnlineStarter& makeInbox = {});
 
 }  // namespace sonarch::window

@@ -1,0 +1,78 @@
+// O in the main menu: a game on a server. Two questions, each answered by
+// typing: the server's address (Enter keeps the one used last), then a
+// room's code to join it, "watch" and a code to watch it, or nothing to make
+// a room on the map chosen last, for the people added with P (two at least)
+// and the computer players asked for last. The host makes the connection.
+#include <cctype>
+
+#include "game/Form1.h"
+#include "input/keyCodes.h"
+#include "wording/onlineWords.h"
+
+namespace sonarch {
+
+namespace {
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool startsWithWord(const std::string& text, const std::string& word) {
+    if (text.size() <= word.size() || text[word.size()] != ' ') return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != word[i]) return false;
+    return true;
+}
+}  // namespace
+
+bool Form1::onlineMenuKey(short keyCode, short shift) {
+    if (menuState != 1 || keyCode != key::O || shift != 0) return false;
+    askOnline(1, online::serverQuestion(onlineServer_));
+    return true;
+}
+
+void Form1::askOnline(int step, const std::string& question) {
+    onlineStep_ = step;
+    sayIt(question);
+    awaitingText_ = true;
+    frontEnd_.askText(question, speakingVoice());
+}
+
+void Form1::onlineAnswered(const std::optional<std::string>& typed) {
+    const int step = onlineStep_;
+    onlineStep_ = 0;
+    if (!typed) {
+        sayIt(online::onlineCalledOff());
+        return;
+    }
+    const std::string answer = trimmed(*typed);
+    if (step == 1) {
+        if (!answer.empty()) onlineServer_ = answer;
+        askOnline(2, online::roomQuestion(onlineMapName()));
+        return;
+    }
+    OnlineAsk ask{.server = onlineServer_,
+                  .name = people.empty() ? "Player" : people.front(),
+                  .map = onlineMapName(),
+                  .people = std::max(2, static_cast<int>(people.size())),
+                  .computers = computersChosen};
+    if (startsWithWord(answer, "watch")) {
+        ask.watch = true;
+        ask.room = trimmed(answer.substr(5));
+    } else {
+        ask.room = answer;
+    }
+    const std::string whyNot = frontEnd_.goOnline(ask);
+    sayIt(whyNot.empty() ? online::connecting(onlineServer_) : whyNot);
+}
+
+// The map a room is made on: the one chosen last in the map list, or the
+// map of the game last played, or the first bundled map.
+std::string Form1::onlineMapName() const {
+    if (pendingMap) return pendingMap->mapName;
+    if (board.map && board.zoneCount() > 0) return board.mapName();
+    return "Broad World";
+}
+
+}  // namespace sonarch
