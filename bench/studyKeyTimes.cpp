@@ -33,8 +33,12 @@ void studyKeyFigures(const std::filesystem::path& folder, int presses) {
     std::sort(micros.begin(), micros.end());
     const auto at = [&](double share) { return micros[static_cast<std::size_t>(share * double(micros.size() - 1))]; };
     std::printf("S (how you stand), key to sentence on a game in play, 100 zones, 8 players, %d presses: "
-                "median %.1f us, p99 %.1f us, max %.1f us (transcript %zu bytes)\n",
-                presses, at(0.5), at(0.99), micros.back(), transcript.str().size());
+                "median %.1f us, p99 %.1f us, max %.1f us\n",
+                presses, at(0.5), at(0.99), micros.back());
+    // The sentence itself, so that a figure is never that of a key answered with nothing.
+    const std::string told = transcript.str();
+    const auto lineStart = told.rfind('\n', told.size() >= 2 ? told.size() - 2 : 0);
+    std::printf("  its last sentence: %s", told.substr(lineStart == std::string::npos ? 0 : lineStart + 1).c_str());
 }
 
 }  // namespace sonarch::bench
