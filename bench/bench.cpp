@@ -21,6 +21,7 @@
 #include "bot/mapMaker.h"
 #include "chainSweeps.h"
 #include "strengthTurns.h"
+#include "studyKeyTimes.h"
 #include "files/mapFormat.h"
 #include "files/mapMaker.h"
 #include "game/Form1.h"
@@ -222,6 +223,12 @@ int main(int argc, char** argv) {
     // --simulate N: only the simulated games, for a profiler.
     if (argc > 2 && std::strcmp(argv[1], "--simulate") == 0) {
         simulationFigures(std::atol(argv[2]));
+        return 0;
+    }
+    // --study-key N: only S on a game in play, N presses timed one by one.
+    if (argc > 2 && std::strcmp(argv[1], "--study-key") == 0) {
+        Folder folder(sonarch::testing::makeMap({100, 4, false, 0}, 1100, "Bench World"));
+        studyKeyFigures(folder.path, std::atoi(argv[2]));
         return 0;
     }
     const std::string hundredHolds = std::string(SONARCH_SOURCE_DIR) + "/Maps/Hundred Holds.map";
