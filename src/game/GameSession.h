@@ -14,12 +14,13 @@
 #include "game/FrontEnd.h"
 #include "game/OnlineSeat.h"
 #include "game/Platform.h"
-#include "rules/Board.h"
-#include "table/Table.h"
 
 namespace sonarch {
 
 class Form1;
+struct Board;
+struct Played;
+enum class Refusal;
 
 // How the run's random source is set up before start-up seeds it.
 struct RandomSetup {

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "rules/moves.h"
-
 namespace sonarch {
+
+struct Move;
 
 class OnlineSeat {
 public:

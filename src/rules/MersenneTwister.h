@@ -37,9 +37,9 @@ private:
     static constexpr std::uint64_t lower = ~upper;
     static constexpr std::uint64_t twistBy = 0xB5026F5AA96619E9ULL;
 
-    static std::uint64_t mixed(std::uint64_t high, std::uint64_t low, std::uint64_t far) {
+    static std::uint64_t mixed(std::uint64_t high, std::uint64_t low, std::uint64_t away) {
         const std::uint64_t y = (high & upper) | (low & lower);
-        return far ^ (y >> 1) ^ ((0 - (y & 1)) & twistBy);
+        return away ^ (y >> 1) ^ ((0 - (y & 1)) & twistBy);
     }
 
     // Kept out of line, so that drawing a number stays small enough to be
