@@ -48,6 +48,7 @@ bool SeatBot::step() {
 
 void SeatBot::handle(const net::ServerMessage& message) {
     using Type = net::ServerMessage::Type;
+    lastWasBoard_ = message.type == Type::Board;
     switch (message.type) {
     case Type::Joined:
         room = message.room;
@@ -59,6 +60,7 @@ void SeatBot::handle(const net::ServerMessage& message) {
         if (number != lastMove + 1) ++gapsOrRepeats;
         lastMove = number;
         moves.emplace_back(number, describe(message.played));
+        told.push_back(message.played);
         expected_.reset();
         // A move without dice leaves a board anyone can work out.
         const Played& played = message.played;
@@ -83,6 +85,7 @@ void SeatBot::handle(const net::ServerMessage& message) {
         if (message.move < lastMove) ++gapsOrRepeats;
         if (message.move > lastMove) lastMove = message.move;
         board = message.board;
+        seats = message.seats;
         started = message.phase != net::Phase::Waiting;
         moveIfMyTurn();
         break;
@@ -94,6 +97,8 @@ void SeatBot::handle(const net::ServerMessage& message) {
         attacksThisTurn_ = 1000;
         moveIfMyTurn();
         break;
+    case Type::News: news.push_back({message.text, message.seat, message.seconds, lastMove}); break;
+    case Type::Error: errors.push_back(message.reason); break;
     default: break;
     }
 }
@@ -110,6 +115,7 @@ void SeatBot::moveIfMyTurn() {
     net::ClientMessage asked = net::messageOf(move);
     asked.move = lastMove;
     client->send(asked);
+    ++movesSent;
 }
 
 bool SeatBot::playToEnd() {
@@ -123,6 +129,32 @@ bool SeatBot::playToEnd() {
 void SeatBot::playUntil(std::int64_t until) {
     while (lastMove < until && !over() && step()) {
     }
+}
+
+bool SeatBot::heard(const std::string& what, int about) const {
+    for (const News& told : news)
+        if (told.what == what && told.seat == about) return true;
+    return false;
+}
+
+bool SeatBot::stepUntil(const std::function<bool()>& done) {
+    while (!done())
+        if (!step()) return false;
+    return true;
+}
+
+bool SeatBot::waitsForItsOwnTurn() const {
+    return caughtUp() && (over() || (board.turnPlayer == seat && askedAt_ != lastMove && !turnEndsByItself(board)));
+}
+
+void SeatBot::stopAtOwnTurn() {
+    autoPlay = false;
+    stepUntil([this] { return waitsForItsOwnTurn(); });
+}
+
+void SeatBot::resume() {
+    autoPlay = true;
+    moveIfMyTurn();
 }
 
 void SeatBot::rejoin(int port) {
@@ -175,6 +207,34 @@ void seatTwoAndStart(int port, SeatBot& anna, SeatBot& ben) {
 
     anna.client->send(message(net::ClientMessage::Type::Start));
 }
+
+void makeRoom(int port, SeatBot& bot, const std::string& name, const RoomAsked& asked) {
+    bot.name = name;
+    bot.client = std::make_unique<TestClient>(port);
+    net::ClientMessage create = message(net::ClientMessage::Type::Create);
+    create.name = name;
+    create.map = testMap;
+    create.people = asked.people;
+    create.computers = asked.computers;
+    create.isPublic = asked.isPublic;
+    create.turnLimit = asked.turnLimit;
+    bot.client->send(create);
+    ASSERT_TRUE(bot.stepUntil([&] { return !bot.seats.empty() || !bot.errors.empty(); }));
+    ASSERT_EQ(bot.seat, 1) << (bot.errors.empty() ? "" : bot.errors.back());
+}
+
+void joinRoom(int port, SeatBot& bot, const std::string& name, const std::string& room) {
+    bot.name = name;
+    bot.client = std::make_unique<TestClient>(port);
+    net::ClientMessage join = message(net::ClientMessage::Type::Join);
+    join.name = name;
+    join.room = room;
+    bot.client->send(join);
+    ASSERT_TRUE(bot.stepUntil([&] { return !bot.seats.empty() || !bot.errors.empty(); }));
+    ASSERT_EQ(bot.room, room) << (bot.errors.empty() ? "" : bot.errors.back());
+}
+
+void readUntilStarted(SeatBot& bot) { ASSERT_TRUE(bot.stepUntil([&] { return bot.started; })); }
 
 bool consecutive(const std::vector<std::pair<std::int64_t, std::string>>& moves) {
     for (std::size_t i = 0; i < moves.size(); ++i)

@@ -177,27 +177,32 @@ void Room::playRecorded(int seat, const Move& move, Letters& out, std::vector<Mo
     play(seat, move, out, stored);
 }
 
+Move Room::standInMove(int seat, ComputerTurn& turn) {
+    const Board& now = table_.board();
+    Move move = Move::endPhase();
+    if (now.choosingStart != 0) {
+        ComputerTurn claiming;
+        const ComputerMove choice = chooseMoveAt(Strength::Standard, now, claiming, standInChoices_);
+        move = choice.kind == ComputerMove::Kind::Claim ? Move::claim(choice.zone) : Move::startOnZonesHeld();
+    } else if (now.placingPoints != 0) {
+        std::vector<int> open;
+        for (int z = 1; z <= now.zoneCount(); ++z)
+            if (pointsPlaceableOn(now, seat, z) > 0) open.push_back(z);
+        if (!open.empty())
+            move = Move::place(open[at(standInChoices_.drawWhole(static_cast<int>(open.size())) - 1)]);
+    } else {
+        const ComputerMove choice = chooseMoveAt(Strength::Standard, now, turn, standInChoices_);
+        if (choice.kind == ComputerMove::Kind::Attack) move = Move::attack(choice.from, choice.zone);
+    }
+    return moveRefusal(now, seat, move) == Refusal::None ? move : Move::endPhase();
+}
+
 void Room::standIn(int seat, Letters& out, std::vector<MoveRecord>& stored) {
     ComputerTurn turn;
     for (int step = 0; step < mostStandInSteps; ++step) {
         const Board& now = table_.board();
         if (!playing() || now.gameOver || now.turnPlayer != seat) return;
-        Move move = Move::endPhase();
-        if (now.choosingStart != 0) {
-            ComputerTurn claiming;
-            const ComputerMove choice = chooseMoveAt(Strength::Standard, now, claiming, standInChoices_);
-            move = choice.kind == ComputerMove::Kind::Claim ? Move::claim(choice.zone) : Move::startOnZonesHeld();
-        } else if (now.placingPoints != 0) {
-            std::vector<int> open;
-            for (int z = 1; z <= now.zoneCount(); ++z)
-                if (pointsPlaceableOn(now, seat, z) > 0) open.push_back(z);
-            if (!open.empty())
-                move = Move::place(open[at(standInChoices_.drawWhole(static_cast<int>(open.size())) - 1)]);
-        } else {
-            const ComputerMove choice = chooseMoveAt(Strength::Standard, now, turn, standInChoices_);
-            if (choice.kind == ComputerMove::Kind::Attack) move = Move::attack(choice.from, choice.zone);
-        }
-        if (moveRefusal(now, seat, move) != Refusal::None) move = Move::endPhase();
+        const Move move = standInMove(seat, turn);
         if (moveRefusal(now, seat, move) != Refusal::None) return;
         playRecorded(seat, move, out, stored);
     }
@@ -207,14 +212,12 @@ void Room::endTurn(int seat, Letters& out, std::vector<MoveRecord>& stored) {
     for (int step = 0; step < mostStandInSteps; ++step) {
         const Board& now = table_.board();
         if (!playing() || now.gameOver || now.turnPlayer != seat) return;
-        if (now.choosingStart != 0) {
-            // A starting zone has to be chosen before a turn can end: the
-            // stand-in chooses it.
-            standIn(seat, out, stored);
-            return;
-        }
-        if (moveRefusal(now, seat, Move::endPhase()) != Refusal::None) return;
-        playRecorded(seat, Move::endPhase(), out, stored);
+        // A turn cannot end before a starting zone is held: the stand-in
+        // chooses one, and plays nothing more of the turn.
+        ComputerTurn unused;
+        const Move move = now.choosingStart != 0 ? standInMove(seat, unused) : Move::endPhase();
+        if (moveRefusal(now, seat, move) != Refusal::None) return;
+        playRecorded(seat, move, out, stored);
     }
 }
 

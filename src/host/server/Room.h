@@ -102,6 +102,8 @@ public:
 private:
     void played(const Played& played) override;
     void playRecorded(int seat, const Move& move, Letters& out, std::vector<MoveRecord>& stored);
+    // The stand-in's next move for seat in the turn it plays.
+    Move standInMove(int seat, ComputerTurn& turn);
 
     RoomRecord record_;
     ShelvedMap map_;

@@ -69,15 +69,10 @@ void Lobby::keepTurnClock(Room& room, double now) {
     if (!clock.deadline) return;
     if (!clock.warned && limit > options_.clockWarning && now >= *clock.deadline - options_.clockWarning) {
         clock.warned = true;
-        if (const ConnectionId to = room.presence(seat).connection; to != 0) {
-            Letters out;
-            out.push_back({to,
-                           std::make_shared<const std::string>(net::encodeNews(
-                               "clock", seat, room.seat(seat).name,
-                               static_cast<int>(std::lround(options_.clockWarning)))),
-                           false});
-            post(room, std::move(out));
-        }
+        // Everyone hears it: the others wait on that turn too.
+        Letters out;
+        news(room, "clock", seat, out, static_cast<int>(std::lround(options_.clockWarning)));
+        post(room, std::move(out));
     }
     if (now < *clock.deadline) return;
     log(room.code(), room.seat(seat).name + "'s turn ran out of time");
