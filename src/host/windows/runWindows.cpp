@@ -12,7 +12,8 @@
 
 namespace sonarch {
 
-int runInteractive(const RunOptions& options) {
+// Online play is in the Linux program: the Windows program has no starter.
+int runInteractive(const RunOptions& options, const OnlineStarter& /*online*/) {
     if (options.mode == RunOptions::Mode::Text) {
         std::cerr << "sonarch: the Windows program plays in its window; a screen reader reads it\n";
         return 2;
