@@ -47,7 +47,12 @@ TEST(Away, AStandInPlaysForAPersonGoneThroughARestartUntilTheyComeBack) {
     EXPECT_EQ(anna.lastMove, toldBefore);
     EXPECT_TRUE(anna.board == before);
 
-    // Ben hears what he missed before he plays again.
+    // Ben, still gone, is away again after the restart; then he comes back,
+    // hears what he missed, and plays again.
+    const std::size_t newsBefore = anna.news.size();
+    ASSERT_TRUE(anna.stepUntil([&] {
+        return anna.news.size() > newsBefore && anna.news.back().what == "away" && anna.news.back().seat == 2;
+    }));
     ben.autoPlay = false;
     ben.rejoin(again.port());
     ASSERT_TRUE(ben.stepUntil([&] { return ben.heard("back", 2); }));
