@@ -284,9 +284,15 @@ void Link::closeWhenSent() {
 
 void Link::drop() {
     // Too far behind: no client slows the others down by reading slowly.
+    // Dropped from inside a send, while the lobby goes through its letters:
+    // the link ends once that is over, not under its feet.
+    if (done_ || closing_) return;
+    closing_ = true;
+    queue_.clear();
+    queuedBytes_ = 0;
     beast::error_code ignored;
     beast::get_lowest_layer(ws_).socket().close(ignored);
-    finished();
+    asio::post(ws_.get_executor(), [self = shared_from_this()] { self->finished(); });
 }
 
 void Link::finished() {
