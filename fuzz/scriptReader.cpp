@@ -46,6 +46,10 @@ bool wellFormed(const std::vector<ScriptLine>& lines) {
         case ScriptLine::Kind::Cancel:
             if (!line.keys.empty()) return false;
             break;
+        case ScriptLine::Kind::Wait:
+            // A wait line waits for some text: never none, never a key.
+            if (!line.keys.empty() || line.text.empty()) return false;
+            break;
         }
     }
     return true;
