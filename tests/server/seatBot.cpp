@@ -2,33 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "load/legalMove.h"
 #include "rules/moves.h"
 
 namespace sonarch::testing {
 
+// The load tester's bot, with attacks enough a turn that games end.
 Move chooseLegalMove(const Board& board, int seat, int attacksSoFar) {
-    auto legal = [&](const Move& move) { return moveRefusal(board, seat, move) == Refusal::None; };
-    if (board.choosingStart != 0) {
-        for (int z = 1; z <= board.zoneCount(); ++z)
-            if (legal(Move::claim(z))) return Move::claim(z);
-        return Move::startOnZonesHeld();
-    }
-    if (board.placingPoints != 0) {
-        for (int z = 1; z <= board.zoneCount(); ++z)
-            if (legal(Move::place(z))) return Move::place(z);
-        return Move::endPhase();
-    }
-    if (attacksSoFar < 40) {
-        for (int from = 1; from <= board.zoneCount(); ++from) {
-            if (board.zoneOwner[static_cast<std::size_t>(from)] != seat) continue;
-            for (int to = 1; to <= board.zoneCount(); ++to) {
-                const bool weaker = board.zoneArmy[static_cast<std::size_t>(to)] <
-                                    board.zoneArmy[static_cast<std::size_t>(from)];
-                if (weaker && legal(Move::attack(from, to))) return Move::attack(from, to);
-            }
-        }
-    }
-    return Move::endPhase();
+    return load::chooseLegalMove(board, seat, attacksSoFar, 40);
 }
 
 namespace {
