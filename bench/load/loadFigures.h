@@ -18,6 +18,11 @@ struct LoadFigures {
     std::int64_t errors = 0;  // "error" messages and messages the codec could not read
     std::int64_t unreadable = 0;
     std::int64_t connectionsLost = 0;
+    // After a server process was killed: milliseconds from a bot's lost
+    // connection to the next move its room accepted, and the moves told
+    // to a bot that its room no longer had when it came back.
+    std::vector<double> recoveriesMs;
+    std::int64_t movesLost = 0;
     int roomsPlaying = 0;  // rooms whose first game has begun
     int watchersJoined = 0;
     int watchersOpen = 0;

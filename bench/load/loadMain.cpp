@@ -2,6 +2,7 @@
 // 127.0.0.1 for a bounded time, with idle watchers beside them if asked;
 // it prints the moves a second, the round trips of the bots' moves, and
 // the server's processor time and memory. It stops by itself.
+#include <csignal>
 #include <sys/resource.h>
 
 #include <chrono>
@@ -105,6 +106,7 @@ int run(const LoadOptions& options) {
     std::optional<ProcessUsage> withRooms, withWatchers, atStart, atEnd;
     double testerAtStart = 0, testerAtEnd = 0;
     std::string loadAtEnd;
+    bool killed = false;
 
     auto beginMeasuring = [&] {
         step = Step::Measuring;
@@ -134,6 +136,13 @@ int run(const LoadOptions& options) {
             watchersSeconds = secondsBetween(stepBegan, now);
             withWatchers = serverPid ? usageOf(serverPid) : std::nullopt;
             beginMeasuring();
+        } else if (step == Step::Measuring && options.killPid != 0 && !killed &&
+                   secondsBetween(stepBegan, now) >= options.killAfter) {
+            // One process of several dies at once; its rooms must go on.
+            killed = ::kill(options.killPid, SIGKILL) == 0;
+            std::printf("killed pid %d %.1f s into the measured time\n", options.killPid,
+                        secondsBetween(stepBegan, now));
+            std::fflush(stdout);
         } else if (step == Step::Measuring && secondsBetween(stepBegan, now) >= options.seconds) {
             measuredSeconds = secondsBetween(stepBegan, now);
             atEnd = serverPid ? usageOf(serverPid) : std::nullopt;
@@ -200,6 +209,13 @@ int run(const LoadOptions& options) {
     std::printf("refused moves %lld, errors %lld, unreadable messages %lld, connections lost %lld\n",
                 static_cast<long long>(figures.refusals), static_cast<long long>(figures.errors),
                 static_cast<long long>(figures.unreadable), static_cast<long long>(figures.connectionsLost));
+    if (!figures.recoveriesMs.empty() || figures.movesLost != 0) {
+        const auto& back = figures.recoveriesMs;
+        std::printf("came back: %zu connections; a lost connection to the room's next accepted move: p50 %.0f ms, "
+                    "p95 %.0f ms, max %.0f ms; told moves lost: %lld\n",
+                    back.size(), percentile(back, 0.50), percentile(back, 0.95), percentile(back, 1.0),
+                    static_cast<long long>(figures.movesLost));
+    }
     std::printf("load average at the end of the measured time: %s\n", loadAtEnd.c_str());
     std::fflush(stdout);
     rooms.clear();

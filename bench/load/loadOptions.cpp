@@ -21,7 +21,8 @@ std::optional<double> number(const char* text, double least, double most) {
 std::string usage() {
     return "usage: sonarch_load (--port P [--server-pid PID] | --server PROGRAM [--server-arg ARG]...)\n"
            "                    [--host 127.0.0.1] [--rooms N] [--move-every SECONDS | --no-wait]\n"
-           "                    [--seconds T] [--watchers W] [--map NAME]\n";
+           "                    [--seconds T] [--watchers W] [--map NAME]\n"
+           "                    [--kill-pid PID --kill-after S]\n";
 }
 
 OptionsParse parseLoadOptions(int argc, char** argv) {
@@ -63,6 +64,10 @@ OptionsParse parseLoadOptions(int argc, char** argv) {
             options.watchers = static_cast<int>(*read);
         } else if (flag == "--server-pid" && (read = bounded(1, 1e9))) {
             options.serverPid = static_cast<int>(*read);
+        } else if (flag == "--kill-pid" && (read = bounded(2, 1e9))) {
+            options.killPid = static_cast<int>(*read);
+        } else if (flag == "--kill-after" && (read = bounded(1, 3600))) {
+            options.killAfter = *read;
         } else {
             return {std::nullopt, "not understood: " + flag + " " + value};
         }

@@ -16,6 +16,9 @@ struct LoadOptions {
     int watchers = 0;
     std::string map = "Broad World";
     int serverPid = 0;
+    // One server process of several killed outright this long into the measured time.
+    int killPid = 0;
+    double killAfter = 0;
     // A server program to start on a free port and a fresh folder of its own.
     std::string serverProgram;
     std::vector<std::string> serverArguments;

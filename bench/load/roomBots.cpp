@@ -19,6 +19,8 @@ RoomBots::RoomBots(LoadRun& run, int number) : run_(run), number_(number) {
     joiner_.name = "Ben" + std::to_string(number);
     creator_.timer = std::make_unique<boost::asio::steady_timer>(run.io);
     joiner_.timer = std::make_unique<boost::asio::steady_timer>(run.io);
+    creator_.retry = std::make_unique<boost::asio::steady_timer>(run.io);
+    joiner_.retry = std::make_unique<boost::asio::steady_timer>(run.io);
 }
 
 void RoomBots::start() {
@@ -36,9 +38,33 @@ void RoomBots::open(Bot& bot, std::function<void()> opened) {
     LoadConnection::Owner owner;
     owner.opened = std::move(opened);
     owner.received = [this, &bot](std::string_view text) { received(bot, text); };
-    owner.closed = [this] { ++run_.figures.connectionsLost; };
+    owner.closed = [this, &bot] {
+        ++run_.figures.connectionsLost;
+        lost(bot);
+    };
     bot.link = std::make_shared<LoadConnection>(run_.io, run_.gate, run_.port, std::move(owner));
     bot.link->open();
+}
+
+void RoomBots::lost(Bot& bot) {
+    if (run_.stopping || bot.token.empty()) return;
+    if (!bot.lostAt) bot.lostAt = Clock::now();
+    bot.sentAt.reset();
+    bot.askedAt = -1;
+    bot.timer->cancel();
+    bot.waiting = false;
+    bot.retry->expires_after(std::chrono::milliseconds(500));
+    bot.retry->async_wait([this, &bot](boost::system::error_code error) {
+        if (error || run_.stopping) return;
+        bot.rejoining = true;
+        open(bot, [this, &bot] {
+            net::ClientMessage rejoin = message(net::ClientMessage::Type::Rejoin);
+            rejoin.room = code_;
+            rejoin.token = bot.token;
+            rejoin.move = bot.lastMove;
+            bot.link->send(net::encodeClientMessage(rejoin));
+        });
+    });
 }
 
 void RoomBots::received(Bot& bot, std::string_view text) {
@@ -51,6 +77,7 @@ void RoomBots::received(Bot& bot, std::string_view text) {
     switch (told.type) {
     case Type::Joined:
         bot.seat = told.seat;
+        if (!told.token.empty()) bot.token = told.token;
         if (&bot == &creator_) code_ = told.room;
         break;
     case Type::Board: boardTold(bot, told); break;
@@ -76,8 +103,13 @@ void RoomBots::received(Bot& bot, std::string_view text) {
 }
 
 void RoomBots::eventsTold(Bot& bot, const net::ServerMessage& told) {
-    bot.lastMove = told.move;
     LoadFigures& figures = run_.figures;
+    if (bot.lostAt && !bot.rejoining && told.move > bot.lastMove) {
+        figures.recoveriesMs.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - *bot.lostAt).count());
+        bot.lostAt.reset();
+    }
+    bot.lastMove = told.move;
     const Played& played = told.played;
     if (&bot == &creator_ && figures.measuring) ++figures.numberedMoves;
     const bool mine = played.seat == bot.seat &&
@@ -93,6 +125,11 @@ void RoomBots::eventsTold(Bot& bot, const net::ServerMessage& told) {
 }
 
 void RoomBots::boardTold(Bot& bot, const net::ServerMessage& told) {
+    if (bot.rejoining) {
+        // Every move this bot was told of must still be there.
+        bot.rejoining = false;
+        if (told.move < bot.lastMove) run_.figures.movesLost += bot.lastMove - told.move;
+    }
     if (!bot.map) bot.map = told.board.map;
     bot.board = told.board;
     bot.phase = told.phase;

@@ -1,7 +1,9 @@
 // One room under load: a bot creates it, a second joins it by its code, the
 // creator starts it (two computer players take the other seats) and starts
 // it again each time a game is over; each bot moves on its turn, at once or
-// after waiting its interval, and times each move to its events.
+// after waiting its interval, and times each move to its events. A bot
+// whose connection is lost comes back with its token, and counts how long
+// its room took to accept a move again and any told move the room lost.
 #pragma once
 
 #include <boost/asio.hpp>
@@ -40,9 +42,15 @@ private:
         Clock::time_point lastSent{};
         std::unique_ptr<boost::asio::steady_timer> timer;
         bool waiting = false;  // the timer is set for its next move
+        // Coming back after a lost connection, as the players' programs do.
+        std::string token;
+        std::optional<Clock::time_point> lostAt;  // lost, and no move accepted since
+        bool rejoining = false;
+        std::unique_ptr<boost::asio::steady_timer> retry;
     };
 
     void open(Bot& bot, std::function<void()> opened);
+    void lost(Bot& bot);
     void received(Bot& bot, std::string_view text);
     void boardTold(Bot& bot, const net::ServerMessage& message);
     void eventsTold(Bot& bot, const net::ServerMessage& message);

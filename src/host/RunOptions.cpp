@@ -31,7 +31,7 @@ const char* const usageText =
     "               [--max-bad-messages N] [--max-queued-bytes N] [--chat-lines N]\n"
     "               [--chat-window S] [--turn-grace S] [--clock-warning S] [--turn-seconds S]\n"
     "               [--away-after S] [--idle-close S] [--keep-unfinished S] [--keep-finished S]\n"
-    "               [--seed N]\n"
+    "               [--redis redis://HOST:PORT[/DB]] [--lease-seconds S] [--seed N]\n"
     "       sonarch --help | --version\n";
 
 namespace {
@@ -64,6 +64,11 @@ bool serveOption(const std::string& arg, const std::function<const std::string&(
         serve.allowedOrigins.push_back(value());
     } else if (arg == "--web-dir") {
         serve.webDir = value();
+    } else if (arg == "--redis") {
+        serve.redis = value();
+    } else if (arg == "--lease-seconds") {
+        serve.leaseSeconds = secondsOption(arg, value());
+        if (serve.leaseSeconds < 0.5) throw std::invalid_argument("--lease-seconds needs at least half a second");
     } else if (arg == "--max-per-address") {
         serve.maxPerAddress = static_cast<int>(wholeOption(arg, value(), 1, 100000));
     } else if (arg == "--max-wrong-codes") {

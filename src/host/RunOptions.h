@@ -28,6 +28,8 @@ struct ServeOptions {
     std::string bind = "127.0.0.1";
     std::vector<std::string> allowedOrigins;  // beside the server's own address
     std::string webDir;                       // the page's files; empty: looked for
+    std::string redis;                        // redis://HOST:PORT[/DB]: rooms shared there; empty: SQLite
+    double leaseSeconds = 10;                 // a process's hold on a room lasts this long unrenewed
     int maxPerAddress = 64;                   // connections open at once from one address
     int maxWrongCodes = 10;                   // room codes not found, a minute, from one address
     int maxBadMessages = 20;                  // a connection that sends more is closed

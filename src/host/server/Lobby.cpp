@@ -12,26 +12,44 @@ double secondsNow() {
     return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
-Lobby::Lobby(const ServeOptions& options, std::optional<std::uint64_t> testSeed, MapShelf& maps, RoomStore& store,
-             Wire& wire, Metrics& metrics)
-    : options_(options), testSeed_(testSeed), maps_(maps), store_(store), wire_(wire), metrics_(metrics) {}
+Lobby::Lobby(const ServeOptions& options, std::optional<std::uint64_t> testSeed, MapShelf& maps, Store& store,
+             Wire& network, Metrics& metrics, RedisStore* shared)
+    : options_(options),
+      testSeed_(testSeed),
+      maps_(maps),
+      store_(store),
+      network_(network),
+      routing_(*this, network),
+      wire_(routing_),
+      metrics_(metrics),
+      shared_(shared) {}
+
+std::vector<std::string> Lobby::roomCodes() const {
+    std::vector<std::string> codes;
+    for (const auto& [code, room] : rooms_) codes.push_back(code);
+    return codes;
+}
 
 void Lobby::load(std::vector<StoredRoom> stored) {
-    const double now = secondsNow();
-    for (StoredRoom& entry : stored) {
-        auto map = mapFromText(entry.room.mapText);
-        if (!map) {
-            log(entry.room.code, "cannot be rebuilt: its map is no longer readable");
-            continue;
-        }
-        auto room = std::make_unique<Room>(std::move(entry.room), std::move(*map));
-        if (!room->replay(entry.moves)) log(room->code(), "stopped replaying at a move it refused");
-        // Everyone is gone until they come back; the away rule counts from now.
-        for (int s = 1; s <= room->seatCount(); ++s) room->presence(s).lostAt = now;
-        log(room->code(), "rebuilt at move " + std::to_string(room->moveCount()));
-        const std::string code = room->code();
-        rooms_[code] = std::move(room);
+    for (StoredRoom& entry : stored) adopt(std::move(entry), "rebuilt");
+}
+
+void Lobby::adopt(StoredRoom stored, const std::string& how) {
+    if (rooms_.find(stored.room.code) != rooms_.end()) return;
+    auto map = mapFromText(stored.room.mapText);
+    if (!map) {
+        log(stored.room.code, "cannot be rebuilt: its map is no longer readable");
+        return;
     }
+    auto room = std::make_unique<Room>(std::move(stored.room), std::move(*map));
+    if (!room->replay(stored.moves)) log(room->code(), "stopped replaying at a move it refused");
+    // Everyone is gone until they come back; the away rule counts from now.
+    const double now = secondsNow();
+    for (int s = 1; s <= room->seatCount(); ++s) room->presence(s).lostAt = now;
+    log(room->code(), how + " at move " + std::to_string(room->moveCount()));
+    if (how == "taken over") ++metrics_.roomsTakenOverTotal;
+    const std::string code = room->code();
+    rooms_[code] = std::move(room);
     metrics_.rooms = static_cast<std::int64_t>(rooms_.size());
 }
 
@@ -50,6 +68,11 @@ void Lobby::received(ConnectionId connection, std::string_view text) {
     if (found == clients_.end() || stopping_) return;
     Client& client = found->second;
     client.lastHeard = secondsNow();
+    if (client.finding) {
+        client.held.emplace_back(text);
+        return;
+    }
+    if (!client.relayTo.empty()) return relayFrom(connection, client, "text", text);
     const net::ClientParse parsed = net::parseClientMessage(text);
     if (!parsed.message) {
         refuse(connection, parsed.error);
@@ -62,6 +85,7 @@ void Lobby::received(ConnectionId connection, std::string_view text) {
     if (parsed.message->version != net::protocolVersion)
         return refuse(connection, "This server speaks version " + std::to_string(net::protocolVersion) +
                                       " of the game's protocol.");
+    if (shared_ != nullptr && lookElsewhere(connection, client, text)) return;
     dispatch(connection, client, *parsed.message);
 }
 
@@ -90,7 +114,12 @@ void Lobby::closed(ConnectionId connection) {
     if (found == clients_.end()) return;
     Client client = found->second;
     clients_.erase(found);
-    if (--perAddress_[client.address] <= 0) perAddress_.erase(client.address);
+    if (client.remote) {
+        closeRemote(connection);
+    } else if (--perAddress_[client.address] <= 0) {
+        perAddress_.erase(client.address);
+    }
+    if (!client.relayTo.empty()) relayFrom(connection, client, "closed", {});
     metrics_.connections = static_cast<std::int64_t>(clients_.size());
     const auto roomFound = rooms_.find(client.room);
     if (roomFound == rooms_.end()) return;

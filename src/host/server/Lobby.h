@@ -19,7 +19,7 @@
 #include "host/RunOptions.h"
 #include "host/server/Metrics.h"
 #include "host/server/Room.h"
-#include "host/server/RoomStore.h"
+#include "host/server/Store.h"
 #include "host/server/mapShelf.h"
 
 namespace sonarch::server {
@@ -32,10 +32,15 @@ public:
     virtual void close(ConnectionId connection) = 0;
 };
 
+class RedisStore;
+struct Whereabouts;
+
 class Lobby {
 public:
-    Lobby(const ServeOptions& options, std::optional<std::uint64_t> testSeed, MapShelf& maps, RoomStore& store,
-          Wire& wire, Metrics& metrics);
+    // shared: the store several processes share, when there is one; the
+    // lobby then finds, takes over and passes on rooms other processes hold.
+    Lobby(const ServeOptions& options, std::optional<std::uint64_t> testSeed, MapShelf& maps, Store& store,
+          Wire& network, Metrics& metrics, RedisStore* shared = nullptr);
 
     // The stored rooms, each rebuilt from its seed and moves.
     void load(std::vector<StoredRoom> rooms);
@@ -50,6 +55,12 @@ public:
     void stop();
 
     std::size_t roomCount() const { return rooms_.size(); }
+    std::vector<std::string> roomCodes() const;
+
+    // From the shared store (see lobbyShared.cpp).
+    void relayed(const std::string& note);
+    void leaseLost(const std::string& code);
+    void processGone(const std::string& process);
 
 private:
     struct Client {
@@ -58,7 +69,28 @@ private:
         int seat = 0;      // 0 in a room: a watcher
         int badMessages = 0;
         double lastHeard = 0;
+        // Shared rooms: the process whose room this client is in, when it is
+        // another; every message then goes there as it came.
+        std::string relayTo{};
+        // A room being looked for in the shared store: what the client sends
+        // meanwhile waits here.
+        bool finding = false;
+        std::vector<std::string> held{};
+        // A client of another process, playing in a room held here.
+        bool remote = false;
     };
+    // What goes to a client of another process goes through the store.
+    class Routing final : public Wire {
+    public:
+        Routing(Lobby& lobby, Wire& network) : lobby_(lobby), network_(network) {}
+        void send(const Letter& letter) override;
+        void close(ConnectionId connection) override;
+
+    private:
+        Lobby& lobby_;
+        Wire& network_;
+    };
+    static constexpr ConnectionId firstRemote = ConnectionId{1} << 62;
     // A room's letters in the order it wrote them; those that tell stored
     // moves wait for the commit, and the letters behind them wait too.
     struct Parcel {
@@ -85,6 +117,8 @@ private:
 
     // Rooms: lobbyRooms.cpp
     void create(ConnectionId connection, Client& client, const net::ClientMessage& message);
+    void openRoom(ConnectionId connection, Client& client, const net::ClientMessage& message, RoomRecord record,
+                  const ShelvedMap& map);
     void join(ConnectionId connection, Client& client, const net::ClientMessage& message);
     void watch(ConnectionId connection, Client& client, const net::ClientMessage& message);
     void rejoin(ConnectionId connection, Client& client, const net::ClientMessage& message);
@@ -92,7 +126,7 @@ private:
     void start(ConnectionId connection, Client& client);
     void list(ConnectionId connection);
     void news(Room& room, std::string_view what, int seat, Letters& out, int seconds = 0);
-    void removeRoom(const std::string& code, const std::string& why);
+    void removeRoom(std::string code, const std::string& why);
     std::string newCode() const;
 
     // Play: lobbyPlay.cpp
@@ -102,6 +136,19 @@ private:
     // Plays whatever nobody at the table will: stand-ins for seats away or
     // gone, and turns whose clocks ran out.
     void playForAbsent(Room& room);
+
+    // Shared rooms: lobbyShared.cpp
+    bool lookElsewhere(ConnectionId connection, Client& client, std::string_view text);
+    void found(ConnectionId connection, const std::string& text, Whereabouts& where);
+    void adopt(StoredRoom stored, const std::string& how);
+    void adoptOrphans(double now);
+    void makeShared(ConnectionId connection, const net::ClientMessage& message, RoomRecord record, ShelvedMap map,
+                    int attempt);
+    void relayFrom(ConnectionId connection, const Client& client, std::string_view kind, std::string_view text);
+    void sendRemote(const Letter& letter);
+    void closeRemote(ConnectionId connection);
+    void dropRoom(const std::string& code, const std::string& why);
+    void heldMessages(ConnectionId connection);
 
     // Time: lobbyClock.cpp
     struct TurnClock {
@@ -120,9 +167,17 @@ private:
     std::optional<std::uint64_t> testSeed_;
     std::uint64_t roomsMade_ = 0;
     MapShelf& maps_;
-    RoomStore& store_;
-    Wire& wire_;
+    Store& store_;
+    Wire& network_;
+    Routing routing_;
+    Wire& wire_;  // the routing: every letter goes through it
     Metrics& metrics_;
+    RedisStore* shared_;
+    // Clients of other processes: their process and connection there.
+    std::map<std::pair<std::string, ConnectionId>, ConnectionId> remoteIds_;
+    std::map<ConnectionId, std::pair<std::string, ConnectionId>> remoteOrigins_;
+    ConnectionId nextRemote_ = firstRemote;
+    double lastOrphanSearch_ = 0;
     bool stopping_ = false;
     std::map<std::string, std::unique_ptr<Room>> rooms_;
     std::map<std::string, std::deque<Parcel>> mail_;

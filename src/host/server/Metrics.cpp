@@ -30,6 +30,12 @@ std::string Metrics::text() const {
     gauge("sonarch_moves_total", "Moves accepted from seats.", "counter", movesTotal);
     gauge("sonarch_refused_messages_total", "Messages refused or answered with an error.", "counter",
           refusedMessagesTotal);
+    if (roomsHeld) {
+        gauge("sonarch_rooms_taken_over_total", "Rooms taken over from processes that were gone.", "counter",
+              roomsTakenOverTotal);
+        out += "# HELP sonarch_room_held A room this process holds.\n# TYPE sonarch_room_held gauge\n";
+        for (const std::string& code : roomsHeld()) out += "sonarch_room_held{room=\"" + code + "\"} 1\n";
+    }
     out += "# HELP sonarch_move_seconds Time from a move received to its events sent.\n"
            "# TYPE sonarch_move_seconds histogram\n";
     for (std::size_t b = 0; b < bounds.size(); ++b)

@@ -13,16 +13,15 @@
 #include <thread>
 #include <vector>
 
+#include "host/server/Store.h"
 #include "host/server/roomRecord.h"
 
 namespace sonarch::server {
 
-class RoomStore {
+class RoomStore final : public Store {
 public:
-    // post runs a function on the thread that owns the rooms.
-    using Post = std::function<void(std::function<void()>)>;
     RoomStore(const std::string& path, Post post);
-    ~RoomStore();
+    ~RoomStore() override;
     RoomStore(const RoomStore&) = delete;
     RoomStore& operator=(const RoomStore&) = delete;
 
@@ -30,10 +29,10 @@ public:
     std::vector<StoredRoom> loadAll();
     void start();
 
-    void saveRoom(const RoomRecord& room, std::function<void()> afterCommit = {});
+    void saveRoom(const RoomRecord& room, std::function<void()> afterCommit = {}) override;
     void addMoves(const std::string& code, const std::vector<MoveRecord>& moves, const RoomRecord& room,
-                  std::function<void()> afterCommit);
-    void removeRoom(const std::string& code);
+                  std::function<void()> afterCommit) override;
+    void removeRoom(const std::string& code) override;
     // Commits whatever waits, then stops the writer. The functions of the
     // last commit have been posted when it returns.
     void stop();

@@ -29,6 +29,7 @@ void Lobby::tick() {
         lastSweep_ = now;
         removeOldRooms(now);
     }
+    adoptOrphans(now);
 }
 
 void Lobby::keepAway(Room& room, double now) {

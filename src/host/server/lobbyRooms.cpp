@@ -71,8 +71,19 @@ void Lobby::create(ConnectionId connection, Client& client, const net::ClientMes
         }
         record.seats.push_back(std::move(seat));
     }
+    if (shared_ != nullptr) {
+        // The code must be free in every process first.
+        client.finding = true;
+        return makeShared(connection, message, std::move(record), *map, 1);
+    }
+    openRoom(connection, client, message, std::move(record), *map);
+}
+
+void Lobby::openRoom(ConnectionId connection, Client& client, const net::ClientMessage& message, RoomRecord record,
+                     const ShelvedMap& map) {
+    const std::string code = record.code;
     const std::string token = record.seats.front().token;
-    auto made = std::make_unique<Room>(std::move(record), *map);
+    auto made = std::make_unique<Room>(std::move(record), map);
     Room& room = *made;
     rooms_[code] = std::move(made);
     metrics_.rooms = static_cast<std::int64_t>(rooms_.size());
@@ -236,7 +247,7 @@ void Lobby::list(ConnectionId connection) {
     reply(connection, net::encodeRooms(open));
 }
 
-void Lobby::removeRoom(const std::string& code, const std::string& why) {
+void Lobby::removeRoom(std::string code, const std::string& why) {
     const auto found = rooms_.find(code);
     if (found == rooms_.end()) return;
     for (const ConnectionId connection : found->second->audience()) {

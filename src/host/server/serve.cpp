@@ -19,6 +19,7 @@
 #include "host/harmlessText.h"
 #include "host/server/Lobby.h"
 #include "host/server/Metrics.h"
+#include "host/server/RedisStore.h"
 #include "host/server/RoomStore.h"
 #include "host/server/mapShelf.h"
 #include "host/server/webFiles.h"
@@ -85,6 +86,8 @@ public:
     }
     void accepted(tcp::socket socket);
     void stop() { accepting_ = false; }
+    // With a shared store, the server is healthy only while it reaches it.
+    void healthyWhen(std::function<bool()> healthy) { healthy_ = std::move(healthy); }
 
     void send(const Letter& letter) override {
         if (const auto found = links_.find(letter.to); found != links_.end()) found->second->send(letter);
@@ -118,6 +121,7 @@ private:
     ConnectionId nextId_ = 1;
     std::map<ConnectionId, std::shared_ptr<Link>> links_;
     std::function<void()> allEnded_;
+    std::function<bool()> healthy_;
 };
 
 void Hub::accepted(tcp::socket socket) {
@@ -179,6 +183,9 @@ void Hub::answer(std::shared_ptr<beast::tcp_stream> stream, http::request<http::
     if (target == "/healthz") {
         if (!accepting_)
             return respond(stream, http::status::service_unavailable, "stopping", "text/plain", request.version());
+        if (healthy_ && !healthy_())
+            return respond(stream, http::status::service_unavailable, "the rooms' store cannot be reached",
+                           "text/plain", request.version());
         return respond(stream, http::status::ok, "ok", "text/plain", request.version());
     }
     if (target == "/metrics")
@@ -340,14 +347,34 @@ int serve(const RunOptions& options) {
         Metrics metrics;
         MapShelf maps(options.dataDir);
         WebFiles web(serveOptions.webDir);
-        RoomStore store(dataDir + "/rooms.sqlite", [&io](std::function<void()> told) {
-            asio::post(io, std::move(told));
-        });
+        const Store::Post post = [&io](std::function<void()> told) { asio::post(io, std::move(told)); };
+        std::unique_ptr<RoomStore> disk;
+        std::unique_ptr<RedisStore> shared;
+        if (serveOptions.redis.empty()) {
+            disk = std::make_unique<RoomStore>(dataDir + "/rooms.sqlite", post);
+        } else {
+            std::string whyNot;
+            const auto redisAddress = redisAddressOf(serveOptions.redis, whyNot);
+            if (!redisAddress) throw std::invalid_argument(whyNot);
+            shared = std::make_unique<RedisStore>(*redisAddress, newProcessName(), serveOptions.leaseSeconds, post);
+        }
+        Store& store = disk ? static_cast<Store&>(*disk) : *shared;
         Hub hub(io, serveOptions, origin, metrics, web);
-        Lobby lobby(serveOptions, options.random.seed, maps, store, hub, metrics);
+        Lobby lobby(serveOptions, options.random.seed, maps, store, hub, metrics, shared.get());
         hub.setLobby(&lobby);
-        lobby.load(store.loadAll());
-        store.start();
+        if (disk) {
+            lobby.load(disk->loadAll());
+            disk->start();
+        } else {
+            shared->leaseLost = [&lobby](const std::string& code) { lobby.leaseLost(code); };
+            shared->relayed = [&lobby](const std::string& note) { lobby.relayed(note); };
+            shared->processGone = [&lobby](const std::string& process) { lobby.processGone(process); };
+            metrics.roomsHeld = [&lobby] { return lobby.roomCodes(); };
+            hub.healthyWhen([&shared] { return shared->reachable(); });
+            std::cerr << "sonarch: sharing rooms through " << harmless(serveOptions.redis) << " as process "
+                      << shared->self() << std::endl;
+            shared->start();
+        }
 
         std::function<void()> acceptNext = [&] {
             acceptor.async_accept([&](beast::error_code error, tcp::socket socket) {
@@ -379,7 +406,8 @@ int serve(const RunOptions& options) {
             acceptor.close(ignored);
             clock.cancel();
             // Whatever waits is committed and told before the goodbye.
-            store.stop();
+            if (disk) disk->stop();
+            if (shared) shared->stop();
             asio::post(io, [&] {
                 lobby.stop();
                 // A client that never reads its goodbye is not waited for long.
