@@ -1,6 +1,9 @@
 #include "server/serverProcess.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -11,6 +14,7 @@
 #include <boost/beast/http.hpp>
 #include <chrono>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
 #include <thread>
 
@@ -70,6 +74,69 @@ ServerProcess::ServerProcess(const std::string& folder, const std::vector<std::s
 }
 
 ServerProcess::~ServerProcess() { kill(); }
+
+void ServerProcess::freeze() { ::kill(pid_, SIGSTOP); }
+void ServerProcess::thaw() { ::kill(pid_, SIGCONT); }
+
+namespace {
+bool answers(int port) {
+    const int probe = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool connected = connect(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(probe);
+    return connected;
+}
+}  // namespace
+
+RedisProcess::RedisProcess(const std::string& folder) {
+    for (int attempt = 0; attempt < 20 && port_ == 0; ++attempt) {
+        const int port = 20000 + static_cast<int>(std::random_device{}() % 40000);
+        if (answers(port)) continue;
+        pid_ = fork();
+        if (pid_ == 0) {
+            const std::string log = folder + "/redis.log";
+            FILE* out = fopen(log.c_str(), "a");
+            if (out != nullptr) {
+                dup2(fileno(out), 1);
+                dup2(fileno(out), 2);
+            }
+            const std::string portText = std::to_string(port);
+            execlp("redis-server", "redis-server", "--port", portText.c_str(), "--bind", "127.0.0.1", "--dir",
+                   folder.c_str(), "--save", "", "--appendonly", "yes", "--appendfsync", "always",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        for (int wait = 0; wait < 100; ++wait) {
+            if (answers(port)) {
+                port_ = port;
+                break;
+            }
+            if (waitpid(pid_, nullptr, WNOHANG) == pid_) break;  // the port was taken meanwhile
+            usleep(50000);
+        }
+    }
+    if (port_ == 0) throw std::runtime_error("redis-server did not start");
+}
+
+std::string RedisProcess::ask(const std::string& command) const {
+    const std::string line = "redis-cli -p " + std::to_string(port_) + " " + command;
+    FILE* out = popen(line.c_str(), "r");
+    if (out == nullptr) return {};
+    std::string text;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, out) != nullptr) text += buffer;
+    pclose(out);
+    return text;
+}
+
+RedisProcess::~RedisProcess() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+}
 
 void ServerProcess::kill() {
     if (pid_ <= 0) return;

@@ -34,6 +34,10 @@ public:
     const std::string& firstLine() const { return firstLine_; }
     // kill -9.
     void kill();
+    // Freezes the process (SIGSTOP) and wakes it (SIGCONT): a process that
+    // stalls long enough to lose its rooms without knowing it.
+    void freeze();
+    void thaw();
     // Sends SIGTERM and waits; the exit status, or nullopt when it did not end.
     std::optional<int> terminate();
     // Waits for the process to end by itself (a fault point): its status.
@@ -43,6 +47,21 @@ private:
     pid_t pid_ = -1;
     int port_ = 0;
     std::string firstLine_;
+};
+
+// A Redis of its own on a free port of 127.0.0.1, writing every change to its
+// append-only file before it answers; killed at the end.
+class RedisProcess {
+public:
+    explicit RedisProcess(const std::string& folder);
+    ~RedisProcess();
+    std::string url() const { return "redis://127.0.0.1:" + std::to_string(port_); }
+    // What redis-cli prints for the command (arguments without blanks).
+    std::string ask(const std::string& command) const;
+
+private:
+    pid_t pid_ = -1;
+    int port_ = 0;
 };
 
 // One HTTP GET on 127.0.0.1: the status and the body.

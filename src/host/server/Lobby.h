@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -178,6 +179,7 @@ private:
     std::map<ConnectionId, std::pair<std::string, ConnectionId>> remoteOrigins_;
     ConnectionId nextRemote_ = firstRemote;
     double lastOrphanSearch_ = 0;
+    std::set<std::string> reserving_;  // codes asked of the shared store, not yet answered
     bool stopping_ = false;
     std::map<std::string, std::unique_ptr<Room>> rooms_;
     std::map<std::string, std::deque<Parcel>> mail_;

@@ -56,7 +56,7 @@ std::string newProcessName() {
 
 RedisStore::RedisStore(RedisAddress address, std::string self, double leaseSeconds, Post post)
     : address_(address), self_(std::move(self)), leaseSeconds_(leaseSeconds), post_(std::move(post)),
-      commands_(address), listener_(address, true) {}
+      commands_(address), notesConnection_(address), listener_(address, true) {}
 
 RedisStore::~RedisStore() { stop(); }
 
@@ -68,6 +68,7 @@ std::string RedisStore::leaseMs() const { return std::to_string(static_cast<long
 
 void RedisStore::start() {
     worker_ = std::thread([this] { work(); });
+    notesThread_ = std::thread([this] { passNotes(); });
     listening_ = true;
     listenerThread_ = std::thread([this] { listen(); });
 }
@@ -80,6 +81,12 @@ void RedisStore::stop() {
     }
     wake_.notify_one();
     if (worker_.joinable()) worker_.join();
+    {
+        const std::lock_guard lock(notesMutex_);
+        notesStopping_ = true;
+    }
+    notesWake_.notify_one();
+    if (notesThread_.joinable()) notesThread_.join();
     listening_ = false;
     listener_.interrupt();
     if (listenerThread_.joinable()) listenerThread_.join();
@@ -227,10 +234,42 @@ void RedisStore::adoptOrphans(int most, std::function<void(std::vector<StoredRoo
 }
 
 void RedisStore::relay(const std::string& process, std::string note) {
-    Job job;
-    job.commands.push_back({"PUBLISH", key("relay", process), std::move(note)});
-    job.done = [](const std::vector<RedisReply>*) {};
-    submit(std::move(job));
+    {
+        const std::lock_guard lock(notesMutex_);
+        notes_.emplace_back(process, std::move(note));
+    }
+    notesWake_.notify_one();
+}
+
+// Notes go on a connection of their own, so that a client's message passed
+// to its room's holder never waits behind another room's write to disk.
+void RedisStore::passNotes() {
+    for (;;) {
+        std::vector<std::pair<std::string, std::string>> batch;
+        {
+            std::unique_lock lock(notesMutex_);
+            notesWake_.wait(lock, [this] { return notesStopping_ || !notes_.empty(); });
+            if (notes_.empty()) return;
+            batch.assign(std::make_move_iterator(notes_.begin()), std::make_move_iterator(notes_.end()));
+            notes_.clear();
+        }
+        std::vector<RedisCommand> commands;
+        for (auto& [process, note] : batch) commands.push_back({"PUBLISH", key("relay", process), std::move(note)});
+        const auto replies = notesConnection_.pipeline(commands);
+        if (!replies) {
+            // Lost notes would leave clients waiting for answers that never
+            // come: every passed connection closes, and its client comes back.
+            if (relayed) post_([this] { relayed(std::string()); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            continue;
+        }
+        std::set<std::string> gone;
+        for (std::size_t i = 0; i < replies->size(); ++i)
+            if ((*replies)[i].kind == RedisReply::Kind::Number && (*replies)[i].number == 0) gone.insert(batch[i].first);
+        // Nobody listens there: that process is gone, whatever its leases say.
+        for (const std::string& process : gone)
+            if (processGone) post_([this, process] { processGone(process); });
+    }
 }
 
 void RedisStore::watchProcess(const std::string& process) {

@@ -8,9 +8,10 @@
 // alone. The processes pass their clients' messages to a room's holder
 // through publish and subscribe.
 //
-// hiredis blocks, so two threads of its own talk to Redis: one for
-// commands, in pipelined batches (many rooms' moves in one round trip and
-// one write to Redis's log), and one that listens. Everything they learn is
+// hiredis blocks, so threads of its own talk to Redis: one for commands,
+// in pipelined batches (many rooms' moves in one round trip and one write to
+// Redis's log), one that passes notes to other processes, and one that
+// listens for theirs. Everything they learn is
 // posted to the rooms' thread.
 #pragma once
 
@@ -112,6 +113,14 @@ private:
     std::set<std::string> watched_;
     RedisConnection commands_;
     std::thread worker_;
+
+    std::mutex notesMutex_;
+    std::condition_variable notesWake_;
+    std::deque<std::pair<std::string, std::string>> notes_;  // to a process, the note
+    bool notesStopping_ = false;
+    RedisConnection notesConnection_;
+    std::thread notesThread_;
+    void passNotes();
 
     RedisConnection listener_;
     std::atomic<bool> listening_{false};

@@ -20,7 +20,7 @@ std::string Lobby::newCode() const {
     // them refuses new rooms rather than drawing for ever.
     for (int attempt = 0; attempt < 1000; ++attempt) {
         std::string code = newRoomCode();
-        if (rooms_.find(code) == rooms_.end()) return code;
+        if (rooms_.find(code) == rooms_.end() && reserving_.count(code) == 0) return code;
     }
     return {};
 }

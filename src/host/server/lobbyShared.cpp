@@ -131,8 +131,10 @@ void Lobby::heldMessages(ConnectionId connection) {
 void Lobby::makeShared(ConnectionId connection, const net::ClientMessage& message, RoomRecord record,
                        ShelvedMap map, int attempt) {
     RoomRecord first = record;
+    reserving_.insert(record.code);
     shared_->reserve(first, [this, connection, message, record = std::move(record), map = std::move(map),
                              attempt](Reservation reservation) mutable {
+        reserving_.erase(record.code);
         const auto clientFound = clients_.find(connection);
         if (clientFound == clients_.end()) {
             if (reservation == Reservation::Made) shared_->removeRoom(record.code);

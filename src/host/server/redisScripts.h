@@ -27,8 +27,10 @@ return 'OK'
 
 // KEYS: room, lease, rooms. ARGV: process, lease ms, room record, code.
 inline constexpr const char* reserve = R"(
-if redis.call('EXISTS', KEYS[1]) == 1 then
-  if redis.call('GET', KEYS[2]) == ARGV[1] then return 'MINE' end
+local there = redis.call('GET', KEYS[1])
+if there then
+  -- The same record: this very reservation, tried again after a lost reply.
+  if there == ARGV[3] and redis.call('GET', KEYS[2]) == ARGV[1] then return 'MINE' end
   return 'TAKEN'
 end
 redis.call('SET', KEYS[1], ARGV[3])
