@@ -1,0 +1,109 @@
+// The page as a seat in a room on the game's own server, as a player is
+// asked in: Anna makes a room from the Linux program and gives Ben the
+// link; Ben opens it in the browser, is asked his name, joins, and hears
+// Anna's attack told from his seat. He reloads the page, and the page takes
+// his seat back without asking his name again.
+'use strict';
+
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const { spawn } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const h = require('./harness');
+
+const program = process.env.SONARCH_PROGRAM || path.join(h.root, 'build/sonarch');
+const WAIT = 30000;
+
+// A program of the game, its output gathered as it comes; lines() waits
+// (bounded) until a line matches.
+function run(args, input) {
+  const child = spawn(program, args, { stdio: ['pipe', 'pipe', 'pipe'] });
+  const output = { text: '', errors: '' };
+  child.stdout.on('data', (chunk) => { output.text += chunk; });
+  child.stderr.on('data', (chunk) => { output.errors += chunk; });
+  if (input !== undefined) child.stdin.end(input);
+  const line = (pattern) => new Promise((resolve, reject) => {
+    const started = Date.now();
+    const look = () => {
+      const found = output.text.split('\n').find((each) => pattern.test(each));
+      if (found !== undefined) return resolve(found);
+      if (Date.now() - started > WAIT || child.exitCode !== null) {
+        return reject(new Error(`no line ${pattern} from ${args[0]}:\n${output.text}\n${output.errors}`));
+      }
+      return setTimeout(look, 50);
+    };
+    look();
+  });
+  return { child, output, line };
+}
+
+const literally = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+
+// Until the live region has read a sentence matching pattern.
+function heard(page, pattern) {
+  return page.waitForFunction((source) => window.readSentences.some((text) => new RegExp(source).test(text)),
+    { timeout: WAIT, polling: 50 }, pattern.source);
+}
+
+// Anna makes the room, starts the game once Ben is in, claims her start and
+// places her points on it, then attacks from it the zone at its second link
+// (unclaimed: Ben takes the first), and stays until the test is done.
+const ANNA = ['wait Ben joined', 'G', 'wait Choose your starting zone', 'Space', 'A',
+  'wait It is your turn', 'Space', 'W', 'W', 'Space', 'wait Ben is back', 'wait Game over'];
+
+test('a page opened at a room\'s link plays in that room, and a reload takes the seat back',
+  { timeout: 120000 }, async () => {
+    const work = fs.mkdtempSync(path.join(os.tmpdir(), 'sonarch-online-page-'));
+    const children = [];
+    const profile = h.newProfile();
+    let browser;
+    try {
+      fs.mkdirSync(path.join(work, 'server'));
+      const server = run(['--serve', '--port', '0', '--seed', '4', '--data-dir', path.join(work, 'server'),
+        '--web-dir', h.webDir]);
+      children.push(server.child);
+      const url = (await server.line(/^Sonarch server at /)).replace('Sonarch server at ', '');
+      assert.match(url, /^http:\/\/127\.0\.0\.1:\d+\/$/);
+
+      fs.mkdirSync(path.join(work, 'anna'));
+      const anna = run(['--headless', '--data-dir', path.join(work, 'anna'), '--server', url,
+        '--create', 'Simple World Map', '--people', '2', '--name', 'Anna'], `${ANNA.join('\n')}\n`);
+      children.push(anna.child);
+      const code = /#([A-Z]{4})$/.exec(await anna.line(/Room code: .*#[A-Z]{4}$/))[1];
+
+      browser = await h.launch(profile);
+      const page = await browser.newPage();
+      await page.evaluateOnNewDocument(h.listen);
+      await page.goto(`${url}#${code}`);
+      // The name is asked, spoken, in the page's dialog.
+      await page.waitForSelector('#save-dialog[open]', { timeout: WAIT });
+      const spokenCode = literally(`${code.split('').join(', ')}.`);
+      await heard(page, new RegExp(`^Joining room ${spokenCode} Type your name and press Enter\\.$`));
+      await page.keyboard.type('Ben');
+      await page.keyboard.press('Enter');
+      await heard(page, /^You are Ben, seat 2 of 2\.$/);
+      assert.equal(await page.evaluate(() => location.hash), `#${code}`);
+
+      // Ben claims the zone at his cursor's first link and keeps his point.
+      await heard(page, /^It is your turn\. Choose your starting zone/);
+      for (const key of ['Q', 'Q', 'Space', 'Shift+Enter']) await h.press(page, key);
+      // Anna's attack, told from Ben's seat.
+      const taken = literally(/^msg: You have taken control of (.*)\.$/.exec(
+        await anna.line(/^msg: You have taken control of /))[1]);
+      await heard(page, new RegExp(`^Anna has taken control of ${taken}\\. ${taken} now has an army of \\d\\.$`));
+
+      // A reload asks no name: the browser kept the seat, and Anna hears
+      // Ben come back.
+      await page.reload();
+      await heard(page, new RegExp(`^Room code: ${spokenCode}`));
+      await anna.line(/Ben is back\./);
+      assert.equal(await page.$('#save-dialog[open]'), null);
+    } finally {
+      if (browser) await browser.close();
+      for (const child of children) child.kill('SIGKILL');
+      fs.rmSync(work, { recursive: true, force: true });
+      fs.rmSync(profile, { recursive: true, force: true });
+    }
+  });
