@@ -1,8 +1,9 @@
 // The page as a seat in a room on the game's own server, as a player is
 // asked in: Anna makes a room from the Linux program and gives Ben the
 // link; Ben opens it in the browser, is asked his name, joins, and hears
-// Anna's attack told from his seat. He reloads the page, and the page takes
-// his seat back without asking his name again.
+// Anna's attack told from his seat, as does a page that came in to watch
+// through the main menu's online questions. Ben reloads the page, and the
+// page takes his seat back without asking his name again.
 'use strict';
 
 const test = require('node:test');
@@ -41,8 +42,10 @@ function run(args, input) {
 
 const literally = (text) => text.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
 
-// Until the live region has read a sentence matching pattern.
-function heard(page, pattern) {
+// Until the live region has read a sentence matching pattern; the page in
+// front, where the browser lays out its frames.
+async function heard(page, pattern) {
+  await page.bringToFront();
   return page.waitForFunction((source) => window.readSentences.some((text) => new RegExp(source).test(text)),
     { timeout: WAIT, polling: 50 }, pattern.source);
 }
@@ -86,13 +89,33 @@ test('a page opened at a room\'s link plays in that room, and a reload takes the
       await heard(page, /^You are Ben, seat 2 of 2\.$/);
       assert.equal(await page.evaluate(() => location.hash), `#${code}`);
 
+      // A second page comes in through the main menu's online questions,
+      // the first of which offers the page's own server: Enter takes it.
+      const watcher = await browser.newPage();
+      await watcher.evaluateOnNewDocument(h.listen);
+      await watcher.goto(url);
+      await h.settle(watcher);
+      await watcher.keyboard.press('KeyO');
+      await heard(watcher, new RegExp(`^Online game\\. .* press Enter for ${literally(url)}\\.$`));
+      await watcher.keyboard.press('Enter');
+      await heard(watcher, /^Type a room's code to join it/);
+      await watcher.waitForSelector('#save-dialog[open]');
+      await watcher.keyboard.type(`watch ${code.toLowerCase()}`);
+      await watcher.keyboard.press('Enter');
+      await heard(watcher, new RegExp(`^Room code: ${spokenCode}`));
+      // A watcher holds no seat to keep.
+      assert.equal(await watcher.evaluate(() => location.hash), '');
+
       // Ben claims the zone at his cursor's first link and keeps his point.
       await heard(page, /^It is your turn\. Choose your starting zone/);
       for (const key of ['Q', 'Q', 'Space', 'Shift+Enter']) await h.press(page, key);
       // Anna's attack, told from Ben's seat.
       const taken = literally(/^msg: You have taken control of (.*)\.$/.exec(
         await anna.line(/^msg: You have taken control of /))[1]);
-      await heard(page, new RegExp(`^Anna has taken control of ${taken}\\. ${taken} now has an army of \\d\\.$`));
+      const attack = new RegExp(`^Anna has taken control of ${taken}\\. ${taken} now has an army of \\d\\.$`);
+      await heard(page, attack);
+      await heard(watcher, attack);
+      await watcher.close();
 
       // A reload asks no name: the browser kept the seat, and Anna hears
       // Ben come back.
