@@ -56,25 +56,39 @@ async function heard(page, pattern) {
 const ANNA = ['wait Ben joined', 'G', 'wait Choose your starting zone', 'Space', 'A',
   'wait It is your turn', 'Space', 'W', 'W', 'Space', 'wait Ben is back', 'wait Game over'];
 
+// The server, with the page's build folder, on a free port of 127.0.0.1.
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'sonarch-online-page-'));
+const children = [];
+let url;
+test.before(async () => {
+  fs.mkdirSync(path.join(work, 'server'));
+  const server = run(['--serve', '--port', '0', '--seed', '4', '--data-dir', path.join(work, 'server'),
+    '--web-dir', h.webDir]);
+  children.push(server.child);
+  url = (await server.line(/^Sonarch server at /)).replace('Sonarch server at ', '');
+  assert.match(url, /^http:\/\/127\.0\.0\.1:\d+\/$/);
+});
+test.after(() => {
+  for (const child of children) child.kill('SIGKILL');
+  fs.rmSync(work, { recursive: true, force: true });
+});
+
+// Anna's program makes a room for two with the script's keys; the room's code.
+async function annaMakesARoom(keys) {
+  const folder = fs.mkdtempSync(path.join(work, 'anna-'));
+  const anna = run(['--headless', '--data-dir', folder, '--server', url,
+    '--create', 'Simple World Map', '--people', '2', '--name', 'Anna'], `${keys.join('\n')}\n`);
+  children.push(anna.child);
+  const code = /#([A-Z]{4})$/.exec(await anna.line(/Room code: .*#[A-Z]{4}$/))[1];
+  return { anna, code, spokenCode: literally(`${code.split('').join(', ')}.`) };
+}
+
 test('a page opened at a room\'s link plays in that room, and a reload takes the seat back',
   { timeout: 120000 }, async () => {
-    const work = fs.mkdtempSync(path.join(os.tmpdir(), 'sonarch-online-page-'));
-    const children = [];
     const profile = h.newProfile();
     let browser;
     try {
-      fs.mkdirSync(path.join(work, 'server'));
-      const server = run(['--serve', '--port', '0', '--seed', '4', '--data-dir', path.join(work, 'server'),
-        '--web-dir', h.webDir]);
-      children.push(server.child);
-      const url = (await server.line(/^Sonarch server at /)).replace('Sonarch server at ', '');
-      assert.match(url, /^http:\/\/127\.0\.0\.1:\d+\/$/);
-
-      fs.mkdirSync(path.join(work, 'anna'));
-      const anna = run(['--headless', '--data-dir', path.join(work, 'anna'), '--server', url,
-        '--create', 'Simple World Map', '--people', '2', '--name', 'Anna'], `${ANNA.join('\n')}\n`);
-      children.push(anna.child);
-      const code = /#([A-Z]{4})$/.exec(await anna.line(/Room code: .*#[A-Z]{4}$/))[1];
+      const { anna, code, spokenCode } = await annaMakesARoom(ANNA);
 
       browser = await h.launch(profile);
       const page = await browser.newPage();
@@ -82,7 +96,6 @@ test('a page opened at a room\'s link plays in that room, and a reload takes the
       await page.goto(`${url}#${code}`);
       // The name is asked, spoken, in the page's dialog.
       await page.waitForSelector('#save-dialog[open]', { timeout: WAIT });
-      const spokenCode = literally(`${code.split('').join(', ')}.`);
       await heard(page, new RegExp(`^Joining room ${spokenCode} Type your name and press Enter\\.$`));
       await page.keyboard.type('Ben');
       await page.keyboard.press('Enter');
@@ -125,8 +138,38 @@ test('a page opened at a room\'s link plays in that room, and a reload takes the
       assert.equal(await page.$('#save-dialog[open]'), null);
     } finally {
       if (browser) await browser.close();
-      for (const child of children) child.kill('SIGKILL');
-      fs.rmSync(work, { recursive: true, force: true });
+      fs.rmSync(profile, { recursive: true, force: true });
+    }
+  });
+
+test('a seat the browser kept that the server no longer gives joins the room afresh', { timeout: 60000 },
+  async () => {
+    const profile = h.newProfile();
+    let browser;
+    try {
+      const { anna, code, spokenCode } = await annaMakesARoom(['wait Ben joined', 'wait Game over']);
+      browser = await h.launch(profile);
+      const page = await browser.newPage();
+      await page.evaluateOnNewDocument(h.listen);
+      // A token the server never gave, and the name given last time.
+      await page.goto(url);
+      const stale = `sonarch.seat ws://${new URL(url).host} ${code}`;
+      await page.evaluate((key) => {
+        localStorage.setItem(key, `${'0'.repeat(32)} 5 0`);
+        localStorage.setItem('sonarch.name', 'Ben');
+      }, stale);
+      await page.goto(`${url}#${code}`);
+      await heard(page, /^You are Ben, seat 2 of 2\.$/);
+      await anna.line(/Ben joined the room\./);
+      assert.equal(await page.$('#save-dialog[open]'), null);
+      assert.ok(!(await page.evaluate(() => window.readSentences.join(' '))).includes('The server says'));
+      // The seat now kept is the one the server gave.
+      const kept = await page.evaluate((key) => localStorage.getItem(key), stale);
+      assert.match(kept, /^[0-9a-f]{32} \d+ 0$/);
+      assert.notEqual(kept.slice(0, 32), '0'.repeat(32));
+      assert.match(await page.evaluate(() => window.readSentences.join(' ')), new RegExp(`Room code: ${spokenCode}`));
+    } finally {
+      if (browser) await browser.close();
       fs.rmSync(profile, { recursive: true, force: true });
     }
   });
