@@ -19,7 +19,8 @@
 #              src/host/headless, tools      headless, tools, net
 #   platforms  src/host/posix, speech,       the same, their own folder and the platforms
 #              window, terminal, web,        they build on (window, terminal, web: posix and
-#              windows, online               speech; windows: speech; online: net)
+#              windows, online               speech; windows: speech; online: net; web: the
+#                                            online client and net too)
 #   server     src/host/server               the session but game/Form1.h, the shared host code,
 #                                            posix, its own folder and the messages (net)
 #   program    src/host/program              anything but game/Form1.h (net too)
@@ -78,7 +79,8 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
         own=${path#src/host/}
         own=${own%%/*}
         case $own in
-        window | terminal | web) siblings="|host/posix/|host/speech/" ;;
+        window | terminal) siblings="|host/posix/|host/speech/" ;;
+        web) siblings="|host/posix/|host/speech/|host/online/|net/" ;;
         windows) siblings="|host/speech/" ;;
         online) siblings="|net/" ;;
         *) siblings="" ;;

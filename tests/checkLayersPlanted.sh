@@ -60,6 +60,8 @@ plant refused src/host/a.cpp '#include "host/posix/PosixPlatform.h"'
 plant refused src/host/tools/a.cpp '#include "host/window/WindowHost.h"'
 plant refused src/host/window/a.cpp '#include "host/windows/WindowsHost.h"'
 plant refused src/host/windows/a.cpp '#include "host/posix/PosixPlatform.h"'
+plant refused src/host/window/a.cpp '#include "host/online/OnlineClient.h"'
+plant refused src/host/web/a.cpp '#include "host/server/Lobby.h"'
 # The session's object is the session's alone.
 plant refused src/host/headless/a.cpp '#include "game/Form1.h"'
 plant refused src/host/terminal/a.cpp '#include "game/Form1.h"'
@@ -91,6 +93,8 @@ plant allowed src/net/a.cpp '#include "table/Table.h"'
 plant allowed src/net/a.cpp '#include <boost/json/parse.hpp>'
 plant allowed src/host/a.cpp '#include "net/protocol.h"'
 plant allowed src/host/program/a.cpp '#include "net/protocol.h"'
+plant allowed src/host/web/a.cpp '#include "host/online/OnlineClient.h"'
+plant allowed src/host/web/a.cpp '#include "net/protocol.h"'
 
 if ! output=$(bash "$check" "$source" 2>&1); then
     printf 'the project itself is refused:\n%s\n' "$output"

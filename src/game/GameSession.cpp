@@ -19,6 +19,8 @@ void GameSession::setSpeechRate(int rate) {
 
 void GameSession::setSettingsFile(const std::string& path) { form_->settingsFileGiven = path; }
 
+void GameSession::setOnlineServer(const std::string& url) { form_->onlineServer_ = url; }
+
 void GameSession::start() { form_->Form_Load(); }
 
 void GameSession::keyDown(short code, short shift) {

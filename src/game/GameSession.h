@@ -42,6 +42,9 @@ public:
     // changes a setting, instead of the platform's place; empty: none.
     // Before start().
     void setSettingsFile(const std::string& path);
+    // The server the online menu offers before the player has typed one
+    // (the page offers the server it was loaded from). Before start().
+    void setOnlineServer(const std::string& url);
     // Start-up: counts the files, makes the voice and says the welcome.
     void start();
     // Key codes are Windows virtual-key codes (input/keyCodes.h); the shift

@@ -92,4 +92,16 @@ std::string chatMuted(std::string_view name, bool muted) {
     return std::string(name) + (muted ? " is muted." : " is heard again.");
 }
 
+// The name is asked for each room, for a link may be opened on a shared
+// computer; the last one given is one key away.
+std::string nameQuestion(std::string_view spokenCode, std::string_view lastName) {
+    const std::string joining = "Joining room " + std::string(spokenCode) + " ";
+    if (lastName.empty()) return joining + "Type your name and press Enter.";
+    return joining + "Press Enter to play as " + std::string(lastName) + ", or type another name.";
+}
+
+std::string roomLinkDeclined(std::string_view spokenCode) {
+    return "You did not join room " + std::string(spokenCode) + " O in the main menu goes online.";
+}
+
 }  // namespace sonarch::online

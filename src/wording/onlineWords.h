@@ -32,5 +32,8 @@ std::string onlineCalledOff();
 std::string menuHelp();
 std::string playHelp();
 std::string chatMuted(std::string_view name, bool muted);
+// A page opened at a room's link.
+std::string nameQuestion(std::string_view spokenCode, std::string_view lastName);
+std::string roomLinkDeclined(std::string_view spokenCode);
 
 }  // namespace sonarch::online

@@ -137,5 +137,5 @@ async function skipPauses(page) {
   }
 }
 
-module.exports = { root, webDir, WELCOME, serve, launch, newProfile, openGame, settle, spoken, press,
+module.exports = { root, webDir, WELCOME, serve, launch, newProfile, listen, openGame, settle, spoken, press,
   skipPauses };

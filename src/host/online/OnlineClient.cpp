@@ -19,6 +19,13 @@ std::string linkOf(const ServerAddress& address, const std::string& room) {
 OnlineClient::OnlineClient(GameSession& game, OnlineRequest request, ServerAddress address)
     : game_(game), request_(std::move(request)), link_(address) {
     link_address_ = linkOf(address, "");
+    if (request_.kept) {
+        room_ = request_.kept->room;
+        token_ = request_.kept->token;
+        lastMove_ = request_.kept->move;
+        created_ = request_.kept->created;
+        resuming_ = true;
+    }
     game_.goOnline(*this);
     link_.connect();
 }
@@ -109,6 +116,7 @@ void OnlineClient::received(const std::string& text) {
         seat_ = message.seat;
         token_ = message.token;
         retrySeconds_ = 1;
+        keep();
         if (joined_) {
             game_.onlineNews(online::backInTheGame());
         } else {
@@ -121,8 +129,9 @@ void OnlineClient::received(const std::string& text) {
         if (map_ && message.board.map && *message.board.map == *map_) message.board.map = map_;
         map_ = message.board.map;
         lastMove_ = message.move;
+        keep();
         moveSentAt_.reset();
-        if (pendingEvents_ && pendingEvents_->move == message.move) {
+        if (pendingEvents_ && pendingEvents_->move == message.move && boardTold_) {
             Played played = std::move(pendingEvents_->played);
             pendingEvents_.reset();
             played.after = message.board;
@@ -141,8 +150,9 @@ void OnlineClient::received(const std::string& text) {
             const auto open = std::count_if(message.seats.begin(), message.seats.end(),
                                             [](const net::SeatInfo& seat) { return seat.open; });
             game_.onlineBoard(message.board, message.move, message.phase != net::Phase::Waiting,
-                              request_.kind == OnlineRequest::Kind::Create, static_cast<int>(open));
+                              request_.kind == OnlineRequest::Kind::Create || created_, static_cast<int>(open));
         }
+        boardTold_ = true;
         break;
     }
     case Type::Events:
@@ -155,6 +165,10 @@ void OnlineClient::received(const std::string& text) {
         game_.onlineRefused(message.refusal, message.reason);
         break;
     case Type::Error:
+        if (resuming_ && !joined_) {
+            joinAfresh();
+            break;
+        }
         moveSentAt_.reset();
         unanswered_.reset();
         game_.onlineRefused(Refusal::None, message.reason);
@@ -179,9 +193,33 @@ void OnlineClient::lost() {
     retrySeconds_ = std::min(retrySeconds_ * 2, longestRetrySeconds);
 }
 
+// A kept seat the server would not give back (the room is gone, or the
+// seat was given up) is forgotten, and the room's code is joined as asked.
+void OnlineClient::joinAfresh() {
+    resuming_ = false;
+    rejoining_ = false;
+    token_.clear();
+    lastMove_ = 0;
+    if (request_.keepSeat) request_.keepSeat({.room = room_});
+    if (request_.room.empty()) request_.room = room_;
+    room_.clear();
+    created_ = false;
+    request_.kind = OnlineRequest::Kind::Join;
+    connected();
+}
+
+void OnlineClient::keep() {
+    if (!request_.keepSeat || seat_ == 0 || token_.empty()) return;
+    request_.keepSeat({.room = room_,
+                       .token = token_,
+                       .move = lastMove_,
+                       .created = request_.kind == OnlineRequest::Kind::Create || created_});
+}
+
 void OnlineClient::leave() {
     if (left_) return;
     left_ = true;
+    if (request_.keepSeat && !room_.empty()) request_.keepSeat({.room = room_});
     if (joined_) send({.type = net::ClientMessage::Type::Leave});
     link_.close();
 }

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,15 @@
 #include "net/protocol.h"
 
 namespace sonarch {
+
+// A seat a program holds in a room, kept so that the seat can be taken back
+// once the program (or the page) starts again.
+struct KeptSeat {
+    std::string room{};
+    std::string token{};  // empty: the seat was given up
+    std::int64_t move = 0;  // the last move told
+    bool created = false;  // this seat made the room, and starts its game
+};
 
 // What the program was asked to do on the server.
 struct OnlineRequest {
@@ -29,6 +39,12 @@ struct OnlineRequest {
     int people = 2;
     int computers = 0;
     Strength strength = Strength::Standard;
+    // A seat kept from an earlier run, taken back first; where the server
+    // will not give it back, the room is joined afresh.
+    std::optional<KeptSeat> kept;
+    // Told of the seat when it is given and after each move told, and once
+    // it is given up.
+    std::function<void(const KeptSeat&)> keepSeat;
 };
 
 class OnlineClient final : public Inbox, public OnlineSeat {
@@ -54,6 +70,8 @@ private:
     void lost();
     void send(const net::ClientMessage& message);
     void checkTimers();
+    void keep();
+    void joinAfresh();
 
     GameSession& game_;
     OnlineRequest request_;
@@ -65,6 +83,11 @@ private:
     int seat_ = 0;
     bool joined_ = false;
     bool left_ = false;
+    // Taking back a seat kept from an earlier run: the session has been told
+    // nothing yet, and the first board it hears is where the game stands.
+    bool resuming_ = false;
+    bool boardTold_ = false;
+    bool created_ = false;
     std::int64_t lastMove_ = 0;
     std::shared_ptr<const MapRecord> map_;
     // A move's events wait for the board after it.

@@ -1,19 +1,24 @@
 // One WebSocket connection to a game server, kept on a thread of its own so
 // that the game's loop never waits on the network: what arrives is queued
 // and a descriptor becomes readable, and the host hands it over in its own
-// loop like a key. Sending only queues the text.
+// loop like a key. Sending only queues the text. In the page the browser's
+// own WebSocket carries it instead (host/web/browserLink.cpp): no thread and
+// no descriptor, and waitFor, which may not block there, asks for the wake
+// when the time is up.
 #pragma once
 
 #include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
+#ifndef __EMSCRIPTEN__
+#include <mutex>
+#include <thread>
+#endif
 
 namespace sonarch {
 
@@ -58,11 +63,15 @@ private:
 
     ServerAddress address_;
     int wakeFd_ = -1;
+#ifndef __EMSCRIPTEN__
     std::mutex mutex_;
+#endif
     std::deque<LinkEvent> events_;
     std::function<void()> wake_;
     std::unique_ptr<Session> session_;
+#ifndef __EMSCRIPTEN__
     std::thread thread_;
+#endif
 };
 
 }  // namespace sonarch

@@ -2,7 +2,6 @@
 
 #include <cctype>
 
-#include "host/online/OnlineClient.h"
 
 namespace sonarch {
 
@@ -25,10 +24,7 @@ bool onlineAddressUsable(const OnlineOptions& options, std::string& whyNot) {
     return true;
 }
 
-std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineAsk& ask) {
-    std::string whyNot;
-    const auto address = serverAddressOf(ask.server, whyNot);
-    if (!address) return nullptr;
+OnlineRequest onlineRequestOf(const OnlineAsk& ask) {
     OnlineRequest request;
     request.url = ask.server;
     request.name = ask.name.empty() ? "Player" : ask.name;
@@ -41,7 +37,14 @@ std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineAsk& ask) {
     } else {
         request.kind = ask.watch ? OnlineRequest::Kind::Watch : OnlineRequest::Kind::Join;
     }
-    return std::make_unique<OnlineClient>(game, std::move(request), *address);
+    return request;
+}
+
+std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineAsk& ask) {
+    std::string whyNot;
+    const auto address = serverAddressOf(ask.server, whyNot);
+    if (!address) return nullptr;
+    return std::make_unique<OnlineClient>(game, onlineRequestOf(ask), *address);
 }
 
 }  // namespace sonarch

@@ -1,5 +1,6 @@
 #include "host/web/BrowserStorage.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "host/web/pageCalls.h"
@@ -23,5 +24,16 @@ bool BrowserStorage::createFile(const std::string& path, const std::string& cont
     }
     return replaceFile(path, contents, whyNot);
 }
+
+std::string BrowserStorage::kept(const std::string& key) {
+    constexpr std::size_t longest = 200;
+    char* text = pageKept(key.c_str());
+    if (text == nullptr) return {};
+    std::string value(text);
+    std::free(text);
+    return value.size() <= longest ? value : std::string();
+}
+
+void BrowserStorage::keep(const std::string& key, const std::string& value) { pageKeep(key.c_str(), value.c_str()); }
 
 }  // namespace sonarch::web

@@ -44,6 +44,12 @@ public:
     void removeLeftovers(const std::string& folder) override { files_.removeLeftovers(folder); }
     double secondsSinceMidnight() override { return files_.secondsSinceMidnight(); }
 
+    // Short texts the browser keeps for the page's origin (the seat held
+    // in a room, the name last given), at most 200 bytes each; empty when
+    // there is none. The caller checks what it reads as outside input.
+    std::string kept(const std::string& key);
+    void keep(const std::string& key, const std::string& value);
+
 private:
     PosixPlatform files_;
 };

@@ -28,7 +28,10 @@ public:
 };
 
 // How the page packs an event: kind, shift mask, key code or timer round.
-enum EventKind { KeyDown = 1, KeyUp = 2, Tick = 3 };
+enum EventKind { KeyDown = 1, KeyUp = 2, Tick = 3, ServerWaiting = 4 };
+// The client's own timers (trying again, the keep-alive) are looked at at
+// least this often while it is connected.
+constexpr auto connectionCheck = std::chrono::seconds(30);
 int kindOf(int event) { return (event >> 24) & 0xff; }
 short shiftOf(int event) { return static_cast<short>((event >> 16) & 0xff); }
 short lowBitsOf(int event) { return static_cast<short>(event & 0x7fff); }
@@ -61,25 +64,89 @@ void WebHost::stopTimer() {
 
 void WebHost::take(int event) {
     if (ended_ || game_ == nullptr) return;
-    const short code = lowBitsOf(event);
     switch (kindOf(event)) {
-    case KeyDown: game_->keyDown(code, shiftOf(event)); break;
-    case KeyUp: game_->keyUp(code, shiftOf(event)); break;
-    case Tick:
-        if (code == (timerRound_ & 0x7fff)) game_->tick();
+    case KeyDown:
+    case KeyUp:
+        if (holdingKeys())
+            heldKeys_.push_back(event);
+        else
+            key(event);
         break;
+    case Tick:
+        if (lowBitsOf(event) == (timerRound_ & 0x7fff)) game_->tick();
+        break;
+    case ServerWaiting: deliverInbox(); break;
     default: break;
+    }
+    if (inbox_ != nullptr && !ended_) inbox_->waitFor(connectionCheck);
+}
+
+void WebHost::key(int event) {
+    if (kindOf(event) == KeyDown)
+        game_->keyDown(lowBitsOf(event), shiftOf(event));
+    else
+        game_->keyUp(lowBitsOf(event), shiftOf(event));
+}
+
+bool WebHost::holdingKeys() const {
+    return !heldKeys_.empty() || (inbox_ != nullptr && game_->awaitingServer());
+}
+
+void WebHost::deliverInbox() {
+    if (inbox_ == nullptr) return;
+    if (asking_) {
+        inboxHeld_ = true;
+        return;
+    }
+    inbox_->deliver();
+    while (!heldKeys_.empty() && !game_->awaitingServer() && !asking_ && !ended_) {
+        const int held = heldKeys_.front();
+        heldKeys_.pop_front();
+        key(held);
     }
 }
 
 void WebHost::answer(const char* text) {
     if (ended_ || game_ == nullptr) return;
-    game_->textEntered(text ? std::optional<std::string>(text) : std::nullopt);
+    asking_ = false;
+    const auto typed = text ? std::optional<std::string>(text) : std::nullopt;
+    if (pageAnswer_) {
+        const auto answered = std::move(pageAnswer_);
+        pageAnswer_ = nullptr;
+        answered(typed);
+    } else {
+        game_->textEntered(typed);
+    }
+    if (inboxHeld_ && !asking_) {
+        inboxHeld_ = false;
+        deliverInbox();
+    }
+    if (inbox_ != nullptr && !ended_) inbox_->waitFor(connectionCheck);
 }
 
 // The screen reader reads the dialog's field as the player types; the
 // game's voice has said the question already.
-void WebHost::askText(const std::string& prompt, Voice*) { pageAskText(prompt.c_str()); }
+void WebHost::askText(const std::string& prompt, Voice*) {
+    asking_ = true;
+    pageAskText(prompt.c_str());
+}
+
+void WebHost::askPage(const std::string& prompt, std::function<void(const std::optional<std::string>&)> answered) {
+    pageAnswer_ = std::move(answered);
+    asking_ = true;
+    pageAskText(prompt.c_str());
+}
+
+std::string WebHost::goOnline(const OnlineAsk& ask) {
+    return online_.connect(game_, ask, [this](Inbox& inbox) {
+        inbox_ = &inbox;
+        heldKeys_.clear();
+        // The page hands the messages over as an event behind the others;
+        // one now, for what came while connecting.
+        inbox.wakeWith([] { pageInboxWaiting(); });
+        pageInboxWaiting();
+    });
+}
 
 void WebHost::endProgram() {
     ended_ = true;

@@ -30,3 +30,12 @@ EM_JS(void, pageAskText, (const char* prompt), { sonarchPage.askText(UTF8ToStrin
 EM_JS(void, pageStoreFile, (const char* path), { sonarchPage.storeFile(UTF8ToString(path)); });
 EM_JS(void, pageEnded, (), { sonarchPage.ended(); });
 EM_JS(double, pageSeed, (), { return sonarchPage.seed(); });
+
+EM_JS(void, pageInboxWaiting, (), { sonarchEvents.inbox(); });
+EM_JS(char*, pageOrigin, (), { return sonarchPage.newText(location.origin); });
+EM_JS(char*, pageRoomAsked, (), { return sonarchPage.newText(location.hash.slice(1)); });
+EM_JS(char*, pageKept, (const char* key), { return sonarchPage.newText(sonarchStorage.kept(UTF8ToString(key))); });
+EM_JS(void, pageKeep, (const char* key, const char* value), {
+    sonarchStorage.keep(UTF8ToString(key), UTF8ToString(value));
+});
+EM_JS(void, pageShowRoom, (const char* room), { sonarchPage.showRoom(UTF8ToString(room)); });

@@ -36,4 +36,21 @@ void pageStoreFile(const char* path);
 void pageEnded();
 // The seed the page's address asks for, or -1.
 double pageSeed();
+
+// A game server's messages wait to be handed over: the page queues an
+// event for them behind the others.
+void pageInboxWaiting();
+// Texts the page gives the game, made with malloc for the caller to free:
+// where the page was loaded from ("http://HOST:PORT"), and what its
+// address names after the #, both as the browser gives them.
+char* pageOrigin();
+char* pageRoomAsked();
+// The browser's small lasting store of texts (localStorage), by key; an
+// empty text takes the key out. Any page of the same origin could have
+// written there, so what comes back is checked like any outside input.
+char* pageKept(const char* key);
+void pageKeep(const char* key, const char* value);
+// The page's address names the room the player is in, so that a reload
+// comes back to it.
+void pageShowRoom(const char* room);
 }

@@ -1,5 +1,5 @@
-// The page's program: one game for the life of the page. main starts it and
-// returns; the runtime stays, and the page hands the game its events
+// The page's program: one game for the life of the page. main starts it
+// (joining the room the page's address names, if any) and returns; the runtime stays, and the page hands the game its events
 // through sonarchEvent and sonarchTextEntered. The page calls
 // sonarchVirtualKey for every key, to know whether the game has a code for
 // it, before it hands the key over.
@@ -13,6 +13,7 @@
 #include "host/web/WebHost.h"
 #include "host/web/browserKeys.h"
 #include "host/web/pageCalls.h"
+#include "host/web/pageOnline.h"
 
 extern "C" EMSCRIPTEN_KEEPALIVE int sonarchVirtualKey(const char* code, const char* key) {
     return sonarch::web::pageKeyCode(code, key).value_or(0);
@@ -33,6 +34,9 @@ int main() {
     static web::BrowserStorage storage;
     static GameSession game(storage, page, random);
     page.attach(game);
+    page.useOnline(web::pageOnlineStarter(storage));
+    if (const std::string server = web::pageServer(); !server.empty()) game.setOnlineServer(server);
     game.start();
+    web::joinRoomOfAddress(page, game, storage);
     return 0;
 }

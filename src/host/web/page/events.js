@@ -1,5 +1,5 @@
-// The game's events: key presses, key releases, the pause timer's tick and
-// the save dialog's answer. Each is handed to the game as it comes, in the
+// The game's events: key presses, key releases, the pause timer's tick,
+// the save dialog's answer and a game server's messages. Each is handed to the game as it comes, in the
 // order it came; the game answers at once and never waits, so a pause is
 // only a timer here and the page stays free between events. Events that
 // come before the game has started, or while it is handling one, wait
@@ -7,13 +7,14 @@
 'use strict';
 
 const sonarchEvents = (() => {
-  const KEY_DOWN = 1, KEY_UP = 2, TICK = 3;
+  const KEY_DOWN = 1, KEY_UP = 2, TICK = 3, SERVER_WAITING = 4;
   const queue = [];
   let game = null;
   let handing = false;
   let timer = null;
   let asking = false;
   let open = true;
+  let serverWaiting = false;
 
   function handOver() {
     if (!game || handing) return;
@@ -51,6 +52,17 @@ const sonarchEvents = (() => {
     stopTimer() {
       clearTimeout(timer);
       timer = null;
+    },
+    // The connection to a game server has messages, or one of its timers
+    // is up. It says so from inside the game, so the event is queued once
+    // that call is over; one event hands over everything that came.
+    inbox() {
+      if (serverWaiting) return;
+      serverWaiting = true;
+      queueMicrotask(() => push((module) => {
+        serverWaiting = false;
+        module._sonarchEvent(SERVER_WAITING << 24);
+      }));
     },
     // The save dialog is open until answer() brings its text (null: cancelled).
     asked() { asking = true; },

@@ -1,7 +1,8 @@
 // Starts the page: joins the parts of the page to the game's calls
 // (sonarchPage), prepares the storage and loads the game. The address may
 // ask for a seed (?seed=N), so that a scripted game can be replayed, and
-// for a voice (?voice=screen-reader, built-in, both or none).
+// for a voice (?voice=screen-reader, built-in, both or none); after a #, a
+// room on the game server the page came from, which the game joins.
 'use strict';
 
 (() => {
@@ -94,6 +95,20 @@
       });
     },
     seed: askedSeed,
+    // A text for the game, in its memory; the game frees it. Short, so an
+    // address stuffed with text costs nothing.
+    newText(text) {
+      const game = window.Module;
+      const kept = String(text).slice(0, 200);
+      const size = game.lengthBytesUTF8(kept) + 1;
+      const copy = game._malloc(size);
+      game.stringToUTF8(kept, copy, size);
+      return copy;
+    },
+    // The address names the room the player sits in: a reload comes back.
+    showRoom(room) {
+      if (/^[A-Z]{4}$/.test(room) && location.hash !== `#${room}`) history.replaceState(null, '', `#${room}`);
+    },
   };
 
   sonarchVoice.attach($('speech'), $('voice-choice'));

@@ -1,5 +1,6 @@
 // Saved games, added maps, the maps made with G and the player's settings in
-// the browser's storage (IndexedDB through the game's file system), so that
+// the browser's storage, and a few short texts (the seat held in a room on a
+// game server) in its local storage (IndexedDB through the game's file system), so that
 // they outlast the page. The game sees them as the files of its Saves folder
 // and of its own maps folder, listed after the bundled maps. Saves leave and
 // come back as the same .snr files as on the desktop, byte for byte.
@@ -81,6 +82,17 @@ const sonarchStorage = (() => {
         navigator.storage.persist().catch(() => {});
       }
       return keep(path);
+    },
+    // Short texts kept for the page's origin (the seat held in a room, the
+    // name last given); '' when there is none or the browser keeps nothing.
+    kept(key) {
+      try { return localStorage.getItem(key) || ''; } catch (refused) { return ''; }
+    },
+    keep(key, value) {
+      try {
+        if (value === '') localStorage.removeItem(key);
+        else localStorage.setItem(key, value);
+      } catch (refused) { /* kept for this visit only: a reload asks again */ }
     },
     saves() { return filesIn(SAVES); },
     saveBytes(name) { return fs.readFile(`${SAVES}/${name}`); },
