@@ -116,6 +116,10 @@ wait "$redis" 2>/dev/null
 sleep 0.5
 health=$(curl -s -o /dev/null -w '%{http_code}' "http://127.0.0.1:$secondPort/healthz")
 [ "$health" = 503 ] || fail "the server said it was healthy ($health) without Redis"
+printf 'wait make rooms\n' | timeout 20 "$program" --headless --data-dir "$work/ben" \
+    --server "http://127.0.0.1:$secondPort/" --create "Simple World Map" --name Cleo >"$work/cleo.out" 2>&1
+grep -q "This server cannot make rooms just now" "$work/cleo.out" ||
+    fail "a room was asked for without Redis, and the refusal was not heard: $(cat "$work/cleo.out")"
 startRedis || fail "redis-server did not start again"
 
 wait "$anna"; annaStatus=$?
