@@ -1,8 +1,10 @@
 #include "host/online/startOnline.h"
 
 #include <cctype>
+#include <stdexcept>
 
 #include "host/online/OnlineClient.h"
+#include "wording/onlineWords.h"
 
 namespace sonarch {
 
@@ -28,6 +30,12 @@ bool onlineAddressUsable(const OnlineOptions& options, std::string& whyNot) {
 std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineAsk& ask) {
     std::string whyNot;
     const auto address = serverAddressOf(ask.server, whyNot);
+#ifndef SONARCH_TLS
+    // The address may be right for another program: this one says what it lacks.
+    const std::string_view server = ask.server;
+    if (!address && (server.starts_with("https://") || server.starts_with("wss://")))
+        throw std::invalid_argument(online::unencryptedOnly());
+#endif
     if (!address) return nullptr;
     OnlineRequest request;
     request.url = ask.server;
