@@ -19,7 +19,7 @@
 #              src/host/headless, tools      headless, tools, net
 #   platforms  src/host/posix, speech,       the same, their own folder and the platforms
 #              window, terminal, web,        they build on (window, terminal, web: posix and
-#              windows, online               speech; windows: speech; online: net)
+#              windows, online               speech; windows: speech and online; online: net)
 #   server     src/host/server               the session but game/Form1.h, the shared host code,
 #                                            posix, its own folder and the messages (net)
 #   program    src/host/program              anything but game/Form1.h (net too)
@@ -79,7 +79,7 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
         own=${own%%/*}
         case $own in
         window | terminal | web) siblings="|host/posix/|host/speech/" ;;
-        windows) siblings="|host/speech/" ;;
+        windows) siblings="|host/speech/|host/online/" ;;
         online) siblings="|net/" ;;
         *) siblings="" ;;
         esac
