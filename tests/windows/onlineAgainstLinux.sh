@@ -2,8 +2,9 @@
 # The Windows program, under Wine, in a room on the Linux program's server on
 # this machine: Anna's Linux program makes a room for two and waits; the
 # Windows program joins it by its code, hears that it is in, and claims its
-# starting zone, which Anna hears. Headless first, then in its window, keys
-# pressed with xdotool and the sentences read from the title.
+# starting zone, which Anna hears. Headless from the command line, then
+# headless through the online menu, then in its window, keys pressed with
+# xdotool and the sentences read from the title.
 #   onlineAgainstLinux.sh LINUX-PROGRAM WINDOWS-PROGRAM SOURCE-FOLDER
 set -u
 linux=$1 windows=$2 source=$3
@@ -42,7 +43,7 @@ annaMakesRoom() {  # RUN [LINE]...
     local run=$1
     shift
     mkdir -p "$work/$run-anna/Maps"
-    { printf 'wait joined the room\nG\nwait Choose your starting zone\nSpace\nShift+Enter\nwait Ben has taken control of\n'
+    { printf 'wait joined the room\nG\nwait Choose your starting zone\nSpace\nShift+Enter\nwait has taken control of\n'
       [ $# -eq 0 ] || printf '%s\n' "$@"; } >"$work/$run-anna.script"
     timeout 150 "$linux" --headless --data-dir "$work/$run-anna" --server "$url" --create "Simple World Map" \
         --people 2 --name Anna <"$work/$run-anna.script" >"$work/$run-anna.out" 2>"$work/$run-anna.err" &
@@ -53,12 +54,12 @@ annaMakesRoom() {  # RUN [LINE]...
 }
 
 # Anna heard the Windows program's claim of the zone it heard it took.
-annaHeardClaim() {  # RUN ZONE
+annaHeardClaim() {  # RUN NAME ZONE
     wait "$anna"
     local status=$?
     [ "$status" = 0 ] || fail "$1: Anna's program ended with $status: $(cat "$work/$1-anna.err")"
-    grep -q -F "msg: Ben has taken control of $2." "$work/$1-anna.out" ||
-        fail "$1: Anna did not hear Ben take $2"
+    [ -n "$3" ] && grep -q -F "msg: $2 has taken control of $3." "$work/$1-anna.out" ||
+        fail "$1: Anna did not hear $2 take '$3'"
 }
 
 # --- Headless: a script joins by the code, typed as heard, in small letters.
@@ -72,11 +73,24 @@ status=$?
 grep -q -F "You are Ben, seat 2 of 2." "$work/ben.out" || fail "the Windows program did not hear it joined"
 zone=$(sed -n 's/^msg: \(.*\) is now under your control\..*/\1/p' "$work/ben.out")
 [ -n "$zone" ] || fail "the Windows program heard no claim of its own"
-annaHeardClaim headless "$zone"
+annaHeardClaim headless Ben "$zone"
 
 # An encrypted address is refused with a reason: this program has no TLS.
 "$wine" "$windows" --headless --server wss://127.0.0.1:1/ --join ABCD </dev/null >/dev/null 2>"$work/wss.err"
 [ "$?" = 2 ] && grep -q "without encryption" "$work/wss.err" || fail "a wss:// address was not refused: $(cat "$work/wss.err")"
+
+# --- The online menu (O), headless: an encrypted address is refused with a
+# spoken reason, then the room is joined; the seat has the default name.
+annaMakesRoom menu || exit 1
+mkdir -p "$work/menu/Maps"
+printf 'O\ntype wss://127.0.0.1:1/\ntype ABCD\nwait without encryption\nO\ntype %s\ntype %s\n' "$url" "$code" \
+    >"$work/menu.script"
+printf 'wait You are Player\nwait Choose your starting zone\nQ\nQ\nSpace\n' >>"$work/menu.script"
+timeout 150 "$wine" "$windows" --headless --data-dir "$work/menu" <"$work/menu.script" >"$work/menu.out" 2>"$work/menu.err"
+status=$?
+[ "$status" = 0 ] || fail "the Windows program's online menu ended with $status: $(cat "$work/menu.err")"
+zone=$(sed -n 's/^msg: \(.*\) is now under your control\..*/\1/p' "$work/menu.out")
+annaHeardClaim menu Player "$zone"
 
 # --- In the window: the sentences are read from its title, the keys typed
 # with xdotool; the server's messages wake the window's loop, which waits
@@ -116,13 +130,13 @@ else
         if titleHolds "is now under your control"; then
             zone=$(title | sed -n 's/^\(.*\) is now under your control\..*/\1/p')
             xdotool key --window "$window" alt+F4
-            annaHeardClaim window "$zone"
+            annaHeardClaim window Ben "$zone"
         fi
     fi
 fi
 
 if [ "$failures" -ne 0 ]; then
-    for file in headless-anna ben window-anna; do echo "--- $file"; cat "$work/$file.out"; done
+    for file in headless-anna ben menu-anna menu window-anna; do echo "--- $file"; cat "$work/$file.out"; done
     echo "--- server"; cat "$work/server.err"
 fi
 [ "$failures" -eq 0 ] && echo "the Windows program joined a room on the Linux server and claimed a zone"
