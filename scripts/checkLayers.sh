@@ -19,8 +19,8 @@
 #              src/host/headless, tools      headless, tools, net
 #   platforms  src/host/posix, speech,       the same, their own folder and the platforms
 #              window, terminal, web,        they build on (window, terminal, web: posix and
-#              windows, online               speech; windows: speech; online: net; web: the
-#                                            online client and net too)
+#              windows, online               speech; windows: speech and online; online: net;
+#                                            web: the online client and net too)
 #   server     src/host/server               the session but game/Form1.h, the shared host code,
 #                                            posix, its own folder and the messages (net)
 #   program    src/host/program              anything but game/Form1.h (net too)
@@ -81,7 +81,7 @@ quotedAllowed() {  # layer path header : whether the layer may include the heade
         case $own in
         window | terminal) siblings="|host/posix/|host/speech/" ;;
         web) siblings="|host/posix/|host/speech/|host/online/|net/" ;;
-        windows) siblings="|host/speech/" ;;
+        windows) siblings="|host/speech/|host/online/" ;;
         online) siblings="|net/" ;;
         *) siblings="" ;;
         esac

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "game/GameSession.h"
@@ -30,7 +31,9 @@ public:
 };
 
 // Connects a session to a room on a server and gives the connection's
-// inbox; nullptr when the server's address cannot be used. The program
+// inbox; nullptr when the server's address cannot be used, or
+// std::invalid_argument with a sentence saying why, when there is more to
+// say than that. The program
 // gives one to its hosts; a host without one plays at one keyboard only.
 using OnlineStarter = std::function<std::unique_ptr<Inbox>(GameSession&, const OnlineAsk&)>;
 
@@ -43,7 +46,12 @@ public:
     // Connects, and hands the new inbox to attach; empty, or why not.
     std::string connect(GameSession* game, const OnlineAsk& ask, const std::function<void(Inbox&)>& attach) {
         if (!starter_ || game == nullptr) return FrontEnd::onlineUnavailable();
-        std::unique_ptr<Inbox> made = starter_(*game, ask);
+        std::unique_ptr<Inbox> made;
+        try {
+            made = starter_(*game, ask);
+        } catch (const std::invalid_argument& refused) {
+            return refused.what();
+        }
         if (!made) return "That server's address cannot be used: it begins with http:// and names a host and a port.";
         inbox_ = std::move(made);
         attach(*inbox_);

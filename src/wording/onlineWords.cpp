@@ -76,6 +76,11 @@ std::string roomQuestion(std::string_view map) {
 
 std::string connecting(std::string_view server) { return "Connecting to " + std::string(server) + "."; }
 
+std::string unencryptedOnly() {
+    return "This program connects to a server without encryption only: give the server's address beginning with "
+           "http:// or ws://.";
+}
+
 std::string onlineCalledOff() { return "No online game."; }
 
 std::string menuHelp() {

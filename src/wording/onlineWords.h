@@ -28,6 +28,8 @@ std::string placingBy(std::string_view name);
 std::string serverQuestion(std::string_view lastServer);
 std::string roomQuestion(std::string_view map);
 std::string connecting(std::string_view server);
+// A https:// or wss:// address, given to a program without encryption.
+std::string unencryptedOnly();
 std::string onlineCalledOff();
 std::string menuHelp();
 std::string playHelp();

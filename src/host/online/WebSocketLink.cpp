@@ -1,21 +1,21 @@
 #include "host/online/WebSocketLink.h"
 
-#include <poll.h>
-#include <sys/eventfd.h>
-#include <unistd.h>
-
 #include <boost/asio/connect.hpp>
 #include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/ssl.hpp>
+#include <boost/asio/steady_timer.hpp>
 #include <boost/beast/core.hpp>
-#include <boost/beast/ssl.hpp>
 #include <boost/beast/websocket.hpp>
+#ifdef SONARCH_TLS
+#include <boost/asio/ssl.hpp>
+#include <boost/beast/ssl.hpp>
 #include <boost/beast/websocket/ssl.hpp>
+#endif
 
 #include <functional>
 
+#include "host/online/arrivalSignal.h"
 #include "net/protocol.h"
 
 namespace sonarch {
@@ -41,8 +41,10 @@ template <typename Stream>
 class ConnectionOn final : public Connection {
 public:
     using Report = std::function<void(const Connection*, LinkEvent)>;
-    ConnectionOn(asio::io_context& io, asio::ssl::context& tls, ServerAddress address, Report report)
-        : resolver_(io), ws_(make(io, tls)), address_(std::move(address)), report_(std::move(report)) {}
+    // streamArgs: what the stream is made of (the io_context, and the TLS context for a secure one).
+    template <typename... StreamArgs>
+    ConnectionOn(asio::io_context& io, ServerAddress address, Report report, StreamArgs&... streamArgs)
+        : resolver_(io), ws_(streamArgs...), address_(std::move(address)), report_(std::move(report)) {}
 
     void start() override {
         auto self = shared();
@@ -70,28 +72,21 @@ public:
     }
 
 private:
-    static Stream make(asio::io_context& io, asio::ssl::context& tls) {
-        if constexpr (std::is_same_v<Stream, websocket::stream<beast::tcp_stream>>) {
-            (void)tls;
-            return Stream(io);
-        } else {
-            return Stream(io, tls);
-        }
-    }
-
     std::shared_ptr<ConnectionOn> shared() { return std::static_pointer_cast<ConnectionOn>(shared_from_this()); }
 
     void secureThenHandshake() {
-        if constexpr (std::is_same_v<Stream, websocket::stream<beast::tcp_stream>>) {
-            handshake();
-        } else {
+#ifdef SONARCH_TLS
+        if constexpr (!std::is_same_v<Stream, websocket::stream<beast::tcp_stream>>) {
             SSL_set_tlsext_host_name(ws_.next_layer().native_handle(), address_.host.c_str());
             ws_.next_layer().async_handshake(asio::ssl::stream_base::client,
                                              [self = shared()](beast::error_code error) {
                                                  if (error) return self->lost("the secure connection failed");
                                                  self->handshake();
                                              });
+            return;
         }
+#endif
+        handshake();
     }
 
     void handshake() {
@@ -149,14 +144,20 @@ private:
 struct WebSocketLink::Session {
     asio::io_context io;
     asio::executor_work_guard<asio::io_context::executor_type> work{io.get_executor()};
+#ifdef SONARCH_TLS
     asio::ssl::context tls{asio::ssl::context::tls_client};
+#endif
     std::shared_ptr<Connection> current;
+    ArrivalSignal arrival;
 };
 
 WebSocketLink::WebSocketLink(ServerAddress address)
-    : address_(std::move(address)), wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), session_(std::make_unique<Session>()) {
+    : address_(std::move(address)), session_(std::make_unique<Session>()) {
+    wakeFd_ = session_->arrival.descriptor();
+#ifdef SONARCH_TLS
     session_->tls.set_default_verify_paths();
     session_->tls.set_verify_mode(asio::ssl::verify_peer);
+#endif
     thread_ = std::thread([this] { session_->io.run(); });
 }
 
@@ -170,7 +171,6 @@ WebSocketLink::~WebSocketLink() {
     });
     thread_.join();
     session_->current.reset();
-    if (wakeFd_ >= 0) ::close(wakeFd_);
 }
 
 void WebSocketLink::connect() {
@@ -180,11 +180,16 @@ void WebSocketLink::connect() {
             if (from == session_->current.get()) arrived(std::move(event));
         };
         using Plain = websocket::stream<beast::tcp_stream>;
+#ifdef SONARCH_TLS
         using Secure = websocket::stream<beast::ssl_stream<beast::tcp_stream>>;
-        if (address_.secure)
-            session_->current = std::make_shared<ConnectionOn<Secure>>(session_->io, session_->tls, address_, report);
-        else
-            session_->current = std::make_shared<ConnectionOn<Plain>>(session_->io, session_->tls, address_, report);
+        if (address_.secure) {
+            session_->current =
+                std::make_shared<ConnectionOn<Secure>>(session_->io, address_, report, session_->io, session_->tls);
+            session_->current->start();
+            return;
+        }
+#endif
+        session_->current = std::make_shared<ConnectionOn<Plain>>(session_->io, address_, report, session_->io);
         session_->current->start();
     });
 }
@@ -213,23 +218,18 @@ void WebSocketLink::arrived(LinkEvent event) {
         events_.push_back(std::move(event));
         wake = wake_;
     }
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const auto written = ::write(wakeFd_, &one, sizeof one);
+    session_->arrival.raise();
     if (wake) wake();
 }
 
 std::vector<LinkEvent> WebSocketLink::take() {
-    std::uint64_t count = 0;
-    [[maybe_unused]] const auto read = ::read(wakeFd_, &count, sizeof count);
+    session_->arrival.clear();
     const std::lock_guard lock(mutex_);
     std::vector<LinkEvent> taken(std::make_move_iterator(events_.begin()), std::make_move_iterator(events_.end()));
     events_.clear();
     return taken;
 }
 
-void WebSocketLink::waitFor(std::chrono::milliseconds most) const {
-    pollfd wake{.fd = wakeFd_, .events = POLLIN, .revents = 0};
-    ::poll(&wake, 1, static_cast<int>(std::min<long long>(most.count(), 60'000)));
-}
+void WebSocketLink::waitFor(std::chrono::milliseconds most) const { session_->arrival.waitFor(most); }
 
 }  // namespace sonarch

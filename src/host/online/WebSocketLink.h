@@ -1,10 +1,10 @@
 // One WebSocket connection to a game server, kept on a thread of its own so
 // that the game's loop never waits on the network: what arrives is queued
-// and a descriptor becomes readable, and the host hands it over in its own
-// loop like a key. Sending only queues the text. In the page the browser's
-// own WebSocket carries it instead (host/web/browserLink.cpp): no thread and
-// no descriptor, and waitFor, which may not block there, asks for the wake
-// when the time is up.
+// and wakes the host's loop (a descriptor becomes readable on Linux), and the
+// host hands it over in its own loop like a key. Sending only queues the text.
+// In the page the browser's own WebSocket carries it instead
+// (host/web/browserLink.cpp): no thread and no descriptor, and waitFor,
+// which may not block there, asks for the wake when the time is up.
 #pragma once
 
 #include <chrono>
@@ -23,7 +23,8 @@
 namespace sonarch {
 
 // Where a server is, as it prints its address (http://HOST:PORT/) or as
-// ws://HOST:PORT/play; https:// and wss:// go over TLS.
+// ws://HOST:PORT/play; https:// and wss:// go over TLS, in a build that has
+// it (the Windows program has none).
 struct ServerAddress {
     std::string host;
     std::string port;
@@ -54,7 +55,7 @@ public:
     void waitFor(std::chrono::milliseconds most) const;
     // Called on the link's thread after each event arrives.
     void wakeWith(std::function<void()> wake);
-    // Readable while events wait to be taken.
+    // Readable while events wait to be taken; -1 where there is no descriptor.
     int readableWhenWaiting() const { return wakeFd_; }
 
 private:

@@ -20,6 +20,13 @@ std::optional<ServerAddress> serverAddressOf(std::string_view url, std::string& 
         whyNot = "a server's address begins with http://, https://, ws:// or wss://";
         return std::nullopt;
     }
+#if !defined(SONARCH_TLS) && !defined(__EMSCRIPTEN__)
+    // This build has no TLS library: better said now than as a failed connection.
+    if (address.secure) {
+        whyNot = "this program connects without encryption only: give the server's http:// or ws:// address";
+        return std::nullopt;
+    }
+#endif
     rest = rest.substr(0, rest.find('/'));
     const auto colon = rest.rfind(':');
     address.host = std::string(rest.substr(0, colon));

@@ -1,7 +1,9 @@
 #include "host/online/startOnline.h"
 
 #include <cctype>
+#include <stdexcept>
 
+#include "wording/onlineWords.h"
 
 namespace sonarch {
 
@@ -43,6 +45,12 @@ OnlineRequest onlineRequestOf(const OnlineAsk& ask) {
 std::unique_ptr<Inbox> startOnline(GameSession& game, const OnlineAsk& ask) {
     std::string whyNot;
     const auto address = serverAddressOf(ask.server, whyNot);
+#if !defined(SONARCH_TLS) && !defined(__EMSCRIPTEN__)
+    // The address may be right for another program: this one says what it lacks.
+    const std::string_view server = ask.server;
+    if (!address && (server.starts_with("https://") || server.starts_with("wss://")))
+        throw std::invalid_argument(online::unencryptedOnly());
+#endif
     if (!address) return nullptr;
     return std::make_unique<OnlineClient>(game, onlineRequestOf(ask), *address);
 }

@@ -11,6 +11,11 @@ namespace sonarch::windows {
 namespace {
 constexpr const wchar_t* windowClass = L"SonarchWindow";
 constexpr UINT_PTR pauseTimer = 1;
+// Posted from the connection's thread when the server has sent something.
+constexpr UINT serverMessage = WM_APP + 1;
+// Online, the loop comes round at least this often, for the connection's
+// own timers (trying again, the keep-alive).
+constexpr DWORD onlineRoundMilliseconds = 1000;
 
 bool isDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 }  // namespace
@@ -60,24 +65,40 @@ void WindowsHost::stopTimer() {
     tickDue_ = false;
 }
 
+std::string WindowsHost::goOnline(const OnlineAsk& ask) {
+    return online_.connect(game_, ask, [this](Inbox& inbox) { attachInbox(inbox); });
+}
+
+void WindowsHost::attachInbox(Inbox& inbox) {
+    inbox_ = &inbox;
+    // A message wakes the wait for the window's messages as a key would.
+    inbox.wakeWith([window = window_] { PostMessageW(window, serverMessage, 0, 0); });
+}
+
 void WindowsHost::processEvents() {
-    if (deliverOne()) return;
+    // Keys typed while a move waits for the server's answer wait behind it.
+    const bool holdKeys = inbox_ != nullptr && game_->awaitingServer();
+    if (inbox_ != nullptr && !dialog_ && inbox_->deliver()) return;
+    if (deliverOne(holdKeys)) return;
     // The game waits now: whatever it drew since the last wait is shown.
     if (picture_.takeChanged()) InvalidateRect(window_, nullptr, FALSE);
     // Sleeps until a message arrives; the pause's tick is one of them.
-    MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    pumpMessages();
+    MsgWaitForMultipleObjectsEx(0, nullptr, inbox_ != nullptr ? onlineRoundMilliseconds : INFINITE, QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
+    pumpMessages(holdKeys);
     if (closed_) throw WindowClosed{};
-    deliverOne();
+    deliverOne(holdKeys);
 }
 
-void WindowsHost::pumpMessages() {
+void WindowsHost::pumpMessages(bool holdKeys) {
     // Messages are read up to the first key or tick, so that a tick never
-    // overtakes a key that came before it.
+    // overtakes a key that came before it; keys held for the server's answer
+    // wait in their queue while the rest is read, so the wait never finds
+    // the queue still full.
     // While the save dialog is open every message is the dialog's or the
     // window's to handle, and the game waits for the answer.
     MSG message;
-    while (!closed_ && (dialog_ || (keys_.empty() && !tickDue_)) &&
+    while (!closed_ && (dialog_ || holdKeys || (keys_.empty() && !tickDue_)) &&
            PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         // The dialog moves between its parts, types and answers by itself.
         if (dialog_ && IsDialogMessageW(dialog_, &message)) continue;
@@ -85,10 +106,10 @@ void WindowsHost::pumpMessages() {
     }
 }
 
-bool WindowsHost::deliverOne() {
+bool WindowsHost::deliverOne(bool holdKeys) {
     if (ended_ || closed_ || dialog_) return false;
     // A held key repeats as further presses, as the game expects.
-    if (keys_.deliverOne(*game_)) return true;
+    if (!holdKeys && keys_.deliverOne(*game_)) return true;
     if (!tickDue_) return false;
     tickDue_ = false;
     game_->tick();
@@ -141,6 +162,7 @@ LRESULT WindowsHost::handle(UINT message, WPARAM w, LPARAM l) {
         tickDue_ = timerRunning_;
         timerRunning_ = false;
         return 0;
+    case serverMessage: return 0;  // it woke the loop, which delivers it
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC target = BeginPaint(window_, &paint);

@@ -4,6 +4,7 @@
 // from GDI. The window procedure only queues what happened; the game runs
 // from processEvents, so that closing the window can leave the game from
 // there, even in the middle of a pause, without unwinding through Windows.
+// Online, a message from the server wakes the loop through the queue too.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include "game/FrontEnd.h"
 #include "game/GameSession.h"
 #include "host/EventSource.h"
+#include "host/Inbox.h"
 #include "host/KeyQueue.h"
 #include "host/windows/GdiPicture.h"
 #include "host/windows/windowsCues.h"
@@ -34,6 +36,10 @@ public:
     WindowsHost& operator=(const WindowsHost&) = delete;
 
     void attach(GameSession& game) { game_ = &game; }
+    // A game server's messages, handed over in the window's loop.
+    void attachInbox(Inbox& inbox);
+    void useOnline(OnlineStarter starter) { online_.useStarter(std::move(starter)); }
+    std::string goOnline(const OnlineAsk& ask) override;
     bool ended() const override { return ended_; }
 
     std::unique_ptr<Voice> createVoice() override;
@@ -56,8 +62,8 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
     bool queueKey(UINT message, WPARAM virtualKey);
-    void pumpMessages();
-    bool deliverOne();
+    void pumpMessages(bool holdKeys);
+    bool deliverOne(bool holdKeys);
 
     std::string speech_;
     HWND window_ = nullptr;
@@ -71,6 +77,8 @@ private:
     bool tickDue_ = false;
     bool closed_ = false;
     bool ended_ = false;
+    Inbox* inbox_ = nullptr;
+    OnlineHolder online_;
 };
 
 }  // namespace sonarch::windows

@@ -12,8 +12,7 @@
 
 namespace sonarch {
 
-// Online play is in the Linux program: the Windows program has no starter.
-int runInteractive(const RunOptions& options, const OnlineStarter& /*online*/) {
+int runInteractive(const RunOptions& options, const OnlineStarter& makeInbox) {
     if (options.mode == RunOptions::Mode::Text) {
         std::cerr << "sonarch: the Windows program plays in its window; a screen reader reads it\n";
         return 2;
@@ -27,6 +26,8 @@ int runInteractive(const RunOptions& options, const OnlineStarter& /*online*/) {
         GameSession game(platform, host, options.random);
         prepareSession(options, game);
         host.attach(game);
+        host.useOnline(makeInbox);
+        if (const auto ask = onlineAskOf(options.online)) host.goOnline(*ask);
         try {
             runSession(game, host);
         } catch (const windows::WindowClosed&) {

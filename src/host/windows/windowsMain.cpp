@@ -1,5 +1,5 @@
 // The Windows program's entry: reads the options and starts the window or
-// the headless run. The map maker's tools and the installed folder layout
+// the headless run, at one keyboard or in a room on a server. The map maker's tools and the installed folder layout
 // belong to the Linux program.
 #include <iostream>
 #include <stdexcept>
@@ -12,6 +12,7 @@
 #include "host/harmlessText.h"
 #include "host/headless/HeadlessHost.h"
 #include "host/interactive.h"
+#include "host/online/startOnline.h"
 #include "host/windows/WindowsPlatform.h"
 #include "host/windows/wideText.h"
 
@@ -39,12 +40,18 @@ int main(int argc, char** argv) {
                   << '\n';
         return 2;
     }
+    std::string whyNot;
+    if (!options.online.server.empty() && !onlineAddressUsable(options.online, whyNot)) {
+        std::cerr << "sonarch: " << harmless(whyNot) << '\n';
+        return 2;
+    }
+    const OnlineStarter online = [](GameSession& game, const OnlineAsk& ask) { return startOnline(game, ask); };
     switch (options.mode) {
     case RunOptions::Mode::Headless: {
         std::ios::sync_with_stdio(false);
         WindowsPlatform platform(options.dataDir);
-        return runHeadless(options, platform, std::cin, std::cout, std::cerr);
+        return runHeadless(options, platform, std::cin, std::cout, std::cerr, online);
     }
-    default: return runInteractive(options);
+    default: return runInteractive(options, online);
     }
 }
