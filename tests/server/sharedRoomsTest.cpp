@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 #include <thread>
 
 #include "server/seatBot.h"
@@ -62,6 +63,51 @@ TEST(SharedRooms, AProcessThatLostItsHoldUnawaresTellsNoMoreMoves) {
     EXPECT_EQ(anna.gapsOrRepeats + ben.gapsOrRepeats, 0);
     EXPECT_EQ(anna.moves, ben.moves);
     EXPECT_EQ(anna.boardMismatches + ben.boardMismatches, 0);
+}
+
+}  // namespace
+}  // namespace sonarch::testing
+
+namespace sonarch::testing {
+namespace {
+
+// Public rooms made through either process are listed by both, each once,
+// with what a player choosing one needs to hear.
+TEST(SharedRooms, EveryProcessListsThePublicRoomsOfAll) {
+    TemporaryFolder redisFolder, firstFolder, secondFolder;
+    RedisProcess redis(redisFolder.path());
+    const std::vector<std::string> shared{"--redis", redis.url()};
+    ServerProcess first(firstFolder.path(), shared);
+    ServerProcess second(secondFolder.path(), shared);
+    std::vector<std::unique_ptr<TestClient>> makers;
+    std::set<std::string> codes;
+    for (int n = 0; n < 4; ++n) {
+        makers.push_back(std::make_unique<TestClient>(n % 2 == 0 ? first.port() : second.port()));
+        net::ClientMessage create = message(net::ClientMessage::Type::Create);
+        create.name = "Maker" + std::to_string(n);
+        create.map = testMap;
+        create.people = 3;
+        create.isPublic = n != 3;  // the last is not listed
+        makers.back()->send(create);
+        const auto joined = makers.back()->receiveUntil(net::ServerMessage::Type::Joined);
+        ASSERT_TRUE(joined);
+        codes.insert(joined->room);
+    }
+    EXPECT_EQ(codes.size(), 4u);
+    for (const int port : {first.port(), second.port()}) {
+        TestClient asker(port);
+        asker.send(message(net::ClientMessage::Type::List));
+        const auto answer = asker.receiveUntil(net::ServerMessage::Type::Rooms);
+        ASSERT_TRUE(answer);
+        std::set<std::string> makersHeard;
+        for (const net::RoomListing& room : answer->rooms) {
+            EXPECT_EQ(codes.count(room.room), 1u) << room.room;
+            EXPECT_EQ(room.map, testMap);
+            EXPECT_EQ(room.seatsOpen, 2);
+            makersHeard.insert(room.creator);
+        }
+        EXPECT_EQ(makersHeard, (std::set<std::string>{"Maker0", "Maker1", "Maker2"}));
+    }
 }
 
 }  // namespace

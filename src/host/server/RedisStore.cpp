@@ -15,6 +15,22 @@ namespace {
 constexpr const char* prefix = "sonarch:";
 constexpr const char* roomsKey = "sonarch:rooms";
 
+constexpr const char* publicKey = "sonarch:public";
+// Where the append's command holds the stream's last entry, filled in last.
+constexpr std::size_t tailArgument = 11;
+
+// A room's line in the list of public rooms waiting for people, as the
+// list's answer gives it: code, maker, map, seats open, people, computers.
+std::string listingOf(const RoomRecord& room) {
+    int open = 0;
+    for (const SeatRecord& seat : room.seats) open += seat.kind == SeatRecord::Kind::Open ? 1 : 0;
+    if (!room.isPublic || room.state != RoomRecord::State::Waiting || open == 0) return {};
+    const std::string& mapName = room.mapName;
+    const std::string creator = room.seats.at(static_cast<std::size_t>(room.creator - 1)).name;
+    return room.code + "\n" + creator + "\n" + mapName + "\n" + std::to_string(open) + "\n" +
+           std::to_string(room.people) + "\n" + std::to_string(room.computers);
+}
+
 // A move's entry in its room's stream: its number, and a start after the
 // moves before it, so that the IDs only grow.
 std::string entryId(const MoveRecord& move) {
@@ -107,11 +123,9 @@ RedisStore::Job RedisStore::appendJob(const std::string& code, const std::vector
     Job made;
     made.keep = true;
     const std::string lastId = moves.empty() ? std::string() : entryId(moves.back());
-    RedisCommand command{"EVAL",          redisScripts::append,  "4",
-                         key("lease", code), key("moves", code), key("room", code),
-                         roomsKey,        self_,                 leaseMs(),
-                         roomJson(room),  "",                    lastId,
-                         code};
+    RedisCommand command{"EVAL",         redisScripts::append, "5",       key("lease", code), key("moves", code),
+                         key("room", code), roomsKey,           publicKey, self_,              leaseMs(),
+                         roomJson(room), "",                   lastId,    code,               listingOf(room)};
     for (const MoveRecord& move : moves) {
         for (const std::string& field :
              {entryId(move), std::to_string(move.number), std::to_string(move.seat), std::to_string(move.kind),
@@ -121,7 +135,7 @@ RedisStore::Job RedisStore::appendJob(const std::string& code, const std::vector
     made.commands.push_back(std::move(command));
     made.prepare = [this, code, lastId](Job& job) {
         const auto tail = tails_.find(code);
-        job.commands.front()[10] = tail == tails_.end() ? std::string("none") : tail->second;
+        job.commands.front()[tailArgument] = tail == tails_.end() ? std::string("none") : tail->second;
         if (tail != tails_.end() && !lastId.empty()) tail->second = lastId;
     };
     made.done = [this, code, lastId, afterCommit = std::move(afterCommit)](const std::vector<RedisReply>* replies) {
@@ -152,8 +166,8 @@ void RedisStore::addMoves(const std::string& code, const std::vector<MoveRecord>
 void RedisStore::removeRoom(const std::string& code) {
     Job job;
     job.keep = true;
-    job.commands.push_back({"EVAL", redisScripts::remove, "4", key("lease", code), key("room", code),
-                            key("moves", code), roomsKey, self_, code});
+    job.commands.push_back({"EVAL", redisScripts::remove, "5", key("lease", code), key("room", code),
+                            key("moves", code), roomsKey, publicKey, self_, code});
     job.done = [this, code](const std::vector<RedisReply>*) { tails_.erase(code); };
     submit(std::move(job));
 }
@@ -229,6 +243,33 @@ void RedisStore::adoptOrphans(int most, std::function<void(std::vector<StoredRoo
                 if (--*left == 0) done(std::move(*taken));
             });
         }
+    };
+    submit(std::move(job));
+}
+
+void RedisStore::listPublic(std::function<void(std::vector<net::RoomListing>)> done) {
+    Job job;
+    job.commands.push_back({"HVALS", publicKey});
+    job.done = [this, done = std::move(done)](const std::vector<RedisReply>* replies) {
+        std::vector<net::RoomListing> rooms;
+        if (replies != nullptr) {
+            for (const RedisReply& line : replies->front().items) {
+                std::vector<std::string> parts;
+                std::size_t from = 0;
+                for (std::size_t at; (at = line.text.find('\n', from)) != std::string::npos; from = at + 1)
+                    parts.push_back(line.text.substr(from, at - from));
+                parts.push_back(line.text.substr(from));
+                if (parts.size() != 6) continue;
+                rooms.push_back({.room = parts[0],
+                                 .creator = parts[1],
+                                 .map = parts[2],
+                                 .seatsOpen = static_cast<int>(wholeOf(parts[3])),
+                                 .people = static_cast<int>(wholeOf(parts[4])),
+                                 .computers = static_cast<int>(wholeOf(parts[5]))});
+                if (rooms.size() >= 50) break;
+            }
+        }
+        post_([done, rooms = std::move(rooms)] { done(rooms); });
     };
     submit(std::move(job));
 }

@@ -29,6 +29,7 @@
 
 #include "host/server/Store.h"
 #include "host/server/redisConnection.h"
+#include "net/protocol.h"
 
 namespace sonarch::server {
 
@@ -72,6 +73,8 @@ public:
     void adoptOrphans(int most, std::function<void(std::vector<StoredRoom>)> done);
     // This process lets go of a room (another may take it).
     void release(const std::string& code);
+    // The public rooms waiting for people, of every process.
+    void listPublic(std::function<void(std::vector<net::RoomListing>)> done);
     // A note for another process; lost if it is gone (its clients come back).
     void relay(const std::string& process, std::string note);
     // Whether process lives is checked with the leases; processGone tells.

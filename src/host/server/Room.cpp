@@ -39,6 +39,7 @@ MoveRecord recordOfMove(std::int64_t number, int seat, const Move& move) {
 
 Room::Room(RoomRecord record, ShelvedMap map)
     : record_(std::move(record)), map_(std::move(map)), presence_(record_.seats.size()) {
+    record_.mapName = map_.record->mapName;
     dice_.pinSeed(record_.seed);
     dice_.seedFromClock(0);
     standInChoices_.pinSeed(record_.standInSeed);

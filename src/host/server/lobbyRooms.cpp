@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "host/server/Lobby.h"
+#include "host/server/RedisStore.h"
 #include "host/server/systemRandom.h"
 #include "rules/moves.h"
 
@@ -232,6 +233,12 @@ void Lobby::start(ConnectionId connection, Client& client) {
 }
 
 void Lobby::list(ConnectionId connection) {
+    if (shared_ != nullptr) {
+        // Every process's rooms, from the list the holders keep in the store.
+        return shared_->listPublic([this, connection](std::vector<net::RoomListing> rooms) {
+            if (clients_.find(connection) != clients_.end()) reply(connection, net::encodeRooms(rooms));
+        });
+    }
     std::vector<net::RoomListing> open;
     for (const auto& [code, room] : rooms_) {
         const RoomRecord& record = room->record();

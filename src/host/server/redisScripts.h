@@ -4,9 +4,11 @@
 
 namespace sonarch::server::redisScripts {
 
-// KEYS: lease, moves, room, rooms. ARGV: process, lease ms, room record,
-// the stream's last entry as this process knows it, the batch's last entry
-// ('' when it has no moves), the room's code, then seven fields a move.
+// KEYS: lease, moves, room, rooms, public rooms. ARGV: process, lease ms,
+// room record, the stream's last entry as this process knows it, the
+// batch's last entry ('' when it has no moves), the room's code, its line in
+// the list of public rooms waiting for people ('' when it is not one), then
+// seven fields a move.
 inline constexpr const char* append = R"(
 local owner = redis.call('GET', KEYS[1])
 if owner and owner ~= ARGV[1] then return redis.error_reply('LEASE') end
@@ -18,7 +20,8 @@ if tail ~= ARGV[4] then return redis.error_reply('TAIL ' .. tail) end
 redis.call('SET', KEYS[1], ARGV[1], 'PX', ARGV[2])
 redis.call('SET', KEYS[3], ARGV[3])
 redis.call('SADD', KEYS[4], ARGV[6])
-for i = 7, #ARGV, 7 do
+if ARGV[7] == '' then redis.call('HDEL', KEYS[5], ARGV[6]) else redis.call('HSET', KEYS[5], ARGV[6], ARGV[7]) end
+for i = 8, #ARGV, 7 do
   redis.call('XADD', KEYS[2], ARGV[i], 'n', ARGV[i+1], 's', ARGV[i+2], 'k', ARGV[i+3], 'z', ARGV[i+4],
              'f', ARGV[i+5], 'c', ARGV[i+6])
 end
@@ -70,12 +73,13 @@ end
 return found
 )";
 
-// KEYS: lease, room, moves, rooms. ARGV: process, code.
+// KEYS: lease, room, moves, rooms, public rooms. ARGV: process, code.
 inline constexpr const char* remove = R"(
 local owner = redis.call('GET', KEYS[1])
 if owner and owner ~= ARGV[1] then return 0 end
 redis.call('DEL', KEYS[1], KEYS[2], KEYS[3])
 redis.call('SREM', KEYS[4], ARGV[2])
+redis.call('HDEL', KEYS[5], ARGV[2])
 return 1
 )";
 

@@ -1,6 +1,7 @@
 #include "host/server/roomJson.h"
 
 #include <boost/json.hpp>
+#include <cmath>
 
 namespace sonarch::server {
 
@@ -41,8 +42,8 @@ std::string roomJson(const RoomRecord& room) {
                               {"turnLimit", room.turnLimit},
                               {"creator", room.creator},
                               {"state", static_cast<int>(room.state)},
-                              {"createdMs", static_cast<std::int64_t>(room.created * 1000)},
-                              {"touchedMs", static_cast<std::int64_t>(room.touched * 1000)},
+                              {"createdMs", static_cast<std::int64_t>(std::llround(room.created * 1000))},
+                              {"touchedMs", static_cast<std::int64_t>(std::llround(room.touched * 1000))},
                               {"seats", std::move(seats)}};
     return json::serialize(object);
 }

@@ -22,6 +22,7 @@ struct RoomRecord {
     enum class State { Waiting, Playing, Over };
     std::string code;
     std::string mapText;  // the map file as it was when the room was made
+    std::string mapName{};  // read from mapText by the room; not stored
     std::uint64_t seed = 0;         // the dice
     std::uint64_t standInSeed = 0;  // the stand-in's own choices
     int people = 1;
