@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sonarch::online {
 
@@ -30,7 +31,23 @@ std::string roomQuestion(std::string_view map);
 std::string connecting(std::string_view server);
 std::string onlineCalledOff();
 std::string menuHelp();
+// The public rooms, heard in the online menu.
+std::string noPublicRooms();
+std::string publicRooms(int count);
+std::string roomOffered(int number, std::string_view creator, std::string_view map, int seatsOpen, int people,
+                        int computers, std::string_view code);
+std::string roomListHelp();
+std::string roomListClosed();
 std::string playHelp();
+// The chat's own prompt and commands.
+std::string chatPrompt();
+std::string nothingSaid();
+std::string nothingSaidYet();
 std::string chatMuted(std::string_view name, bool muted);
+std::string notMuted(std::string_view name);
+std::string nobodyCalled(std::string_view name);
+std::string notYourself();
+// "/mute" alone: who is muted now, names as typed.
+std::string mutedNow(const std::vector<std::string>& names);
 
 }  // namespace sonarch::online

@@ -19,6 +19,8 @@ std::string linkOf(const ServerAddress& address, const std::string& room) {
 OnlineClient::OnlineClient(GameSession& game, OnlineRequest request, ServerAddress address)
     : game_(game), request_(std::move(request)), link_(address) {
     link_address_ = linkOf(address, "");
+    // The server as the settings name it, the same however it was typed.
+    server_ = link_address_.substr(0, link_address_.find('#'));
     game_.goOnline(*this);
     link_.connect();
 }
@@ -63,6 +65,16 @@ void OnlineClient::checkTimers() {
 
 void OnlineClient::connected() {
     using Type = net::ClientMessage::Type;
+    // A seat this program held in the room before it was closed is taken
+    // back, with the game as it stands now.
+    if (token_.empty() && request_.kind == OnlineRequest::Kind::Join && !keptSeatTried_) {
+        keptSeatTried_ = true;
+        token_ = game_.keptSeat(server_, request_.room);
+        if (!token_.empty()) {
+            room_ = request_.room;
+            resuming_ = true;
+        }
+    }
     if (!token_.empty()) {
         rejoining_ = true;
         send({.type = Type::Rejoin, .room = room_, .token = token_, .move = lastMove_});
@@ -82,8 +94,11 @@ void OnlineClient::connected() {
               .map = request_.map,
               .people = request_.people,
               .computers = request_.computers,
-              .strength = request_.strength});
+              .strength = request_.strength,
+              .isPublic = request_.isPublic,
+              .turnLimit = request_.turnLimit});
         break;
+    case OnlineRequest::Kind::List: send({.type = Type::List}); break;
     }
 }
 
@@ -107,6 +122,7 @@ void OnlineClient::received(const std::string& text) {
     case Type::Joined:
         room_ = message.room;
         seat_ = message.seat;
+        if (!message.token.empty() && message.token != token_) game_.keepSeat(server_, room_, message.token);
         token_ = message.token;
         retrySeconds_ = 1;
         if (joined_) {
@@ -114,6 +130,7 @@ void OnlineClient::received(const std::string& text) {
         } else {
             joined_ = true;
             game_.onlineJoined(net::spokenCode(room_), link_address_ + room_, seat_);
+            if (resuming_) game_.onlineNews(online::backInTheGame());
         }
         break;
     case Type::Board: {
@@ -122,6 +139,13 @@ void OnlineClient::received(const std::string& text) {
         map_ = message.board.map;
         lastMove_ = message.move;
         moveSentAt_.reset();
+        // Taking a kept seat back, the moves played before are not told
+        // again: the board of now, which no events go before, is.
+        if (resuming_ && afterEvents_) {
+            afterEvents_ = false;
+            break;
+        }
+        resuming_ = false;
         if (pendingEvents_ && pendingEvents_->move == message.move) {
             Played played = std::move(pendingEvents_->played);
             pendingEvents_.reset();
@@ -146,6 +170,10 @@ void OnlineClient::received(const std::string& text) {
         break;
     }
     case Type::Events:
+        if (resuming_) {
+            afterEvents_ = true;
+            break;
+        }
         // A move told already (sent again after coming back) is told once.
         if (message.move > lastMove_) pendingEvents_ = std::move(message);
         break;
@@ -155,17 +183,39 @@ void OnlineClient::received(const std::string& text) {
         game_.onlineRefused(message.refusal, message.reason);
         break;
     case Type::Error:
+        // The kept seat is no more (the room closed, the seat was left):
+        // the program asks for a new one, as it was asked to.
+        if (resuming_ && !joined_) {
+            game_.keepSeat(server_, room_, "");
+            resuming_ = false;
+            rejoining_ = false;
+            token_.clear();
+            room_.clear();
+            connected();
+            break;
+        }
         moveSentAt_.reset();
         unanswered_.reset();
         game_.onlineRefused(Refusal::None, message.reason);
         break;
-    case Type::Chat: game_.onlineNews(online::chatLine(message.name, message.text), true); break;
+    case Type::Chat: game_.onlineChat(message.seat, message.name, message.text); break;
     case Type::News:
         // The beginning and this seat's own arrival are told by the board.
         if (message.text == "started" || (message.text == "joined" && message.seat == seat_)) break;
         game_.onlineNews(online::seatNews(message.text, message.name, message.seconds, message.seat == seat_));
         break;
-    case Type::Rooms:
+    case Type::Rooms: {
+        std::vector<RoomOffer> offers;
+        for (const net::RoomListing& room : message.rooms)
+            offers.push_back({.room = room.room,
+                              .creator = room.creator,
+                              .map = room.map,
+                              .seatsOpen = room.seatsOpen,
+                              .people = room.people,
+                              .computers = room.computers});
+        game_.onlineRooms(offers);
+        break;
+    }
     case Type::Pong: break;
     }
 }
@@ -173,6 +223,7 @@ void OnlineClient::received(const std::string& text) {
 void OnlineClient::lost() {
     if (left_) return;
     pendingEvents_.reset();
+    afterEvents_ = false;
     moveSentAt_.reset();
     game_.onlineNews(online::connectionLost(retrySeconds_));
     retryAt_ = Clock::now() + std::chrono::seconds(retrySeconds_);
@@ -183,6 +234,8 @@ void OnlineClient::leave() {
     if (left_) return;
     left_ = true;
     if (joined_) send({.type = net::ClientMessage::Type::Leave});
+    // A seat left for good cannot be taken back.
+    if (joined_ && !token_.empty()) game_.keepSeat(server_, room_, "");
     link_.close();
 }
 

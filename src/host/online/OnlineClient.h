@@ -20,7 +20,7 @@ namespace sonarch {
 
 // What the program was asked to do on the server.
 struct OnlineRequest {
-    enum class Kind { Join, Watch, Create };
+    enum class Kind { Join, Watch, Create, List };
     Kind kind = Kind::Join;
     std::string url;
     std::string room;  // join, watch
@@ -29,6 +29,8 @@ struct OnlineRequest {
     int people = 2;
     int computers = 0;
     Strength strength = Strength::Standard;
+    bool isPublic = false;  // create
+    int turnLimit = 0;      // create
 };
 
 class OnlineClient final : public Inbox, public OnlineSeat {
@@ -58,6 +60,7 @@ private:
     GameSession& game_;
     OnlineRequest request_;
     std::string link_address_;
+    std::string server_;
     WebSocketLink link_;
     // The seat once the server gave it, and what takes it back.
     std::string room_;
@@ -76,6 +79,11 @@ private:
     // with the count of moves it was sent after, so it is never played twice.
     std::optional<net::ClientMessage> unanswered_;
     bool rejoining_ = false;
+    // Taking back a seat kept from an earlier run: looked for once, and
+    // while it comes back the moves before now are passed over.
+    bool keptSeatTried_ = false;
+    bool resuming_ = false;
+    bool afterEvents_ = false;
     // A move sent, and whether "Waiting for the server." was said for it.
     std::optional<Clock::time_point> moveSentAt_;
     bool waitingSaid_ = false;
