@@ -56,21 +56,24 @@ bool Form1::chatCommand(std::string_view typed) {
         sayIt(online::chatMuted(heard, false));
         return true;
     }
-    // Only someone in the room can be muted, so that a name mistyped is said.
+    // The names as the server's board holds them now: someone who has just
+    // joined may not be on the board the story has told yet.
+    const Board& room = serverBoard_.map ? serverBoard_ : board;
     int seat = 0;
-    for (int s = 1; s <= board.playerCount; ++s)
-        if (board.isPerson(s) && folded(board.playerName[static_cast<std::size_t>(s)]) == folded(name)) seat = s;
-    if (seat == 0) {
-        sayIt(online::nobodyCalled(name));
-        return true;
-    }
-    if (seat == ownSeat_) {
+    for (int s = 1; s <= room.playerCount; ++s)
+        if (room.isPerson(s) && folded(room.playerName[static_cast<std::size_t>(s)]) == folded(name)) seat = s;
+    if (seat != 0 && seat == ownSeat_) {
         sayIt(online::notYourself());
         return true;
     }
-    const std::string& roomName = board.playerName[static_cast<std::size_t>(seat)];
-    if (muted == mutedNames_.end()) mutedNames_.push_back(roomName);
-    sayIt(online::chatMuted(roomName, true));
+    // A name not in the room is muted all the same (its person may be on
+    // the way in), and the player hears that nobody holds it, in case of a
+    // slip of the keys.
+    const std::string heard = seat != 0 ? room.playerName[static_cast<std::size_t>(seat)] : std::string(name);
+    if (muted == mutedNames_.end()) mutedNames_.push_back(heard);
+    std::string sentence = online::chatMuted(heard, true);
+    if (seat == 0) sentence += " " + online::nobodyCalledYet();
+    sayIt(sentence);
     return true;
 }
 

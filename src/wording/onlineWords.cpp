@@ -128,9 +128,7 @@ std::string chatMuted(std::string_view name, bool muted) {
 
 std::string notMuted(std::string_view name) { return std::string(name) + " is not muted."; }
 
-std::string nobodyCalled(std::string_view name) {
-    return "Nobody in the room is called " + std::string(name) + ".";
-}
+std::string nobodyCalledYet() { return "Nobody in the room is called that yet."; }
 
 std::string notYourself() { return "You cannot mute yourself."; }
 

@@ -45,7 +45,7 @@ std::string nothingSaid();
 std::string nothingSaidYet();
 std::string chatMuted(std::string_view name, bool muted);
 std::string notMuted(std::string_view name);
-std::string nobodyCalled(std::string_view name);
+std::string nobodyCalledYet();
 std::string notYourself();
 // "/mute" alone: who is muted now, names as typed.
 std::string mutedNow(const std::vector<std::string>& names);

@@ -57,7 +57,7 @@ passTurns() {  # N: wait for the turn, then end the attacks and the placing
     for _ in $(seq "$1"); do printf 'wait It is your turn\nShift+Enter\nShift+Enter\n'; done
 }
 {
-    printf 'wait Ben joined\nC\ntype /mute ben\nG\nwait Choose your starting zone\nSpace\nShift+Enter\n'
+    printf 'wait Ben joined\nC\ntype /mute Ben\nG\nwait Choose your starting zone\nSpace\nShift+Enter\n'
     printf 'wait It is your turn\nC\ntype /unmute Ben\nH\nShift+Enter\nShift+Enter\n'
     passTurns 1
     printf 'wait Anna has been defeated\n'
