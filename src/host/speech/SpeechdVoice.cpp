@@ -94,12 +94,13 @@ void work(std::shared_ptr<Link> link, bool autospawn, bool observed) {
         if (rate) spd_set_voice_rate(connection, speechdRate(*rate));
         if (volume) spd_set_volume(connection, speechdVolume(*volume));
         if (sentence) {
-            // Cancel, then say with the text priority: the one before is cut off.
+            // Cancel, then say: the one before is cut off. Each sentence has
+            // the message priority, which the service never lets interrupt
+            // itself, so that one said after it waits for it.
             spd_cancel(connection);
-            if (!sentence->empty()) spd_say(connection, SPD_TEXT, sentence->c_str());
+            if (!sentence->empty()) spd_say(connection, SPD_MESSAGE, sentence->c_str());
         }
-        // The service queues messages of the text priority behind each other.
-        for (const std::string& after : following) spd_say(connection, SPD_TEXT, after.c_str());
+        for (const std::string& after : following) spd_say(connection, SPD_MESSAGE, after.c_str());
         guard.lock();
         link->busy = false;
     }
