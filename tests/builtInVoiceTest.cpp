@@ -1,5 +1,6 @@
 // The built-in voice plays real sound: each sentence is heard whole, loud
-// enough, at the game's rate, and a new sentence cuts the one before off.
+// enough, at the game's rate, and a new sentence cuts the one before off
+// unless it is said after it.
 #include <gtest/gtest.h>
 
 #include "diskAudio.h"
@@ -86,6 +87,19 @@ TEST_F(BuiltInVoice, ANewSentenceCutsTheOneBeforeOff) {
     ASSERT_TRUE(audio.measure(cut).heard) << "the second sentence was not played";
     // "Goodbye!" lasts well under a second; the rest of the first sentence is gone.
     EXPECT_LT(both.lastLoud - cut, 1.5);
+}
+
+// News said while a sentence is being said waits for it to end.
+TEST_F(BuiltInVoice, ASentenceSaidAfterLetsTheOneBeforeEnd) {
+    const SoundSpan first = speakAlone(longSentence);
+    const SoundSpan second = speakAlone(welcome);
+    const double from = audio.seconds();
+    voice->speak(longSentence);
+    ASSERT_TRUE(audio.waitForSound(from));
+    voice->speakAfter(welcome);
+    const SoundSpan both = untilQuiet(from);
+    const double apart = (first.lastLoud - first.firstLoud) + (second.lastLoud - second.firstLoud);
+    EXPECT_GT(both.lastLoud - both.firstLoud, apart - 0.3) << "the first sentence was cut off";
 }
 
 TEST_F(BuiltInVoice, TheEmptySentenceOnlySilences) {

@@ -55,5 +55,23 @@ expect "wait in vain status" 3 "$?"
 grep -q "line 3" "$work/err" || { echo "FAIL wait in vain message: $(cat "$work/err")"; failures=$((failures + 1)); }
 [ "$(grep -c Sapi "$work/out")" = 2 ] || { echo "FAIL the script went on after a wait in vain"; failures=$((failures + 1)); }
 
+# A room's options belong to the room made, and a turn limit is one the
+# server knows; a wrong one is refused before anything connects.
+"$program" --headless --server http://127.0.0.1:1/ --join KQXW --public </dev/null >/dev/null 2>"$work/err"
+expect "public without create status" 2 "$?"
+expect "public without create message" "sonarch: --public and --turn-seconds go with --create" \
+    "$(head -n 1 "$work/err")"
+"$program" --headless --server http://127.0.0.1:1/ --create "Broad World" --turn-seconds 45 </dev/null \
+    >/dev/null 2>"$work/err"
+expect "odd turn limit status" 2 "$?"
+expect "odd turn limit message" "sonarch: --turn-seconds takes 0, 60, 120 or 300, not '45'" "$(head -n 1 "$work/err")"
+
+# --voice-log tells how each sentence meets the voice, before its line.
+got=$(printf 'F12
+' | "$program" --headless --data-dir "$work" --voice-log)
+expect "voice log" "voice: Welcome to Sonarch Alpha 1.4 by Korvel.
+say: Welcome to Sonarch Alpha 1.4 by Korvel.
+caption: Sapi is now Off." "$got"
+
 [ "$failures" -eq 0 ] && echo "all program contract checks passed"
 exit "$failures"

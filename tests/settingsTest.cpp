@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/settingsFormat.h"
 #include "support.h"
 
 namespace sonarch::testing {
@@ -161,6 +162,35 @@ TEST(Settings, KeysOfANewerVersionAreKeptAndAGivenRateWins) {
     options.settingsFile = file.string();
     options.speechRate = 7;
     EXPECT_EQ(play(data, "F10\n", options).out, welcome + "\nsay: Rate 8.\n");
+}
+
+// The seats held in rooms online: each a server, a room and a token, the
+// newest first and no more than four; one that is not of that form makes
+// the file unusable like any value out of its range, and a file without
+// them reads as it always has.
+TEST(Settings, SeatsInRoomsOnlineAreKeptFourAtMost) {
+    const std::string token = "0123456789abcdef0123456789abcdef";
+    std::string seats;
+    for (const char* room : {"KQXW", "HLOR", "ZZZZ", "XYWK", "RRRR"})
+        seats += std::string(seats.empty() ? "" : ", ") + "http://127.0.0.1:7878/ " + room + " " + token;
+    SettingsRecord record;
+    std::string why;
+    ASSERT_TRUE(parseSettings("rate = 4\nseats = " + seats + "\n", record, why)) << why;
+    ASSERT_TRUE(record.seats);
+    ASSERT_EQ(record.seats->size(), keptSeatsAtMost);
+    EXPECT_EQ(record.seats->front(), (KeptSeat{"http://127.0.0.1:7878/", "KQXW", token}));
+    EXPECT_EQ(record.seats->back().room, "XYWK");
+    EXPECT_EQ(settingsText(record), header + "rate = 4\nseats = " + seats.substr(0, seats.rfind(',')) + "\n");
+    record.seats->clear();
+    EXPECT_EQ(settingsTextOver("rate = 4\nseats = " + seats + "\n", record), "rate = 4\nseats = \n");
+
+    for (const std::string& bad : {std::string("http://h/ KQXW 0123"), "http://h/ kqxw " + token, "http://h/ KQXW " + token + " x",
+                                   "http://h/,KQXW " + token}) {
+        EXPECT_FALSE(parseSettings("seats = " + bad + "\n", record, why)) << bad;
+        EXPECT_EQ(why, "line 1: each seat is a server's address, a room's code and a token") << bad;
+    }
+    ASSERT_TRUE(parseSettings("rate = 4\nsounds = off\n", record, why)) << why;
+    EXPECT_FALSE(record.seats);
 }
 
 }  // namespace

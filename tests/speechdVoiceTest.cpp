@@ -1,5 +1,5 @@
 // Speech Dispatcher for real: a sentence sent is begun and ended by the
-// service, a new one cuts it off, and a wedged or missing service never
+// service, a new one cuts it off, one said after it waits for it, and a wedged or missing service never
 // holds the game: it falls back within a bounded time.
 #include <gtest/gtest.h>
 
@@ -84,6 +84,30 @@ TEST(SpeechDispatcher, ANewSentenceCutsTheOneBeforeOff) {
     const auto cancelled = std::find(seen.begin(), seen.end(), SpeechEvent::Cancel);
     ASSERT_NE(cancelled, seen.end());
     EXPECT_EQ(std::count(seen.begin(), cancelled, SpeechEvent::End), 0);
+}
+
+// A sentence said after another is queued by the service: both are ended,
+// neither cancelled.
+TEST(SpeechDispatcher, ASentenceSaidAfterLetsTheOneBeforeEnd) {
+    PrivateSpeechDispatcher service;
+    ASSERT_TRUE(service.running()) << service.why();
+    auto notices = std::make_shared<Notices>();
+    speech::SpeechdSettings settings;
+    settings.connectWait = 5s;
+    settings.observer = [notices](SpeechEvent event) { (*notices)(event); };
+    std::string whyNot;
+    auto voice = speech::openSpeechdVoice(settings, whyNot);
+    ASSERT_NE(voice, nullptr) << whyNot;
+    voice->speak("The computer players are thinking about their next moves and will attack soon.");
+    ASSERT_TRUE(notices->waitFor(SpeechEvent::Begin));
+    voice->speakAfter("Ben says: good luck.");
+    const bool bothEnded = notices->waitFor(SpeechEvent::End, 2);
+    const auto seen = notices->seen();
+    std::string told;
+    for (const SpeechEvent event : seen) told += std::to_string(static_cast<int>(event));
+    ASSERT_TRUE(bothEnded) << told;
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), SpeechEvent::Cancel), 0);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), SpeechEvent::Begin), 2);
 }
 
 TEST(SpeechDispatcher, AServiceThatNeverAnswersIsGivenUpAfterTheWait) {

@@ -29,6 +29,52 @@ std::string lowered(std::string_view text) {
     return result;
 }
 
+constexpr std::size_t longestServerAddress = 200;
+
+bool isToken(std::string_view text) {
+    return text.size() == 32 && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+bool isRoomCode(std::string_view text) {
+    return text.size() == 4 && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+bool isServerAddress(std::string_view text) {
+    return !text.empty() && text.size() <= longestServerAddress &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 127 && c != ','; });
+}
+
+// "SERVER ROOM TOKEN, ..." into seats; what is wrong, or "".
+std::string readSeats(std::string_view value, std::vector<KeptSeat>& seats) {
+    seats.clear();
+    const std::string_view problem = "each seat is a server's address, a room's code and a token";
+    while (!trimmed(value).empty()) {
+        const auto comma = value.find(',');
+        std::string_view entry = trimmed(value.substr(0, comma));
+        value = comma == std::string_view::npos ? std::string_view() : value.substr(comma + 1);
+        std::array<std::string_view, 3> parts;
+        for (std::string_view& part : parts) {
+            const auto space = entry.find_first_of(" \t");
+            part = entry.substr(0, space);
+            entry = space == std::string_view::npos ? std::string_view() : trimmed(entry.substr(space));
+        }
+        if (!entry.empty() || !isServerAddress(parts[0]) || !isRoomCode(parts[1]) || !isToken(parts[2]))
+            return std::string(problem);
+        // Older seats beyond the few kept are let go.
+        if (seats.size() < keptSeatsAtMost)
+            seats.push_back({std::string(parts[0]), std::string(parts[1]), std::string(parts[2])});
+    }
+    return "";
+}
+
+std::string writeSeats(const std::vector<KeptSeat>& seats) {
+    std::string text;
+    for (const KeptSeat& seat : seats) text += (text.empty() ? "" : ", ") + seat.server + " " + seat.room + " " + seat.token;
+    return text;
+}
+
 // One known key: how its value is read into the record (an empty text when
 // it is good, else what is wrong) and how it is written from it. A new
 // setting is one more entry here.
@@ -38,7 +84,7 @@ struct KnownKey {
     std::optional<std::string> (*write)(const SettingsRecord& record);
 };
 
-const std::array<KnownKey, 5> knownKeys{{
+const std::array<KnownKey, 6> knownKeys{{
     {"rate",
      [](std::string_view value, SettingsRecord& record) -> std::string {
          const auto rate = wholeNumber(value);
@@ -94,6 +140,17 @@ const std::array<KnownKey, 5> knownKeys{{
      [](const SettingsRecord& record) -> std::optional<std::string> {
          if (!record.briefRounds) return std::nullopt;
          return std::string(*record.briefRounds ? "brief" : "full");
+     }},
+    {"seats",
+     [](std::string_view value, SettingsRecord& record) -> std::string {
+         std::vector<KeptSeat> seats;
+         if (std::string problem = readSeats(value, seats); !problem.empty()) return problem;
+         record.seats = std::move(seats);
+         return "";
+     },
+     [](const SettingsRecord& record) -> std::optional<std::string> {
+         if (!record.seats) return std::nullopt;
+         return writeSeats(*record.seats);
      }},
 }};
 // One line of the file with its own line end, so that a line rewritten in

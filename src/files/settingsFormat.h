@@ -1,6 +1,7 @@
 // The settings file: what the player chose last time (the voice's rate, the
 // sound cues, the computer players' strength, the classic or the clear
-// wording, the computer players' turns told briefly or in full), one "key = value" a line, so that a person can read and edit
+// wording, the computer players' turns told briefly or in full, the seats
+// held in rooms on game servers), one "key = value" a line, so that a person can read and edit
 // it. The file is the player's as much as the game's: a change is written
 // into the line of its key, and every other line (a comment, a blank, a key
 // this version does not know, a value it cannot use) stays where it stands,
@@ -16,6 +17,19 @@
 
 namespace sonarch {
 
+// A seat held in a room on a game server, kept so that the program, started
+// again, takes it back instead of asking for a new one.
+struct KeptSeat {
+    std::string server;  // the server's address, as the program writes it
+    std::string room;    // the room's code, in capitals
+    std::string token;   // 32 lowercase hexadecimal digits
+
+    bool operator==(const KeptSeat&) const = default;
+};
+
+// Only the last few rooms are worth coming back to.
+constexpr std::size_t keptSeatsAtMost = 4;
+
 struct SettingsRecord {
     std::optional<int> speechRate;  // -10..10
     std::optional<bool> soundsOn;
@@ -23,6 +37,8 @@ struct SettingsRecord {
     std::optional<bool> clearWording;  // "wording = clear"; false for "wording = classic"
     // "rounds = brief"; false for "rounds = full"; unset, the wording decides.
     std::optional<bool> briefRounds;
+    // "seats = SERVER ROOM TOKEN, ...", the newest first; empty once forgotten.
+    std::optional<std::vector<KeptSeat>> seats;
 
     bool operator==(const SettingsRecord&) const = default;
 };

@@ -12,6 +12,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/fileList.h"
@@ -66,6 +67,10 @@ public:
     // Writes the settings; why they could not be kept, to be said, or "".
     std::string rememberSettings();
     std::string settingNotKeptOnce(const std::string& why);
+    // The token of the seat kept for room on server, or "".
+    std::string keptSeat(const std::string& server, const std::string& room) const;
+    // Keeps the seat's token in the settings (the empty token forgets it).
+    void keepSeat(const std::string& server, const std::string& room, const std::string& token);
     // Sweeps the leftovers of killed writes from the folders this run writes.
     void removeLeftovers();
 
@@ -109,7 +114,24 @@ public:
     // News of the room, a chat line, the connection's own news: said at
     // once, never held behind a pause, and kept out of the history of play.
     void onlineNews(const std::string& sentence, bool chat);
+    // The public rooms a server listed: read out, one key joins one.
+    void onlineRooms(const std::vector<RoomOffer>& rooms);
+    // A line said in the room: told and kept for H unless its speaker is muted.
+    void onlineChat(const std::string& name, const std::string& text);
     bool awaitingServer() const { return awaitingServer_; }
+    bool playsOnline() const { return online_ != nullptr; }
+    // Handles one event that did not come from the player's keys (what the
+    // room sent, or the story going on after a pause online): whatever it
+    // tells follows the sentence being said instead of cutting it off. Only
+    // the answers to the player's own keys cut in.
+    template <typename Handle>
+    void tellBehindTheVoice(Handle handle) {
+        const bool pausedBefore = Holder.Enabled;
+        followSpeech_ = true;
+        handle();
+        afterEvent(pausedBefore);
+        followSpeech_ = false;
+    }
 
     // What may be read of the session from outside it (the tests, the
     // benchmarks and the fuzzers): the game as told so far and where the
@@ -333,6 +355,20 @@ private:
     int chatCursor_ = 0;
     // The open prompt asks for a chat line.
     bool chatting_ = false;
+    // The board the server sent last, from which this program works out its
+    // own after each move to hold it against the server's; whether a
+    // difference was told (once a room is enough).
+    Board serverBoard_;
+    bool boardsDifferTold_ = false;
+    // The public rooms heard last, while their list has the keys, and the
+    // one heard now.
+    std::vector<RoomOffer> roomOffers_;
+    bool roomListOpen_ = false;
+    int roomCursor_ = 0;
+    // The people whose chat is not told, by the names the room gave them.
+    std::vector<std::string> mutedNames_;
+    // What is told now waits for the voice's sentence to end.
+    bool followSpeech_ = false;
     // The online menu's question open (1: the server, 2: the room), and
     // the server's address used last.
     int onlineStep_ = 0;
@@ -373,13 +409,20 @@ private:
     // A move of the person at the keys: to the table here, or to the server.
     Refusal makeMove(const Move& move);
     Board asHeardHere(Board position) const;
+    Board ownBoardAfter(const Played& played) const;
+    void checkServerBoard(const Played& played, bool nextMove);
     void tellServerReady();
     bool onlineKeys(short keyCode, short shift);
     void chatEntered(const std::optional<std::string>& typed);
+    // "/mute NAME" or "/unmute NAME" typed as a chat line; false for a line to say.
+    bool chatCommand(std::string_view typed);
     bool onlineMenuKey(short keyCode, short shift);
     void askOnline(int step, const std::string& question);
     void onlineAnswered(const std::optional<std::string>& typed);
     std::string onlineMapName() const;
+    bool roomListKeys(short keyCode, short shift);
+    std::string roomHeard(int index) const;
+    void joinListedRoom(int index);
     void sinceLastTurnKey();
     int firstPlaceOf(int seat) const;
     // Tells who was put out and whether the game ended, in the order the

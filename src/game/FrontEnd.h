@@ -26,6 +26,12 @@ struct OnlineAsk {
     std::string map{};
     int people = 2;
     int computers = 0;
+    // A room made: listed for anyone to join, and the seconds a turn may
+    // take (0: no limit; else 60, 120 or 300).
+    bool isPublic = false;
+    int turnLimit = 0;
+    // Only hear the public rooms that wait for people.
+    bool list = false;
 };
 
 // A text-to-speech voice. speak() returns at once: whatever is still being
@@ -36,6 +42,10 @@ public:
     virtual void setRate(int rate) = 0;      // 0 is the engine's normal speed, -10..10
     virtual void setVolume(int volume) = 0;  // 0..100
     virtual void speak(const std::string& text) = 0;
+    // Says text once what is being said now is over, at once when the voice
+    // is quiet: news that must not cut a sentence off. A voice that cannot
+    // hold sentences back says it at once.
+    virtual void speakAfter(const std::string& text) { speak(text); }
     // Empty for a voice the player hears (or whose words the front end
     // shows by itself); otherwise why there is no voice, and the game then
     // shows its sentences as the caption.

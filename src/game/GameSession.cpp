@@ -36,6 +36,12 @@ void GameSession::keyUp(short code, short shift) {
 }
 
 void GameSession::tick() {
+    // Online, the story a pause held back is the room's: it follows
+    // whatever the player asked for meanwhile.
+    if (form_->playsOnline()) {
+        form_->tellBehindTheVoice([&] { form_->Holder_Timer(); });
+        return;
+    }
     const bool pausedBefore = pausing();
     form_->Holder_Timer();
     form_->afterEvent(pausedBefore);
@@ -54,12 +60,11 @@ bool GameSession::pausing() const { return form_->Holder.Enabled; }
 void GameSession::goOnline(OnlineSeat& seat) { form_->goOnline(seat); }
 
 // Each message from the server is an event like a key: a pause it reaches
-// goes on, and whatever it left to tell is told behind what waits.
+// goes on, and whatever it left to tell is told behind what waits, and
+// heard behind the sentence being said.
 template <typename Handle>
 static void asEvent(Form1& form, Handle handle) {
-    const bool pausedBefore = form.view().Holder.Enabled;
-    handle();
-    form.afterEvent(pausedBefore);
+    form.tellBehindTheVoice(handle);
 }
 
 void GameSession::onlineJoined(const std::string& spokenCode, const std::string& link, int seat) {
@@ -81,6 +86,22 @@ void GameSession::onlineRefused(Refusal refusal, const std::string& reason) {
 
 void GameSession::onlineNews(const std::string& sentence, bool chat) {
     asEvent(*form_, [&] { form_->onlineNews(sentence, chat); });
+}
+
+void GameSession::onlineChat(int, const std::string& name, const std::string& text) {
+    asEvent(*form_, [&] { form_->onlineChat(name, text); });
+}
+
+void GameSession::onlineRooms(const std::vector<RoomOffer>& rooms) {
+    asEvent(*form_, [&] { form_->onlineRooms(rooms); });
+}
+
+std::string GameSession::keptSeat(const std::string& server, const std::string& room) const {
+    return form_->keptSeat(server, room);
+}
+
+void GameSession::keepSeat(const std::string& server, const std::string& room, const std::string& token) {
+    form_->keepSeat(server, room, token);
 }
 
 bool GameSession::awaitingServer() const { return form_->awaitingServer(); }

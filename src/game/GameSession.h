@@ -71,6 +71,14 @@ public:
     void onlinePlayed(const Played& played, std::int64_t move);
     void onlineRefused(Refusal refusal, const std::string& reason);
     void onlineNews(const std::string& sentence, bool chat = false);
+    // The public rooms the server lists, asked for in the online menu.
+    void onlineRooms(const std::vector<RoomOffer>& rooms);
+    // A line said in the room by name (seat 0: a watcher).
+    void onlineChat(int seat, const std::string& name, const std::string& text);
+    // The seat held in room on server, kept in the settings between runs:
+    // its token, or "" (the empty token forgets it).
+    std::string keptSeat(const std::string& server, const std::string& room) const;
+    void keepSeat(const std::string& server, const std::string& room, const std::string& token);
     // A move of this seat waits for the server's answer: a host holds the
     // next keys back until it comes.
     bool awaitingServer() const;

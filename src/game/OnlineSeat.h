@@ -11,6 +11,16 @@ namespace sonarch {
 
 struct Move;
 
+// A public room waiting for people, as the server lists it.
+struct RoomOffer {
+    std::string room;
+    std::string creator;
+    std::string map;
+    int seatsOpen = 0;
+    int people = 0;
+    int computers = 0;
+};
+
 class OnlineSeat {
 public:
     virtual ~OnlineSeat() = default;

@@ -42,15 +42,20 @@ void Form1::onlineJoined(const std::string& spokenCode, const std::string& link,
     awaitingServer_ = false;
     lastTurnEnded_ = {};
     sinceLastTurn_ = {};
+    serverBoard_ = {};
+    boardsDifferTold_ = false;
     sayIt(online::roomCode(spokenCode, link));
 }
 
 void Form1::onlineBoard(Board position, std::int64_t move, bool started, bool creator, int seatsOpen) {
     const bool firstBoard = board.humanPlayer == 0 || board.map != position.map || menuState != 0;
-    const bool beginning = started && !roomStarted_;
+    // Only a room heard waiting hears its game begin; a seat taken up in a
+    // game under way hears whose turn it is.
+    const bool beginning = started && !roomStarted_ && !firstBoard;
     roomStarted_ = started;
     roomCreator_ = creator;
     movesSeen_ = move;
+    serverBoard_ = position;
     // A move of this seat still waits: its answer, or the client sends it
     // again once it is back, and the answer follows this board.
     position = asHeardHere(std::move(position));
@@ -85,6 +90,7 @@ void Form1::onlineBoard(Board position, std::int64_t move, bool started, bool cr
 }
 
 void Form1::onlinePlayed(const Played& received, std::int64_t move) {
+    checkServerBoard(received, move == movesSeen_ + 1);
     movesSeen_ = move;
     if (received.seat == ownSeat_ &&
         (received.kind == Played::Kind::Move || received.kind == Played::Kind::TurnOver))

@@ -54,6 +54,27 @@ std::string Form1::rememberSettings() {
     return "";
 }
 
+// A seat in a room is kept as soon as the server gives it, the newest first,
+// so that a program closed or lost without leaving takes it back when it is
+// started again and asked for the same room.
+std::string Form1::keptSeat(const std::string& server, const std::string& room) const {
+    if (!settings.seats) return {};
+    for (const KeptSeat& seat : *settings.seats)
+        if (seat.server == server && seat.room == room) return seat.token;
+    return {};
+}
+
+void Form1::keepSeat(const std::string& server, const std::string& room, const std::string& token) {
+    std::vector<KeptSeat> seats = settings.seats.value_or(std::vector<KeptSeat>{});
+    std::erase_if(seats, [&](const KeptSeat& seat) { return seat.server == server && seat.room == room; });
+    if (!token.empty()) seats.insert(seats.begin(), {server, room, token});
+    if (seats.size() > keptSeatsAtMost) seats.resize(keptSeatsAtMost);
+    if (settings.seats == seats || (!settings.seats && seats.empty())) return;
+    settings.seats = std::move(seats);
+    const std::string notKept = rememberSettings();
+    if (!notKept.empty()) sayIt(notKept.substr(1));
+}
+
 std::string Form1::settingNotKeptOnce(const std::string& why) {
     // Once a run is enough to hear it; the setting still holds for this run.
     if (settingsWriteFailed) return "";

@@ -20,9 +20,10 @@ const char* const usageText =
     "usage: sonarch " SONARCH_TEXT_MODE "[--speech " SONARCH_VOICES "] [--rate N] [--data-dir DIR]\n"
     "               [--settings FILE]\n"
     "       sonarch --headless [--data-dir DIR] [--seed N] [--random FILE] [--draw-log]\n"
-    "                          [--sound-log] [--rate N] [--settings FILE] < SCRIPT\n"
+    "                          [--sound-log] [--voice-log] [--rate N] [--settings FILE] < SCRIPT\n"
     "       sonarch [--text | --headless] --server URL [--name NAME]\n"
-    "               (--join CODE | --watch CODE | --create MAP [--people N] [--computers N])\n"
+    "               (--join CODE | --watch CODE | --create MAP [--people N] [--computers N]\n"
+    "                [--public] [--turn-seconds 0|60|120|300])\n"
     "       sonarch --check-map FILE\n"
     "       sonarch --simulate N [--players K | --seats S1,S2,...] [--seed S] FILE\n"
     "       sonarch --make-map [--zones N] [--seed S] FILE\n"
@@ -128,6 +129,14 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
             result.mode = RunOptions::Mode::Headless;
         } else if (arg == "--serve") {
             result.mode = RunOptions::Mode::Serve;
+        } else if (arg == "--turn-seconds" && !serving(args)) {
+            const std::string& text = value(i);
+            const long long seconds = wholeOption(arg, text, 0, 300);
+            if (seconds != 0 && seconds != 60 && seconds != 120 && seconds != 300)
+                throw std::invalid_argument("--turn-seconds takes 0, 60, 120 or 300, not '" + text + "'");
+            result.online.turnLimit = static_cast<int>(seconds);
+        } else if (arg == "--public") {
+            result.online.isPublic = true;
         } else if (serveOption(arg, [&]() -> const std::string& { return value(i); }, result.serve)) {
             if (result.mode != RunOptions::Mode::Serve && !serving(args))
                 throw std::invalid_argument(arg + " belongs to --serve");
@@ -155,6 +164,8 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
             result.drawLog = true;
         } else if (arg == "--sound-log") {
             result.soundLog = true;
+        } else if (arg == "--voice-log") {
+            result.voiceLog = true;
         } else if (arg == "--rate") {
             const std::string& text = value(i);
             int rate = 0;
@@ -196,6 +207,8 @@ RunOptions parseRunOptions(const std::vector<std::string>& args) {
     if (online.server.empty() != (asked == 0))
         throw std::invalid_argument("--server goes with one of --join CODE, --watch CODE or --create MAP");
     if (asked > 1) throw std::invalid_argument("--join, --watch and --create go one at a time");
+    if ((online.isPublic || online.turnLimit != 0) && online.create.empty())
+        throw std::invalid_argument("--public and --turn-seconds go with --create");
     return result;
 }
 
@@ -207,7 +220,9 @@ std::optional<OnlineAsk> onlineAskOf(const OnlineOptions& online) {
                      .name = online.name.empty() ? "Player" : online.name,
                      .map = online.create,
                      .people = online.people,
-                     .computers = online.computers};
+                     .computers = online.computers,
+                     .isPublic = online.isPublic,
+                     .turnLimit = online.turnLimit};
 }
 
 void prepareSession(const RunOptions& options, GameSession& game) {

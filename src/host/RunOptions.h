@@ -19,6 +19,8 @@ struct OnlineOptions {
     std::string name;    // the player's name in the room
     int people = 2;      // a room made: its people, the maker included
     int computers = 0;
+    bool isPublic = false;  // a room made: listed for anyone to join
+    int turnLimit = 0;      // a room made: seconds a turn may take, 0 for none
 };
 
 // The online game's server: where it listens, and every limit and waiting
@@ -53,6 +55,7 @@ struct RunOptions {
     RandomSetup random;           // --seed, and the numbers of --random
     bool drawLog = false;         // headless: print every drawing call
     bool soundLog = false;        // headless: print every sound cue
+    bool voiceLog = false;        // headless: print how each sentence meets the voice
     std::optional<int> speechRate;           // --rate: the built-in voice's rate at start, -10..10
     std::optional<std::string> settingsFile;  // --settings: instead of the platform's place
     OnlineOptions online;

@@ -19,6 +19,7 @@ std::string helpText(const std::string& folders) {
            "  --random FILE    draw the numbers in FILE (one a line) before the seeded ones\n"
            "  --draw-log       print the window picture's drawing calls (headless)\n"
            "  --sound-log      print every sound cue as it plays (headless)\n"
+           "  --voice-log      print how each sentence meets the voice (headless)\n"
            "  --check-map FILE tell what makes the map in FILE hard or impossible to play\n"
            "  --simulate N FILE  play N games with a computer player on every seat and\n"
            "                   tell how often each starting zone wins (--players K, --seed S);\n"

@@ -74,6 +74,7 @@ void Form1::Form_KeyDown(short& keyCode, const short& shift) {
     }
     if (modifierAlone) return;
     if (confirmationKey(keyCode)) return;
+    if (roomListKeys(keyCode, shift)) return;
     if (menuState == 0 && findKeys(keyCode, shift)) return;
     if (keyCode == key::Escape && menuState == 0) {
         countingPoints_ = false;

@@ -14,14 +14,14 @@ bool Form1::onlineKeys(short keyCode, short shift) {
         if (ownSeat_ == 0) return false;
         chatting_ = true;
         awaitingText_ = true;
-        const std::string prompt = "Say to the room:";
+        const std::string prompt = online::chatPrompt();
         sayIt(prompt);
         frontEnd_.askText(prompt, speakingVoice());
         return true;
     }
     if (keyCode == key::H) {
         if (chatLines_.empty()) {
-            sayIt("Nobody has said anything yet.");
+            sayIt(online::nothingSaidYet());
             return true;
         }
         if (chatCursor_ >= static_cast<int>(chatLines_.size())) chatCursor_ = 0;
@@ -42,9 +42,11 @@ bool Form1::onlineKeys(short keyCode, short shift) {
 void Form1::chatEntered(const std::optional<std::string>& typed) {
     chatting_ = false;
     if (!typed || typed->empty()) {
-        sayIt("Nothing said.");
+        sayIt(online::nothingSaid());
         return;
     }
+    // "/mute Ben" and "/unmute Ben" are words to this program, never said.
+    if (chatCommand(*typed)) return;
     online_->sendChat(*typed);
 }
 

@@ -1,9 +1,13 @@
 // O in the main menu: a game on a server. Two questions, each answered by
 // typing: the server's address (Enter keeps the one used last), then a
-// room's code to join it, "watch" and a code to watch it, or nothing to make
-// a room on the map chosen last, for the people added with P (two at least)
-// and the computer players asked for last. The host makes the connection.
+// room's code to join it, "watch" and a code to watch it, "list" to hear the
+// public rooms, or nothing to make a room on the map chosen last, for the
+// people added with P (two at least) and the computer players asked for
+// last ("public" and a turn limit of 60, 120 or 300 seconds, typed instead
+// of nothing, make it so). The host makes the connection.
+#include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "game/Form1.h"
 #include "input/keyCodes.h"
@@ -16,6 +20,32 @@ std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string lowered(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// "public", "120", "public 60": the room to make, or nullopt when the words
+// are something else (a room's code).
+std::optional<std::pair<bool, int>> roomToMake(const std::string& answer) {
+    bool isPublic = false;
+    int turnLimit = 0;
+    std::size_t at = 0;
+    while (at < answer.size()) {
+        const auto end = std::min(answer.find(' ', at), answer.size());
+        const std::string word = lowered(answer.substr(at, end - at));
+        if (word == "public") {
+            isPublic = true;
+        } else if (word == "0" || word == "60" || word == "120" || word == "300") {
+            turnLimit = std::stoi(word);
+        } else if (!word.empty()) {
+            return std::nullopt;
+        }
+        at = end + 1;
+    }
+    return std::pair{isPublic, turnLimit};
 }
 
 bool startsWithWord(const std::string& text, const std::string& word) {
@@ -60,6 +90,11 @@ void Form1::onlineAnswered(const std::optional<std::string>& typed) {
     if (startsWithWord(answer, "watch")) {
         ask.watch = true;
         ask.room = trimmed(answer.substr(5));
+    } else if (lowered(answer) == "list") {
+        ask.list = true;
+    } else if (const auto made = roomToMake(answer)) {
+        ask.isPublic = made->first;
+        ask.turnLimit = made->second;
     } else {
         ask.room = answer;
     }

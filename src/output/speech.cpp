@@ -1,7 +1,9 @@
 // Every sentence leaves the game here: spoken by the voice while speech is
 // on, shown as the window title while it is off, and the recorded ones kept
 // in the history of the last fifty, newest first. A few are only recorded:
-// the battles of a turn told briefly, to be read back at will.
+// the battles of a turn told briefly, to be read back at will. What the
+// player's keys bring cuts off the sentence before it, as it always has;
+// online, what the room sends waits for the sentence being said to end.
 #include <utility>
 
 #include "game/Form1.h"
@@ -10,7 +12,9 @@ namespace sonarch {
 
 void Form1::putOut(const std::string& text, bool recorded) {
     const bool spoken = speakingVoice() != nullptr;
-    if (spoken) {
+    if (spoken && followSpeech_) {
+        voice->speakAfter(text);
+    } else if (spoken) {
         voice->speak(text);
     } else {
         frontEnd_.setCaption(text);

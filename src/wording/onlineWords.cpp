@@ -54,7 +54,7 @@ std::string connectionLost(int secondsToRetry) {
 std::string backInTheGame() { return "Back in the game."; }
 
 std::string boardsDiffer() {
-    return "This board differs from the server's; the server's is taken.";
+    return "Your board and the server's differ; the server's is used.";
 }
 
 std::string onlyCreatorStarts() { return "Only the room's creator can start the game."; }
@@ -70,8 +70,9 @@ std::string serverQuestion(std::string_view lastServer) {
 }
 
 std::string roomQuestion(std::string_view map) {
-    return "Type a room's code to join it, or watch and a code to watch it, or press Enter to make a room on " +
-           std::string(map) + ".";
+    return "Type a room's code to join it, or watch and a code to watch it, or list to hear the public rooms, or "
+           "press Enter to make a room on " +
+           std::string(map) + " (type public, or a turn limit of 60, 120 or 300 seconds, to make it so).";
 }
 
 std::string connecting(std::string_view server) { return "Connecting to " + std::string(server) + "."; }
@@ -84,17 +85,63 @@ std::string unencryptedOnly() {
 std::string onlineCalledOff() { return "No online game."; }
 
 std::string menuHelp() {
-    return "O plays online: type a server's address, then a room's code to join it, or nothing to make a room on "
-           "the map chosen last, for the people added with P and the computer players asked for last.";
+    return "O plays online: type a server's address, then a room's code to join it, list to hear the public rooms "
+           "and join one with a key, or nothing to make a room on the map chosen last, for the people added with P "
+           "and the computer players asked for last; public, or a turn limit of 60, 120 or 300 seconds, typed "
+           "instead of nothing makes the room so.";
 }
+
+std::string noPublicRooms() { return "No public room waits for people on this server."; }
+
+std::string publicRooms(int count) {
+    return std::to_string(count) + (count == 1 ? " public room waits" : " public rooms wait") +
+           " for people. Up and Down go through them, Enter or a room's number joins it.";
+}
+
+std::string roomOffered(int number, std::string_view creator, std::string_view map, int seatsOpen, int people,
+                        int computers, std::string_view code) {
+    std::string spelled;
+    for (const char letter : code) spelled += std::string(spelled.empty() ? "" : ", ") + letter;
+    return std::to_string(number) + ": " + std::string(creator) + "'s room on " + std::string(map) + ", " +
+           std::to_string(seatsOpen) + (seatsOpen == 1 ? " seat" : " seats") + " open, for " +
+           std::to_string(people) + (people == 1 ? " person" : " people") + " and " + std::to_string(computers) +
+           (computers == 1 ? " computer player" : " computer players") + ". Code " + spelled + ".";
+}
+
+std::string roomListHelp() {
+    return "Up and Down read the public rooms one by one, Enter joins the room just heard, the digits 1 to 9 join "
+           "the room of that number, and Escape closes the list.";
+}
+
+std::string roomListClosed() { return "The list of rooms is closed."; }
 
 std::string playHelp() {
     return "Online, C says a line to the room, H reads the room's lines back, and G starts the game of a room "
-           "that waits for its maker.";
+           "that waits for its maker. In the line C opens, /mute and a name stops telling that person's lines, "
+           "/unmute and the name tells them again, and /mute alone says who is muted.";
 }
 
+std::string chatPrompt() { return "Say to the room:"; }
+
+std::string nothingSaid() { return "Nothing said."; }
+
+std::string nothingSaidYet() { return "Nobody has said anything yet."; }
+
 std::string chatMuted(std::string_view name, bool muted) {
-    return std::string(name) + (muted ? " is muted." : " is heard again.");
+    return std::string(name) + (muted ? " is muted: their lines are not told." : " is heard again.");
+}
+
+std::string notMuted(std::string_view name) { return std::string(name) + " is not muted."; }
+
+std::string nobodyCalledYet() { return "Nobody in the room is called that yet."; }
+
+std::string notYourself() { return "You cannot mute yourself."; }
+
+std::string mutedNow(const std::vector<std::string>& names) {
+    if (names.empty()) return "Nobody is muted. Type /mute and a name to stop hearing someone's lines.";
+    std::string sentence = "Muted: ";
+    for (std::size_t i = 0; i < names.size(); ++i) sentence += (i == 0 ? "" : ", ") + names[i];
+    return sentence + ". Type /unmute and a name to hear them again.";
 }
 
 // The name is asked for each room, for a link may be opened on a shared

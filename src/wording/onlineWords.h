@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sonarch::online {
 
@@ -32,10 +33,26 @@ std::string connecting(std::string_view server);
 std::string unencryptedOnly();
 std::string onlineCalledOff();
 std::string menuHelp();
+// The public rooms, heard in the online menu.
+std::string noPublicRooms();
+std::string publicRooms(int count);
+std::string roomOffered(int number, std::string_view creator, std::string_view map, int seatsOpen, int people,
+                        int computers, std::string_view code);
+std::string roomListHelp();
+std::string roomListClosed();
 std::string playHelp();
+// The chat's own prompt and commands.
+std::string chatPrompt();
+std::string nothingSaid();
+std::string nothingSaidYet();
 std::string chatMuted(std::string_view name, bool muted);
 // A page opened at a room's link.
 std::string nameQuestion(std::string_view spokenCode, std::string_view lastName);
 std::string roomLinkDeclined(std::string_view spokenCode);
+std::string notMuted(std::string_view name);
+std::string nobodyCalledYet();
+std::string notYourself();
+// "/mute" alone: who is muted now, names as typed.
+std::string mutedNow(const std::vector<std::string>& names);
 
 }  // namespace sonarch::online

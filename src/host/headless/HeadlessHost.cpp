@@ -11,6 +11,19 @@ namespace {
 // How long a wait line, or a move's answer, may take in real time.
 constexpr std::chrono::seconds longestWait{60};
 
+// A voice that says nothing and writes what it was asked to say.
+class LoggedVoice final : public Voice {
+public:
+    explicit LoggedVoice(std::ostream& out) : out_(out) {}
+    void setRate(int) override {}
+    void setVolume(int) override {}
+    void speak(const std::string& text) override { out_ << "voice: " << harmless(text) << '\n'; }
+    void speakAfter(const std::string& text) override { out_ << "voice-after: " << harmless(text) << '\n'; }
+
+private:
+    std::ostream& out_;
+};
+
 std::string formatSeconds(int milliseconds) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%g", milliseconds / 1000.0);
@@ -118,7 +131,10 @@ bool HeadlessHost::deliverOne() {
 }
 
 // The transcript is what the voice says.
-std::unique_ptr<Voice> HeadlessHost::createVoice() { return std::make_unique<SilentVoice>(); }
+std::unique_ptr<Voice> HeadlessHost::createVoice() {
+    if (voiceLog_) return std::make_unique<LoggedVoice>(out_);
+    return std::make_unique<SilentVoice>();
+}
 
 void HeadlessHost::setCaption(const std::string&) {}
 
@@ -209,6 +225,7 @@ int runHeadless(const RunOptions& options, Platform& platform, std::istream& scr
         prepareSession(options, game);
         host.attach(game);
         host.useOnline(makeInbox);
+        if (options.voiceLog) host.logVoice();
         if (const auto ask = onlineAskOf(options.online)) host.goOnline(*ask);
         host.run(game);
     } catch (const ScriptError& error) {

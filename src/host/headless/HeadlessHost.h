@@ -37,6 +37,9 @@ public:
     // A game server's messages, handed over between the script's lines.
     void attachInbox(Inbox& inbox) { inbox_ = &inbox; }
     void useOnline(OnlineStarter starter) { online_.useStarter(std::move(starter)); }
+    // Print how each sentence meets the voice: a "voice:" line when it cuts
+    // off what was being said, a "voice-after:" line when it waits for it.
+    void logVoice() { voiceLog_ = true; }
     std::string goOnline(const OnlineAsk& ask) override;
 
     std::unique_ptr<Voice> createVoice() override;
@@ -81,6 +84,7 @@ private:
     std::ostream& out_;
     bool drawLog_;
     bool soundLog_;
+    bool voiceLog_ = false;
     GameSession* game_ = nullptr;
     long long clock_ = 0;
     std::optional<long long> tickAt_;

@@ -26,6 +26,8 @@ OnlineClient::OnlineClient(GameSession& game, OnlineRequest request, ServerAddre
         created_ = request_.kept->created;
         resuming_ = true;
     }
+    // The server as the settings name it, the same however it was typed.
+    server_ = link_address_.substr(0, link_address_.find('#'));
     game_.goOnline(*this);
     link_.connect();
 }
@@ -70,6 +72,16 @@ void OnlineClient::checkTimers() {
 
 void OnlineClient::connected() {
     using Type = net::ClientMessage::Type;
+    // A seat this program held in the room before it was closed is taken
+    // back, with the game as it stands now.
+    if (token_.empty() && request_.kind == OnlineRequest::Kind::Join && !keptSeatTried_) {
+        keptSeatTried_ = true;
+        token_ = game_.keptSeat(server_, request_.room);
+        if (!token_.empty()) {
+            room_ = request_.room;
+            resumingQuietly_ = true;
+        }
+    }
     if (!token_.empty()) {
         rejoining_ = true;
         send({.type = Type::Rejoin, .room = room_, .token = token_, .move = lastMove_});
@@ -89,8 +101,11 @@ void OnlineClient::connected() {
               .map = request_.map,
               .people = request_.people,
               .computers = request_.computers,
-              .strength = request_.strength});
+              .strength = request_.strength,
+              .isPublic = request_.isPublic,
+              .turnLimit = request_.turnLimit});
         break;
+    case OnlineRequest::Kind::List: send({.type = Type::List}); break;
     }
 }
 
@@ -114,6 +129,7 @@ void OnlineClient::received(const std::string& text) {
     case Type::Joined:
         room_ = message.room;
         seat_ = message.seat;
+        if (!message.token.empty() && message.token != token_) game_.keepSeat(server_, room_, message.token);
         token_ = message.token;
         retrySeconds_ = 1;
         keep();
@@ -122,6 +138,7 @@ void OnlineClient::received(const std::string& text) {
         } else {
             joined_ = true;
             game_.onlineJoined(net::spokenCode(room_), link_address_ + room_, seat_);
+            if (resumingQuietly_) game_.onlineNews(online::backInTheGame());
         }
         break;
     case Type::Board: {
@@ -131,6 +148,13 @@ void OnlineClient::received(const std::string& text) {
         lastMove_ = message.move;
         keep();
         moveSentAt_.reset();
+        // Taking a seat kept in the settings back, the moves played before
+        // are not told again: the board of now, which no events go before, is.
+        if (resumingQuietly_ && afterEvents_) {
+            afterEvents_ = false;
+            break;
+        }
+        resumingQuietly_ = false;
         if (pendingEvents_ && pendingEvents_->move == message.move && boardTold_) {
             Played played = std::move(pendingEvents_->played);
             pendingEvents_.reset();
@@ -156,6 +180,10 @@ void OnlineClient::received(const std::string& text) {
         break;
     }
     case Type::Events:
+        if (resumingQuietly_) {
+            afterEvents_ = true;
+            break;
+        }
         // A move told already (sent again after coming back) is told once.
         if (message.move > lastMove_) pendingEvents_ = std::move(message);
         break;
@@ -165,7 +193,11 @@ void OnlineClient::received(const std::string& text) {
         game_.onlineRefused(message.refusal, message.reason);
         break;
     case Type::Error:
-        if (resuming_ && !joined_) {
+        // The kept seat is no more (the room closed, the seat was left):
+        // the program asks for a new one, as it was asked to.
+        if ((resuming_ || resumingQuietly_) && !joined_) {
+            if (resumingQuietly_) game_.keepSeat(server_, room_, "");
+            resumingQuietly_ = false;
             joinAfresh();
             break;
         }
@@ -173,13 +205,24 @@ void OnlineClient::received(const std::string& text) {
         unanswered_.reset();
         game_.onlineRefused(Refusal::None, message.reason);
         break;
-    case Type::Chat: game_.onlineNews(online::chatLine(message.name, message.text), true); break;
+    case Type::Chat: game_.onlineChat(message.seat, message.name, message.text); break;
     case Type::News:
         // The beginning and this seat's own arrival are told by the board.
         if (message.text == "started" || (message.text == "joined" && message.seat == seat_)) break;
         game_.onlineNews(online::seatNews(message.text, message.name, message.seconds, message.seat == seat_));
         break;
-    case Type::Rooms:
+    case Type::Rooms: {
+        std::vector<RoomOffer> offers;
+        for (const net::RoomListing& room : message.rooms)
+            offers.push_back({.room = room.room,
+                              .creator = room.creator,
+                              .map = room.map,
+                              .seatsOpen = room.seatsOpen,
+                              .people = room.people,
+                              .computers = room.computers});
+        game_.onlineRooms(offers);
+        break;
+    }
     case Type::Pong: break;
     }
 }
@@ -187,6 +230,7 @@ void OnlineClient::received(const std::string& text) {
 void OnlineClient::lost() {
     if (left_) return;
     pendingEvents_.reset();
+    afterEvents_ = false;
     moveSentAt_.reset();
     game_.onlineNews(online::connectionLost(retrySeconds_));
     retryAt_ = Clock::now() + std::chrono::seconds(retrySeconds_);
@@ -221,6 +265,8 @@ void OnlineClient::leave() {
     left_ = true;
     if (request_.keepSeat && !room_.empty()) request_.keepSeat({.room = room_});
     if (joined_) send({.type = net::ClientMessage::Type::Leave});
+    // A seat left for good cannot be taken back.
+    if (joined_ && !token_.empty()) game_.keepSeat(server_, room_, "");
     link_.close();
 }
 

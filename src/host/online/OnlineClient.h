@@ -30,7 +30,7 @@ struct KeptSeat {
 
 // What the program was asked to do on the server.
 struct OnlineRequest {
-    enum class Kind { Join, Watch, Create };
+    enum class Kind { Join, Watch, Create, List };
     Kind kind = Kind::Join;
     std::string url;
     std::string room;  // join, watch
@@ -45,6 +45,8 @@ struct OnlineRequest {
     // Told of the seat when it is given and after each move told, and once
     // it is given up.
     std::function<void(const KeptSeat&)> keepSeat;
+    bool isPublic = false;  // create
+    int turnLimit = 0;      // create
 };
 
 class OnlineClient final : public Inbox, public OnlineSeat {
@@ -76,6 +78,7 @@ private:
     GameSession& game_;
     OnlineRequest request_;
     std::string link_address_;
+    std::string server_;
     WebSocketLink link_;
     // The seat once the server gave it, and what takes it back.
     std::string room_;
@@ -99,6 +102,11 @@ private:
     // with the count of moves it was sent after, so it is never played twice.
     std::optional<net::ClientMessage> unanswered_;
     bool rejoining_ = false;
+    // Taking back a seat kept in the settings from an earlier run: looked
+    // for once, and while it comes back the moves before now are passed over.
+    bool keptSeatTried_ = false;
+    bool resumingQuietly_ = false;
+    bool afterEvents_ = false;
     // A move sent, and whether "Waiting for the server." was said for it.
     std::optional<Clock::time_point> moveSentAt_;
     bool waitingSaid_ = false;

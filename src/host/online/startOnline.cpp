@@ -31,11 +31,15 @@ OnlineRequest onlineRequestOf(const OnlineAsk& ask) {
     request.url = ask.server;
     request.name = ask.name.empty() ? "Player" : ask.name;
     request.room = codeAsTyped(ask.room);
-    if (ask.room.empty()) {
+    if (ask.list) {
+        request.kind = OnlineRequest::Kind::List;
+    } else if (ask.room.empty()) {
         request.kind = OnlineRequest::Kind::Create;
         request.map = ask.map;
         request.people = ask.people;
         request.computers = ask.computers;
+        request.isPublic = ask.isPublic;
+        request.turnLimit = ask.turnLimit;
     } else {
         request.kind = ask.watch ? OnlineRequest::Kind::Watch : OnlineRequest::Kind::Join;
     }

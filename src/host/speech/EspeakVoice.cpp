@@ -35,6 +35,12 @@ public:
 
     void speak(const std::string& text) override {
         mixer_->clearSpeech();
+        speakAfter(text);
+    }
+
+    // The sound queue plays in order, so a sentence made now follows
+    // whatever is still waiting in it.
+    void speakAfter(const std::string& text) override {
         if (text.empty()) return;
         // Synchronous synthesis: the callback queues each chunk as it is made.
         espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,

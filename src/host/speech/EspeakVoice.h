@@ -1,6 +1,7 @@
 // The built-in voice: espeak-ng synthesises each sentence at once, far
 // faster than it is spoken, into the game's own sound queue. A new sentence
-// empties the queue first, so it cuts the last one off without a gap.
+// empties the queue first, so it cuts the last one off without a gap; one
+// said after the rest joins the end of the queue.
 #pragma once
 
 #include <memory>

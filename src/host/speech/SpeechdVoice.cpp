@@ -4,6 +4,7 @@
 
 #include <condition_variable>
 #include <cstdlib>
+#include <deque>
 #include <iostream>
 #include <mutex>
 #include <optional>
@@ -25,6 +26,8 @@ struct Link {
     enum class State { Connecting, Ready, Failed, Finished } state = State::Connecting;
     std::string failure;
     std::optional<std::string> nextSentence;
+    // Sentences to say after it (or after what is being said), in order.
+    std::deque<std::string> following;
     std::optional<int> rate, volume;
     bool stopping = false;
     bool busy = false;
@@ -78,22 +81,26 @@ void work(std::shared_ptr<Link> link, bool autospawn, bool observed) {
     link->changed.notify_all();
     while (!link->stopping) {
         link->changed.wait(guard, [&] {
-            return link->stopping || link->nextSentence || link->rate || link->volume;
+            return link->stopping || link->nextSentence || !link->following.empty() || link->rate || link->volume;
         });
         if (link->stopping) break;
         const auto rate = std::exchange(link->rate, std::nullopt);
         const auto volume = std::exchange(link->volume, std::nullopt);
         const auto sentence = std::exchange(link->nextSentence, std::nullopt);
+        const auto following = std::exchange(link->following, {});
         link->busy = true;
         link->busySince = Clock::now();
         guard.unlock();
         if (rate) spd_set_voice_rate(connection, speechdRate(*rate));
         if (volume) spd_set_volume(connection, speechdVolume(*volume));
         if (sentence) {
-            // Cancel, then say with the text priority: the one before is cut off.
+            // Cancel, then say: the one before is cut off. Each sentence has
+            // the message priority, which the service never lets interrupt
+            // itself, so that one said after it waits for it.
             spd_cancel(connection);
-            if (!sentence->empty()) spd_say(connection, SPD_TEXT, sentence->c_str());
+            if (!sentence->empty()) spd_say(connection, SPD_MESSAGE, sentence->c_str());
         }
+        for (const std::string& after : following) spd_say(connection, SPD_MESSAGE, after.c_str());
         guard.lock();
         link->busy = false;
     }
@@ -150,6 +157,17 @@ public:
         if (fallback_) return fallback_->speak(text);
         std::lock_guard guard(link_->lock);
         link_->nextSentence = text;  // a sentence not yet handed over is dropped
+        link_->following.clear();
+        link_->changed.notify_all();
+    }
+
+    void speakAfter(const std::string& text) override {
+        if (!fallback_ && !gaveUp_ && wedged()) takeOverWithFallback(text);
+        if (fallback_) return fallback_->speakAfter(text);
+        if (text.empty()) return;
+        std::lock_guard guard(link_->lock);
+        // A wedged service must not let them pile up without end.
+        if (link_->following.size() < 50) link_->following.push_back(text);
         link_->changed.notify_all();
     }
 

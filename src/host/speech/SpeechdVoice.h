@@ -1,7 +1,7 @@
 // The player's own voice through Speech Dispatcher, the service screen
 // readers speak with. Its calls can block for good when the service is
 // wedged (for example when its sound server is gone), so they all run on a
-// worker thread that holds only the latest sentence; the window never waits
+// worker thread that holds only the latest sentence (and those to follow it); the window never waits
 // on it longer than the bounded wait at connection.
 #pragma once
 
