@@ -81,6 +81,10 @@ anna=$!
 pids+=("$anna")
 waitFor "$work/anna.out" "Room code"
 code=$(sed -n 's/^say: Room code.*#\([A-Z]*\)$/\1/p' "$work/anna.out")
+# The room is made public, with the turn limit asked for (the room is
+# removed once everyone has left, so it is read now).
+[ "$(sqlite3 "$work/server/rooms.sqlite" "SELECT public, turn_limit FROM rooms WHERE code = '$code'")" = "1|300" ] ||
+    fail "Anna's room is not public with 300 seconds a turn"
 # The watcher comes in through the main menu's online questions, after a
 # look at the public rooms.
 printf 'O\ntype %s\ntype list\nwait room on Simple World Map\nEscape\nO\ntype %s\ntype watch %s\nwait Game over\n' \
@@ -160,11 +164,9 @@ done
 # Ben's third turn is told by both his programs.
 [ "$(grep -c -F "msg: It is your turn." "$work/ben.out")" = 5 ] || fail "Ben's turns were not told 4 times and 1"
 
-# The room was made public, with the turn limit asked for.
+# The watcher heard it among the public rooms.
 grep -q -F "1: Anna's room on Simple World Map, 1 seat open, for 2 people and 1 computer player." \
     "$work/watch.out" || fail "the watcher did not hear Anna's public room in the list"
-[ "$(sqlite3 "$work/server/rooms.sqlite" "SELECT public, turn_limit FROM rooms WHERE code = '$code'")" = "1|300" ] ||
-    fail "Anna's room is not public with 300 seconds a turn"
 # Muted, Ben's line is neither told to Anna nor kept for H; heard again, it is.
 expectLine anna "say: Ben is muted"
 grep -q "quiet line" "$work/anna.out" && fail "Anna heard what Ben said while muted"
