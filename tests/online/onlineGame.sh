@@ -19,27 +19,8 @@
 # same code: it takes his seat back with the token its settings kept.
 set -u
 program=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/common.sh"
 mkdir -p "$work/server" "$work/anna/Maps" "$work/ben/Maps" "$work/watch/Maps"
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
-
-# waitFor FILE TEXT [COUNT]: until FILE holds TEXT COUNT times (at most 30 s).
-waitFor() {
-    local count=${3:-1}
-    for _ in $(seq 300); do
-        [ "$(grep -c -F -- "$2" "$1" 2>/dev/null)" -ge "$count" ] && return 0
-        sleep 0.1
-    done
-    fail "waited in vain for '$2' in $(basename "$1")"
-    return 1
-}
 
 startServer() {  # PORT
     "$program" --serve --port "$1" --data-dir "$work/server" --seed 3 >"$work/server.out" 2>>"$work/server.err" &
@@ -53,9 +34,6 @@ url=$(sed -n 's/^Sonarch server at //p' "$work/server.out")
 port=${url##*:}
 port=${port%/}
 
-passTurns() {  # N: wait for the turn, then end the attacks and the placing
-    for _ in $(seq "$1"); do printf 'wait It is your turn\nShift+Enter\nShift+Enter\n'; done
-}
 {
     printf 'wait Ben joined\nC\ntype /mute Ben\nG\nwait Choose your starting zone\nSpace\nShift+Enter\n'
     printf 'wait It is your turn\nC\ntype /unmute Ben\nH\nShift+Enter\nShift+Enter\n'
@@ -133,11 +111,6 @@ grep -q "has started" "$work/ben2.out" && fail "Ben's second program asked for a
 grep -q "^seats = $" "$work/ben/settings.txt" || fail "the seat Ben left for good is still kept"
 cat "$work/ben2.out" >>"$work/ben.out"
 
-expectLine() {  # WHO TEXT: the transcript holds TEXT exactly once
-    local found
-    found=$(grep -c -F -- "$2" "$work/$1.out")
-    [ "$found" = 1 ] || fail "$1 heard '$2' $found times"
-}
 # Each hears the claims from their own seat, and the other's by name.
 expectLine anna "msg: Northwest Peaks is now under your control."
 expectLine anna "msg: Ben has taken control of Southwest Marshes."

@@ -13,26 +13,10 @@
 set -u
 program=$1
 balancer=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+WAIT_TENTHS=400
+source "$(dirname "$0")/common.sh"
 mkdir -p "$work/redis" "$work/maps" "$work/anna/Maps" "$work/ben/Maps"
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 
-waitFor() {  # FILE TEXT [COUNT]: until FILE holds TEXT COUNT times (at most 40 s)
-    local count=${3:-1}
-    for _ in $(seq 400); do
-        [ "$(grep -c -F -- "$2" "$1" 2>/dev/null)" -ge "$count" ] && return 0
-        sleep 0.1
-    done
-    fail "waited in vain for '$2' in $(basename "$1")"
-    return 1
-}
 portOf() { sed -n '1s/.*:\([0-9]*\)\/\{0,1\}$/\1/p' "$1"; }  # FILE: the port its first line names
 
 # Redis, on a port nobody uses, keeping every write on disk before it answers.
@@ -70,9 +54,6 @@ pids+=("$!")
 waitFor "$work/balance.out" "Balancing on"
 url="http://127.0.0.1:$(portOf "$work/balance.out")/"
 
-passTurns() {  # N: wait for the turn, then end the attacks and the placing
-    for _ in $(seq "$1"); do printf 'wait It is your turn\nShift+Enter\nShift+Enter\n'; done
-}
 {
     printf 'wait Ben joined\nG\nwait Choose your starting zone\nSpace\nShift+Enter\n'
     passTurns 2
@@ -127,11 +108,6 @@ wait "$ben"; benStatus=$?
 [ "$annaStatus" = 0 ] || fail "Anna's program ended with $annaStatus: $(cat "$work/anna.err")"
 [ "$benStatus" = 0 ] || fail "Ben's program ended with $benStatus: $(cat "$work/ben.err")"
 
-expectLine() {  # WHO TEXT: the transcript holds TEXT exactly once
-    local found
-    found=$(grep -c -F -- "$2" "$work/$1.out")
-    [ "$found" = 1 ] || fail "$1 heard '$2' $found times"
-}
 expectLine anna "msg: Northwest Peaks is now under your control."
 expectLine anna "msg: Ben has taken control of Southwest Marshes."
 expectLine ben "msg: Anna has taken control of Northwest Peaks."

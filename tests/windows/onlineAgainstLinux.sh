@@ -9,25 +9,9 @@
 set -u
 linux=$1 windows=$2 source=$3
 wine=$source/scripts/wine-run.sh
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
-
-# waitFor FILE TEXT: until FILE holds TEXT (at most 60 s: Wine starts slowly).
-waitFor() {
-    for _ in $(seq 600); do
-        grep -q -F -- "$2" "$1" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "waited in vain for '$2' in $(basename "$1")"
-    return 1
-}
+# Waits last up to 60 s: Wine starts slowly.
+WAIT_TENTHS=600
+source "$source/tests/online/common.sh"
 
 mkdir -p "$work/server"
 "$linux" --serve --port 0 --data-dir "$work/server" --seed 4 >"$work/server.out" 2>"$work/server.err" &
