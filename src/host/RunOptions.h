@@ -38,7 +38,10 @@ struct ServeOptions {
     std::size_t maxQueuedBytes = 256 * 1024;  // a client that lets more wait is dropped
     int chatLines = 5;                        // lines a person may say in chatWindow seconds
     double chatWindow = 10;
-    double turnGrace = 30;       // a turn's clock starts when the client is ready, or after this
+    // A turn's clock starts when the client is ready, or after this: long,
+    // since a client may still be telling the rounds before the turn, each
+    // with its pauses, and it says it is ready once it has.
+    double turnGrace = 300;
     double clockWarning = 30;    // "clock" news this long before the turn runs out
     std::optional<double> turnSeconds;  // replaces every room's turn limit (for tests)
     double awayAfter = 120;      // a person disconnected this long is stood in for

@@ -74,7 +74,10 @@ RedisStore::RedisStore(RedisAddress address, std::string self, double leaseSecon
     : address_(address), self_(std::move(self)), leaseSeconds_(leaseSeconds), post_(std::move(post)),
       commands_(address), notesConnection_(address), listener_(address, true) {}
 
-RedisStore::~RedisStore() { stop(); }
+RedisStore::~RedisStore() {
+    stop();
+    stopNotes();
+}
 
 std::string RedisStore::key(const std::string& kind, const std::string& code) const {
     return std::string(prefix) + kind + ":" + code;
@@ -92,11 +95,15 @@ void RedisStore::start() {
 void RedisStore::stop() {
     {
         const std::lock_guard lock(mutex_);
-        if (stopping_ && !worker_.joinable()) return;
         stopping_ = true;
     }
     wake_.notify_one();
     if (worker_.joinable()) worker_.join();
+}
+
+// Notes outlive the writes: the goodbyes to clients passed through other
+// processes go out after the last write is told.
+void RedisStore::stopNotes() {
     {
         const std::lock_guard lock(notesMutex_);
         notesStopping_ = true;

@@ -56,6 +56,8 @@ public:
     std::function<void(const std::string& process)> processGone;
 
     void start();
+    // Finishes the writes waiting and lets the rooms go; notes to other
+    // processes still go out until the store is destroyed.
     void stop();
     const std::string& self() const { return self_; }
     bool reachable() const { return reachable_; }
@@ -124,6 +126,7 @@ private:
     RedisConnection notesConnection_;
     std::thread notesThread_;
     void passNotes();
+    void stopNotes();
 
     RedisConnection listener_;
     std::atomic<bool> listening_{false};
