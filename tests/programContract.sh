@@ -55,6 +55,10 @@ expect "wait in vain status" 3 "$?"
 grep -q "line 3" "$work/err" || { echo "FAIL wait in vain message: $(cat "$work/err")"; failures=$((failures + 1)); }
 [ "$(grep -c Sapi "$work/out")" = 2 ] || { echo "FAIL the script went on after a wait in vain"; failures=$((failures + 1)); }
 
+# O in the main menu asks for a server, a capital O (Caps Lock) too.
+got=$(printf 'Shift+O\ncancel\n' | "$program" --headless --data-dir "$work" | sed -n 2p)
+expect "Shift+O goes online" "say: Online game. Type the server's address, or press Enter for http://127.0.0.1:7878/." "$got"
+
 # A room's options belong to the room made, and a turn limit is one the
 # server knows; a wrong one is refused before anything connects.
 "$program" --headless --server http://127.0.0.1:1/ --join KQXW --public </dev/null >/dev/null 2>"$work/err"

@@ -57,7 +57,8 @@ bool startsWithWord(const std::string& text, const std::string& word) {
 }  // namespace
 
 bool Form1::onlineMenuKey(short keyCode, short shift) {
-    if (menuState != 1 || keyCode != key::O || shift != 0) return false;
+    // Shift+O too: a capital typed with Caps Lock on is the same request.
+    if (menuState != 1 || keyCode != key::O || (shift & ~key::ShiftMask) != 0) return false;
     askOnline(1, online::serverQuestion(onlineServer_));
     return true;
 }
