@@ -21,7 +21,7 @@ namespace sonarch {
 
 // A seat a program holds in a room, kept so that the seat can be taken back
 // once the program (or the page) starts again.
-struct KeptSeat {
+struct HeldSeat {
     std::string room{};
     std::string token{};  // empty: the seat was given up
     std::int64_t move = 0;  // the last move told
@@ -41,10 +41,10 @@ struct OnlineRequest {
     Strength strength = Strength::Standard;
     // A seat kept from an earlier run, taken back first; where the server
     // will not give it back, the room is joined afresh.
-    std::optional<KeptSeat> kept;
+    std::optional<HeldSeat> kept;
     // Told of the seat when it is given and after each move told, and once
     // it is given up.
-    std::function<void(const KeptSeat&)> keepSeat;
+    std::function<void(const HeldSeat&)> keepSeat;
     bool isPublic = false;  // create
     int turnLimit = 0;      // create
 };

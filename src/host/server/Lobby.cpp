@@ -172,28 +172,29 @@ void Lobby::post(Room& room, Letters letters) {
 
 void Lobby::postStored(Room& room, Letters letters, std::vector<MoveRecord> records, double receivedAt) {
     const std::string code = room.code();
-    auto& parcels = mail_[code];
-    parcels.push_back({std::move(letters), false, receivedAt});
-    Parcel* waiting = &parcels.back();
+    const std::uint64_t number = ++parcelsMade_;
+    mail_[code].push_back({std::move(letters), false, receivedAt, number});
     room.record().touched = secondsNow();
-    // The parcel stays where it is in its deque until it is sent: a deque
-    // keeps its elements in place when others are added at its ends.
-    store_.addMoves(code, records, room.record(), [this, code, waiting] {
-        waiting->committed = true;
-        deliver(code);
-    });
+    store_.addMoves(code, records, room.record(), [this, code, number] { committed(code, number); });
 }
 
 void Lobby::saveThenPost(Room& room, Letters letters) {
     const std::string code = room.code();
-    auto& parcels = mail_[code];
-    parcels.push_back({std::move(letters), false, -1});
-    Parcel* waiting = &parcels.back();
+    const std::uint64_t number = ++parcelsMade_;
+    mail_[code].push_back({std::move(letters), false, -1, number});
     room.record().touched = secondsNow();
-    store_.saveRoom(room.record(), [this, code, waiting] {
-        waiting->committed = true;
-        deliver(code);
-    });
+    store_.saveRoom(room.record(), [this, code, number] { committed(code, number); });
+}
+
+void Lobby::committed(const std::string& code, std::uint64_t parcel) {
+    const auto found = mail_.find(code);
+    if (found == mail_.end()) return;
+    for (Parcel& waiting : found->second) {
+        if (waiting.number != parcel) continue;
+        waiting.committed = true;
+        break;
+    }
+    deliver(code);
 }
 
 void Lobby::deliver(const std::string& code) {

@@ -98,6 +98,9 @@ private:
         Letters letters;
         bool committed = false;
         double receivedAt = -1;  // a seat's move: when it came, for the figures
+        // Found again by its number once its write is committed: a room let
+        // go meanwhile takes its parcels with it.
+        std::uint64_t number = 0;
     };
 
     // Answers to one client, outside any room's order.
@@ -111,6 +114,7 @@ private:
     void postStored(Room& room, Letters letters, std::vector<MoveRecord> records, double receivedAt);
     void saveThenPost(Room& room, Letters letters);
     void deliver(const std::string& code);
+    void committed(const std::string& code, std::uint64_t parcel);
 
     void dispatch(ConnectionId connection, Client& client, const net::ClientMessage& message);
     Room* findRoom(ConnectionId connection, Client& client, const std::string& code);
@@ -183,6 +187,7 @@ private:
     bool stopping_ = false;
     std::map<std::string, std::unique_ptr<Room>> rooms_;
     std::map<std::string, std::deque<Parcel>> mail_;
+    std::uint64_t parcelsMade_ = 0;
     std::map<std::string, TurnClock> clocks_;
     std::unordered_map<ConnectionId, Client> clients_;
     std::map<std::string, int> perAddress_;

@@ -52,10 +52,17 @@ redis.call('SET', KEYS[1], ARGV[1], 'PX', ARGV[2])
 return {'TAKEN', room, redis.call('XRANGE', KEYS[3], '-', '+')}
 )";
 
-// KEYS: lease. ARGV: process, lease ms.
+// KEYS: lease. ARGV: process, lease ms. A lease that ran out while Redis
+// could not be reached, and that nobody took since, is taken again: the
+// next write's check of the stream's last entry still guards the room.
 inline constexpr const char* renew = R"(
-if redis.call('GET', KEYS[1]) == ARGV[1] then
+local owner = redis.call('GET', KEYS[1])
+if owner == ARGV[1] then
   redis.call('PEXPIRE', KEYS[1], ARGV[2])
+  return 1
+end
+if not owner then
+  redis.call('SET', KEYS[1], ARGV[1], 'PX', ARGV[2])
   return 1
 end
 return 0

@@ -32,7 +32,7 @@ bool isWholeNumber(const std::string& text) {
 }
 
 // "TOKEN MOVE CREATED", as keepSeat writes it; nothing for anything else.
-std::optional<KeptSeat> keptSeat(BrowserStorage& storage, const std::string& seatKey, const std::string& room) {
+std::optional<HeldSeat> keptSeat(BrowserStorage& storage, const std::string& seatKey, const std::string& room) {
     const std::string text = storage.kept(seatKey + room);
     const auto firstSpace = text.find(' ');
     const auto secondSpace = text.find(' ', firstSpace == std::string::npos ? text.size() : firstSpace + 1);
@@ -41,7 +41,7 @@ std::optional<KeptSeat> keptSeat(BrowserStorage& storage, const std::string& sea
     const std::string move = text.substr(firstSpace + 1, secondSpace - firstSpace - 1);
     const std::string created = text.substr(secondSpace + 1);
     if (!net::isToken(token) || !isWholeNumber(move) || (created != "0" && created != "1")) return std::nullopt;
-    return KeptSeat{.room = room, .token = token, .move = std::stoll(move), .created = created == "1"};
+    return HeldSeat{.room = room, .token = token, .move = std::stoll(move), .created = created == "1"};
 }
 
 std::string rememberedName(BrowserStorage& storage) {
@@ -89,7 +89,7 @@ OnlineStarter pageOnlineStarter(BrowserStorage& storage) {
         OnlineRequest request = onlineRequestOf(ask);
         const std::string seatKey = seatKeyOf(*address);
         if (request.kind == OnlineRequest::Kind::Join) request.kept = keptSeat(storage, seatKey, request.room);
-        request.keepSeat = [&storage, seatKey](const KeptSeat& seat) {
+        request.keepSeat = [&storage, seatKey](const HeldSeat& seat) {
             if (!net::isRoomCode(seat.room)) return;
             if (seat.token.empty()) return storage.keep(seatKey + seat.room, "");
             storage.keep(seatKey + seat.room,
