@@ -60,17 +60,22 @@ std::string manySentences() {
     return text;
 }
 
+// A voice of the service whose every begin, end and cancel reaches notices.
+std::unique_ptr<Voice> observedVoice(const std::shared_ptr<Notices>& notices, std::string& whyNot) {
+    speech::SpeechdSettings settings;
+    settings.connectWait = 5s;
+    settings.observer = [notices](SpeechEvent event) { (*notices)(event); };
+    return speech::openSpeechdVoice(settings, whyNot);
+}
+
 // Each sentence sent is begun by the service; the one cut off is cancelled,
 // the last is ended.
 TEST(SpeechDispatcher, ANewSentenceCutsTheOneBeforeOff) {
     PrivateSpeechDispatcher service;
     ASSERT_TRUE(service.running()) << service.why();
     auto notices = std::make_shared<Notices>();
-    speech::SpeechdSettings settings;
-    settings.connectWait = 5s;
-    settings.observer = [notices](SpeechEvent event) { (*notices)(event); };
     std::string whyNot;
-    auto voice = speech::openSpeechdVoice(settings, whyNot);
+    auto voice = observedVoice(notices, whyNot);
     ASSERT_NE(voice, nullptr) << whyNot;
     voice->setRate(3);
     voice->setVolume(100);
@@ -92,11 +97,8 @@ TEST(SpeechDispatcher, ASentenceSaidAfterLetsTheOneBeforeEnd) {
     PrivateSpeechDispatcher service;
     ASSERT_TRUE(service.running()) << service.why();
     auto notices = std::make_shared<Notices>();
-    speech::SpeechdSettings settings;
-    settings.connectWait = 5s;
-    settings.observer = [notices](SpeechEvent event) { (*notices)(event); };
     std::string whyNot;
-    auto voice = speech::openSpeechdVoice(settings, whyNot);
+    auto voice = observedVoice(notices, whyNot);
     ASSERT_NE(voice, nullptr) << whyNot;
     voice->speak("The computer players are thinking about their next moves and will attack soon.");
     ASSERT_TRUE(notices->waitFor(SpeechEvent::Begin));
