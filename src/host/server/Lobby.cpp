@@ -85,7 +85,7 @@ void Lobby::received(ConnectionId connection, std::string_view text) {
     if (parsed.message->version != net::protocolVersion)
         return refuse(connection, "This server speaks version " + std::to_string(net::protocolVersion) +
                                       " of the game's protocol.");
-    if (shared_ != nullptr && lookElsewhere(connection, client, text)) return;
+    if (shared_ != nullptr && lookElsewhere(connection, client, *parsed.message, text)) return;
     dispatch(connection, client, *parsed.message);
 }
 

@@ -143,8 +143,10 @@ private:
     void playForAbsent(Room& room);
 
     // Shared rooms: lobbyShared.cpp
-    bool lookElsewhere(ConnectionId connection, Client& client, std::string_view text);
-    void found(ConnectionId connection, const std::string& text, Whereabouts& where);
+    bool lookElsewhere(ConnectionId connection, Client& client, const net::ClientMessage& message,
+                       std::string_view text);
+    void found(ConnectionId connection, const net::ClientMessage& message, const std::string& text,
+               Whereabouts& where);
     void adopt(StoredRoom stored, const std::string& how);
     void adoptOrphans(double now);
     void makeShared(ConnectionId connection, const net::ClientMessage& message, RoomRecord record, ShelvedMap map,

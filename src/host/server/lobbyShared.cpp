@@ -78,19 +78,20 @@ void Lobby::relayFrom(ConnectionId connection, const Client& client, std::string
 
 // A join, watch or rejoin for a room this process does not hold: the store
 // says where it is, and the message waits for the answer.
-bool Lobby::lookElsewhere(ConnectionId connection, Client& client, std::string_view text) {
-    const net::ClientParse parsed = net::parseClientMessage(text);
-    if (!parsed.message || !asksForARoom(parsed.message->type) || !client.room.empty()) return false;
-    if (rooms_.find(parsed.message->room) != rooms_.end() || !net::isRoomCode(parsed.message->room)) return false;
+bool Lobby::lookElsewhere(ConnectionId connection, Client& client, const net::ClientMessage& message,
+                          std::string_view text) {
+    if (!asksForARoom(message.type) || !client.room.empty()) return false;
+    if (rooms_.find(message.room) != rooms_.end() || !net::isRoomCode(message.room)) return false;
     if (wrongCodesExceeded(client.address)) return false;
     client.finding = true;
-    shared_->find(parsed.message->room, [this, connection, message = std::string(text)](Whereabouts where) {
-        found(connection, message, where);
+    shared_->find(message.room, [this, connection, message, text = std::string(text)](Whereabouts where) {
+        found(connection, message, text, where);
     });
     return true;
 }
 
-void Lobby::found(ConnectionId connection, const std::string& text, Whereabouts& where) {
+void Lobby::found(ConnectionId connection, const net::ClientMessage& message, const std::string& text,
+                  Whereabouts& where) {
     if (where.kind == Whereabouts::Kind::Taken) adopt(std::move(where.room), "taken over");
     const auto clientFound = clients_.find(connection);
     if (clientFound == clients_.end()) return;
@@ -112,8 +113,7 @@ void Lobby::found(ConnectionId connection, const std::string& text, Whereabouts&
     case Whereabouts::Kind::Missing:
     case Whereabouts::Kind::Taken: {
         // Here now, or nowhere: the message is answered as any other.
-        const net::ClientParse parsed = net::parseClientMessage(text);
-        if (parsed.message) dispatch(connection, client, *parsed.message);
+        dispatch(connection, client, message);
         break;
     }
     }
@@ -211,7 +211,9 @@ void Lobby::processGone(const std::string& process) {
     for (auto& [connection, client] : clients_) {
         // Clients here whose room was there come back and find it anew.
         if (client.relayTo == process) network_.close(connection);
-        if (client.remote && remoteOrigins_[connection].first == process) remotes.push_back(connection);
+        const auto origin = remoteOrigins_.find(connection);
+        if (client.remote && origin != remoteOrigins_.end() && origin->second.first == process)
+            remotes.push_back(connection);
     }
     for (const ConnectionId connection : remotes) closed(connection);
 }
